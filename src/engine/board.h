@@ -1,0 +1,101 @@
+// The puzzle's fixed facts: fields, shapes, blocks, directions and the start
+// position. Nothing here has state; Puzzle (puzzle.h) holds the live tables.
+#pragma once
+
+#include <cstdint>
+
+namespace trulp {
+
+constexpr int kColumns = 4;
+constexpr int kRows = 5;
+constexpr int kFields = kColumns * kRows;
+constexpr int kBlocks = 10;
+constexpr int kShapes = 4;
+constexpr int kFieldPixels = 100;
+constexpr int kGoalField = 13;
+constexpr int kXBlock = 2;
+constexpr uint32_t kFieldBits = (1u << kFields) - 1;
+
+constexpr int kMaxMoves = 200;        // capacity of the moves list
+constexpr int kMinMoveLimit = 100;    // range of the move-limit control
+constexpr int kMaxMoveLimit = 200;
+constexpr int kDefaultMoveLimit = 150;
+
+// Direction codes; a set of directions is their OR.
+enum Direction : uint8_t { Right = 1, Up = 2, Left = 4, Down = 8 };
+
+struct BlockShape {
+    uint8_t width;   // in fields
+    uint8_t height;  // in fields
+    uint32_t mask;   // covered squares with the top-left square at bit 0
+    uint32_t colour; // 0xRRGGBB
+};
+
+struct Block {
+    uint8_t shape; // 1..4
+    uint8_t field; // 0..19, the top-left square
+    char letter;
+};
+
+// Index 0 is unused so that shapes and blocks keep their 1-based numbers.
+inline constexpr BlockShape shapeTable[kShapes + 1] = {
+    {0, 0, 0, 0},
+    {1, 1, 0x01, 0x0060FF},
+    {2, 1, 0x03, 0x0060FF},
+    {1, 2, 0x11, 0x0060FF},
+    {2, 2, 0x33, 0xFF0000},
+};
+
+inline constexpr Block startTable[kBlocks + 1] = {
+    {0, 0, ' '},  {3, 0, 'A'},  {4, 1, 'X'},  {3, 3, 'B'},  {3, 8, 'C'},  {2, 9, 'D'},
+    {3, 11, 'E'}, {1, 13, 'F'}, {1, 14, 'G'}, {1, 16, 'H'}, {1, 19, 'I'},
+};
+
+// Indexed by direction code; only the four codes are valid indexes.
+inline constexpr uint8_t OppositeDir[9] = {0, Left, Down, 0, Right, 0, 0, 0, Up};
+
+// Arrows shown for a direction (Unicode right, up, left, down arrows).
+inline constexpr char16_t ArrowGlyphs[9] = {0, u'\u2192', u'\u2191', 0, u'\u2190', 0, 0, 0, u'\u2193'};
+
+// One-letter name of a direction, used by the command line tool.
+inline constexpr char DirectionLetters[9] = {0, 'R', 'U', 0, 'L', 0, 0, 0, 'D'};
+
+constexpr bool IsDirection(unsigned d) { return d == Right || d == Up || d == Left || d == Down; }
+
+constexpr int StepField(int field, unsigned direction) {
+    switch (direction) {
+    case Right: return field + 1;
+    case Up: return field - 4;
+    case Left: return field - 1;
+    case Down: return field + 4;
+    default: return field;
+    }
+}
+
+constexpr int UnstepField(int field, unsigned direction) {
+    switch (direction) {
+    case Right: return field - 1;
+    case Up: return field + 4;
+    case Left: return field + 1;
+    case Down: return field - 4;
+    default: return field;
+    }
+}
+
+// Rectangle in pixels, right and bottom exclusive.
+struct PixelRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+constexpr PixelRect BlockRectOf(const Block& b) {
+    const BlockShape& s = shapeTable[b.shape];
+    int left = (b.field % kColumns) * kFieldPixels;
+    int top = (b.field / kColumns) * kFieldPixels;
+    return {left, top, left + s.width * kFieldPixels, top + s.height * kFieldPixels};
+}
+
+} // namespace trulp

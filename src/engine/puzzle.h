@@ -1,0 +1,282 @@
+// The live puzzle: board, moves list, the solver's history buffers, field
+// stacks and counters, all in fixed-size arrays. One instance is the whole
+// engine state; nothing in it allocates after construction.
+#pragma once
+
+#include "board.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace trulp {
+
+// Occupancy per shape: bit n of word s-1 is set when field n is covered by a
+// block of shape s. Blocks of one shape are interchangeable in a key.
+struct BoardKey {
+    uint32_t key[kShapes];
+    uint32_t& word(int shape) { return key[shape - 1]; }
+    uint32_t word(int shape) const { return key[shape - 1]; }
+    uint32_t occupied() const { return key[0] | key[1] | key[2] | key[3]; }
+    friend bool operator==(const BoardKey&, const BoardKey&) = default;
+};
+
+struct MoveRecord {
+    uint8_t block;
+    uint8_t direction;
+    uint8_t dirSet;
+};
+
+struct SearchCounters {
+    uint32_t moves;
+    uint32_t seconds;
+    uint32_t trialMoves;
+    uint32_t forwardLength;
+    uint32_t forwardHits;
+    uint32_t backwardHits;
+};
+
+// Result codes of SearchStep.
+enum SearchResult : uint8_t { kBudgetSpent = 1, kSolved = 2, kNoSolution = 3 };
+
+constexpr int kBuckets = 4;
+constexpr int kBucketCapacity = 7500;
+// A field can be left and entered at most once per move of a line, so a
+// stack of this depth can never overflow.
+constexpr int kStackSlots = kMaxMoves + 1;
+
+struct ForwardEntry {
+    uint32_t storedNr;
+    BoardKey key;
+};
+
+class Puzzle {
+public:
+    Puzzle();
+
+    // Board state.
+    Block blockTable[kBlocks + 1];
+    BoardKey boardKey;
+
+    // The moves list, entries 1..200.
+    MoveRecord movesList[kMaxMoves + 1];
+    int32_t moveNr = 1;
+    int32_t lastMove = 0;
+    int32_t maxMove = kDefaultMoveLimit;
+
+    // Solver history.
+    uint32_t backward[kShapes][kMaxMoves + 1]; // [key word][entry 0..200]
+    ForwardEntry forward[kBuckets][kBucketCapacity];
+    uint16_t forwardCount[kBuckets];
+    uint8_t fieldStack[kFields][kStackSlots];
+    uint8_t stackPtr[kFields];
+    SearchCounters counters;
+    MoveRecord trialMove;
+
+    // Board model.
+    void MakeKey();
+    uint32_t BlockMask(int block) const {
+        const Block& b = blockTable[block];
+        return shapeTable[b.shape].mask << b.field;
+    }
+    uint8_t PossibleDirections(int block) const { return PossibleDirectionsIn(block, boardKey.occupied()); }
+    // The same for a given set of occupied fields.
+    inline uint8_t PossibleDirectionsIn(int block, uint32_t occupied) const;
+    PixelRect BlockRect(int block) const { return BlockRectOf(blockTable[block]); }
+    bool GoalReached() const { return blockTable[kXBlock].field == kGoalField; }
+    int ForwardBucket() const {
+        return (blockTable[7].field ^ blockTable[8].field ^ blockTable[9].field ^ blockTable[10].field) & 3;
+    }
+    // Moves a block one step (or back) and keeps the key up to date.
+    void ApplyStep(int block, unsigned direction);
+    void UndoStep(int block, unsigned direction);
+
+    // History buffers.
+    bool BackwardFree() const;
+    void BackwardStore();
+    int ForwardFind() const { return forwardFind(ForwardBucket(), KeyHash(boardKey)); }
+    bool ForwardStore() { return forwardStore(ForwardBucket(), KeyHash(boardKey)); }
+    bool PositionAllowed();
+    void StackPush(uint32_t fields, uint8_t value) {
+        for (fields &= kFieldBits; fields != 0; fields &= fields - 1) {
+            const int n = __builtin_ctz(fields);
+            if (stackPtr[n] + 1 < kStackSlots)
+                fieldStack[n][++stackPtr[n]] = value;
+        }
+    }
+    void StackPop(uint32_t fields) {
+        for (fields &= kFieldBits; fields != 0; fields &= fields - 1) {
+            const int n = __builtin_ctz(fields);
+            if (stackPtr[n] > 0)
+                --stackPtr[n];
+        }
+    }
+    bool StackTest(uint32_t fields, uint8_t value) const {
+        for (fields &= kFieldBits; fields != 0; fields &= fields - 1) {
+            const int n = __builtin_ctz(fields);
+            if (fieldStack[n][stackPtr[n]] == value)
+                return true;
+        }
+        return false;
+    }
+    void ClearBuffers();
+    void ClearMoves();
+    // The engine's part of a board reset: start position, key, backward entry
+    // 0, empty buffers, moveNr 1, and the move limit taken from the caller.
+    void ResetBoard(int32_t moveLimit);
+
+    // Solver: records at most budget moves, returns a SearchResult.
+    uint8_t SearchStep(int32_t budget);
+
+    int forwardLength() const;
+
+private:
+    // Indexes that stand in for the linear scans. The forward index maps a
+    // key to its entry number in its bucket (open addressing). The backward
+    // index holds the keys of entries 0..moveNr-1 while the solver runs; it
+    // is a stack like the line itself, so the last key in is the first out.
+    static constexpr int kForwardSlots = 1 << 14;
+    static constexpr int kBackwardSlots = 1 << 10;
+    uint16_t forwardIndex_[kBuckets][kForwardSlots];
+    uint16_t backwardIndex_[kBackwardSlots]; // entry + 1, 0 when free
+    int16_t backwardSlotOf_[kMaxMoves + 1];  // slot of an entry, -1 if none
+    int32_t backwardIndexed_ = 0;            // entries 0..n-1 are indexed
+
+    // Spreads the four key words over 64 bits and mixes them; equality is
+    // always decided on the full key, so the hash only needs to scatter well.
+    static uint64_t KeyHash(const BoardKey& k) {
+        uint64_t a = (uint64_t(k.key[0]) | uint64_t(k.key[2]) << 20) ^ (uint64_t(k.key[1]) << 40) ^
+                     (uint64_t(k.key[3]) << 44);
+        a ^= a >> 29;
+        return a * 0x9E3779B97F4A7C15ull;
+    }
+    BoardKey backwardEntry(int i) const {
+        return {{backward[0][i], backward[1][i], backward[2][i], backward[3][i]}};
+    }
+    inline bool backwardIndexedFree(uint64_t hash) const;
+    inline void backwardPush(const BoardKey& k, uint64_t hash);
+    void backwardPop() {
+        --backwardIndexed_;
+        if (backwardSlotOf_[backwardIndexed_] >= 0)
+            backwardIndex_[backwardSlotOf_[backwardIndexed_]] = 0;
+    }
+    void syncBackwardIndex();
+    void resetBackwardIndex() {
+        std::memset(backwardIndex_, 0, sizeof backwardIndex_);
+        backwardIndexed_ = 0;
+    }
+    inline int forwardFind(int bucket, uint64_t hash) const;
+    inline bool forwardStore(int bucket, uint64_t hash);
+    inline bool positionAllowed(uint64_t hash);
+};
+
+namespace detail {
+// For each shape, field and direction: the fields a step would newly cover,
+// or kBlocked when the step would leave the board.
+constexpr uint32_t kBlocked = 1u << 31;
+struct StepNeeds {
+    uint32_t need[kShapes + 1][kFields][4];
+};
+constexpr StepNeeds MakeStepNeeds() {
+    StepNeeds t{};
+    for (int s = 1; s <= kShapes; ++s) {
+        const BlockShape& sh = shapeTable[s];
+        for (int f = 0; f < kFields; ++f) {
+            const uint32_t m = sh.mask << f;
+            const int column = f % kColumns, row = f / kColumns;
+            t.need[s][f][0] = column + sh.width - 1 < 3 ? (m << 1) & ~m : kBlocked;
+            t.need[s][f][1] = row > 0 ? (m >> 4) & ~m : kBlocked;
+            t.need[s][f][2] = column > 0 ? (m >> 1) & ~m : kBlocked;
+            t.need[s][f][3] = row + sh.height - 1 < 4 ? (m << 4) & ~m : kBlocked;
+        }
+    }
+    return t;
+}
+inline constexpr StepNeeds kStepNeeds = MakeStepNeeds();
+} // namespace detail
+
+inline uint8_t Puzzle::PossibleDirectionsIn(int block, uint32_t occupied) const {
+    const Block& b = blockTable[block];
+    const uint32_t* need = detail::kStepNeeds.need[b.shape][b.field];
+    occupied |= detail::kBlocked;
+    return uint8_t(((need[0] & occupied) == 0 ? Right : 0) | ((need[1] & occupied) == 0 ? Up : 0) |
+                   ((need[2] & occupied) == 0 ? Left : 0) | ((need[3] & occupied) == 0 ? Down : 0));
+}
+
+inline bool Puzzle::backwardIndexedFree(uint64_t hash) const {
+    for (unsigned slot = unsigned(hash >> 54);; slot = (slot + 1) & (kBackwardSlots - 1)) {
+        const int e = backwardIndex_[slot];
+        if (e == 0)
+            return true;
+        if (backwardEntry(e - 1) == boardKey)
+            return false;
+    }
+}
+
+// Indexes entry backwardIndexed_, whose key is k.
+inline void Puzzle::backwardPush(const BoardKey& k, uint64_t hash) {
+    unsigned slot = unsigned(hash >> 54);
+    int found = -1;
+    for (;; slot = (slot + 1) & (kBackwardSlots - 1)) {
+        const int e = backwardIndex_[slot];
+        if (e == 0)
+            break;
+        if (backwardEntry(e - 1) == k) {
+            found = e;
+            break;
+        }
+    }
+    if (found < 0) {
+        backwardIndex_[slot] = uint16_t(backwardIndexed_ + 1);
+        backwardSlotOf_[backwardIndexed_] = int16_t(slot);
+    } else {
+        backwardSlotOf_[backwardIndexed_] = -1; // an earlier entry has this key
+    }
+    ++backwardIndexed_;
+}
+
+inline int Puzzle::forwardFind(int bucket, uint64_t hash) const {
+    const uint16_t* index = forwardIndex_[bucket];
+    for (unsigned slot = unsigned(hash >> 50);; slot = (slot + 1) & (kForwardSlots - 1)) {
+        const int e = index[slot];
+        if (e == 0 || forward[bucket][e - 1].key == boardKey)
+            return e;
+    }
+}
+
+inline bool Puzzle::forwardStore(int bucket, uint64_t hash) {
+    uint16_t* index = forwardIndex_[bucket];
+    unsigned slot = unsigned(hash >> 50);
+    for (;; slot = (slot + 1) & (kForwardSlots - 1)) {
+        const int e = index[slot];
+        if (e == 0)
+            break;
+        ForwardEntry& entry = forward[bucket][e - 1];
+        if (entry.key == boardKey) {
+            if (uint32_t(moveNr) < entry.storedNr)
+                entry.storedNr = uint32_t(moveNr);
+            return true;
+        }
+    }
+    if (forwardCount[bucket] >= kBucketCapacity)
+        return false;
+    forward[bucket][forwardCount[bucket]] = {uint32_t(moveNr), boardKey};
+    index[slot] = ++forwardCount[bucket];
+    return true;
+}
+
+// Needs the backward index in step with moveNr (see syncBackwardIndex).
+inline bool Puzzle::positionAllowed(uint64_t hash) {
+    if (!backwardIndexedFree(hash)) {
+        ++counters.backwardHits;
+        return false;
+    }
+    const int bucket = ForwardBucket();
+    const int e = forwardFind(bucket, hash);
+    if (e != 0 && forward[bucket][e - 1].storedNr <= uint32_t(moveNr)) {
+        ++counters.forwardHits;
+        return false;
+    }
+    return true;
+}
+
+} // namespace trulp
