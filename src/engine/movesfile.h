@@ -30,9 +30,9 @@ enum class RecordStatus { Ok, ReadError, WrongFile };
 
 struct DecodedMoves {
     RecordStatus status = RecordStatus::ReadError;
-    std::string storedName;                // bytes 1..L
-    int count = 0;                         // N
-    MoveRecord moves[kMaxMoves + 1] = {};  // 1-based, dirSet 0
+    std::string storedName;               // bytes 1..L
+    int count = 0;                        // N
+    MoveRecord moves[kMaxMoves + 1] = {}; // 1-based, dirSet 0
 };
 
 // Checks and decodes the first `size` bytes of a file (size may be more or
@@ -42,8 +42,9 @@ struct DecodedMoves {
 DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size);
 
 // Replaces the moves list of p by the decoded moves: ClearMoves, then
-// entries 1..count and lastMove. The board is not touched.
-void LoadMoves(Puzzle& p, const DecodedMoves& d);
+// entries 1..count and lastMove. The board is not touched. A record that
+// did not decode changes nothing and gives false.
+bool LoadMoves(Puzzle& p, const DecodedMoves& d);
 
 // 0 when moves 1..count can be made one after another from the start
 // position, else the number of the first move that cannot.
