@@ -1,0 +1,224 @@
+#include "movesfile.h"
+#include "optimal.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using namespace trulp;
+
+namespace {
+
+MovesRecordBytes Record(std::string_view storedName, const std::vector<MoveRecord>& moves) {
+    std::vector<MoveRecord> list(1);
+    list.insert(list.end(), moves.begin(), moves.end());
+    return EncodeMovesRecord(storedName, list.data(), int(moves.size()));
+}
+
+DecodedMoves Decode(const MovesRecordBytes& r) {
+    return DecodeMovesRecord(r.data(), r.size());
+}
+
+// A real line of the solver, 1-based like the moves list.
+std::vector<MoveRecord> SearchLine(int limit) {
+    auto p = std::make_unique<Puzzle>();
+    p->ResetBoard(limit);
+    p->ClearMoves();
+    while (p->SearchStep(100000) == kBudgetSpent) {
+    }
+    return std::vector<MoveRecord>(p->movesList + 1, p->movesList + 1 + p->lastMove);
+}
+
+// F down, F right, G left: the search's first moves.
+const std::vector<MoveRecord> kThreeMoves = {{7, Down, 0}, {7, Right, 0}, {8, Left, 0}};
+
+} // namespace
+
+TEST(MovesFile, ThreeMovesNamedAbcGiveTheDocumentedBytes) {
+    const std::string name = StoredName("abc");
+    EXPECT_EQ(name, "TRULP_ abc");
+    const MovesRecordBytes r = Record(name, kThreeMoves);
+    std::vector<uint8_t> expected = {10,  'T', 'R', 'U', 'L',  'P',  '_', ' ',
+                                     'a', 'b', 'c', 3,   0x78, 0x71, 0x84};
+    expected.resize(kRecordSize, 0);
+    EXPECT_EQ(std::vector<uint8_t>(r.begin(), r.end()), expected);
+
+    const DecodedMoves d = Decode(r);
+    ASSERT_EQ(d.status, RecordStatus::Ok);
+    EXPECT_EQ(d.storedName, "TRULP_ abc");
+    ASSERT_EQ(d.count, 3);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(d.moves[i].block, kThreeMoves[i - 1].block);
+        EXPECT_EQ(d.moves[i].direction, kThreeMoves[i - 1].direction);
+        EXPECT_EQ(d.moves[i].dirSet, 0);
+    }
+}
+
+TEST(MovesFile, EmptyListIsNameCountZeroAndZeros) {
+    const MovesRecordBytes r = Record(StoredName("mine"), {});
+    EXPECT_EQ(r[0], 11);
+    EXPECT_EQ(std::string(r.begin() + 1, r.begin() + 12), "TRULP_ mine");
+    for (size_t i = 12; i < r.size(); ++i)
+        ASSERT_EQ(r[i], 0) << "byte " << i;
+    const DecodedMoves d = Decode(r);
+    EXPECT_EQ(d.status, RecordStatus::Ok);
+    EXPECT_EQ(d.count, 0);
+}
+
+TEST(MovesFile, StoredNameIsCutToTwentyFiveBytes) {
+    EXPECT_EQ(StoredName("TRULP_ abc"), "TRULP_ TRULP_ abc");
+    EXPECT_EQ(StoredName("123456789012345678").size(), 25u); // 7 + 18
+    EXPECT_EQ(StoredName("12345678901234567").size(), 24u);
+    EXPECT_EQ(StoredName("abcdefghijklmnopqrstuvwxyz"), "TRULP_ abcdefghijklmnopqr");
+    // A longer name handed straight to the encoder is cut the same way.
+    const MovesRecordBytes r = Record("TRULP_ abcdefghijklmnopqrstuvwxyz", kThreeMoves);
+    EXPECT_EQ(r[0], 25);
+    EXPECT_EQ(Decode(r).storedName, "TRULP_ abcdefghijklmnopqr");
+    EXPECT_EQ(Decode(r).count, 3);
+}
+
+TEST(MovesFile, EveryNameLengthASaveWritesOpensAgain) {
+    for (int fileNameLength = 1; fileNameLength <= 18; ++fileNameLength) {
+        const std::string name = StoredName(std::string(size_t(fileNameLength), 'n'));
+        const DecodedMoves d = Decode(Record(name, kThreeMoves));
+        EXPECT_EQ(d.status, RecordStatus::Ok) << "name length " << name.size();
+        EXPECT_EQ(d.storedName, name);
+        EXPECT_EQ(d.count, 3);
+    }
+    MovesRecordBytes tooLong = Record(StoredName(std::string(18, 'n')), kThreeMoves);
+    tooLong[0] = 26;
+    EXPECT_EQ(Decode(tooLong).status, RecordStatus::ReadError);
+}
+
+TEST(MovesFile, OnlyTheFirstTwoHundredFiftyBytesCount) {
+    const MovesRecordBytes r = Record(StoredName("abc"), kThreeMoves);
+    EXPECT_EQ(DecodeMovesRecord(r.data(), 249).status, RecordStatus::ReadError);
+    EXPECT_EQ(DecodeMovesRecord(r.data(), 0).status, RecordStatus::ReadError);
+    EXPECT_EQ(DecodeMovesRecord(nullptr, 250).status, RecordStatus::ReadError);
+
+    std::vector<uint8_t> longer(r.begin(), r.end());
+    longer.resize(300, 0xFF);
+    const DecodedMoves d = DecodeMovesRecord(longer.data(), longer.size());
+    EXPECT_EQ(d.status, RecordStatus::Ok);
+    EXPECT_EQ(d.count, 3);
+}
+
+TEST(MovesFile, FillerAfterTheLastMoveIsNotRead) {
+    MovesRecordBytes r = Record(StoredName("abc"), kThreeMoves);
+    for (size_t i = 15; i < r.size(); ++i)
+        r[i] = 0xFF; // not a valid move byte
+    const DecodedMoves d = Decode(r);
+    ASSERT_EQ(d.status, RecordStatus::Ok);
+    EXPECT_EQ(d.count, 3);
+    EXPECT_EQ(d.moves[3].block, 8);
+}
+
+TEST(MovesFile, NameMustBeginWithTheMarkByteForByte) {
+    for (const char* name : {"trulp_ abc", "TRULP abc", "TRULP", "", "XTRULP_ abc"}) {
+        const DecodedMoves d = Decode(Record(name, kThreeMoves));
+        EXPECT_EQ(d.status, RecordStatus::WrongFile) << '"' << name << '"';
+    }
+    EXPECT_EQ(Decode(Record("TRULP_", kThreeMoves)).status, RecordStatus::Ok);
+    // Another name on disk does not matter; the stored one comes back as it is.
+    EXPECT_EQ(Decode(Record("TRULP_x", {})).storedName, "TRULP_x");
+}
+
+TEST(MovesFile, CountsTheListCannotHoldAreReadErrors) {
+    std::vector<MoveRecord> full(kMaxMoves, {7, Down, 0});
+    MovesRecordBytes r = Record(StoredName(std::string(18, 'n')), full);
+    ASSERT_EQ(r[0], 25);
+    EXPECT_EQ(Decode(r).status, RecordStatus::Ok);
+    EXPECT_EQ(Decode(r).count, kMaxMoves);
+    for (int count : {201, 222, 223, 255}) {
+        r[26] = uint8_t(count);
+        std::fill(r.begin() + 27, r.end(), 0x71); // valid move bytes everywhere
+        EXPECT_EQ(Decode(r).status, RecordStatus::ReadError) << "count " << count;
+    }
+}
+
+TEST(MovesFile, OnlyBlocksOneToTenAndTheFourDirectionsDecode) {
+    int accepted = 0;
+    for (int byte = 0; byte < 256; ++byte) {
+        std::vector<MoveRecord> moves = kThreeMoves;
+        MovesRecordBytes r = Record(StoredName("abc"), moves);
+        r[14] = uint8_t(byte); // the last of the three moves
+        const DecodedMoves d = Decode(r);
+        const int block = byte >> 4, direction = byte & 15;
+        const bool valid = block >= 1 && block <= 10 && IsDirection(unsigned(direction));
+        EXPECT_EQ(d.status, valid ? RecordStatus::Ok : RecordStatus::ReadError) << "byte " << byte;
+        if (d.status == RecordStatus::Ok) {
+            ++accepted;
+            EXPECT_EQ(d.moves[3].block, block);
+            EXPECT_EQ(d.moves[3].direction, direction);
+        }
+    }
+    EXPECT_EQ(accepted, 40);
+}
+
+TEST(MovesFile, SolverLinesSurviveARoundTrip) {
+    std::vector<std::vector<MoveRecord>> lines = {
+        {}, kThreeMoves, SearchLine(116), SearchLine(150), SearchLine(200)};
+    lines.push_back(SolveOptimal(startTable).line);
+    ASSERT_EQ(lines[4].size(), 200u);
+    for (const auto& line : lines) {
+        const DecodedMoves d = Decode(Record(StoredName("line"), line));
+        ASSERT_EQ(d.status, RecordStatus::Ok);
+        ASSERT_EQ(d.count, int(line.size()));
+        for (size_t i = 0; i < line.size(); ++i) {
+            ASSERT_EQ(d.moves[i + 1].block, line[i].block) << "move " << i + 1;
+            ASSERT_EQ(d.moves[i + 1].direction, line[i].direction) << "move " << i + 1;
+        }
+        EXPECT_EQ(FirstIllegalMove(d.moves, d.count), 0);
+    }
+}
+
+TEST(MovesFile, LoadReplacesTheListAndResetsCountersButNotTheBoard) {
+    auto p = std::make_unique<Puzzle>();
+    p->ResetBoard(150);
+    p->ClearMoves();
+    ASSERT_EQ(p->SearchStep(5), kBudgetSpent);
+    p->counters.seconds = 9;
+    Block board[kBlocks + 1];
+    std::memcpy(board, p->blockTable, sizeof board);
+    const MoveRecord before[kMaxMoves + 1] = {};
+    MoveRecord list[kMaxMoves + 1];
+    std::memcpy(list, p->movesList, sizeof list);
+    ASSERT_NE(std::memcmp(list, before, sizeof list), 0);
+
+    MovesRecordBytes bad = Record(StoredName("abc"), kThreeMoves);
+    bad[12] = 0x00; // block 0
+    EXPECT_FALSE(LoadMoves(*p, Decode(bad)));
+    EXPECT_FALSE(LoadMoves(*p, Decode(Record("trulp_ abc", kThreeMoves))));
+    EXPECT_EQ(std::memcmp(list, p->movesList, sizeof list), 0);
+    EXPECT_EQ(p->lastMove, 5);
+    EXPECT_EQ(p->moveNr, 6);
+    EXPECT_EQ(p->counters.seconds, 9u);
+
+    MovesRecordBytes x = Record(StoredName("x"), {{2, Right, 0}});
+    ASSERT_TRUE(LoadMoves(*p, Decode(x)));
+    EXPECT_EQ(p->lastMove, 1);
+    EXPECT_EQ(p->moveNr, 1);
+    EXPECT_EQ(p->movesList[1].block, kXBlock); // byte 0x21
+    EXPECT_EQ(p->movesList[1].direction, Right);
+    EXPECT_EQ(p->movesList[1].dirSet, 0);
+    EXPECT_EQ(p->movesList[2].block, 0); // the old entries are gone
+    EXPECT_EQ(p->counters.trialMoves, 0u);
+    EXPECT_EQ(p->counters.seconds, 0u);
+    EXPECT_EQ(std::memcmp(board, p->blockTable, sizeof board), 0);
+}
+
+TEST(MovesFile, FirstIllegalMoveNamesTheMoveThatCannotBeMade) {
+    std::vector<MoveRecord> list(1);
+    list.insert(list.end(), kThreeMoves.begin(), kThreeMoves.end());
+    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 0);
+    list[2] = {7, Up, 0}; // F back up is legal, G left then is not (field 13 is taken)
+    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 3);
+    list[1] = {kXBlock, Down, 0}; // X cannot move at the start
+    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 1);
+    list[1] = {11, Down, 0};
+    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 1);
+    list[1] = {7, 3, 0};
+    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 1);
+}
