@@ -1,0 +1,268 @@
+#include "helpform.h"
+
+#include "helptext.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+namespace trulp {
+
+namespace {
+
+constexpr QSize kClientSize{824, 704};
+constexpr QPoint kScreenPosition{239, 127};
+const QColor kPageNumberBackground{240, 240, 192};
+const QColor kLinkBand{0, 0, 160};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    // plain text: "<ECS>" and the titles must never be taken for markup
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+HelpBox::HelpBox(Thelpform& form, QWidget* parent) : QWidget(parent), m_form(form) {
+    setObjectName(QStringLiteral("helpbox"));
+    setMouseTracking(true);
+    // The whole box is painted by the form; nothing needs erasing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void HelpBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    m_form.helpboxPaint(painter);
+}
+
+void HelpBox::mouseMoveEvent(QMouseEvent* event) {
+    m_form.helpboxMouseMove(event);
+}
+
+void HelpBox::mousePressEvent(QMouseEvent* event) {
+    m_form.helpboxMouseDown(event);
+}
+
+Thelpform::Thelpform(QWidget* parent)
+    : QDialog(parent), m_renderer([this](const QString& title) { subtitle->setText(title); }) {
+    setObjectName(QStringLiteral("helpform"));
+    setWindowTitle(QStringLiteral("TRULP help"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kClientSize);
+    move(kScreenPosition);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    setAutoFillBackground(true);
+    // The window takes the keys itself; none of its controls takes the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(arialFont(11));
+
+    buildControls();
+    ListBox1 = loadHelpText();
+}
+
+void Thelpform::buildControls() {
+    subtitle = makeLabel(this, "subtitle", QString(), QRect(8, 16, 609, 30));
+    subtitle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    subtitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    subtitle->setFont(arialFont(19));
+    QPalette titlePalette = subtitle->palette();
+    titlePalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    subtitle->setPalette(titlePalette);
+
+    Label1 = makeLabel(this, "Label1", QStringLiteral("page"), QRect(624, 24, 24, 13));
+    Label2 = makeLabel(this, "Label2", QStringLiteral("UP"), QRect(656, 16, 15, 13));
+    Label3 = makeLabel(this, "Label3", QStringLiteral("DOWN"), QRect(656, 32, 35, 13));
+    Label4 = makeLabel(this, "Label4", QStringLiteral("<ECS> close page"), QRect(16, 680, 88, 13));
+
+    page1btn = new QPushButton(QStringLiteral("1"), this);
+    page1btn->setObjectName(QStringLiteral("page1btn"));
+    page1btn->setGeometry(704, 16, 33, 33);
+    page1btn->setFont(arialFont(15, true));
+    page1btn->setFocusPolicy(Qt::NoFocus);
+    // Return must not click it: a dialog would make it the default button.
+    page1btn->setAutoDefault(false);
+    connect(page1btn, &QPushButton::clicked, this, &Thelpform::page1btnClick);
+
+    pageNrDisplay = makeLabel(this, "pageNrDisplay", QStringLiteral("1"), QRect(744, 16, 58, 33));
+    pageNrDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pageNrDisplay->setAlignment(Qt::AlignCenter);
+    pageNrDisplay->setFont(arialFont(21, true));
+    pageNrDisplay->setAutoFillBackground(true);
+    pageNrDisplay->installEventFilter(this);
+
+    helpbox = new HelpBox(*this, this);
+    helpbox->setGeometry(8, 56, 800, 610);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Thelpform::Timer1Timer);
+}
+
+void Thelpform::ShowHelp() {
+    HelpPage = 1;
+    QPalette numberPalette = pageNrDisplay->palette();
+    numberPalette.setColor(QPalette::Window, kPageNumberBackground);
+    numberPalette.setColor(QPalette::WindowText, Qt::black);
+    pageNrDisplay->setPalette(numberPalette);
+    pageNrDisplay->setText(QStringLiteral("1"));
+    HelpPageCount = trulp::HelpPageCount(ListBox1.size());
+    exec();
+}
+
+void Thelpform::done(int result) {
+    // A button still held on the page number must not turn pages of a closed window.
+    Timer1->stop();
+    QDialog::done(result);
+}
+
+void Thelpform::redrawPage() {
+    m_paint = Paint::PageTurn;
+    helpbox->repaint(helpbox->rect().adjusted(5, 5, -5, -5));
+    m_paint = Paint::Full;
+}
+
+void Thelpform::StepHelpPage(int direction) {
+    if (direction != 0) {
+        PageDirection = direction;
+    }
+    if (PageDirection == 1 && HelpPage < HelpPageCount) {
+        ++HelpPage;
+    } else if (PageDirection == 2 && HelpPage > 1) {
+        --HelpPage;
+    } else {
+        return;
+    }
+    pageNrDisplay->setText(QString::number(HelpPage));
+    redrawPage();
+}
+
+void Thelpform::FirstHelpPage() {
+    HelpPage = 1;
+    pageNrDisplay->setText(QStringLiteral("1"));
+    redrawPage();
+}
+
+void Thelpform::WriteHelpPage(QPainter& painter) {
+    LinkTable.fill(0);
+    MarkedRow = 0;
+    m_renderer.WriteHelpPage(painter, ListBox1, HelpPage);
+}
+
+QRect Thelpform::linkBand(int row) const {
+    return QRect(10, row * kHelpRowHeight, helpbox->width() - 20, 20);
+}
+
+void Thelpform::helpboxPaint(QPainter& painter) {
+    const QSize box = helpbox->size();
+    if (m_paint == Paint::LinkBand) {
+        painter.fillRect(linkBand(MarkedRow), kLinkBand);
+        return;
+    }
+    if (m_paint == Paint::PageTurn) {
+        HelpRenderer::ClearHelpPage(painter, box);
+    } else {
+        HelpRenderer::paintBackground(painter, box);
+    }
+    WriteHelpPage(painter);
+}
+
+void Thelpform::MarkLinkRow(int row) {
+    MarkedRow = row;
+    m_paint = Paint::LinkBand;
+    helpbox->repaint(linkBand(row));
+    m_paint = Paint::Full;
+}
+
+void Thelpform::helpboxMouseMove(QMouseEvent* event) {
+    const int row = qRound(event->position().y()) / kHelpRowHeight;
+    if (row == MarkedRow) {
+        return;
+    }
+    if (MarkedRow != 0) {
+        // a full repaint takes the band away
+        MarkedRow = 0;
+        helpbox->repaint();
+    }
+    if (row >= 1 && row <= int(LinkTable.size()) && LinkTable[row - 1] != 0) {
+        MarkLinkRow(row);
+    }
+}
+
+void Thelpform::helpboxMouseDown(QMouseEvent*) {
+    if (MarkedRow == 0) {
+        return;
+    }
+    const int target = LinkTable[MarkedRow - 1];
+    if (target >= 1 && target <= HelpPageCount) {
+        HelpPage = target;
+        pageNrDisplay->setText(QString::number(HelpPage));
+        redrawPage();
+    }
+}
+
+void Thelpform::pageNrDisplayMouseDown(QMouseEvent* event) {
+    StepHelpPage(event->button() == Qt::RightButton ? 2 : 1);
+    Timer1->start();
+}
+
+void Thelpform::pageNrDisplayMouseUp() {
+    Timer1->stop();
+}
+
+void Thelpform::Timer1Timer() {
+    StepHelpPage(0);
+}
+
+void Thelpform::page1btnClick() {
+    FirstHelpPage();
+}
+
+bool Thelpform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pageNrDisplay) {
+        // A double click arrives as a press followed by a double-click event;
+        // only the press turns a page, as for any other click.
+        if (event->type() == QEvent::MouseButtonPress) {
+            pageNrDisplayMouseDown(static_cast<QMouseEvent*>(event));
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            pageNrDisplayMouseUp();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Thelpform::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        StepHelpPage(2);
+        break;
+    case Qt::Key_PageDown:
+        StepHelpPage(1);
+        break;
+    case Qt::Key_Home:
+        FirstHelpPage();
+        break;
+    case Qt::Key_Escape:
+        accept();
+        break;
+    default:
+        // Not QDialog's handler: Return must not press a button here.
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+} // namespace trulp

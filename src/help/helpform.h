@@ -1,0 +1,100 @@
+// The help window: pages through the help text, 25 lines a page.
+#pragma once
+
+#include "helprenderer.h"
+
+#include <QDialog>
+#include <QRect>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace trulp {
+
+class Thelpform;
+
+// The paint surface of the help box; everything is handled by the form.
+class HelpBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpBox(Thelpform& form, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Thelpform& m_form;
+};
+
+class Thelpform : public QDialog {
+    Q_OBJECT
+public:
+    explicit Thelpform(QWidget* parent = nullptr);
+
+    // Opens modally at page 1; returns when the window is closed.
+    void ShowHelp();
+
+    int currentPage() const { return HelpPage; }
+    int pageCount() const { return HelpPageCount; }
+    int pageDirection() const { return PageDirection; }
+    const QStringList& lines() const { return ListBox1; }
+
+    // Called by the help box.
+    void helpboxPaint(QPainter& painter);
+    void helpboxMouseMove(QMouseEvent* event);
+    void helpboxMouseDown(QMouseEvent* event);
+
+public slots:
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    // direction 0 repeats the last one, 1 is the next page, 2 the previous
+    void StepHelpPage(int direction);
+    void FirstHelpPage();
+    // Clears the inside of the help box and draws the page on show, at once.
+    void redrawPage();
+    void WriteHelpPage(QPainter& painter);
+    void MarkLinkRow(int row);
+    QRect linkBand(int row) const;
+    void pageNrDisplayMouseDown(QMouseEvent* event);
+    void pageNrDisplayMouseUp();
+    void Timer1Timer();
+    void page1btnClick();
+
+    QLabel* subtitle = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* page1btn = nullptr;
+    QLabel* pageNrDisplay = nullptr;
+    HelpBox* helpbox = nullptr;
+    QTimer* Timer1 = nullptr;
+    QStringList ListBox1;
+
+    HelpRenderer m_renderer;
+    int HelpPage = 1;
+    int HelpPageCount = 1;
+    int PageDirection = 0;
+    // Page links per row (0: none) and the row marked under the pointer.
+    // The help text sets no links, so these stay empty.
+    std::array<int, 24> LinkTable{};
+    int MarkedRow = 0;
+    // What the next paint event of the help box is for.
+    enum class Paint { Full, PageTurn, LinkBand };
+    Paint m_paint = Paint::Full;
+};
+
+} // namespace trulp

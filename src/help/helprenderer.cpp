@@ -1,0 +1,220 @@
+#include "helprenderer.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+namespace trulp {
+
+namespace {
+
+int heightIndex(int cellHeight) {
+    switch (cellHeight) {
+    case kHelpSmallHeight:
+        return 1;
+    case kHelpLargeHeight:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+constexpr int kHeights[] = {kHelpNormalHeight, kHelpSmallHeight, kHelpLargeHeight};
+
+} // namespace
+
+int pixelSizeForCellHeight(const QFont& face, int cellHeight) {
+    // Liberation Sans has a cell of about 1.149 em; look around that guess
+    // for the size the font engine really gives the wanted height.
+    const int guess = std::max(1, qRound(cellHeight / 1.149));
+    int best = guess;
+    int bestError = INT_MAX;
+    for (int size = std::max(1, guess - 3); size <= guess + 3; ++size) {
+        QFont probe(face);
+        probe.setPixelSize(size);
+        const int error = std::abs(QFontMetrics(probe).height() - cellHeight);
+        if (error < bestError || (error == bestError && size == guess)) {
+            best = size;
+            bestError = error;
+        }
+    }
+    return best;
+}
+
+QFont arialFont(int cellHeight, bool bold, bool italic) {
+    QFont font;
+    // fontconfig maps Arial to its metric twin; name both so either works
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setKerning(false);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setPixelSize(pixelSizeForCellHeight(font, cellHeight));
+    return font;
+}
+
+HelpRenderer::HelpRenderer(TitleSink titleSink) : m_titleSink(std::move(titleSink)) {
+    for (int h = 0; h < 3; ++h) {
+        for (int s = 0; s < 3; ++s) {
+            FaceMetrics& f = m_faces[h * 3 + s];
+            f.font = arialFont(kHeights[h], s == int(HelpStyle::Bold), s == int(HelpStyle::Italic));
+            f.ascent = QFontMetrics(f.font).ascent();
+        }
+    }
+}
+
+const HelpRenderer::FaceMetrics& HelpRenderer::face(int cellHeight, HelpStyle style) const {
+    return m_faces[heightIndex(cellHeight) * 3 + int(style)];
+}
+
+const QFont& HelpRenderer::font(int cellHeight, HelpStyle style) const {
+    return face(cellHeight, style).font;
+}
+
+void HelpRenderer::SetLineDefaults(QPainter& painter) {
+    m_row.fontHeight = kHelpNormalHeight;
+    m_row.style = HelpStyle::Normal;
+    painter.setPen(kHelpTextColour);
+    painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+void HelpRenderer::FrameEdge(QPainter& painter, FrameMode mode, int& x, int y) {
+    if (mode == FrameMode::Close) {
+        FrameOpen = false;
+        return;
+    }
+    if (mode == FrameMode::Extend && !FrameOpen) {
+        return;
+    }
+    const QPen textPen = painter.pen();
+    painter.setPen(QPen(kHelpFrameColour, 2, Qt::SolidLine));
+    const int top = y - 5;
+    const int bottom = y + 25;
+    if (FrameOpen) {
+        painter.drawLine(FrameStartX, top, x, top);
+        painter.drawLine(FrameStartX, bottom, x, bottom);
+    }
+    if (mode == FrameMode::Edge) {
+        FrameOpen = true;
+        painter.drawLine(x, top, x, bottom);
+        FrameStartX = x;
+        x += kHelpFrameGap;
+    } else {
+        FrameStartX = x;
+    }
+    painter.setPen(textPen);
+}
+
+void HelpRenderer::applyCode(QPainter& painter, char code) {
+    switch (code) {
+    case 'F':
+        m_row.style = HelpStyle::Bold;
+        break;
+    case 'I':
+        m_row.style = HelpStyle::Italic;
+        break;
+    case 'N':
+        m_row.fontHeight = kHelpNormalHeight;
+        m_row.style = HelpStyle::Normal;
+        m_row.offset = 0;
+        FrameEdge(painter, FrameMode::Close, m_row.x, m_row.y);
+        break;
+    case 'L':
+        m_row.fontHeight = kHelpLargeHeight;
+        m_row.offset = 0;
+        break;
+    case 'S':
+        m_row.fontHeight = kHelpSmallHeight;
+        m_row.offset = 0;
+        break;
+    case 'B':
+        m_row.fontHeight = kHelpSmallHeight;
+        m_row.offset = 7;
+        break;
+    case 'P':
+        m_row.fontHeight = kHelpSmallHeight;
+        m_row.offset = -5;
+        break;
+    case 'T':
+        m_row.x = (m_row.x / kHelpTabWidth + 1) * kHelpTabWidth;
+        break;
+    case '[':
+        FrameEdge(painter, FrameMode::Edge, m_row.x, m_row.y);
+        break;
+    default:
+        // unknown codes are swallowed so that a typo never shows up as text
+        break;
+    }
+}
+
+void HelpRenderer::drawCharacter(QPainter& painter, QChar c) {
+    // One character at a time: positions never depend on kerning or shaping.
+    const FaceMetrics& f = face(m_row.fontHeight, m_row.style);
+    painter.setFont(f.font);
+    const QString text(c);
+    painter.drawText(m_row.x, m_row.y + m_row.offset + f.ascent, text);
+    FrameEdge(painter, FrameMode::Extend, m_row.x, m_row.y);
+    m_row.x += QFontMetrics(f.font).horizontalAdvance(text);
+}
+
+void HelpRenderer::WriteHelpLine(QPainter& painter, const QString& line, int row) {
+    if (row == 0) {
+        if (m_titleSink) {
+            m_titleSink(line);
+        }
+        return;
+    }
+    m_row = RowState{};
+    m_row.y = row * kHelpRowHeight;
+    FrameEdge(painter, FrameMode::Close, m_row.x, m_row.y);
+    SetLineDefaults(painter);
+
+    const qsizetype length = std::min<qsizetype>(line.size(), kHelpMaxLineLength);
+    for (qsizetype i = 0; i < length; ++i) {
+        const QChar c = line.at(i);
+        if (c == u'\\') {
+            // a second backslash only keeps the code pending: one can't be drawn
+            m_row.escapePending = true;
+        } else if (m_row.escapePending) {
+            m_row.escapePending = false;
+            applyCode(painter, c.toUpper().toLatin1());
+        } else {
+            drawCharacter(painter, c);
+        }
+    }
+}
+
+void HelpRenderer::WriteHelpPage(QPainter& painter, const QStringList& lines, int helpPage) {
+    if (helpPage < 1) {
+        return;
+    }
+    const qsizetype first = qsizetype(helpPage - 1) * kHelpPageLines;
+    for (int row = 0; row < kHelpPageLines && first + row < lines.size(); ++row) {
+        WriteHelpLine(painter, lines.at(first + row), row);
+    }
+}
+
+void HelpRenderer::ClearHelpPage(QPainter& painter, QSize box) {
+    painter.fillRect(QRect(5, 5, box.width() - 10, box.height() - 10), kHelpPageColour);
+}
+
+void HelpRenderer::paintBackground(QPainter& painter, QSize box) {
+    const int w = box.width();
+    const int h = box.height();
+    painter.fillRect(QRect(0, 0, w, h), kHelpPageColour);
+    for (int i = 0; i < 3; ++i) {
+        painter.setPen(QPen(kHelpBevelDark, 1));
+        painter.drawLine(w - 1 - i, i, i, i);
+        painter.drawLine(i, i, i, h - 1 - i);
+        painter.setPen(QPen(kHelpBevelLight, 1));
+        painter.drawLine(i, h - 1 - i, w - 1 - i, h - 1 - i);
+        // stops short of the top corner, which stays dark
+        painter.drawLine(w - 1 - i, h - 1 - i, w - 1 - i, i + 1);
+    }
+}
+
+} // namespace trulp
