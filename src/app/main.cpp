@@ -1,6 +1,26 @@
+// The program: the main window first, then the statistics dialog and the
+// help window, then the event loop until the main window closes.
+#include "form1.h"
+#include "helpform.h"
+#include "statform.h"
+
 #include <QApplication>
+#include <QStyleFactory>
+
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("TRULP"));
+    QApplication::setDesktopFileName(QStringLiteral("example.quorvel.trulp"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trulp.png")));
+
+    auto puzzle = std::make_unique<trulp::Puzzle>();
+    trulp::TForm1 Form1(*puzzle);
+    TStatForm StatForm;
+    trulp::Thelpform helpform;
+    Form1.setDialogs(&StatForm, &helpform);
+    Form1.show();
+    return app.exec();
 }

@@ -1,0 +1,315 @@
+// The window itself: creation, the layout of its controls, its own painting
+// (frames around the paint boxes) and closing.
+#include "cellfont.h"
+#include "form1.h"
+#include "gdiline.h"
+#include "maker.h"
+#include "toolbar_pictures.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QUrl>
+
+namespace trulp {
+
+namespace {
+
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kGreen(0x00, 0x80, 0x00);
+const QColor kPurple(0x80, 0x00, 0x80);
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kBlue(0x00, 0x00, 0xFF);
+
+void SetTextColour(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::ButtonText, c);
+    pal.setColor(QPalette::WindowText, c);
+    w->setPalette(pal);
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& g, const QString& caption,
+                        const QColor* colour) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(g);
+    b->setFont(Arial(13, true));
+    // Keys belong to the puzzle (Space, Return, arrows, letters), so no
+    // button keeps the keyboard focus.
+    b->setFocusPolicy(Qt::NoFocus);
+    if (colour)
+        SetTextColour(b, *colour);
+    return b;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& g, const QString& text, int cell = 12) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(g);
+    l->setFont(Arial(cell));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+// The move pointer: a red triangle pointing right, 10 x 18, column 0 empty.
+QImage MakePointerPicture() {
+    QImage img(10, 18, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    for (int row = 0; row < 18; ++row) {
+        const int width = std::min(row, 17 - row) + 1;
+        for (int x = 1; x <= width; ++x)
+            img.setPixel(x, row, qRgb(0xFF, 0, 0));
+    }
+    return img;
+}
+
+} // namespace
+
+TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
+    : QWidget(parent), p(puzzle), control(puzzle, flags, *this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("TRULP puzzel"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    move(298, 123);
+    setFont(Arial(11));
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+
+    chooseSaveFile = [this] { return QFileDialog::getSaveFileName(this); };
+    chooseOpenFile = [this] { return QFileDialog::getOpenFileName(this); };
+    runPrinterSetup = [this] {
+        PrinterSetup();
+        return true;
+    };
+    reportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
+    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+
+    buildLayout();
+    connectHandlers();
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    // FormDestroy: the images go with the window; a slide or run must not
+    // outlive it.
+    Timer1.stop();
+    control.abortRun();
+}
+
+void TForm1::setDialogs(TStatForm* statForm, Thelpform* helpForm) {
+    statForm_ = statForm;
+    helpForm_ = helpForm;
+}
+
+HookLabel* TForm1::makeIcon(const char* name, int tag, const QRect& geometry, const QString& hint,
+                            const QString& picture) {
+    auto* icon = new HookLabel(this);
+    icon->setObjectName(QLatin1String(name));
+    icon->tag = tag;
+    icon->setGeometry(geometry);
+    icon->setToolTip(hint);
+    icon->setCursor(Qt::PointingHandCursor);
+    icon->setMouseTracking(true);
+    icon->setPixmap(TransparentPicture(QImage(picture)));
+    icon->onMouseMove = [this, tag](QMouseEvent*) { open_imageMouseMove(tag); };
+    icon->onMouseDown = [this](QMouseEvent*) { open_imageMouseDown(); };
+    return icon;
+}
+
+void TForm1::buildLayout() {
+    open_image = makeIcon("open_image", 1, {16, 5, 50, 46}, QStringLiteral("open"), QStringLiteral(":/icons/open.png"));
+    save_image = makeIcon("save_image", 2, {72, 12, 49, 40}, QStringLiteral("save"), QStringLiteral(":/icons/save.png"));
+    pr_image = makeIcon("pr_image", 3, {128, 16, 43, 37}, QStringLiteral("print"), QStringLiteral(":/icons/print.png"));
+    pr_setup = makeIcon("pr_setup", 4, {176, 24, 49, 26}, QStringLiteral("printer setup"),
+                        QStringLiteral(":/icons/printer_setup.png"));
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(288, 8, 125, 30);
+    Image2->setPixmap(TransparentPicture(QImage(QStringLiteral(":/icons/logo.png"))));
+
+    Label7 = new HookLabel(this);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setText(QString::fromLatin1(kMakerWebAddress));
+    Label7->setGeometry(288, 40, 86, 15);
+    Label7->setFont(Arial(12));
+    // Sized to its text, like the other labels, so the address shows whole.
+    Label7->resize(std::max(86, Label7->sizeHint().width()), 15);
+    Label7->setCursor(Qt::PointingHandCursor);
+    SetTextColour(Label7, kBlue);
+
+    helpBtn = MakeButton(this, "helpBtn", {488, 8, 65, 28}, QStringLiteral("help"), nullptr);
+    Label3 = MakeLabel(this, "Label3", {432, 27, 37, 15}, QStringLiteral("moves"));
+
+    PaintBox3 = new PaintBox(this);
+    PaintBox3->setObjectName(QStringLiteral("PaintBox3"));
+    PaintBox3->setGeometry(432, 48, 120, 600);
+    PaintBox2 = new PaintBox(this);
+    PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
+    PaintBox2->setGeometry(352, 64, 60, 75);
+
+    Label1 = MakeLabel(this, "Label1", {296, 93, 49, 15}, QStringLiteral("shift until"));
+    Label5 = MakeLabel(this, "Label5", {304, 110, 39, 15}, QStringLiteral("block X"));
+    Label2 = MakeLabel(this, "Label2", {304, 126, 38, 15}, QStringLiteral("is here"));
+    Label4 = MakeLabel(this, "Label4", {16, 65, 56, 15}, QStringLiteral("max.move"));
+
+    maxmovetext = new QLabel(this);
+    maxmovetext->setObjectName(QStringLiteral("maxmovetext"));
+    maxmovetext->setGeometry(16, 83, 41, 22);
+    maxmovetext->setFont(Arial(13));
+    maxmovetext->setAlignment(Qt::AlignCenter);
+    maxmovetext->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    maxmoveUpDown = new UpDown(this, kMinMoveLimit, kMaxMoveLimit, kDefaultMoveLimit);
+    maxmoveUpDown->setObjectName(QStringLiteral("maxmoveUpDown"));
+    maxmoveUpDown->setGeometry(57, 83, 18, 22);
+    maxmoveUpDown->setBoundLabel(maxmovetext);
+
+    stepcheck = new QCheckBox(QStringLiteral("step"), this);
+    stepcheck->setObjectName(QStringLiteral("stepcheck"));
+    stepcheck->setGeometry(80, 80, 49, 17);
+    stepcheck->setFont(Arial(12));
+    stepcheck->setFocusPolicy(Qt::NoFocus);
+
+    playBtn = MakeButton(this, "playBtn", {16, 112, 65, 28}, QStringLiteral("play"), &kGreen);
+    playBtn->setToolTip(QStringLiteral("find solutions yourself"));
+    replayBtn = MakeButton(this, "replayBtn", {88, 112, 65, 28}, QStringLiteral("replay"), &kNavy);
+    replayBtn->setToolTip(QStringLiteral("replay moves"));
+    searchBtn = MakeButton(this, "searchBtn", {160, 112, 65, 28}, QStringLiteral("search"), &kPurple);
+    searchBtn->setToolTip(QStringLiteral("let computer search for solutions"));
+    for (QPushButton* b : {playBtn, replayBtn, searchBtn})
+        b->setCheckable(true);
+
+    PaintBox1 = new PaintBox(this);
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1->setGeometry(16, 148, 400, 500);
+    PaintBox1->setMouseTracking(true);
+
+    pointerPicture = MakePointerPicture();
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(64, 160, 10, 18);
+    Image1->setPixmap(QPixmap::fromImage(pointerPicture));
+    Image1->hide();
+
+    msgtext = new QLabel(this);
+    msgtext->setObjectName(QStringLiteral("msgtext"));
+    msgtext->setGeometry(16, 658, 537, 25);
+    msgtext->setFont(Arial(16, true));
+    msgtext->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    resetBtn = MakeButton(this, "resetBtn", {16, 696, 65, 28}, QStringLiteral("reset"), &kRed);
+    BackBtn = MakeButton(this, "BackBtn", {288, 696, 57, 28}, QStringLiteral("back"), &kGreen);
+    goBtn = MakeButton(this, "goBtn", {360, 696, 57, 28}, QStringLiteral("GO"), &kGreen);
+    statBtn = MakeButton(this, "statBtn", {472, 696, 75, 28}, QStringLiteral("statistics"), &kNavy);
+
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(10);
+    Timer1.setTimerType(Qt::PreciseTimer);
+}
+
+void TForm1::connectHandlers() {
+    for (QPushButton* b : {playBtn, replayBtn, searchBtn})
+        connect(b, &QPushButton::clicked, this, [this, b] { playBtnClick(b); });
+    connect(resetBtn, &QPushButton::clicked, this, &TForm1::resetBtnClick);
+    connect(BackBtn, &QPushButton::clicked, this, &TForm1::BackBtnClick);
+    connect(goBtn, &QPushButton::clicked, this, &TForm1::goBtnClick);
+    connect(statBtn, &QPushButton::clicked, this, &TForm1::statBtnClick);
+    connect(helpBtn, &QPushButton::clicked, this, &TForm1::helpBtnClick);
+    connect(stepcheck, &QCheckBox::clicked, this, &TForm1::stepcheckClick);
+    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    maxmoveUpDown->onMouseUp = [this] { maxmoveUpDownMouseUp(); };
+
+    Label7->onEnter = [this] { Label7MouseEnter(); };
+    Label7->onLeave = [this] { Label7MouseLeave(); };
+    Label7->onMouseDown = [this](QMouseEvent* e) {
+        if (e->button() == Qt::LeftButton)
+            Label7Click();
+    };
+
+    PaintBox1->onPaint = [this](QPainter& canvas, const QRect& r) { canvas.drawImage(r, boardImage, r); };
+    PaintBox2->onPaint = [this](QPainter& canvas, const QRect&) { canvas.drawImage(0, 0, targetImage); };
+    PaintBox3->onPaint = [this](QPainter& canvas, const QRect&) { PaintMovesPanel(canvas); };
+    PaintBox1->onMouseMove = [this](QMouseEvent* e) {
+        PaintBox1MouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+    };
+    PaintBox1->onMouseDown = [this](QMouseEvent* e) {
+        PaintBox1MouseDown(e->position().toPoint().x(), e->position().toPoint().y());
+    };
+    PaintBox1->onMouseUp = [this](QMouseEvent* e) {
+        PaintBox1MouseUp(e->position().toPoint().x(), e->position().toPoint().y());
+    };
+}
+
+void TForm1::FormCreate() {
+    flags.creating = true;
+    boardImage = QImage(PaintBox1->size(), QImage::Format_RGB32);
+    boardImage.fill(Qt::white);
+    targetImage = QImage(PaintBox2->size(), QImage::Format_RGB32);
+    dirtyRect = boardImage.rect();
+    dirtyPending = true;
+    msgtext->setText(QStringLiteral("welcome at the TRULP puzzle. Select \"play\" or \"search\"..."));
+    DrawTarget();
+    flags.mode = kNoMode;
+    hoverIcon = 0;
+    flags.searchResult = 0;
+    flags.creating = false;
+    ResetBoard();
+    control.cpuMHz = SearchControl::CalibrateClock();
+}
+
+void TForm1::paintEvent(QPaintEvent*) {
+    QPainter canvas(this);
+    FormPaint(canvas);
+}
+
+// Sunken two-pixel frames just outside the three paint boxes, and the frame
+// of the toolbar icon under the pointer.
+void TForm1::FormPaint(QPainter& canvas) {
+    for (const QWidget* box : {static_cast<QWidget*>(PaintBox1), static_cast<QWidget*>(PaintBox2),
+                               static_cast<QWidget*>(PaintBox3)}) {
+        const QRect g = box->geometry();
+        const int l = g.left() - 2, t = g.top() - 2, r = g.left() + g.width() + 1, b = g.top() + g.height() + 1;
+        for (int i = 0; i < 2; ++i) {
+            GdiLine(canvas, {r - i, t + i}, {l + i, t + i}, Qt::black);
+            GdiLine(canvas, {l + i, t + i}, {l + i, b - i}, Qt::black);
+            GdiLine(canvas, {l + i, b - i}, {r - i, b - i}, QColor(0xC0, 0xC0, 0xC0));
+            GdiLine(canvas, {r - i, b - i}, {r - i, t + i}, QColor(0xC0, 0xC0, 0xC0));
+        }
+    }
+    if (hoverIcon != 0) {
+        const QRect f = IconFrameRect(hoverIcon);
+        canvas.setPen(QPen(QColor(0, 0, 255), 2));
+        canvas.setBrush(Qt::NoBrush);
+        canvas.drawRect(QRectF(f).adjusted(1, 1, -1, -1));
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    // Closing during a slide or a run ends it as STOP would.
+    if (Timer1.isActive()) {
+        Timer1.stop();
+        flags.animating = false;
+    }
+    control.abortRun();
+    e->accept();
+}
+
+void TForm1::setMessage(const QString& text) { msgtext->setText(text); }
+
+void TForm1::setGoCaption(const QString& caption) { goBtn->setText(caption); }
+
+void TForm1::setBackEnabled(bool enabled) { BackBtn->setEnabled(enabled); }
+
+void TForm1::redrawSearchView() {
+    DrawMovesPanel();
+    RedrawBoard();
+}
+
+} // namespace trulp

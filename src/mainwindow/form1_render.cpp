@@ -1,0 +1,177 @@
+// Drawing of the board (through the off-screen image and its dirty
+// rectangle), the target indicator and the moves panel.
+#include "cellfont.h"
+#include "form1.h"
+#include "gdiline.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace trulp {
+
+namespace {
+
+const QColor kPanelColour(0xFF, 0xFF, 0xE0);
+constexpr int kMoveColumnEdges[3] = {50, 85, 120};
+constexpr int kPanelRows = 30;
+constexpr int kRowHeight = 20;
+
+QColor ShapeColour(int shape) { return QColor::fromRgb(shapeTable[shape].colour); }
+
+// Light and dark bevel colours derived per channel from the fill colour.
+QColor Light(QRgb c) { return QColor(qRed(c) | 0xA0, qGreen(c) | 0xA0, qBlue(c) | 0xA0); }
+QColor Dark(QRgb c) { return QColor(qRed(c) & 0xC0, qGreen(c) & 0xC0, qBlue(c) & 0xC0); }
+
+// Text with the top-left corner of its character cell at (x, y).
+void TextOut(QPainter& canvas, int x, int y, const QString& text) {
+    canvas.drawText(x, y + canvas.fontMetrics().ascent(), text);
+}
+
+// Dotted one-pixel line, every other pixel set.
+void DottedLine(QPainter& canvas, QPoint from, QPoint to) {
+    const int dx = from.x() == to.x() ? 0 : 1, dy = from.y() == to.y() ? 0 : 1;
+    for (QPoint pt = from; pt != to; pt += QPoint(dx, dy))
+        if (((pt.x() + pt.y()) & 1) == 0)
+            canvas.fillRect(pt.x(), pt.y(), 1, 1, Qt::black);
+}
+
+} // namespace
+
+QRect TForm1::BlockRect(int block) const {
+    const PixelRect r = p.BlockRect(block);
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+void TForm1::AddDirty(const QRect& rect) {
+    if (!dirtyPending) {
+        dirtyRect = rect;
+        dirtyPending = true;
+    } else {
+        dirtyRect = dirtyRect.united(rect);
+    }
+}
+
+void TForm1::FlushBoard() {
+    if (!dirtyPending)
+        return;
+    // An immediate copy of just the changed pixels, not a later repaint.
+    PaintBox1->repaint(dirtyRect);
+    dirtyPending = false;
+}
+
+void TForm1::DrawBlockAt(int x, int y, int block) {
+    const Block& b = p.blockTable[block];
+    const BlockShape& s = shapeTable[b.shape];
+    const int w = s.width * kFieldPixels, h = s.height * kFieldPixels;
+    const QRgb fill = s.colour | 0xFF000000u;
+    QPainter canvas(&boardImage);
+    canvas.fillRect(x, y, w, h, ShapeColour(b.shape));
+    for (int i = 0; i < 4; ++i)
+        BevelRing(canvas, x, y, w, h, i, Light(fill), Dark(fill));
+
+    canvas.setFont(Arial(40, true));
+    const QString letter(QLatin1Char(b.letter));
+    const QFontMetrics fm = canvas.fontMetrics();
+    const int tx = x + (w - fm.horizontalAdvance(letter)) / 2;
+    const int ty = y + (h - fm.height()) / 2;
+    canvas.setPen(Qt::black);
+    TextOut(canvas, tx + 2, ty + 2, letter);
+    canvas.setPen(Qt::white);
+    TextOut(canvas, tx, ty, letter);
+
+    if (block == selectedBlock) {
+        const int cx = x + w / 2, cy = y + h / 2;
+        canvas.setPen(QPen(QColor(0xFF, 0xFF, 0x00), 3));
+        canvas.setBrush(Qt::NoBrush);
+        canvas.drawEllipse(QRect(cx - 20, cy - 20, 39, 39));
+    }
+    AddDirty(QRect(x, y, w, h));
+}
+
+void TForm1::DrawBlock(int block) {
+    const QRect r = BlockRect(block);
+    DrawBlockAt(r.left(), r.top(), block);
+}
+
+void TForm1::ClearRect(const QRect& rect) {
+    QPainter canvas(&boardImage);
+    canvas.fillRect(rect, Qt::white);
+    AddDirty(rect);
+}
+
+void TForm1::SelectBlock(int block) {
+    if (selectedBlock != 0) {
+        const int previous = selectedBlock;
+        selectedBlock = 0;
+        DrawBlock(previous);
+    }
+    if (block != 0) {
+        selectedBlock = block;
+        DrawBlock(block);
+    }
+    FlushBoard();
+}
+
+void TForm1::RedrawBoard() {
+    ClearRect(boardImage.rect());
+    for (int b = 1; b <= kBlocks; ++b)
+        DrawBlock(b);
+    PaintBox1->update();
+}
+
+void TForm1::DrawTarget() {
+    QPainter canvas(&targetImage);
+    canvas.fillRect(targetImage.rect(), Qt::white);
+    const QColor grid(0xC0, 0xC0, 0xC0);
+    for (int x : {15, 30, 45})
+        GdiLine(canvas, {x, 0}, {x, targetImage.height()}, grid);
+    for (int y : {15, 30, 45, 60})
+        GdiLine(canvas, {0, y}, {targetImage.width(), y}, grid);
+    canvas.fillRect(QRect(QPoint(15, 45), QPoint(44, 74)), QColor(0xFF, 0, 0));
+    for (int j = 0; j < 2; ++j)
+        BevelRing(canvas, 15, 45, 30, 30, j, QColor(0xFF, 0x80, 0x80), QColor(0x70, 0, 0));
+    canvas.setFont(Arial(20, true));
+    canvas.setPen(Qt::black);
+    TextOut(canvas, 25, 52, QStringLiteral("X"));
+    canvas.setPen(Qt::white);
+    TextOut(canvas, 23, 50, QStringLiteral("X"));
+    canvas.end();
+    PaintBox2->update();
+}
+
+void TForm1::DrawMovesPanel() { PaintBox3->repaint(); }
+
+void TForm1::PaintMovesPanel(QPainter& canvas) const {
+    const int width = kMoveColumnEdges[2];
+    const int height = kPanelRows * kRowHeight;
+    canvas.fillRect(0, 0, width, height, kPanelColour);
+    for (int i = 1; i < kPanelRows; ++i)
+        DottedLine(canvas, {0, kRowHeight * i}, {width, kRowHeight * i});
+    for (int x : {kMoveColumnEdges[0], kMoveColumnEdges[1]})
+        DottedLine(canvas, {x, 0}, {x, height});
+
+    // The list scrolls so that the row of moveNr is never below the last.
+    const int first = p.moveNr > kPanelRows ? p.moveNr - kPanelRows : 0;
+    const QFont numberFont = Arial(18);
+    const QFont arrowFont = ArrowFont(20);
+    canvas.setPen(Qt::black);
+    for (int row = 1; row <= kPanelRows; ++row) {
+        const int m = first + row;
+        if (m > p.lastMove || m > kMaxMoves)
+            continue;
+        const MoveRecord& rec = p.movesList[m];
+        const int ty = (row - 1) * kRowHeight + 2;
+        canvas.setFont(numberFont);
+        const QString number = QString::number(m);
+        TextOut(canvas, kMoveColumnEdges[0] - 5 - canvas.fontMetrics().horizontalAdvance(number), ty, number);
+        if (rec.block >= 1 && rec.block <= kBlocks)
+            TextOut(canvas, kMoveColumnEdges[1] - 20, ty, QString(QLatin1Char(startTable[rec.block].letter)));
+        if (IsDirection(rec.direction)) {
+            canvas.setFont(arrowFont);
+            TextOut(canvas, kMoveColumnEdges[2] - 25, ty, QString(QChar(ArrowGlyphs[rec.direction])));
+        }
+    }
+    canvas.drawImage(0, (p.moveNr - first - 1) * kRowHeight + 1, pointerPicture);
+}
+
+} // namespace trulp

@@ -1,0 +1,63 @@
+// The four toolbar icons: a blue frame while the pointer is on one, and a
+// click that runs the framed icon's operation.
+#include "form1.h"
+
+#include <QMouseEvent>
+
+namespace trulp {
+
+QRect TForm1::IconFrameRect(int tag) const {
+    const HookLabel* icons[] = {nullptr, open_image, save_image, pr_image, pr_setup};
+    const QRect g = icons[tag]->geometry();
+    return QRect(QPoint(g.left() - 2, g.top() - 2), QPoint(g.right() + 2, g.bottom() + 2));
+}
+
+// The frame is part of the window's painting while hoverIcon is set; this
+// makes it appear or go at once.
+void TForm1::DrawIconFrame(bool) {
+    if (hoverIcon != 0)
+        repaint(IconFrameRect(hoverIcon));
+}
+
+void TForm1::open_imageMouseMove(int tag) {
+    if (flags.busy() || tag == hoverIcon)
+        return;
+    if (hoverIcon != 0) {
+        const uint8_t old = hoverIcon;
+        hoverIcon = 0;
+        repaint(IconFrameRect(old));
+    }
+    hoverIcon = uint8_t(tag);
+    DrawIconFrame(true);
+}
+
+void TForm1::FormMouseMove() {
+    if (hoverIcon == 0)
+        return;
+    const uint8_t old = hoverIcon;
+    hoverIcon = 0;
+    repaint(IconFrameRect(old));
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* e) {
+    // Moves over a child control reach the window too; only the bare
+    // background takes the frame away.
+    if (childAt(e->position().toPoint()) == nullptr)
+        FormMouseMove();
+    QWidget::mouseMoveEvent(e);
+}
+
+void TForm1::open_imageMouseDown() {
+    if (flags.busy() || hoverIcon == 0)
+        return;
+    switch (hoverIcon) {
+    case 1: OpenMoves(); break;
+    case 2: SaveMoves(); break;
+    case 3: PrintMoves(); break;
+    case 4: runPrinterSetup(); break;
+    default: break;
+    }
+    FormMouseMove();
+}
+
+} // namespace trulp
