@@ -1,6 +1,124 @@
-#include <cstdio>
+// trulp-solve: the program's search and a shortest-line solver on the
+// command line. Exit status 0 solved, 1 no solution, 2 bad usage or input.
+#include "movesfile.h"
+#include "movesio.h"
+#include "optimal.h"
+#include "options.h"
+#include "report.h"
+#include "trulp_version.h"
 
-int main() {
-    std::puts("trulp-solve: not built yet");
-    return 2;
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+using namespace trulp;
+using namespace trulp::cli;
+
+namespace {
+
+constexpr int kSolvedExit = 0;
+constexpr int kNoSolutionExit = 1;
+constexpr int kBadInputExit = 2;
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "trulp-solve: %s\n", message.c_str());
+    return kBadInputExit;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+Report Search(const Options& o, Puzzle& p) {
+    const auto start = std::chrono::steady_clock::now();
+    p.ResetBoard(o.maxMove);
+    p.ClearMoves();
+    uint8_t result;
+    do
+        result = p.SearchStep(o.slice);
+    while (result == kBudgetSpent);
+
+    Report r;
+    r.seconds = SecondsSince(start);
+    r.solved = result == kSolved;
+    r.moves = p.lastMove;
+    r.maxMove = o.maxMove;
+    r.trialMoves = p.counters.trialMoves;
+    r.forwardLength = uint32_t(p.forwardLength());
+    r.forwardHits = p.counters.forwardHits;
+    r.backwardHits = p.counters.backwardHits;
+    if (r.solved)
+        r.line.assign(p.movesList + 1, p.movesList + 1 + p.lastMove);
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const ParseResult parsed = ParseOptions(argc, argv);
+    if (!parsed.error.empty())
+        return Fail(parsed.error);
+    const Options& o = parsed.options;
+    if (o.help) {
+        std::fputs(UsageText(), stdout);
+        return 0;
+    }
+    if (o.version) {
+        std::printf("trulp-solve %s\n", TRULP_VERSION);
+        return 0;
+    }
+
+    // The moves that lead to the reported line's first position, and that a
+    // saved file must hold before it, so that it replays from the start.
+    auto p = std::make_unique<Puzzle>();
+    int leadIn = 0;
+    Report r;
+    if (o.optimal) {
+        if (o.from) {
+            DecodedMoves d;
+            if (std::string error = ReadMovesFile(*o.from, d); !error.empty())
+                return Fail(error);
+            if (const int bad = FirstIllegalMove(d.moves, d.count); bad != 0)
+                return Fail("'" + *o.from + "': move " + std::to_string(bad) +
+                            " cannot be made from the start position");
+            LoadMoves(*p, d);
+            for (int i = 1; i <= d.count; ++i)
+                p->ApplyStep(d.moves[i].block, d.moves[i].direction);
+            leadIn = d.count;
+            r.from = *o.from;
+            r.fromMoves = d.count;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        OptimalResult found = SolveOptimal(p->blockTable);
+        r.seconds = SecondsSince(start);
+        r.optimal = true;
+        r.solved = found.solved;
+        r.positions = found.positions;
+        r.line = std::move(found.line);
+        r.moves = int(r.line.size());
+    } else {
+        r = Search(o, *p);
+    }
+
+    r.saveAsked = o.save.has_value();
+    if (o.save && r.solved) {
+        MoveRecord list[kMaxMoves + 1] = {};
+        const int total = leadIn + int(r.line.size());
+        if (total > kMaxMoves)
+            return Fail("cannot save: the line from the start would have " + std::to_string(total) +
+                        " moves, and a moves file holds at most 200");
+        std::copy(p->movesList + 1, p->movesList + 1 + leadIn, list + 1);
+        std::copy(r.line.begin(), r.line.end(), list + 1 + leadIn);
+        const SavedFile saved = WriteMovesFile(*o.save, list, total);
+        if (!saved.error.empty())
+            return Fail(saved.error);
+        r.savedPath = saved.path;
+    }
+
+    const std::string out = o.json ? JsonReport(r) : TextReport(r);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::fflush(stdout) != 0)
+        return Fail("cannot write the report");
+    return r.solved ? kSolvedExit : kNoSolutionExit;
 }

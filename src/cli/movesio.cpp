@@ -1,0 +1,100 @@
+#include "movesio.h"
+
+#include "text.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trulp::cli {
+
+namespace {
+
+std::string SystemError(const std::string& what, const std::string& path) {
+    return what + " '" + path + "': " + std::strerror(errno);
+}
+
+bool WriteAll(int fd, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ReadMovesFile(const std::string& path, DecodedMoves& moves) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr)
+        return SystemError("cannot open", path);
+    // A longer file counts only as far as its first record.
+    uint8_t record[kRecordSize] = {};
+    const size_t size = std::fread(record, 1, sizeof record, f);
+    const bool failed = std::ferror(f) != 0;
+    const int readErrno = errno;
+    std::fclose(f);
+    if (failed) {
+        errno = readErrno;
+        return SystemError("cannot read", path);
+    }
+    if (size < sizeof record)
+        return "'" + path + "' is not a moves file: " + std::to_string(size) + " bytes instead of 250";
+    moves = DecodeMovesRecord(record, size);
+    switch (moves.status) {
+    case RecordStatus::Ok:
+        return {};
+    case RecordStatus::WrongFile:
+        return "'" + path + "' is not a moves file: its name does not begin with TRULP_";
+    case RecordStatus::ReadError:
+        break;
+    }
+    return "'" + path + "' is not a valid moves file: bad name length, move count or move";
+}
+
+SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count) {
+    SavedFile saved;
+    const size_t slash = path.rfind('/');
+    const std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string storedName = StoredName(Latin1FromUtf8(fileName));
+    saved.path = directory + Utf8FromLatin1(storedName);
+    const MovesRecordBytes record = EncodeMovesRecord(storedName, movesList, count);
+
+    std::string temporary = (directory.empty() ? "./" : directory) + ".trulp-save-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        saved.error = SystemError("cannot write in", directory.empty() ? "." : directory);
+        return saved;
+    }
+    // mkstemp makes the file private; give it the mode a plain create would.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    bool ok =
+        ::fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, record.data(), record.size()) && ::fsync(fd) == 0;
+    int savedErrno = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (ok && std::rename(temporary.c_str(), saved.path.c_str()) != 0) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        errno = savedErrno;
+        saved.error = SystemError("cannot save", saved.path);
+    }
+    return saved;
+}
+
+} // namespace trulp::cli

@@ -1,0 +1,142 @@
+#include "options.h"
+
+#include "board.h"
+
+#include <cstdint>
+#include <set>
+#include <string_view>
+
+namespace trulp::cli {
+
+namespace {
+
+// Digits only: no sign, no blanks, nothing after the number.
+bool ParseWholeNumber(std::string_view text, long long max, long long& value) {
+    if (text.empty() || text.size() > 12)
+        return false;
+    value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return value <= max;
+}
+
+} // namespace
+
+ParseResult ParseOptions(int argc, const char* const* argv) {
+    ParseResult r;
+    Options& o = r.options;
+    std::set<std::string> given;
+    bool maxMoveGiven = false, sliceGiven = false;
+
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        std::optional<std::string> inlineValue;
+        if (arg.starts_with("--")) {
+            if (const size_t eq = arg.find('='); eq != std::string::npos) {
+                inlineValue = arg.substr(eq + 1);
+                arg.resize(eq);
+            }
+        } else {
+            r.error = "unexpected argument '" + arg + "' (see --help)";
+            return r;
+        }
+        if (!given.insert(arg).second) {
+            r.error = arg + " is given twice";
+            return r;
+        }
+
+        const bool takesValue = arg == "--max-move" || arg == "--slice" || arg == "--save" || arg == "--from";
+        const bool isFlag = arg == "--help" || arg == "--version" || arg == "--optimal" || arg == "--json";
+        if (!takesValue && !isFlag) {
+            r.error = "unknown option '" + arg + "' (see --help)";
+            return r;
+        }
+        if (isFlag) {
+            if (inlineValue) {
+                r.error = arg + " takes no value";
+                return r;
+            }
+            (arg == "--help"      ? o.help
+             : arg == "--version" ? o.version
+             : arg == "--optimal" ? o.optimal
+                                  : o.json) = true;
+            continue;
+        }
+
+        std::string value;
+        if (inlineValue) {
+            value = *inlineValue;
+        } else if (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with("--")) {
+            value = argv[++i];
+        } else {
+            r.error = arg + " needs a value";
+            return r;
+        }
+        if (value.empty()) {
+            r.error = arg + " needs a value";
+            return r;
+        }
+
+        long long n = 0;
+        if (arg == "--max-move") {
+            if (!ParseWholeNumber(value, kMaxMoveLimit, n) || n < kMinMoveLimit) {
+                r.error = "--max-move must be a whole number from 100 to 200, not '" + value + "'";
+                return r;
+            }
+            o.maxMove = int(n);
+            maxMoveGiven = true;
+        } else if (arg == "--slice") {
+            if (!ParseWholeNumber(value, INT32_MAX, n) || n < 1) {
+                r.error = "--slice must be a whole number from 1 to 2147483647, not '" + value + "'";
+                return r;
+            }
+            o.slice = int32_t(n);
+            sliceGiven = true;
+        } else if (arg == "--save") {
+            if (value.back() == '/') {
+                r.error = "--save needs a file name, not a directory: '" + value + "'";
+                return r;
+            }
+            o.save = value;
+        } else {
+            o.from = value;
+        }
+    }
+
+    if (o.help || o.version)
+        return r;
+    if (o.optimal && maxMoveGiven)
+        r.error = "--max-move does not go with --optimal";
+    else if (o.optimal && sliceGiven)
+        r.error = "--slice does not go with --optimal";
+    else if (!o.optimal && o.from)
+        r.error = "--from only goes with --optimal";
+    return r;
+}
+
+const char* UsageText() {
+    return "Usage:\n"
+           "  trulp-solve [--max-move N] [--slice N] [--save FILE] [--json]\n"
+           "  trulp-solve --optimal [--from FILE] [--save FILE] [--json]\n"
+           "  trulp-solve --help | --version\n"
+           "\n"
+           "Solves the sliding-block puzzle from its start position.\n"
+           "\n"
+           "  --max-move N  move limit of the depth-first search, 100 to 200 (default 150)\n"
+           "  --slice N     moves recorded per search step, at least 1 (default 10000);\n"
+           "                the result does not depend on it\n"
+           "  --optimal     shortest line by breadth-first search over all positions\n"
+           "  --from FILE   with --optimal: start after the moves of this moves file\n"
+           "  --save FILE   write the line as a moves file named \"TRULP_ \" + FILE's name\n"
+           "                in FILE's directory; with --from, the file's moves come first\n"
+           "  --json        print one JSON object instead of the report\n"
+           "  --help        show this help\n"
+           "  --version     show the version\n"
+           "\n"
+           "Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.\n";
+}
+
+} // namespace trulp::cli

@@ -1,0 +1,30 @@
+// Command line of trulp-solve.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace trulp::cli {
+
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool optimal = false;
+    bool json = false;
+    int maxMove = 150;
+    int32_t slice = 10000;
+    std::optional<std::string> save;
+    std::optional<std::string> from;
+};
+
+struct ParseResult {
+    Options options;
+    std::string error; // empty when the command line is good
+};
+
+ParseResult ParseOptions(int argc, const char* const* argv);
+
+const char* UsageText();
+
+} // namespace trulp::cli

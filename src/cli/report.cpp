@@ -1,0 +1,92 @@
+#include "report.h"
+
+#include "text.h"
+
+#include <cstdio>
+
+namespace trulp::cli {
+
+namespace {
+
+std::string MoveName(const MoveRecord& m) {
+    return {startTable[m.block].letter, DirectionLetters[m.direction]};
+}
+
+void AddField(std::string& out, const char* name, long long value) {
+    out += ", \"";
+    out += name;
+    out += "\": " + std::to_string(value);
+}
+
+void AddRow(std::string& out, const char* label, const std::string& value) {
+    char row[64];
+    std::snprintf(row, sizeof row, "%-31s ", label);
+    out += row + value + "\n";
+}
+
+} // namespace
+
+std::string JsonReport(const Report& r) {
+    std::string out = "{\"result\": ";
+    out += r.solved ? "\"solved\"" : "\"no solution\"";
+    AddField(out, "moves", r.moves);
+    if (r.optimal) {
+        AddField(out, "positions", r.positions);
+    } else {
+        AddField(out, "trialMoves", r.trialMoves);
+        AddField(out, "forwardLength", r.forwardLength);
+        AddField(out, "forwardHits", r.forwardHits);
+        AddField(out, "backwardHits", r.backwardHits);
+    }
+    out += ", \"line\": [";
+    for (size_t i = 0; i < r.line.size(); ++i)
+        out += (i ? ", \"" : "\"") + MoveName(r.line[i]) + "\"";
+    out += "]";
+    if (!r.savedPath.empty())
+        out += ", \"saved\": " + JsonString(r.savedPath);
+    return out + "}\n";
+}
+
+std::string TextReport(const Report& r) {
+    std::string out;
+    if (!r.optimal)
+        out += "depth-first search from the start position, move limit " + std::to_string(r.maxMove) + "\n";
+    else if (r.from.empty())
+        out += "shortest line from the start position\n";
+    else
+        out += "shortest line from the position after the " + std::to_string(r.fromMoves) + " moves of '" +
+               r.from + "'\n";
+    out += "\n";
+    AddRow(out, "result", r.solved ? "solved" : "no solution");
+    AddRow(out, "number of moves", std::to_string(r.moves));
+    if (r.optimal) {
+        AddRow(out, "positions reachable", std::to_string(r.positions));
+    } else {
+        AddRow(out, "trial moves", std::to_string(r.trialMoves));
+        AddRow(out, "forward history buffer length", std::to_string(r.forwardLength));
+        AddRow(out, "forward buffer hits", std::to_string(r.forwardHits));
+        AddRow(out, "backward buffer hits", std::to_string(r.backwardHits));
+    }
+    char time[32];
+    std::snprintf(time, sizeof time, "%.3f s", r.seconds);
+    AddRow(out, "time", time);
+
+    if (!r.line.empty()) {
+        out += "\n";
+        for (size_t i = 0; i < r.line.size(); ++i) {
+            char number[24];
+            std::snprintf(number, sizeof number, "%4zu ", i + 1);
+            out += number;
+            out += startTable[r.line[i].block].letter;
+            AppendUtf8(out, ArrowGlyphs[r.line[i].direction]);
+            out += (i + 1) % 10 == 0 || i + 1 == r.line.size() ? "\n" : "  ";
+        }
+    }
+    if (!r.savedPath.empty())
+        out += "\nsaved as: " + r.savedPath + "\n";
+    else if (r.saveAsked)
+        out += "\nnothing saved: no line was found\n";
+    return out;
+}
+
+} // namespace trulp::cli

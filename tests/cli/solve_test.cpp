@@ -1,0 +1,300 @@
+#include "run_solve.h"
+
+#include "movesfile.h"
+#include "optimal.h"
+#include "trulp_version.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+using namespace trulp;
+using namespace solvetest;
+namespace fs = std::filesystem;
+
+namespace {
+
+Object ParseJson(const SolveRun& run) {
+    Value v;
+    EXPECT_TRUE(JsonReader(run.out).parse(v)) << run.out;
+    EXPECT_TRUE(std::holds_alternative<std::shared_ptr<Object>>(v.v)) << run.out;
+    return std::holds_alternative<std::shared_ptr<Object>>(v.v) ? v.object() : Object{};
+}
+
+std::vector<std::string> LineOf(const Object& o) {
+    std::vector<std::string> line;
+    for (const Value& v : o.at("line").array())
+        line.push_back(v.text());
+    return line;
+}
+
+std::vector<std::string> Keys(const Object& o) {
+    std::vector<std::string> keys;
+    for (const auto& [k, v] : o)
+        keys.push_back(k);
+    return keys;
+}
+
+std::vector<std::string> Names(const DecodedMoves& d) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= d.count; ++i)
+        names.push_back({startTable[d.moves[i].block].letter, DirectionLetters[d.moves[i].direction]});
+    return names;
+}
+
+DecodedMoves ReadRecord(const fs::path& p) {
+    const std::string bytes = Slurp(p);
+    return DecodeMovesRecord(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
+
+void WriteBytes(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+std::string RecordBytes(std::string_view storedName, const std::vector<MoveRecord>& moves) {
+    std::vector<MoveRecord> list(1);
+    list.insert(list.end(), moves.begin(), moves.end());
+    const MovesRecordBytes r = EncodeMovesRecord(storedName, list.data(), int(moves.size()));
+    return std::string(r.begin(), r.end());
+}
+
+class SolveFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("trulp-solve-test-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::vector<std::string> FilesInDir() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    fs::path dir;
+};
+
+} // namespace
+
+TEST(Solve, SearchAtLimit150GivesTheKnownLineAndCounters) {
+    const SolveRun run = RunSolve({"--json"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    const Object o = ParseJson(run);
+    EXPECT_EQ(Keys(o), (std::vector<std::string>{"backwardHits", "forwardHits", "forwardLength", "line",
+                                                 "moves", "result", "trialMoves"}));
+    EXPECT_EQ(o.at("result").text(), "solved");
+    EXPECT_EQ(o.at("moves").number(), 148);
+    EXPECT_EQ(o.at("trialMoves").number(), 506873);
+    EXPECT_EQ(o.at("forwardHits").number(), 118195);
+    EXPECT_EQ(o.at("backwardHits").number(), 3058);
+    EXPECT_EQ(o.at("forwardLength").number(), 18113);
+    const std::vector<std::string> line = LineOf(o);
+    ASSERT_EQ(line.size(), 148u);
+    EXPECT_EQ(std::vector<std::string>(line.begin(), line.begin() + 8),
+              (std::vector<std::string>{"FD", "FR", "GL", "HR", "CD", "DL", "EL", "IU"}));
+    EXPECT_EQ(line.back(), "XL");
+
+    // The same run, the limit named, in slices of a single move.
+    const SolveRun sliced = RunSolve({"--slice", "1", "--max-move=150", "--json"});
+    EXPECT_EQ(sliced.exitCode, 0);
+    EXPECT_EQ(sliced.out, run.out);
+}
+
+TEST(Solve, MoveLimitDecidesTheOutcome) {
+    const SolveRun none = RunSolve({"--max-move", "115", "--json"});
+    EXPECT_EQ(none.exitCode, 1);
+    const Object o = ParseJson(none);
+    EXPECT_EQ(o.at("result").text(), "no solution");
+    EXPECT_EQ(o.at("moves").number(), 0);
+    EXPECT_TRUE(LineOf(o).empty());
+
+    for (int limit : {116, 200}) {
+        const SolveRun run = RunSolve({"--max-move", std::to_string(limit), "--slice", "777", "--json"});
+        EXPECT_EQ(run.exitCode, 0) << limit;
+        const Object solved = ParseJson(run);
+        EXPECT_EQ(solved.at("moves").number(), limit);
+        EXPECT_EQ(LineOf(solved).size(), size_t(limit));
+    }
+}
+
+TEST(Solve, OptimalFromTheStart) {
+    const SolveRun run = RunSolve({"--optimal", "--json"});
+    EXPECT_EQ(run.exitCode, 0);
+    const Object o = ParseJson(run);
+    EXPECT_EQ(Keys(o), (std::vector<std::string>{"line", "moves", "positions", "result"}));
+    EXPECT_EQ(o.at("result").text(), "solved");
+    EXPECT_EQ(o.at("moves").number(), 116);
+    EXPECT_EQ(o.at("positions").number(), 25955);
+    const OptimalResult direct = SolveOptimal(startTable);
+    std::vector<std::string> expected;
+    for (const MoveRecord& m : direct.line)
+        expected.push_back({startTable[m.block].letter, DirectionLetters[m.direction]});
+    EXPECT_EQ(LineOf(o), expected);
+}
+
+TEST(Solve, ReportForPeopleShowsFiguresAndArrows) {
+    const SolveRun run = RunSolve({});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("solved"), std::string::npos);
+    EXPECT_NE(run.out.find("506873"), std::string::npos);
+    EXPECT_NE(run.out.find("   1 F\u2193"), std::string::npos);
+    EXPECT_NE(run.out.find(" 148 X\u2190"), std::string::npos);
+    EXPECT_EQ(run.out.find('{'), std::string::npos);
+
+    const SolveRun none = RunSolve({"--max-move", "100"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_NE(none.out.find("no solution"), std::string::npos);
+}
+
+TEST(Solve, HelpAndVersion) {
+    const SolveRun help = RunSolve({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("--optimal"), std::string::npos);
+    const SolveRun version = RunSolve({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, std::string("trulp-solve ") + TRULP_VERSION + "\n");
+}
+
+TEST_F(SolveFiles, SavedSearchLineOpensAndReplays) {
+    const SolveRun run = RunSolve({"--save", (dir / "mine").string(), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Object o = ParseJson(run);
+    const fs::path saved = dir / "TRULP_ mine";
+    EXPECT_EQ(o.at("saved").text(), saved.string());
+    // Only the file itself: the temporary one was renamed, not left behind.
+    EXPECT_EQ(FilesInDir(), std::vector<std::string>{"TRULP_ mine"});
+    EXPECT_EQ(fs::file_size(saved), 250u);
+
+    const DecodedMoves d = ReadRecord(saved);
+    ASSERT_EQ(d.status, RecordStatus::Ok);
+    EXPECT_EQ(d.storedName, "TRULP_ mine");
+    EXPECT_EQ(Names(d), LineOf(o));
+
+    // The saved line ends on the goal, so nothing is left to do from there.
+    const SolveRun from = RunSolve({"--optimal", "--from", saved.string(), "--json"});
+    EXPECT_EQ(from.exitCode, 0) << from.err;
+    const Object f = ParseJson(from);
+    EXPECT_EQ(f.at("result").text(), "solved");
+    EXPECT_EQ(f.at("moves").number(), 0);
+    EXPECT_EQ(f.at("positions").number(), 25955);
+
+    // Saving again over the same name replaces the file.
+    const SolveRun again = RunSolve({"--max-move", "116", "--save", (dir / "mine").string()});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_NE(again.out.find("saved as: " + saved.string()), std::string::npos);
+    EXPECT_EQ(ReadRecord(saved).count, 116);
+    EXPECT_EQ(FilesInDir(), std::vector<std::string>{"TRULP_ mine"});
+}
+
+TEST_F(SolveFiles, OptimalFromAPartLineSavesTheWholeLine) {
+    std::vector<MoveRecord> line = SolveOptimal(startTable).line;
+    ASSERT_EQ(line.size(), 116u);
+    line.resize(100);
+    WriteBytes(dir / "part", RecordBytes("TRULP_ part", line));
+
+    const SolveRun run = RunSolve({"--optimal", "--from", (dir / "part").string(), "--save",
+                                   (dir / "a-rather-long-file-name.moves").string(), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Object o = ParseJson(run);
+    EXPECT_EQ(o.at("moves").number(), 16);
+    // "TRULP_ " and the name, cut to 25 characters.
+    const fs::path saved = dir / "TRULP_ a-rather-long-file";
+    EXPECT_EQ(o.at("saved").text(), saved.string());
+    const DecodedMoves d = ReadRecord(saved);
+    ASSERT_EQ(d.status, RecordStatus::Ok);
+    ASSERT_EQ(d.count, 116);
+    EXPECT_EQ(FirstIllegalMove(d.moves, d.count), 0);
+    const std::vector<std::string> names = Names(d);
+    EXPECT_EQ(std::vector<std::string>(names.begin() + 100, names.end()), LineOf(o));
+}
+
+TEST_F(SolveFiles, NothingIsSavedWithoutASolution) {
+    const SolveRun run = RunSolve({"--max-move", "115", "--save", (dir / "none").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.out.find("nothing saved"), std::string::npos);
+    EXPECT_TRUE(FilesInDir().empty());
+}
+
+TEST_F(SolveFiles, BadInputIsOneLineOnStderrAndStatusTwo) {
+    std::vector<MoveRecord> good = SolveOptimal(startTable).line;
+    good.resize(20);
+    const std::string record = RecordBytes("TRULP_ good", good);
+    WriteBytes(dir / "short", record.substr(0, 249));
+    WriteBytes(dir / "wrongname", RecordBytes("trulp_ good", good));
+    std::string badCount = record;
+    badCount[12] = char(201);
+    WriteBytes(dir / "badcount", badCount);
+    std::string badMove = record;
+    badMove[13] = char(0xB1); // block 11
+    WriteBytes(dir / "badmove", badMove);
+    std::vector<MoveRecord> illegal = good;
+    illegal[4] = {kXBlock, Up, 0};
+    WriteBytes(dir / "illegal", RecordBytes("TRULP_ illegal", illegal));
+    WriteBytes(dir / "good", record);
+    const std::string d = dir.string() + "/";
+
+    const std::vector<std::vector<std::string>> cases = {
+        {"--max-move", "99"},
+        {"--max-move", "201"},
+        {"--max-move", "abc"},
+        {"--max-move", "150x"},
+        {"--max-move", "-150"},
+        {"--max-move", ""},
+        {"--max-move"},
+        {"--max-move", "--json"},
+        {"--slice", "0"},
+        {"--slice", "99999999999"},
+        {"--frobnicate"},
+        {"-j"},
+        {"150"},
+        {"--json", "--json"},
+        {"--json=yes"},
+        {"--from", d + "good"},
+        {"--optimal", "--max-move", "150"},
+        {"--optimal", "--slice", "5"},
+        {"--optimal", "--from"},
+        {"--optimal", "--from", d + "missing"},
+        {"--optimal", "--from", d},
+        {"--optimal", "--from", d + "short"},
+        {"--optimal", "--from", d + "wrongname"},
+        {"--optimal", "--from", d + "badcount"},
+        {"--optimal", "--from", d + "badmove"},
+        {"--optimal", "--from", d + "illegal"},
+        {"--save", d},
+        {"--save", d + "no/such/dir/x", "--max-move", "116"},
+    };
+    for (const auto& args : cases) {
+        std::string shown;
+        for (const std::string& a : args)
+            shown += " '" + a + "'";
+        const SolveRun run = RunSolve(args);
+        EXPECT_EQ(run.exitCode, 2) << shown;
+        EXPECT_EQ(run.out, "") << shown;
+        EXPECT_TRUE(run.err.starts_with("trulp-solve: ")) << shown << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << shown << ": " << run.err;
+        EXPECT_TRUE(run.err.ends_with("\n")) << shown;
+    }
+    // The illegal move is named by its number.
+    EXPECT_NE(RunSolve({"--optimal", "--from", d + "illegal"}).err.find("move 5 "), std::string::npos);
+    // The failed save left nothing behind in the directory it could reach.
+    EXPECT_EQ(FilesInDir(),
+              (std::vector<std::string>{"badcount", "badmove", "good", "illegal", "short", "wrongname"}));
+}
+
+TEST_F(SolveFiles, StoredNameIsLatinOneAndTheDiskNameItsUtf8) {
+    // e-acute is Latin-1 and kept; the euro sign is not and becomes '?'.
+    const SolveRun run = RunSolve({"--optimal", "--save", (dir / "\u00e9\u20ac").string(), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(FilesInDir(), std::vector<std::string>{"TRULP_ \u00e9?"});
+    const DecodedMoves d = ReadRecord(dir / "TRULP_ \u00e9?");
+    ASSERT_EQ(d.status, RecordStatus::Ok);
+    EXPECT_EQ(d.storedName, "TRULP_ \xe9?");
+    EXPECT_EQ(ParseJson(run).at("saved").text(), (dir / "TRULP_ \u00e9?").string());
+}
