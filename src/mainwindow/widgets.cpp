@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 
 namespace trulp {
@@ -61,9 +62,12 @@ UpDown::UpDown(QWidget* parent, int minimum, int maximum, int position)
         b->setAutoRepeatDelay(400);
         b->setAutoRepeatInterval(60);
         b->setFocusPolicy(Qt::NoFocus);
+        // After the click that steps the position, which follows the release.
         connect(b, &QToolButton::released, this, [this] {
-            if (onMouseUp)
-                onMouseUp();
+            QTimer::singleShot(0, this, [this] {
+                if (onMouseUp)
+                    onMouseUp();
+            });
         });
     }
     up_->setArrowType(Qt::UpArrow);
