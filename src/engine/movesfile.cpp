@@ -1,7 +1,6 @@
 #include "movesfile.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace trulp {
 
@@ -67,15 +66,24 @@ bool LoadMoves(Puzzle& p, const DecodedMoves& d) {
 }
 
 int FirstIllegalMove(const MoveRecord* movesList, int count) {
-    // The Puzzle is large; keep it off the stack.
-    auto scratch = std::make_unique<Puzzle>();
+    // The rule of PossibleDirections, on a copy of the start position; no
+    // Puzzle is needed just to replay a list.
+    Block table[kBlocks + 1];
+    std::copy(startTable, startTable + kBlocks + 1, table);
+    uint32_t occupied = 0;
+    for (int b = 1; b <= kBlocks; ++b)
+        occupied |= shapeTable[table[b].shape].mask << table[b].field;
     for (int i = 1; i <= count; ++i) {
         const MoveRecord& m = movesList[i];
         if (m.block < 1 || m.block > kBlocks || !IsDirection(m.direction))
             return i;
-        if ((scratch->PossibleDirections(m.block) & m.direction) == 0)
+        Block& b = table[m.block];
+        const int k = __builtin_ctz(m.direction);
+        if (detail::kStepNeeds.need[b.shape][b.field][k] & (occupied | detail::kBlocked))
             return i;
-        scratch->ApplyStep(m.block, m.direction);
+        const uint32_t before = shapeTable[b.shape].mask << b.field;
+        b.field = uint8_t(StepField(b.field, m.direction));
+        occupied ^= before ^ shapeTable[b.shape].mask << b.field;
     }
     return 0;
 }

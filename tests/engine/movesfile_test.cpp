@@ -222,3 +222,40 @@ TEST(MovesFile, FirstIllegalMoveNamesTheMoveThatCannotBeMade) {
     list[1] = {7, 3, 0};
     EXPECT_EQ(FirstIllegalMove(list.data(), 3), 1);
 }
+
+TEST(MovesFile, FirstIllegalMoveFollowsThePuzzleRules) {
+    // Random lists, mostly legal, checked against a replay on a Puzzle.
+    uint32_t seed = 12345;
+    auto next = [&seed](uint32_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % n;
+    };
+    auto p = std::make_unique<Puzzle>();
+    int withIllegal = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        std::memcpy(p->blockTable, startTable, sizeof p->blockTable);
+        p->MakeKey();
+        std::vector<MoveRecord> list(1);
+        int expected = 0;
+        const int length = int(next(kMaxMoves)) + 1;
+        for (int i = 1; i <= length; ++i) {
+            MoveRecord m{uint8_t(next(kBlocks) + 1), uint8_t(1u << next(4)), 0};
+            const uint8_t open = p->PossibleDirections(m.block);
+            if (next(20) != 0 && open == 0)
+                continue; // try another block
+            if (next(20) != 0 && open != 0)
+                while ((open & m.direction) == 0)
+                    m.direction = uint8_t(1u << next(4));
+            list.push_back(m);
+            if (expected == 0 && (open & m.direction) == 0)
+                expected = int(list.size()) - 1;
+            if (expected == 0)
+                p->ApplyStep(m.block, m.direction);
+        }
+        ASSERT_EQ(FirstIllegalMove(list.data(), int(list.size()) - 1), expected) << "trial " << trial;
+        withIllegal += expected != 0;
+    }
+    // Both kinds of list were tried.
+    EXPECT_GT(withIllegal, 30);
+    EXPECT_LT(withIllegal, 270);
+}

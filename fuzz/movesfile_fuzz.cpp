@@ -1,0 +1,70 @@
+// Any bytes at all, offered as a moves file: the decoder must either refuse
+// them without touching the moves list or hand over a list the program can
+// hold, and a decoded record must encode back to the bytes it came from.
+#include "movesfile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+using namespace trulp;
+
+namespace {
+
+void Check(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "movesfile_fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // One Puzzle for the whole run, so that a refused record meets the list
+    // an earlier one left.
+    static Puzzle* const puzzle = new Puzzle();
+    Puzzle& p = *puzzle;
+    MoveRecord listBefore[kMaxMoves + 1];
+    std::memcpy(listBefore, p.movesList, sizeof listBefore);
+    const int32_t lastBefore = p.lastMove;
+    const int32_t moveNrBefore = p.moveNr;
+    const SearchCounters countersBefore = p.counters;
+
+    const DecodedMoves d = DecodeMovesRecord(data, size);
+    const bool loaded = LoadMoves(p, d);
+
+    if (d.status != RecordStatus::Ok) {
+        Check(!loaded, "a refused record was loaded");
+        Check(std::memcmp(listBefore, p.movesList, sizeof listBefore) == 0,
+              "a refused record changed the list");
+        Check(p.lastMove == lastBefore && p.moveNr == moveNrBefore,
+              "a refused record changed the move numbers");
+        Check(std::memcmp(&countersBefore, &p.counters, sizeof countersBefore) == 0,
+              "a refused record changed the counters");
+        if (d.status == RecordStatus::WrongFile)
+            Check(size >= size_t(kRecordSize) && data[0] <= kStoredNameMax, "wrong file for a short record");
+        return 0;
+    }
+
+    Check(loaded, "a decoded record was not loaded");
+    Check(size >= size_t(kRecordSize), "a short record decoded");
+    Check(p.lastMove == d.count && d.count >= 0 && d.count <= kMaxMoves, "count beyond the list");
+    Check(p.moveNr == 1, "moveNr not reset");
+    for (int i = 1; i <= p.lastMove; ++i) {
+        const MoveRecord& m = p.movesList[i];
+        Check(m.block >= 1 && m.block <= kBlocks, "block out of range");
+        Check(IsDirection(m.direction), "not a direction");
+        Check(m.dirSet == 0, "dirSet kept");
+    }
+    Check(d.storedName.size() <= size_t(kStoredNameMax) && d.storedName.starts_with(kFileMark),
+          "bad stored name");
+
+    const MovesRecordBytes again = EncodeMovesRecord(d.storedName, d.moves, d.count);
+    const size_t used = 2 + d.storedName.size() + size_t(d.count);
+    Check(std::memcmp(again.data(), data, used) == 0, "the record does not encode back to its bytes");
+
+    const int illegal = FirstIllegalMove(d.moves, d.count);
+    Check(illegal >= 0 && illegal <= d.count, "first illegal move out of range");
+    return 0;
+}
