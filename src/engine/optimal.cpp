@@ -70,14 +70,15 @@ bool ValidTable(const Block (&table)[kBlocks + 1]) {
     return true;
 }
 
-// Open addressing over codes; grows to stay at most half full.
+// Open addressing over codes, kept at most a quarter full: short probe runs
+// pay for the larger table.
 class CodeSet {
 public:
     explicit CodeSet(int bits) { resize(bits); }
 
     // True when the code was new.
     bool insert(uint64_t code) {
-        if (2 * (count_ + 1) > slots_.size())
+        if (4 * (count_ + 1) > slots_.size())
             resize(bits_ + 1);
         for (size_t i = slotOf(code);; i = (i + 1) & mask_) {
             if (slots_[i] == code)
@@ -154,7 +155,7 @@ OptimalResult SolveOptimal(const Block (&table)[kBlocks + 1]) {
     std::vector<int32_t> parent;
     queue.reserve(1 << 15);
     parent.reserve(1 << 15);
-    CodeSet seen(16);
+    CodeSet seen(17);
 
     const uint64_t root = CodeOf(table);
     queue.push_back(root);
