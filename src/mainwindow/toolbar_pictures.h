@@ -1,0 +1,12 @@
+// The toolbar icons and the logo are stored as plain 24-bit pictures whose
+// background colour is the colour of their bottom-left pixel; on the window
+// that colour is not drawn.
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+
+// The picture with every pixel of its bottom-left pixel's colour made fully
+// transparent.
+QImage TransparentImage(const QImage& picture);
+QPixmap TransparentPicture(const QImage& picture);
