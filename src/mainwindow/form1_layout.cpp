@@ -16,6 +16,10 @@
 #include <QPrinter>
 #include <QUrl>
 
+// The pictures live in a static library, so their resource is brought in
+// by hand; Q_INIT_RESOURCE must be used outside any namespace.
+static void InitPictures() { Q_INIT_RESOURCE(icons); }
+
 namespace trulp {
 
 namespace {
@@ -81,6 +85,7 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     setFont(Arial(11));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    InitPictures();
 
     chooseSaveFile = [this] { return QFileDialog::getSaveFileName(this); };
     chooseOpenFile = [this] { return QFileDialog::getOpenFileName(this); };
