@@ -1,0 +1,249 @@
+// Saving and opening moves files through the window, the toolbar's hover
+// frame and dispatch, and printing from the print icon.
+#include "form_fixture.h"
+#include "movesfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+using namespace trulp;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+void ThreeMoves(FormFixture& fx) {
+    fx.click(fx.f().playBtn);
+    fx.drag(7, 0, 80); // F down
+    fx.drag(8, 0, 80); // G down
+    fx.drag(5, 0, 80); // D down
+}
+
+// Moves the pointer onto a toolbar icon, as the mouse would.
+void HoverIcon(FormFixture&, QWidget* icon) {
+    QTest::mouseMove(icon, QPoint(5, 5));
+    QTest::mouseMove(icon, QPoint(10, 10));
+}
+
+void HoverBackground(FormFixture& fx) {
+    QTest::mouseMove(&fx.f(), QPoint(250, 80));
+    QTest::mouseMove(&fx.f(), QPoint(252, 82));
+}
+
+bool FrameShown(FormFixture& fx, int tag) {
+    const QRect r = fx.f().IconFrameRect(tag);
+    const QImage w = fx.f().grab().toImage();
+    return w.pixel(r.left(), r.center().y()) == qRgb(0, 0, 255) &&
+           w.pixel(r.center().x(), r.bottom()) == qRgb(0, 0, 255);
+}
+
+} // namespace
+
+class FileToolbarTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saveWritesTheRecordUnderItsStoredName() {
+        QTemporaryDir dir;
+        FormFixture fx;
+        ThreeMoves(fx);
+        QCOMPARE(fx.p().lastMove, 3);
+        fx.nextSavePath = dir.filePath(QStringLiteral("abc"));
+        fx.f().SaveMoves();
+        QCOMPARE(fx.message(), QStringLiteral("puzzle saved as: TRULP_ abc"));
+        const QByteArray bytes = ReadAll(dir.filePath(QStringLiteral("TRULP_ abc")));
+        QCOMPARE(bytes.size(), 250);
+        QCOMPARE(int(uint8_t(bytes[0])), 10);
+        QCOMPARE(bytes.mid(1, 10), QByteArray("TRULP_ abc"));
+        QCOMPARE(int(uint8_t(bytes[11])), 3);
+        QCOMPARE(int(uint8_t(bytes[12])), 0x78); // F down
+        QCOMPARE(int(uint8_t(bytes[13])), 0x88); // G down
+        QCOMPARE(int(uint8_t(bytes[14])), 0x58); // D down
+        QCOMPARE(bytes.mid(15), QByteArray(235, '\0'));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("abc"))));
+    }
+
+    void longAndForeignNames() {
+        QTemporaryDir dir;
+        FormFixture fx;
+        fx.nextSavePath = dir.filePath(QStringLiteral("a-rather-long-file-name.trulp"));
+        fx.f().SaveMoves();
+        const QString stored = QStringLiteral("TRULP_ a-rather-long-file");
+        QCOMPARE(stored.size(), 25);
+        QVERIFY(QFile::exists(dir.filePath(stored)));
+        // A saved file always opens again, whatever the length of its name.
+        fx.nextOpenPath = dir.filePath(stored);
+        fx.f().OpenMoves();
+        QCOMPARE(fx.message(), QStringLiteral("puzzle  a-rather-long-file opened"));
+
+        // Outside Latin-1: '?' inside the file, the typed name on disk.
+        fx.nextSavePath = dir.filePath(QStringLiteral("zug\u0141"));
+        fx.f().SaveMoves();
+        const QByteArray bytes = ReadAll(dir.filePath(QStringLiteral("TRULP_ zug\u0141")));
+        QCOMPARE(bytes.mid(1, 11), QByteArray("TRULP_ zug?"));
+    }
+
+    void openReplacesTheListAndKeepsTheBoard() {
+        QTemporaryDir dir;
+        FormFixture fx;
+        ThreeMoves(fx);
+        fx.nextSavePath = dir.filePath(QStringLiteral("three"));
+        fx.f().SaveMoves();
+        fx.drag(2, 0, 80); // X down into D's old fields
+        QCOMPARE(fx.p().lastMove, 4);
+        const int lastBefore = fx.p().lastMove;
+        uint8_t fields[kBlocks + 1];
+        for (int b = 1; b <= kBlocks; ++b)
+            fields[b] = fx.p().blockTable[b].field;
+        fx.p().counters.trialMoves = 77;
+
+        // Bad files change nothing.
+        WriteAll(dir.filePath(QStringLiteral("short")), QByteArray(249, '\0'));
+        fx.nextOpenPath = dir.filePath(QStringLiteral("short"));
+        fx.f().OpenMoves();
+        QCOMPARE(fx.message(), QStringLiteral("read error"));
+        QByteArray wrong = ReadAll(dir.filePath(QStringLiteral("TRULP_ three")));
+        wrong[1] = 't';
+        WriteAll(dir.filePath(QStringLiteral("wrong")), wrong);
+        fx.nextOpenPath = dir.filePath(QStringLiteral("wrong"));
+        fx.f().OpenMoves();
+        QCOMPARE(fx.message(), QStringLiteral("wrong file"));
+        fx.nextOpenPath = dir.filePath(QStringLiteral("missing"));
+        fx.f().OpenMoves();
+        QCOMPARE(fx.errors.size(), 1);
+        QCOMPARE(fx.message(), QStringLiteral("wrong file"));
+        QCOMPARE(fx.p().lastMove, lastBefore);
+        QCOMPARE(fx.p().counters.trialMoves, 77u);
+
+        // Renamed on disk, it still opens under its stored name.
+        QFile::rename(dir.filePath(QStringLiteral("TRULP_ three")), dir.filePath(QStringLiteral("game1")));
+        fx.nextOpenPath = dir.filePath(QStringLiteral("game1"));
+        fx.f().OpenMoves();
+        QCOMPARE(fx.message(), QStringLiteral("puzzle  three opened"));
+        QCOMPARE(fx.p().lastMove, 3);
+        QCOMPARE(fx.p().moveNr, 1);
+        QCOMPARE(fx.p().counters.trialMoves, 0u);
+        QCOMPARE(fx.p().movesList[2].block, 8);
+        QCOMPARE(fx.p().movesList[2].direction, Down);
+        QCOMPARE(fx.f().flags.mode, kPlay);
+        for (int b = 1; b <= kBlocks; ++b)
+            QCOMPARE(fx.p().blockTable[b].field, fields[b]);
+
+        // Replay from the start plays the opened list.
+        fx.click(fx.f().replayBtn);
+        fx.click(fx.f().goBtn);
+        QVERIFY(QTest::qWaitFor([&] { return !fx.f().flags.busy(); }, 5000));
+        QCOMPARE(fx.message(), QStringLiteral("end of list"));
+        QCOMPARE(fx.p().blockTable[7].field, 17);
+        QVERIFY(fx.boardSound());
+    }
+
+    void failedSaveKeepsTheOldFile() {
+        QTemporaryDir dir;
+        FormFixture fx;
+        fx.nextSavePath = dir.filePath(QStringLiteral("keep"));
+        fx.f().SaveMoves();
+        const QByteArray good = ReadAll(dir.filePath(QStringLiteral("TRULP_ keep")));
+        fx.f().setMessage(QStringLiteral("before"));
+        fx.nextSavePath = dir.filePath(QStringLiteral("no-such-folder/keep"));
+        fx.f().SaveMoves();
+        QCOMPARE(fx.errors.size(), 1);
+        QCOMPARE(fx.message(), QStringLiteral("before"));
+        QCOMPARE(ReadAll(dir.filePath(QStringLiteral("TRULP_ keep"))), good);
+        fx.nextSavePath.clear(); // cancel: nothing, no message
+        fx.f().SaveMoves();
+        QCOMPARE(fx.message(), QStringLiteral("before"));
+    }
+
+    void hoverFrameAppearsAndGoesAtTheRightMoments() {
+        FormFixture fx;
+        QCOMPARE(fx.f().hoverIcon, 0);
+        HoverIcon(fx, fx.f().open_image);
+        QCOMPARE(fx.f().hoverIcon, 1);
+        QVERIFY(FrameShown(fx, 1));
+        HoverIcon(fx, fx.f().save_image); // straight onto the next icon
+        QCOMPARE(fx.f().hoverIcon, 2);
+        QVERIFY(FrameShown(fx, 2));
+        QVERIFY(!FrameShown(fx, 1));
+        // Onto another control without crossing the background: stays.
+        QTest::mouseMove(fx.f().Label7, QPoint(5, 5));
+        QTest::mouseMove(fx.f().PaintBox1, QPoint(50, 50));
+        QCOMPARE(fx.f().hoverIcon, 2);
+        HoverBackground(fx);
+        QCOMPARE(fx.f().hoverIcon, 0);
+        QVERIFY(!FrameShown(fx, 2));
+
+        // Cancelling the open dialog still takes the frame away.
+        HoverIcon(fx, fx.f().open_image);
+        fx.nextOpenPath.clear();
+        QTest::mouseClick(fx.f().open_image, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(fx.f().hoverIcon, 0);
+        QVERIFY(!FrameShown(fx, 1));
+
+        // While busy no frame is drawn and clicks do nothing; the background
+        // still removes a frame drawn before.
+        HoverIcon(fx, fx.f().pr_setup);
+        fx.f().flags.running = true;
+        HoverIcon(fx, fx.f().save_image);
+        QCOMPARE(fx.f().hoverIcon, 4);
+        int setups = 0;
+        fx.f().runPrinterSetup = [&] { return ++setups, true; };
+        QTest::mouseClick(fx.f().pr_setup, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(setups, 0);
+        HoverBackground(fx);
+        QCOMPARE(fx.f().hoverIcon, 0);
+        fx.f().flags.running = false;
+        HoverIcon(fx, fx.f().pr_setup);
+        QTest::mouseClick(fx.f().pr_setup, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(setups, 1);
+    }
+
+    void iconClickSavesAndDoubleClickPrintsOnePage() {
+        QTemporaryDir dir;
+        FormFixture fx;
+        fx.nextSavePath = dir.filePath(QStringLiteral("viaicon"));
+        HoverIcon(fx, fx.f().save_image);
+        QTest::mouseClick(fx.f().save_image, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("TRULP_ viaicon"))));
+
+        const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+        fx.f().printer().setOutputFormat(QPrinter::PdfFormat);
+        fx.f().printer().setOutputFileName(pdf);
+        HoverIcon(fx, fx.f().pr_image);
+        QTest::mouseDClick(fx.f().pr_image, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(fx.message(), QStringLiteral("puzzle send to printer"));
+        QCOMPARE(fx.f().hoverIcon, 0);
+        const QByteArray doc = ReadAll(pdf);
+        QVERIFY(doc.startsWith("%PDF"));
+        QCOMPARE(doc.count("/Type /Page\n") + doc.count("/Type /Page\r") + doc.count("/Type /Page "), 1);
+        // The second click found no frame: printing again would have reset
+        // the message after we clear it.
+        fx.f().setMessage(QString());
+        QTest::mouseClick(fx.f().pr_image, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(fx.message(), QString());
+    }
+
+    void printerFailureIsReported() {
+        FormFixture fx;
+        fx.f().printer().setOutputFormat(QPrinter::PdfFormat);
+        fx.f().printer().setOutputFileName(QStringLiteral("/nonexistent-folder/x/page.pdf"));
+        fx.f().setMessage(QStringLiteral("before"));
+        fx.f().PrintMoves();
+        QCOMPARE(fx.errors.size(), 1);
+        QCOMPARE(fx.message(), QStringLiteral("before"));
+    }
+};
+
+QTEST_MAIN(FileToolbarTest)
+#include "file_toolbar_test.moc"
