@@ -116,6 +116,7 @@ void Thelpform::ShowHelp() {
     pageNrDisplay->setPalette(numberPalette);
     pageNrDisplay->setText(QStringLiteral("1"));
     HelpPageCount = trulp::HelpPageCount(ListBox1.size());
+    showTitle();
     exec();
 }
 
@@ -125,7 +126,16 @@ void Thelpform::done(int result) {
     QDialog::done(result);
 }
 
+void Thelpform::showTitle() {
+    // The title need not wait for the box to be painted; the paint sets it again.
+    const qsizetype first = qsizetype(HelpPage - 1) * kHelpPageLines;
+    if (first < ListBox1.size()) {
+        subtitle->setText(ListBox1.at(first));
+    }
+}
+
 void Thelpform::redrawPage() {
+    showTitle();
     m_paint = Paint::PageTurn;
     helpbox->repaint(helpbox->rect().adjusted(5, 5, -5, -5));
     m_paint = Paint::Full;

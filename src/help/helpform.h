@@ -65,6 +65,7 @@ private:
     void FirstHelpPage();
     // Clears the inside of the help box and draws the page on show, at once.
     void redrawPage();
+    void showTitle();
     void WriteHelpPage(QPainter& painter);
     void MarkLinkRow(int row);
     QRect linkBand(int row) const;
