@@ -220,8 +220,14 @@ QImage Logo() {
 
 // The application icon: the puzzle in its start position on a dark tile,
 // with the goal of the red block marked; no letters, so it reads when small.
-QImage AppIcon() {
+// On the background colour, or with real transparency for the desktop,
+// whose panels may be dark.
+QImage AppIcon(bool transparent = false) {
     QImage image = Canvas(256, 256);
+    if (transparent) {
+        image = QImage(256, 256, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+    }
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -284,6 +290,7 @@ int main(int argc, char** argv) {
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     const bool ok = Save(OpenFolder(), dir, "open.png") && Save(HardDisk(), dir, "save.png") &&
                     Save(Printer(), dir, "print.png") && Save(Key(), dir, "printer_setup.png") &&
-                    Save(Logo(), dir, "logo.png") && Save(AppIcon(), dir, "trulp.png");
+                    Save(Logo(), dir, "logo.png") && Save(AppIcon(), dir, "trulp.png") &&
+                    AppIcon(true).save(dir.filePath(QStringLiteral("trulp-desktop.png")), "PNG");
     return ok ? 0 : 1;
 }

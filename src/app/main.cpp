@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("TRULP"));
     QApplication::setDesktopFileName(QStringLiteral("example.quorvel.trulp"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trulp.png")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trulp-desktop.png")));
 
     auto puzzle = std::make_unique<trulp::Puzzle>();
     trulp::TForm1 Form1(*puzzle);

@@ -10,7 +10,13 @@ mkdir -p "$WORK"
 start_program() {
   "$TRULP" >"$WORK/program.log" 2>&1 &
   PROGRAM_PID=$!
-  WIN=$(xdotool search --sync --onlyvisible --name '^TRULP puzzel$' | head -n 1)
+  trap stop_program EXIT
+  WIN=$(timeout 30 xdotool search --sync --onlyvisible --name '^TRULP puzzel$' | head -n 1) || true
+  if [ -z "$WIN" ]; then
+    echo "FAIL: the main window did not appear" >&2
+    cat "$WORK/program.log" >&2
+    exit 1
+  fi
   eval "$(xdotool getwindowgeometry --shell "$WIN")"
   WX=$X
   WY=$Y

@@ -23,7 +23,7 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void resourceFileListsTheSixPictures() {
+    void resourceFileListsThePictures() {
         QFile qrc(IconsDir().filePath(QStringLiteral("icons.qrc")));
         QVERIFY(qrc.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&qrc);
@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(prefix, QStringLiteral("/icons"));
         files.sort();
         QCOMPARE(files, QStringList({"logo.png", "open.png", "print.png", "printer_setup.png", "save.png",
-                                     "trulp.png"}));
+                                     "trulp-desktop.png", "trulp.png"}));
     }
 
     void picturesHaveTheirSizeAndBackground_data() {
