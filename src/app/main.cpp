@@ -14,10 +14,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("TRULP"));
     QApplication::setDesktopFileName(QStringLiteral("example.quorvel.trulp"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trulp-desktop.png")));
 
     auto puzzle = std::make_unique<trulp::Puzzle>();
     trulp::TForm1 Form1(*puzzle);
+    // The window's pictures, the icon among them, are loaded with it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trulp-desktop.png")));
     TStatForm StatForm;
     trulp::Thelpform helpform;
     Form1.setDialogs(&StatForm, &helpform);
