@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unistd.h>
 
 using namespace trulp;
 
@@ -121,6 +122,7 @@ BENCHMARK(BM_Optimal)->Unit(benchmark::kMicrosecond);
 // Console output as usual, and the time of each run kept for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    explicit RatioReporter(bool colour) : ConsoleReporter(colour ? OO_ColorTabular : OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs)
@@ -134,8 +136,11 @@ public:
 
 int main(int argc, char** argv) {
     bool otherFormat = false;
-    for (int i = 1; i < argc; ++i)
+    bool colour = ::isatty(STDOUT_FILENO) != 0;
+    for (int i = 1; i < argc; ++i) {
         otherFormat |= std::strncmp(argv[i], "--benchmark_format", 18) == 0;
+        colour &= std::strcmp(argv[i], "--benchmark_color=false") != 0;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -144,7 +149,7 @@ int main(int argc, char** argv) {
         benchmark::Shutdown();
         return 0;
     }
-    RatioReporter reporter;
+    RatioReporter reporter(colour);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (int limit : {116, 150}) {
         const std::string suffix = "/limit:" + std::to_string(limit);
