@@ -6,6 +6,8 @@ set -euo pipefail
 TRULP=$1
 WORK=${2:-$(mktemp -d)}
 mkdir -p "$WORK"
+# A real window on the private X server, whatever the test runner set.
+export QT_QPA_PLATFORM=xcb
 
 start_program() {
   "$TRULP" >"$WORK/program.log" 2>&1 &
