@@ -102,6 +102,7 @@ void Puzzle::ClearMoves() {
     moveNr = 1;
     lastMove = 0;
     counters = {};
+    pendingFloor_ = kMaxMoves + 2;
     std::memset(stackPtr, 0, sizeof stackPtr);
     std::memset(fieldStack, 0, sizeof fieldStack);
 }
@@ -113,6 +114,7 @@ void Puzzle::ResetBoard(int32_t moveLimit) {
         backward[w][0] = boardKey.key[w];
     ClearBuffers(); // also drops the index of the old entry 0
     moveNr = 1;
+    pendingFloor_ = kMaxMoves + 2;
     maxMove = moveLimit;
 }
 

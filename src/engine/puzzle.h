@@ -8,6 +8,10 @@
 #include <cstdint>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace trulp {
 
 // Occupancy per shape: bit n of word s-1 is set when field n is covered by a
@@ -17,7 +21,15 @@ struct BoardKey {
     uint32_t& word(int shape) { return key[shape - 1]; }
     uint32_t word(int shape) const { return key[shape - 1]; }
     uint32_t occupied() const { return key[0] | key[1] | key[2] | key[3]; }
-    friend bool operator==(const BoardKey&, const BoardKey&) = default;
+    friend bool operator==(const BoardKey& a, const BoardKey& b) {
+        // Two 64-bit compares instead of four 32-bit ones.
+        uint64_t a0, a1, b0, b1;
+        std::memcpy(&a0, a.key, 8);
+        std::memcpy(&a1, a.key + 2, 8);
+        std::memcpy(&b0, b.key, 8);
+        std::memcpy(&b1, b.key + 2, 8);
+        return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+    }
 };
 
 struct MoveRecord {
@@ -111,13 +123,20 @@ public:
         }
     }
     bool StackTest(uint32_t fields, uint8_t value) const {
-        for (fields &= kFieldBits; fields != 0; fields &= fields - 1) {
-            const int n = __builtin_ctz(fields);
-            if (fieldStack[n][stackPtr[n]] == value)
-                return true;
-        }
-        return false;
+        fields &= kFieldBits;
+        if (fields == 0)
+            return false;
+        // A step enters one or two fields; both are looked at without a
+        // data-dependent branch (the second is the first again if alone).
+        const int first = __builtin_ctz(fields);
+        const uint32_t rest = fields & (fields - 1);
+        const int second = rest ? __builtin_ctz(rest) : first;
+        if ((rest & (rest - 1)) != 0)
+            return StackTestMany(rest & (rest - 1), value) || StackTop(first) == value ||
+                   StackTop(second) == value;
+        return (StackTop(first) == value) | (StackTop(second) == value);
     }
+    uint8_t StackTop(int field) const { return fieldStack[field][stackPtr[field]]; }
     void ClearBuffers();
     void ClearMoves();
     // The engine's part of a board reset: start position, key, backward entry
@@ -140,6 +159,11 @@ private:
     uint16_t backwardIndex_[kBackwardSlots]; // entry + 1, 0 when free
     int16_t backwardSlotOf_[kMaxMoves + 1];  // slot of an entry, -1 if none
     int32_t backwardIndexed_ = 0;            // entries 0..n-1 are indexed
+    // The untried candidates left at each depth when its move was recorded,
+    // so taking the move back needs no new look at the blocks. Depths from
+    // pendingFloor_ to moveNr - 1 are valid.
+    uint64_t pendingCands_[kMaxMoves + 2];
+    int32_t pendingFloor_ = kMaxMoves + 2;
 
     // Spreads the four key words over 64 bits and mixes them; equality is
     // always decided on the full key, so the hash only needs to scatter well.
@@ -160,6 +184,12 @@ private:
             backwardIndex_[backwardSlotOf_[backwardIndexed_]] = 0;
     }
     void syncBackwardIndex();
+    bool StackTestMany(uint32_t fields, uint8_t value) const {
+        for (; fields != 0; fields &= fields - 1)
+            if (StackTop(__builtin_ctz(fields)) == value)
+                return true;
+        return false;
+    }
     void resetBackwardIndex() {
         std::memset(backwardIndex_, 0, sizeof backwardIndex_);
         backwardIndexed_ = 0;
@@ -173,7 +203,7 @@ namespace detail {
 // For each shape, field and direction: the fields a step would newly cover,
 // or kBlocked when the step would leave the board.
 constexpr uint32_t kBlocked = 1u << 31;
-struct StepNeeds {
+struct alignas(16) StepNeeds {
     uint32_t need[kShapes + 1][kFields][4];
 };
 constexpr StepNeeds MakeStepNeeds() {
@@ -198,8 +228,15 @@ inline uint8_t Puzzle::PossibleDirectionsIn(int block, uint32_t occupied) const 
     const Block& b = blockTable[block];
     const uint32_t* need = detail::kStepNeeds.need[b.shape][b.field];
     occupied |= detail::kBlocked;
+#ifdef __SSE2__
+    // The four tests at once: lane k is zero when direction 1 << k is open.
+    const __m128i n = _mm_load_si128(reinterpret_cast<const __m128i*>(need));
+    const __m128i hit = _mm_and_si128(n, _mm_set1_epi32(int(occupied)));
+    return uint8_t(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(hit, _mm_setzero_si128()))));
+#else
     return uint8_t(((need[0] & occupied) == 0 ? Right : 0) | ((need[1] & occupied) == 0 ? Up : 0) |
                    ((need[2] & occupied) == 0 ? Left : 0) | ((need[3] & occupied) == 0 ? Down : 0));
+#endif
 }
 
 inline bool Puzzle::backwardIndexedFree(uint64_t hash) const {

@@ -12,9 +12,11 @@ namespace {
 // blocks in order and, per block, right, up, left, down.
 inline uint64_t Candidates(const Puzzle& p, unsigned fromBlock, uint32_t occupied) {
     uint64_t c = 0;
-    for (unsigned b = fromBlock; b <= unsigned(kBlocks); ++b)
+    // All ten (a fixed, unrolled loop), then those before fromBlock dropped.
+#pragma GCC unroll 10
+    for (unsigned b = 1; b <= unsigned(kBlocks); ++b)
         c |= uint64_t(p.PossibleDirectionsIn(int(b), occupied)) << (4 * (b - 1));
-    return c;
+    return c & (~uint64_t(0) << (4 * (fromBlock - 1)));
 }
 
 } // namespace
@@ -27,9 +29,12 @@ uint8_t Puzzle::SearchStep(int32_t budget) {
     auto keepTrial = [&] { trialMove = {uint8_t(block), uint8_t(direction), block ? dirSetOf() : uint8_t(0)}; };
 
     // The key is kept by XOR below; rebuilding it once per call guards
-    // against a board changed between calls.
+    // against a board changed between calls, which also voids the
+    // remembered candidates.
     MakeKey();
     syncBackwardIndex();
+    if (moveNr < 1 || moveNr > kMaxMoves + 1 || !(backwardEntry(moveNr - 1) == boardKey))
+        pendingFloor_ = kMaxMoves + 2;
 
 newPosition:
     if (budget <= 0) {
@@ -67,6 +72,9 @@ scan:
         const uint64_t hash = KeyHash(boardKey);
         if (positionAllowed(hash)) {
             movesList[moveNr] = {uint8_t(block), uint8_t(direction), dirSetOf()};
+            pendingCands_[moveNr] = cands;
+            if (pendingFloor_ > moveNr)
+                pendingFloor_ = moveNr;
             for (int w = 0; w < kShapes; ++w)
                 backward[w][moveNr] = boardKey.key[w];
             backwardPush(boardKey, hash);
@@ -109,7 +117,9 @@ takeBack:
         }
         block = m.block;
         direction = m.direction;
-        cands = uint64_t(m.dirSet) << (4 * (block - 1)) | Candidates(*this, block + 1, boardKey.occupied());
+        cands = moveNr >= pendingFloor_ ? pendingCands_[moveNr]
+                                        : uint64_t(m.dirSet) << (4 * (block - 1)) |
+                                              Candidates(*this, block + 1, boardKey.occupied());
     }
     goto scan;
 }
