@@ -73,7 +73,7 @@ bool Puzzle::PositionAllowed() {
         return false;
     }
     const int bucket = ForwardBucket();
-    const int e = forwardFind(bucket, KeyHash(boardKey));
+    const int e = forwardFind(bucket, boardKey, KeyHash(boardKey));
     if (e != 0 && forward[bucket][e - 1].storedNr <= uint32_t(moveNr)) {
         ++counters.forwardHits;
         return false;

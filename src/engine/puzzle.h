@@ -105,8 +105,8 @@ public:
     // History buffers.
     bool BackwardFree() const;
     void BackwardStore();
-    int ForwardFind() const { return forwardFind(ForwardBucket(), KeyHash(boardKey)); }
-    bool ForwardStore() { return forwardStore(ForwardBucket(), KeyHash(boardKey)); }
+    int ForwardFind() const { return forwardFind(ForwardBucket(), boardKey, KeyHash(boardKey)); }
+    bool ForwardStore() { return forwardStore(ForwardBucket(), boardKey, KeyHash(boardKey)); }
     bool PositionAllowed();
     void StackPush(uint32_t fields, uint8_t value) {
         for (fields &= kFieldBits; fields != 0; fields &= fields - 1) {
@@ -155,8 +155,12 @@ private:
     // is a stack like the line itself, so the last key in is the first out.
     static constexpr int kForwardSlots = 1 << 14;
     static constexpr int kBackwardSlots = 1 << 10;
-    uint16_t forwardIndex_[kBuckets][kForwardSlots];
-    uint16_t backwardIndex_[kBackwardSlots]; // entry + 1, 0 when free
+    // A slot holds a tag from the key's hash above the entry number, so a
+    // probe that misses seldom touches the entries themselves; 0 is free.
+    static constexpr int kForwardEntryBits = 13; // entries 1..7500
+    static constexpr int kBackwardEntryBits = 8; // entries 0..200, stored + 1
+    uint32_t forwardIndex_[kBuckets][kForwardSlots];
+    uint32_t backwardIndex_[kBackwardSlots];
     int16_t backwardSlotOf_[kMaxMoves + 1];  // slot of an entry, -1 if none
     int32_t backwardIndexed_ = 0;            // entries 0..n-1 are indexed
     // The untried candidates left at each depth when its move was recorded,
@@ -165,18 +169,16 @@ private:
     uint64_t pendingCands_[kMaxMoves + 2];
     int32_t pendingFloor_ = kMaxMoves + 2;
 
-    // Spreads the four key words over 64 bits and mixes them; equality is
-    // always decided on the full key, so the hash only needs to scatter well.
-    static uint64_t KeyHash(const BoardKey& k) {
-        uint64_t a = (uint64_t(k.key[0]) | uint64_t(k.key[2]) << 20) ^ (uint64_t(k.key[1]) << 40) ^
-                     (uint64_t(k.key[3]) << 44);
-        a ^= a >> 29;
-        return a * 0x9E3779B97F4A7C15ull;
-    }
+    // Zobrist hash of a key: the XOR of one random word per covered field
+    // and shape, so a step changes it by one precomputed word. Equality is
+    // always decided on the full key.
+    static inline uint64_t KeyHash(const BoardKey& k);
+    static uint32_t forwardTag(uint64_t hash) { return uint32_t(hash >> 31) << kForwardEntryBits; }
+    static uint32_t backwardTag(uint64_t hash) { return uint32_t(hash >> 20) << kBackwardEntryBits; }
     BoardKey backwardEntry(int i) const {
         return {{backward[0][i], backward[1][i], backward[2][i], backward[3][i]}};
     }
-    inline bool backwardIndexedFree(uint64_t hash) const;
+    inline bool backwardIndexedFree(const BoardKey& k, uint64_t hash) const;
     inline void backwardPush(const BoardKey& k, uint64_t hash);
     void backwardPop() {
         --backwardIndexed_;
@@ -194,9 +196,8 @@ private:
         std::memset(backwardIndex_, 0, sizeof backwardIndex_);
         backwardIndexed_ = 0;
     }
-    inline int forwardFind(int bucket, uint64_t hash) const;
-    inline bool forwardStore(int bucket, uint64_t hash);
-    inline bool positionAllowed(uint64_t hash);
+    inline int forwardFind(int bucket, const BoardKey& k, uint64_t hash) const;
+    inline bool forwardStore(int bucket, const BoardKey& k, uint64_t hash);
 };
 
 namespace detail {
@@ -222,7 +223,49 @@ constexpr StepNeeds MakeStepNeeds() {
     return t;
 }
 inline constexpr StepNeeds kStepNeeds = MakeStepNeeds();
+
+// Random words for the Zobrist hash, one per shape and field.
+struct Zobrist {
+    uint64_t field[kShapes + 1][kFields];
+    // The hash change of a step: shape, field before, direction index.
+    uint64_t step[kShapes + 1][kFields][4];
+};
+constexpr Zobrist MakeZobrist() {
+    Zobrist z{};
+    uint64_t state = 0x2545F4914F6CDD1Dull;
+    for (int s = 1; s <= kShapes; ++s)
+        for (int f = 0; f < kFields; ++f) {
+            state += 0x9E3779B97F4A7C15ull; // splitmix64
+            uint64_t r = state;
+            r = (r ^ (r >> 30)) * 0xBF58476D1CE4E5B9ull;
+            r = (r ^ (r >> 27)) * 0x94D049BB133111EBull;
+            z.field[s][f] = r ^ (r >> 31);
+        }
+    constexpr int offsets[4] = {1, -4, -1, 4};
+    for (int s = 1; s <= kShapes; ++s)
+        for (int f = 0; f < kFields; ++f)
+            for (int k = 0; k < 4; ++k) {
+                if (kStepNeeds.need[s][f][k] & kBlocked)
+                    continue;
+                const uint32_t diff = (shapeTable[s].mask << f) ^ (shapeTable[s].mask << (f + offsets[k]));
+                uint64_t h = 0;
+                for (int n = 0; n < kFields; ++n)
+                    if (diff & (1u << n))
+                        h ^= z.field[s][n];
+                z.step[s][f][k] = h;
+            }
+    return z;
+}
+inline constexpr Zobrist kZobrist = MakeZobrist();
 } // namespace detail
+
+inline uint64_t Puzzle::KeyHash(const BoardKey& k) {
+    uint64_t h = 0;
+    for (int s = 1; s <= kShapes; ++s)
+        for (uint32_t m = k.word(s) & kFieldBits; m != 0; m &= m - 1)
+            h ^= detail::kZobrist.field[s][__builtin_ctz(m)];
+    return h;
+}
 
 inline uint8_t Puzzle::PossibleDirectionsIn(int block, uint32_t occupied) const {
     const Block& b = blockTable[block];
@@ -239,31 +282,35 @@ inline uint8_t Puzzle::PossibleDirectionsIn(int block, uint32_t occupied) const 
 #endif
 }
 
-inline bool Puzzle::backwardIndexedFree(uint64_t hash) const {
+inline bool Puzzle::backwardIndexedFree(const BoardKey& k, uint64_t hash) const {
+    constexpr uint32_t entryMask = (1u << kBackwardEntryBits) - 1;
+    const uint32_t tag = backwardTag(hash);
     for (unsigned slot = unsigned(hash >> 54);; slot = (slot + 1) & (kBackwardSlots - 1)) {
-        const int e = backwardIndex_[slot];
-        if (e == 0)
+        const uint32_t v = backwardIndex_[slot];
+        if (v == 0)
             return true;
-        if (backwardEntry(e - 1) == boardKey)
+        if ((v & ~entryMask) == tag && backwardEntry(int(v & entryMask) - 1) == k)
             return false;
     }
 }
 
 // Indexes entry backwardIndexed_, whose key is k.
 inline void Puzzle::backwardPush(const BoardKey& k, uint64_t hash) {
+    constexpr uint32_t entryMask = (1u << kBackwardEntryBits) - 1;
+    const uint32_t tag = backwardTag(hash);
     unsigned slot = unsigned(hash >> 54);
-    int found = -1;
+    bool found = false;
     for (;; slot = (slot + 1) & (kBackwardSlots - 1)) {
-        const int e = backwardIndex_[slot];
-        if (e == 0)
+        const uint32_t v = backwardIndex_[slot];
+        if (v == 0)
             break;
-        if (backwardEntry(e - 1) == k) {
-            found = e;
+        if ((v & ~entryMask) == tag && backwardEntry(int(v & entryMask) - 1) == k) {
+            found = true;
             break;
         }
     }
-    if (found < 0) {
-        backwardIndex_[slot] = uint16_t(backwardIndexed_ + 1);
+    if (!found) {
+        backwardIndex_[slot] = tag | uint32_t(backwardIndexed_ + 1);
         backwardSlotOf_[backwardIndexed_] = int16_t(slot);
     } else {
         backwardSlotOf_[backwardIndexed_] = -1; // an earlier entry has this key
@@ -271,24 +318,32 @@ inline void Puzzle::backwardPush(const BoardKey& k, uint64_t hash) {
     ++backwardIndexed_;
 }
 
-inline int Puzzle::forwardFind(int bucket, uint64_t hash) const {
-    const uint16_t* index = forwardIndex_[bucket];
+inline int Puzzle::forwardFind(int bucket, const BoardKey& k, uint64_t hash) const {
+    constexpr uint32_t entryMask = (1u << kForwardEntryBits) - 1;
+    const uint32_t tag = forwardTag(hash);
+    const uint32_t* index = forwardIndex_[bucket];
     for (unsigned slot = unsigned(hash >> 50);; slot = (slot + 1) & (kForwardSlots - 1)) {
-        const int e = index[slot];
-        if (e == 0 || forward[bucket][e - 1].key == boardKey)
-            return e;
+        const uint32_t v = index[slot];
+        if (v == 0)
+            return 0;
+        if ((v & ~entryMask) == tag && forward[bucket][(v & entryMask) - 1].key == k)
+            return int(v & entryMask);
     }
 }
 
-inline bool Puzzle::forwardStore(int bucket, uint64_t hash) {
-    uint16_t* index = forwardIndex_[bucket];
+inline bool Puzzle::forwardStore(int bucket, const BoardKey& k, uint64_t hash) {
+    constexpr uint32_t entryMask = (1u << kForwardEntryBits) - 1;
+    const uint32_t tag = forwardTag(hash);
+    uint32_t* index = forwardIndex_[bucket];
     unsigned slot = unsigned(hash >> 50);
     for (;; slot = (slot + 1) & (kForwardSlots - 1)) {
-        const int e = index[slot];
-        if (e == 0)
+        const uint32_t v = index[slot];
+        if (v == 0)
             break;
-        ForwardEntry& entry = forward[bucket][e - 1];
-        if (entry.key == boardKey) {
+        if ((v & ~entryMask) != tag)
+            continue;
+        ForwardEntry& entry = forward[bucket][(v & entryMask) - 1];
+        if (entry.key == k) {
             if (uint32_t(moveNr) < entry.storedNr)
                 entry.storedNr = uint32_t(moveNr);
             return true;
@@ -296,23 +351,8 @@ inline bool Puzzle::forwardStore(int bucket, uint64_t hash) {
     }
     if (forwardCount[bucket] >= kBucketCapacity)
         return false;
-    forward[bucket][forwardCount[bucket]] = {uint32_t(moveNr), boardKey};
-    index[slot] = ++forwardCount[bucket];
-    return true;
-}
-
-// Needs the backward index in step with moveNr (see syncBackwardIndex).
-inline bool Puzzle::positionAllowed(uint64_t hash) {
-    if (!backwardIndexedFree(hash)) {
-        ++counters.backwardHits;
-        return false;
-    }
-    const int bucket = ForwardBucket();
-    const int e = forwardFind(bucket, hash);
-    if (e != 0 && forward[bucket][e - 1].storedNr <= uint32_t(moveNr)) {
-        ++counters.forwardHits;
-        return false;
-    }
+    forward[bucket][forwardCount[bucket]] = {uint32_t(moveNr), k};
+    index[slot] = tag | ++forwardCount[bucket];
     return true;
 }
 

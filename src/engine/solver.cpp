@@ -30,11 +30,13 @@ uint8_t Puzzle::SearchStep(int32_t budget) {
 
     // The key is kept by XOR below; rebuilding it once per call guards
     // against a board changed between calls, which also voids the
-    // remembered candidates.
+    // remembered candidates. Hash and bucket follow the key.
     MakeKey();
     syncBackwardIndex();
     if (moveNr < 1 || moveNr > kMaxMoves + 1 || !(backwardEntry(moveNr - 1) == boardKey))
         pendingFloor_ = kMaxMoves + 2;
+    uint64_t hash = KeyHash(boardKey);
+    int bucket = ForwardBucket();
 
 newPosition:
     if (budget <= 0) {
@@ -49,47 +51,59 @@ newPosition:
 
 scan:
     while (cands != 0) {
-        {
-            const unsigned bit = unsigned(__builtin_ctzll(cands));
-            cands &= cands - 1;
-            block = bit / 4 + 1;
-            direction = 1u << (bit % 4);
-        }
+        const unsigned bit = unsigned(__builtin_ctzll(cands));
+        const unsigned k = bit % 4; // right, up, left, down
+        cands &= cands - 1;
+        block = bit / 4 + 1;
+        direction = 1u << k;
         Block& b = blockTable[block];
-        if (b.shape == 4 && direction == Up)
+        const unsigned shape = b.shape;
+        if (shape == 4 && direction == Up)
             continue; // the 2 x 2 block is never moved up, and not counted
         ++counters.trialMoves;
-        const uint8_t old = b.field;
-        const uint32_t oldMask = shapeTable[b.shape].mask << old;
-        b.field = uint8_t(StepField(old, direction));
-        const uint32_t newMask = shapeTable[b.shape].mask << b.field;
-        const uint32_t entered = newMask & ~oldMask & kFieldBits;
-        if (StackTest(entered, uint8_t(block))) {
-            b.field = old;
+        // The step is judged on a copy of the key; the board itself changes
+        // only when the step is recorded.
+        const unsigned old = b.field;
+        const uint32_t entered = detail::kStepNeeds.need[shape][old][k];
+        if (StackTest(entered, uint8_t(block)))
+            continue;
+        const unsigned to = unsigned(StepField(int(old), direction));
+        const uint32_t oldMask = shapeTable[shape].mask << old;
+        const uint32_t newMask = shapeTable[shape].mask << to;
+        BoardKey next = boardKey;
+        next.word(int(shape)) ^= oldMask ^ newMask;
+        const uint64_t nextHash = hash ^ detail::kZobrist.step[shape][old][k];
+        // Only a 1 x 1 block changes the bucket (no branch: it would guess wrong).
+        const int nextBucket = bucket ^ int((old ^ to) & (3u * (shape == 1)));
+        if (!backwardIndexedFree(next, nextHash)) {
+            ++counters.backwardHits;
             continue;
         }
-        boardKey.word(b.shape) ^= oldMask ^ newMask;
-        const uint64_t hash = KeyHash(boardKey);
-        if (positionAllowed(hash)) {
-            movesList[moveNr] = {uint8_t(block), uint8_t(direction), dirSetOf()};
-            pendingCands_[moveNr] = cands;
-            if (pendingFloor_ > moveNr)
-                pendingFloor_ = moveNr;
-            for (int w = 0; w < kShapes; ++w)
-                backward[w][moveNr] = boardKey.key[w];
-            backwardPush(boardKey, hash);
-            StackPush(oldMask & ~newMask & kFieldBits, uint8_t(block));
-            StackPush(entered, 0);
-            ++moveNr;
-            if (b.shape == 4 && GoalReached()) {
-                lastMove = moveNr - 1;
-                keepTrial();
-                return kSolved;
-            }
-            goto newPosition;
+        const int e = forwardFind(nextBucket, next, nextHash);
+        if (e != 0 && forward[nextBucket][e - 1].storedNr <= uint32_t(moveNr)) {
+            ++counters.forwardHits;
+            continue;
         }
-        b.field = old;
-        boardKey.word(b.shape) ^= oldMask ^ newMask;
+        b.field = uint8_t(to);
+        boardKey = next;
+        hash = nextHash;
+        bucket = nextBucket;
+        movesList[moveNr] = {uint8_t(block), uint8_t(direction), dirSetOf()};
+        pendingCands_[moveNr] = cands;
+        if (pendingFloor_ > moveNr)
+            pendingFloor_ = moveNr;
+        for (int w = 0; w < kShapes; ++w)
+            backward[w][moveNr] = next.key[w];
+        backwardPush(next, nextHash);
+        StackPush(oldMask & ~newMask & kFieldBits, uint8_t(block));
+        StackPush(entered, 0);
+        ++moveNr;
+        if (shape == 4 && GoalReached()) {
+            lastMove = moveNr - 1;
+            keepTrial();
+            return kSolved;
+        }
+        goto newPosition;
     }
 
 takeBack:
@@ -103,13 +117,16 @@ takeBack:
     {
         const MoveRecord m = movesList[moveNr];
         Block& b = blockTable[m.block];
-        const uint32_t before = BlockMask(m.block);
-        const bool stored = forwardStore(ForwardBucket(), KeyHash(boardKey));
+        const bool stored = forwardStore(bucket, boardKey, hash);
         // Taken back also when the bucket is full, so that board, moveNr
         // and stacks agree for any later call.
-        b.field = uint8_t(UnstepField(b.field, m.direction));
-        const uint32_t diff = before ^ BlockMask(m.block);
+        const unsigned from = b.field;
+        const unsigned to = unsigned(UnstepField(int(from), m.direction));
+        const uint32_t diff = (shapeTable[b.shape].mask << from) ^ (shapeTable[b.shape].mask << to);
+        b.field = uint8_t(to);
         boardKey.word(b.shape) ^= diff;
+        hash ^= detail::kZobrist.step[b.shape][to][__builtin_ctz(m.direction)];
+        bucket ^= int((from ^ to) & (3u * (b.shape == 1)));
         StackPop(diff);
         if (!stored) {
             trialMove = m;
