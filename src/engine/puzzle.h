@@ -134,7 +134,7 @@ public:
         if ((rest & (rest - 1)) != 0)
             return StackTestMany(rest & (rest - 1), value) || StackTop(first) == value ||
                    StackTop(second) == value;
-        return (StackTop(first) == value) | (StackTop(second) == value);
+        return (int(StackTop(first) == value) | int(StackTop(second) == value)) != 0;
     }
     uint8_t StackTop(int field) const { return fieldStack[field][stackPtr[field]]; }
     void ClearBuffers();
