@@ -179,6 +179,7 @@ private:
     void FormCreate();
     void FormPaint(QPainter& canvas);
     void buildLayout();
+    void prepareSlide(int block, uint8_t direction);
     void connectHandlers();
     HookLabel* makeIcon(const char* name, int tag, const QRect& geometry, const QString& hint,
                         const QString& picture);

@@ -197,11 +197,7 @@ void TForm1::KeyMove(int block, uint8_t direction) {
         return;
     }
     setMessage(QStringLiteral("find solution..."));
-    animRect = BlockRect(block);
-    animTicks = 0;
-    animBlock = uint8_t(block);
-    animDX = direction == Right ? kSlideStep : direction == Left ? -kSlideStep : 0;
-    animDY = direction == Down ? kSlideStep : direction == Up ? -kSlideStep : 0;
+    prepareSlide(block, direction);
     p.blockTable[block].field = uint8_t(StepField(p.blockTable[block].field, direction));
     p.MakeKey();
     p.movesList[p.moveNr] = {uint8_t(block), direction, openDirs};
@@ -218,14 +214,19 @@ void TForm1::KeyMove(int block, uint8_t direction) {
     Timer1.start();
 }
 
+// The slide starts where the block stands now, before its field changes.
+void TForm1::prepareSlide(int block, uint8_t direction) {
+    animRect = BlockRect(block);
+    animTicks = 0;
+    animBlock = uint8_t(block);
+    animDX = direction == Right ? kSlideStep : direction == Left ? -kSlideStep : 0;
+    animDY = direction == Down ? kSlideStep : direction == Up ? -kSlideStep : 0;
+}
+
 void TForm1::StartAnimation(int block, uint8_t direction) {
     flags.animating = true;
     hoverBlock = 0;
-    animTicks = 0;
-    animBlock = uint8_t(block);
-    animRect = BlockRect(block);
-    animDX = direction == Right ? kSlideStep : direction == Left ? -kSlideStep : 0;
-    animDY = direction == Down ? kSlideStep : direction == Up ? -kSlideStep : 0;
+    prepareSlide(block, direction);
     Timer1.start();
 }
 

@@ -23,27 +23,6 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void resourceFileListsThePictures() {
-        QFile qrc(IconsDir().filePath(QStringLiteral("icons.qrc")));
-        QVERIFY(qrc.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&qrc);
-        QString prefix;
-        QStringList files;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("qresource"))
-                prefix = xml.attributes().value(QLatin1String("prefix")).toString();
-            else if (xml.name() == QLatin1String("file"))
-                files << xml.readElementText();
-        }
-        QVERIFY(!xml.hasError());
-        QCOMPARE(prefix, QStringLiteral("/icons"));
-        files.sort();
-        QCOMPARE(files, QStringList({"logo.png", "open.png", "print.png", "printer_setup.png", "save.png",
-                                     "trulp-desktop.png", "trulp.png"}));
-    }
-
     void picturesHaveTheirSizeAndBackground_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("size");
