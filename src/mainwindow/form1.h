@@ -180,6 +180,7 @@ private:
     void FormPaint(QPainter& canvas);
     void buildLayout();
     void prepareSlide(int block, uint8_t direction);
+    bool recordPlayMove(int block, uint8_t direction);
     void connectHandlers();
     HookLabel* makeIcon(const char* name, int tag, const QRect& geometry, const QString& hint,
                         const QString& picture);

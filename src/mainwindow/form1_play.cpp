@@ -117,19 +117,29 @@ void TForm1::FinishDrag() {
     if (d == 0)
         return;
 
-    p.movesList[p.moveNr] = {hoverBlock, d, openDirs};
+    if (recordPlayMove(hoverBlock, d))
+        return;
+    if (p.moveNr > p.maxMove)
+        setMessage(QStringLiteral("moves list is full"));
+    else
+        setMessage(QStringLiteral("find solutions..."));
+}
+
+// Appends a move made by hand (the block already stands on its new field)
+// and shows it. Reaching the goal is worth the same words however the block
+// moved; true when it was reached.
+bool TForm1::recordPlayMove(int block, uint8_t direction) {
+    p.movesList[p.moveNr] = {uint8_t(block), direction, openDirs};
     if (p.moveNr == 1)
         solvedFromStart = true;
     p.lastMove = p.moveNr;
     ++p.moveNr;
     DrawMovesPanel();
-    if (p.GoalReached())
-        setMessage(solvedFromStart ? QStringLiteral("SOLUTION FOUND ...congratulations !")
-                                   : QStringLiteral("solution reached"));
-    else if (p.moveNr > p.maxMove)
-        setMessage(QStringLiteral("moves list is full"));
-    else
-        setMessage(QStringLiteral("find solutions..."));
+    if (!p.GoalReached())
+        return false;
+    setMessage(solvedFromStart ? QStringLiteral("SOLUTION FOUND ...congratulations !")
+                               : QStringLiteral("solution reached"));
+    return true;
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
@@ -200,16 +210,7 @@ void TForm1::KeyMove(int block, uint8_t direction) {
     prepareSlide(block, direction);
     p.blockTable[block].field = uint8_t(StepField(p.blockTable[block].field, direction));
     p.MakeKey();
-    p.movesList[p.moveNr] = {uint8_t(block), direction, openDirs};
-    if (p.moveNr == 1)
-        solvedFromStart = true;
-    p.lastMove = p.moveNr;
-    ++p.moveNr;
-    DrawMovesPanel();
-    // Reaching the goal is worth the same words however the block moved.
-    if (p.GoalReached())
-        setMessage(solvedFromStart ? QStringLiteral("SOLUTION FOUND ...congratulations !")
-                                   : QStringLiteral("solution reached"));
+    recordPlayMove(block, direction);
     flags.animating = true;
     Timer1.start();
 }
