@@ -32,12 +32,6 @@ struct BoardKey {
     }
 };
 
-struct MoveRecord {
-    uint8_t block;
-    uint8_t direction;
-    uint8_t dirSet;
-};
-
 struct SearchCounters {
     uint32_t moves;
     uint32_t seconds;
@@ -201,29 +195,6 @@ private:
 };
 
 namespace detail {
-// For each shape, field and direction: the fields a step would newly cover,
-// or kBlocked when the step would leave the board.
-constexpr uint32_t kBlocked = 1u << 31;
-struct alignas(16) StepNeeds {
-    uint32_t need[kShapes + 1][kFields][4];
-};
-constexpr StepNeeds MakeStepNeeds() {
-    StepNeeds t{};
-    for (int s = 1; s <= kShapes; ++s) {
-        const BlockShape& sh = shapeTable[s];
-        for (int f = 0; f < kFields; ++f) {
-            const uint32_t m = sh.mask << f;
-            const int column = f % kColumns, row = f / kColumns;
-            t.need[s][f][0] = column + sh.width - 1 < 3 ? (m << 1) & ~m : kBlocked;
-            t.need[s][f][1] = row > 0 ? (m >> 4) & ~m : kBlocked;
-            t.need[s][f][2] = column > 0 ? (m >> 1) & ~m : kBlocked;
-            t.need[s][f][3] = row + sh.height - 1 < 4 ? (m << 4) & ~m : kBlocked;
-        }
-    }
-    return t;
-}
-inline constexpr StepNeeds kStepNeeds = MakeStepNeeds();
-
 // Random words for the Zobrist hash, one per shape and field.
 struct Zobrist {
     uint64_t field[kShapes + 1][kFields];
