@@ -1,9 +1,8 @@
-// Shortest solutions by breadth-first search over every position reachable
-// from a given one. Blocks of the same shape count as interchangeable, as in
-// the board key.
+// Shortest solutions, walked along the distance table (distance.h). Blocks of
+// the same shape count as interchangeable, as in the board key.
 #pragma once
 
-#include "puzzle.h"
+#include "board.h"
 
 #include <vector>
 
@@ -11,11 +10,11 @@ namespace trulp {
 
 struct OptimalResult {
     bool solved = false;          // a line to the goal exists
-    int positions = 0;            // positions reachable from the given one
+    int positions = 0;            // positions reachable from the given one; 0 when it is not in the table
     std::vector<MoveRecord> line; // single-field steps (dirSet 0), empty when not solved
 };
 
-// Searches from the position in `table` (1-based, 10 blocks).
+// Answers for the position in `table` (1-based, 10 blocks).
 OptimalResult SolveOptimal(const Block (&table)[kBlocks + 1]);
 
 } // namespace trulp
