@@ -41,10 +41,10 @@ Outcome EngineRun(Puzzle& p, int limit) {
     p.ClearMoves();
     const uint8_t r = RunToEnd(p);
     return {r,
-            p.lastMove,
-            p.counters.trialMoves,
-            p.counters.forwardHits,
-            p.counters.backwardHits,
+            p.lastMove(),
+            p.counters().trialMoves,
+            p.counters().forwardHits,
+            p.counters().backwardHits,
             p.forwardLength()};
 }
 

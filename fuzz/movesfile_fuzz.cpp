@@ -26,21 +26,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Puzzle* const puzzle = new Puzzle();
     Puzzle& p = *puzzle;
     MoveRecord listBefore[kMaxMoves + 1];
-    std::memcpy(listBefore, p.movesList, sizeof listBefore);
-    const int32_t lastBefore = p.lastMove;
-    const int32_t moveNrBefore = p.moveNr;
-    const SearchCounters countersBefore = p.counters;
+    std::memcpy(listBefore, p.movesList(), sizeof listBefore);
+    const int32_t lastBefore = p.lastMove();
+    const int32_t moveNrBefore = p.moveNr();
+    const SearchCounters countersBefore = p.counters();
 
     const DecodedMoves d = DecodeMovesRecord(data, size);
     const bool loaded = LoadMoves(p, d);
 
     if (d.status != RecordStatus::Ok) {
         Check(!loaded, "a refused record was loaded");
-        Check(std::memcmp(listBefore, p.movesList, sizeof listBefore) == 0,
+        Check(std::memcmp(listBefore, p.movesList(), sizeof listBefore) == 0,
               "a refused record changed the list");
-        Check(p.lastMove == lastBefore && p.moveNr == moveNrBefore,
+        Check(p.lastMove() == lastBefore && p.moveNr() == moveNrBefore,
               "a refused record changed the move numbers");
-        Check(std::memcmp(&countersBefore, &p.counters, sizeof countersBefore) == 0,
+        Check(std::memcmp(&countersBefore, &p.counters(), sizeof countersBefore) == 0,
               "a refused record changed the counters");
         if (d.status == RecordStatus::WrongFile)
             Check(size >= size_t(kRecordSize) && data[0] <= kStoredNameMax, "wrong file for a short record");
@@ -49,10 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Check(loaded, "a decoded record was not loaded");
     Check(size >= size_t(kRecordSize), "a short record decoded");
-    Check(p.lastMove == d.count && d.count >= 0 && d.count <= kMaxMoves, "count beyond the list");
-    Check(p.moveNr == 1, "moveNr not reset");
-    for (int i = 1; i <= p.lastMove; ++i) {
-        const MoveRecord& m = p.movesList[i];
+    Check(p.lastMove() == d.count && d.count >= 0 && d.count <= kMaxMoves, "count beyond the list");
+    Check(p.moveNr() == 1, "moveNr not reset");
+    for (int i = 1; i <= p.lastMove(); ++i) {
+        const MoveRecord& m = p.movesList()[i];
         Check(m.block >= 1 && m.block <= kBlocks, "block out of range");
         Check(IsDirection(m.direction), "not a direction");
         Check(m.dirSet == 0, "dirSet kept");
@@ -64,7 +64,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t used = 2 + d.storedName.size() + size_t(d.count);
     Check(std::memcmp(again.data(), data, used) == 0, "the record does not encode back to its bytes");
 
-    const int illegal = FirstIllegalMove(d.moves, d.count);
-    Check(illegal >= 0 && illegal <= d.count, "first illegal move out of range");
+    // Replaying it (from whatever board the last one left) stays on the
+    // board and within the list, and every step taken back restores it.
+    const BoardKey before = p.boardKey();
+    int replayed = 0;
+    while (p.ReplayMove().made)
+        ++replayed;
+    Check(replayed <= d.count && p.moveNr() == replayed + 1, "replay ran past the list");
+    while (p.TakeBack(ListRule::Keep).made)
+        --replayed;
+    Check(replayed == 0 && p.boardKey() == before, "taking the replay back did not restore the board");
     return 0;
 }

@@ -42,14 +42,14 @@ Report Search(const Options& o, Puzzle& p) {
     Report r;
     r.seconds = SecondsSince(start);
     r.solved = result == kSolved;
-    r.moves = p.lastMove;
+    r.moves = p.lastMove();
     r.maxMove = o.maxMove;
-    r.trialMoves = p.counters.trialMoves;
+    r.trialMoves = p.counters().trialMoves;
     r.forwardLength = uint32_t(p.forwardLength());
-    r.forwardHits = p.counters.forwardHits;
-    r.backwardHits = p.counters.backwardHits;
+    r.forwardHits = p.counters().forwardHits;
+    r.backwardHits = p.counters().backwardHits;
     if (r.solved)
-        r.line.assign(p.movesList + 1, p.movesList + 1 + p.lastMove);
+        r.line.assign(p.movesList() + 1, p.movesList() + 1 + p.lastMove());
     return r;
 }
 
@@ -79,18 +79,20 @@ int main(int argc, char** argv) {
             DecodedMoves d;
             if (std::string error = ReadMovesFile(*o.from, d); !error.empty())
                 return Fail(error);
-            if (const int bad = FirstIllegalMove(d.moves, d.count); bad != 0)
-                return Fail("'" + *o.from + "': move " + std::to_string(bad) +
-                            " cannot be made from the start position");
+            // The file's moves are replayed from the start as the window
+            // replays them; the first that the board cannot make is named.
             LoadMoves(*p, d);
-            for (int i = 1; i <= d.count; ++i)
-                p->ApplyStep(d.moves[i].block, d.moves[i].direction);
+            while (p->ReplayMove().made) {
+            }
+            if (p->moveNr() <= d.count)
+                return Fail("'" + *o.from + "': move " + std::to_string(p->moveNr()) +
+                            " cannot be made from the start position");
             leadIn = d.count;
             r.from = *o.from;
             r.fromMoves = d.count;
         }
         const auto start = std::chrono::steady_clock::now();
-        OptimalResult found = SolveOptimal(p->blockTable);
+        OptimalResult found = SolveOptimal(p->blockTable());
         r.seconds = SecondsSince(start);
         r.optimal = true;
         r.solved = found.solved;
@@ -108,7 +110,7 @@ int main(int argc, char** argv) {
         if (total > kMaxMoves)
             return Fail("cannot save: the line from the start would have " + std::to_string(total) +
                         " moves, and a moves file holds at most 200");
-        std::copy(p->movesList + 1, p->movesList + 1 + leadIn, list + 1);
+        std::copy(p->movesList() + 1, p->movesList() + 1 + leadIn, list + 1);
         std::copy(r.line.begin(), r.line.end(), list + 1 + leadIn);
         const SavedFile saved = WriteMovesFile(*o.save, list, total);
         if (!saved.error.empty())

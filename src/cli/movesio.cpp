@@ -1,7 +1,5 @@
 #include "movesio.h"
 
-#include "text.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -65,9 +63,9 @@ SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, i
     const size_t slash = path.rfind('/');
     const std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::string storedName = StoredName(Latin1FromUtf8(fileName));
-    saved.path = directory + Utf8FromLatin1(storedName);
-    const MovesRecordBytes record = EncodeMovesRecord(storedName, movesList, count);
+    const SaveNames names = NamesForSave(fileName);
+    saved.path = directory + names.diskName;
+    const MovesRecordBytes record = EncodeMovesRecord(names.storedName, movesList, count);
 
     std::string temporary = (directory.empty() ? "./" : directory) + ".trulp-save-XXXXXX";
     const int fd = ::mkstemp(temporary.data());

@@ -16,9 +16,9 @@ struct SavedFile {
     std::string error; // empty on success
 };
 
-// Writes moves 1..count of a 1-based list as a moves file whose stored name
-// is made from path's last component, under that stored name in path's
-// directory, as the program's own save does. The record goes to a temporary
+// Writes moves 1..count of a 1-based list as a moves file named from path's
+// last component, in path's directory, by the rule the program's own save
+// uses. The record goes to a temporary
 // file that is renamed over the target, so a failure never leaves a short
 // file behind.
 SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count);

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "text.h"
+#include "utf8.h"
 
 #include <cstdio>
 

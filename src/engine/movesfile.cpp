@@ -1,15 +1,29 @@
 #include "movesfile.h"
 
+#include "utf8.h"
+
 #include <algorithm>
 
 namespace trulp {
 
-std::string StoredName(std::string_view fileName) {
-    std::string name(kStoredNamePrefix);
-    name += fileName;
-    if (name.size() > size_t(kStoredNameMax))
-        name.resize(kStoredNameMax);
-    return name;
+SaveNames NamesForSave(std::string_view fileName) {
+    SaveNames names{std::string(kStoredNamePrefix), std::string(kStoredNamePrefix)};
+    int characters = int(kStoredNamePrefix.size());
+    for (size_t i = 0; i < fileName.size() && characters < kStoredNameMax; ++characters) {
+        char32_t c = 0;
+        const size_t length = DecodeUtf8(fileName, i, c);
+        if (length == 0) {
+            // A byte that is not UTF-8 is one character, kept as it is on disk.
+            names.diskName += fileName[i];
+            names.storedName += '?';
+            ++i;
+            continue;
+        }
+        names.diskName.append(fileName.substr(i, length));
+        names.storedName += c <= 0xFF ? char(c) : '?';
+        i += length;
+    }
+    return names;
 }
 
 MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord* movesList, int count) {
@@ -56,36 +70,7 @@ DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size) {
 }
 
 bool LoadMoves(Puzzle& p, const DecodedMoves& d) {
-    if (d.status != RecordStatus::Ok || d.count < 0 || d.count > kMaxMoves)
-        return false;
-    p.ClearMoves();
-    for (int i = 1; i <= d.count; ++i)
-        p.movesList[i] = {d.moves[i].block, d.moves[i].direction, 0};
-    p.lastMove = d.count;
-    return true;
-}
-
-int FirstIllegalMove(const MoveRecord* movesList, int count) {
-    // The rule of PossibleDirections, on a copy of the start position; no
-    // Puzzle is needed just to replay a list.
-    Block table[kBlocks + 1];
-    std::copy(startTable, startTable + kBlocks + 1, table);
-    uint32_t occupied = 0;
-    for (int b = 1; b <= kBlocks; ++b)
-        occupied |= shapeTable[table[b].shape].mask << table[b].field;
-    for (int i = 1; i <= count; ++i) {
-        const MoveRecord& m = movesList[i];
-        if (m.block < 1 || m.block > kBlocks || !IsDirection(m.direction))
-            return i;
-        Block& b = table[m.block];
-        const int k = __builtin_ctz(m.direction);
-        if (detail::kStepNeeds.need[b.shape][b.field][k] & (occupied | detail::kBlocked))
-            return i;
-        const uint32_t before = shapeTable[b.shape].mask << b.field;
-        b.field = uint8_t(StepField(b.field, m.direction));
-        occupied ^= before ^ shapeTable[b.shape].mask << b.field;
-    }
-    return 0;
+    return d.status == RecordStatus::Ok && p.LoadMoves(d.moves, d.count);
 }
 
 } // namespace trulp

@@ -20,8 +20,14 @@ inline constexpr std::string_view kFileMark = "TRULP_";          // tested by an
 
 using MovesRecordBytes = std::array<uint8_t, kRecordSize>;
 
-// "TRULP_ " followed by the file name (Latin-1 bytes), cut to 25 bytes.
-std::string StoredName(std::string_view fileName);
+// The names a save gives a list chosen as `fileName` (UTF-8, no folder):
+// "TRULP_ " and the name, cut to 25 characters. On disk the characters stay
+// as typed; inside the record each is one Latin-1 byte, '?' for any other.
+struct SaveNames {
+    std::string storedName; // Latin-1 bytes
+    std::string diskName;   // UTF-8
+};
+SaveNames NamesForSave(std::string_view fileName);
 
 // The record for moves 1..count of a 1-based moves list (count 0..200).
 MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord* movesList, int count);
@@ -41,13 +47,8 @@ struct DecodedMoves {
 // a name not starting with "TRULP_" is the wrong file.
 DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size);
 
-// Replaces the moves list of p by the decoded moves: ClearMoves, then
-// entries 1..count and lastMove. The board is not touched. A record that
-// did not decode changes nothing and gives false.
+// Replaces the moves list of p by the decoded moves (Puzzle::LoadMoves).
+// A record that did not decode changes nothing and gives false.
 bool LoadMoves(Puzzle& p, const DecodedMoves& d);
-
-// 0 when moves 1..count can be made one after another from the start
-// position, else the number of the first move that cannot.
-int FirstIllegalMove(const MoveRecord* movesList, int count);
 
 } // namespace trulp

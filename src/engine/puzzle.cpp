@@ -1,121 +1,116 @@
 #include "puzzle.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace trulp {
 
+namespace {
+
+bool ValidMove(const MoveRecord& m) {
+    return m.block >= 1 && m.block <= kBlocks && IsDirection(m.direction);
+}
+
+int32_t ClampLimit(int32_t limit) {
+    return std::clamp(limit, int32_t(kMinMoveLimit), int32_t(kMaxMoveLimit));
+}
+
+} // namespace
+
 Puzzle::Puzzle() {
-    std::memcpy(blockTable, startTable, sizeof blockTable);
-    std::memset(movesList, 0, sizeof movesList);
-    std::memset(backward, 0, sizeof backward);
-    std::memset(forward, 0, sizeof forward);
-    std::memset(forwardCount, 0, sizeof forwardCount);
-    std::memset(fieldStack, 0, sizeof fieldStack);
-    std::memset(stackPtr, 0, sizeof stackPtr);
-    std::memset(&counters, 0, sizeof counters);
-    std::memset(forwardIndex_, 0, sizeof forwardIndex_);
-    std::memset(backwardIndex_, 0, sizeof backwardIndex_);
-    trialMove = {0, 0, 0};
-    MakeKey();
-}
-
-void Puzzle::MakeKey() {
-    boardKey = {};
-    for (int b = 1; b <= kBlocks; ++b)
-        boardKey.word(blockTable[b].shape) |= BlockMask(b);
-}
-
-void Puzzle::ApplyStep(int block, unsigned direction) {
-    const uint32_t oldMask = BlockMask(block);
-    blockTable[block].field = uint8_t(StepField(blockTable[block].field, direction));
-    boardKey.word(blockTable[block].shape) ^= oldMask ^ BlockMask(block);
-}
-
-void Puzzle::UndoStep(int block, unsigned direction) {
-    const uint32_t oldMask = BlockMask(block);
-    blockTable[block].field = uint8_t(UnstepField(blockTable[block].field, direction));
-    boardKey.word(blockTable[block].shape) ^= oldMask ^ BlockMask(block);
-}
-
-// --- backward buffer -------------------------------------------------------
-
-bool Puzzle::BackwardFree() const {
-    for (int i = 0; i < moveNr && i <= kMaxMoves; ++i)
-        if (backwardEntry(i) == boardKey)
-            return false;
-    return true;
-}
-
-void Puzzle::BackwardStore() {
-    if (moveNr < 0 || moveNr > kMaxMoves)
-        return;
-    while (backwardIndexed_ > moveNr)
-        backwardPop();
-    for (int w = 0; w < kShapes; ++w)
-        backward[w][moveNr] = boardKey.key[w];
-}
-
-void Puzzle::syncBackwardIndex() {
-    const int target = moveNr < kMaxMoves + 1 ? moveNr : kMaxMoves + 1;
-    while (backwardIndexed_ > target)
-        backwardPop();
-    while (backwardIndexed_ < target) {
-        const BoardKey k = backwardEntry(backwardIndexed_);
-        backwardPush(k, KeyHash(k));
-    }
-}
-
-// --- forward buffer --------------------------------------------------------
-
-bool Puzzle::PositionAllowed() {
-    if (!BackwardFree()) {
-        ++counters.backwardHits;
-        return false;
-    }
-    const int bucket = ForwardBucket();
-    const int e = forwardFind(bucket, boardKey, KeyHash(boardKey));
-    if (e != 0 && forward[bucket][e - 1].storedNr <= uint32_t(moveNr)) {
-        ++counters.forwardHits;
-        return false;
-    }
-    return true;
-}
-
-int Puzzle::forwardLength() const {
-    return forwardCount[0] + forwardCount[1] + forwardCount[2] + forwardCount[3];
-}
-
-// --- resets ----------------------------------------------------------------
-
-void Puzzle::ClearBuffers() {
-    for (int w = 0; w < kShapes; ++w)
-        std::memset(&backward[w][1], 0, sizeof(uint32_t) * kMaxMoves);
-    std::memset(forwardCount, 0, sizeof forwardCount);
-    std::memset(forward, 0, sizeof forward);
-    std::memset(forwardIndex_, 0, sizeof forwardIndex_);
-    resetBackwardIndex();
-}
-
-void Puzzle::ClearMoves() {
-    for (int i = 1; i <= lastMove && i <= kMaxMoves; ++i)
-        movesList[i] = {0, 0, 0};
-    moveNr = 1;
-    lastMove = 0;
-    counters = {};
-    pendingFloor_ = kMaxMoves + 2;
-    std::memset(stackPtr, 0, sizeof stackPtr);
-    std::memset(fieldStack, 0, sizeof fieldStack);
+    std::memset(movesList_, 0, sizeof movesList_);
+    std::memset(pendingCands_, 0, sizeof pendingCands_);
 }
 
 void Puzzle::ResetBoard(int32_t moveLimit) {
-    std::memcpy(blockTable, startTable, sizeof blockTable);
-    MakeKey();
-    for (int w = 0; w < kShapes; ++w)
-        backward[w][0] = boardKey.key[w];
-    ClearBuffers(); // also drops the index of the old entry 0
-    moveNr = 1;
+    board_ = Board();
+    history_.backward.SetStart(board_.boardKey);
+    history_.ClearBuffers();
+    moveNr_ = 1;
     pendingFloor_ = kMaxMoves + 2;
-    maxMove = moveLimit;
+    maxMove_ = ClampLimit(moveLimit);
+}
+
+void Puzzle::ClearMoves() {
+    for (int i = 1; i <= lastMove_ && i <= kMaxMoves; ++i)
+        movesList_[i] = {0, 0, 0};
+    moveNr_ = 1;
+    lastMove_ = 0;
+    history_.counters = {};
+    history_.stacks.Clear();
+    pendingFloor_ = kMaxMoves + 2;
+}
+
+PlayOutcome Puzzle::PlayMove(int block, unsigned direction) {
+    if (block < 1 || block > kBlocks || !IsDirection(direction))
+        return {PlayResult::Closed};
+    const uint8_t open = board_.PossibleDirections(block);
+    if (!(open & direction))
+        return {PlayResult::Closed};
+    if (ListFull())
+        return {PlayResult::ListFull};
+    const uint8_t from = board_.blockTable[block].field;
+    board_.ApplyStep(block, direction);
+    movesList_[moveNr_] = {uint8_t(block), uint8_t(direction), open};
+    lastMove_ = moveNr_;
+    ++moveNr_;
+    const PlayResult r = board_.GoalReached() ? PlayResult::Solved
+                         : ListFull()         ? PlayResult::MovedListFull
+                                              : PlayResult::Moved;
+    return {r, lastMove_, from};
+}
+
+StepMade Puzzle::ReplayMove() {
+    if (moveNr_ > lastMove_ || moveNr_ > kMaxMoves)
+        return {};
+    const MoveRecord m = movesList_[moveNr_];
+    // A list made from another position may hold a move this board cannot
+    // make; it is not made rather than pushed through another block.
+    if (!ValidMove(m) || !(board_.PossibleDirections(m.block) & m.direction))
+        return {};
+    const uint8_t from = board_.blockTable[m.block].field;
+    board_.ApplyStep(m.block, m.direction);
+    ++moveNr_;
+    return {true, m.block, m.direction, from};
+}
+
+StepMade Puzzle::TakeBack(ListRule rule) {
+    if (moveNr_ <= 1 || moveNr_ > kMaxMoves + 1)
+        return {};
+    const MoveRecord m = movesList_[moveNr_ - 1];
+    if (!ValidMove(m) || !(board_.PossibleDirections(m.block) & OppositeDir[m.direction]))
+        return {};
+    --moveNr_;
+    if (rule == ListRule::Cut)
+        lastMove_ = moveNr_ - 1;
+    const uint8_t from = board_.blockTable[m.block].field;
+    board_.UndoStep(m.block, m.direction);
+    return {true, m.block, OppositeDir[m.direction], from};
+}
+
+int32_t Puzzle::SetMoveLimit(int32_t position) {
+    position = ClampLimit(position);
+    maxMove_ = position >= moveNr_ ? position : moveNr_ - 1;
+    return maxMove_;
+}
+
+bool Puzzle::LoadMoves(const MoveRecord* list, int count) {
+    if (count < 0 || count > kMaxMoves || (count > 0 && list == nullptr))
+        return false;
+    for (int i = 1; i <= count; ++i)
+        if (!ValidMove(list[i]))
+            return false;
+    ClearMoves();
+    for (int i = 1; i <= count; ++i)
+        movesList_[i] = {list[i].block, list[i].direction, 0};
+    lastMove_ = count;
+    return true;
+}
+
+void Puzzle::EndSearchRun(uint32_t seconds) {
+    history_.counters.seconds = seconds;
+    history_.counters.forwardLength = uint32_t(history_.forward.length());
+    history_.counters.moves = uint32_t(lastMove_);
 }
 
 } // namespace trulp

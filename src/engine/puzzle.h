@@ -1,330 +1,127 @@
-// The live puzzle: board, moves list, the solver's history buffers, field
-// stacks and counters, all in fixed-size arrays. One instance is the whole
-// engine state; nothing in it allocates after construction.
+// The live puzzle: the board, the moves list and the solver's memory. Every
+// change of the position or of the list is one of the operations below,
+// whoever asks for it (mouse, keys, replay, files, the coach, the command
+// line); each checks what it needs and says what it did. Everything else
+// reads. One instance is the whole engine state; nothing in it allocates
+// after construction.
 #pragma once
 
 #include "board.h"
+#include "history.h"
+#include "position.h"
 
 #include <cstdint>
-#include <cstring>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace trulp {
 
-// Occupancy per shape: bit n of word s-1 is set when field n is covered by a
-// block of shape s. Blocks of one shape are interchangeable in a key.
-struct BoardKey {
-    uint32_t key[kShapes];
-    uint32_t& word(int shape) { return key[shape - 1]; }
-    uint32_t word(int shape) const { return key[shape - 1]; }
-    uint32_t occupied() const { return key[0] | key[1] | key[2] | key[3]; }
-    friend bool operator==(const BoardKey& a, const BoardKey& b) {
-        // Two 64-bit compares instead of four 32-bit ones.
-        uint64_t a0, a1, b0, b1;
-        std::memcpy(&a0, a.key, 8);
-        std::memcpy(&a1, a.key + 2, 8);
-        std::memcpy(&b0, b.key, 8);
-        std::memcpy(&b1, b.key + 2, 8);
-        return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+// Result codes of SearchStep; 0 before any step of a run.
+enum SearchResult : uint8_t { kNotSearched = 0, kBudgetSpent = 1, kSolved = 2, kNoSolution = 3 };
+
+using MovesList = MoveRecord[kMaxMoves + 1]; // entries 1..200
+
+// What a move by hand came to.
+enum class PlayResult : uint8_t {
+    Moved,         // made and recorded
+    Solved,        // made, recorded, and X stands on the goal
+    MovedListFull, // made and recorded; the list takes no more
+    ListFull,      // not made: the list takes no more
+    Closed,        // not made: the block cannot step that way
+};
+
+struct PlayOutcome {
+    PlayResult result;
+    int number = 0;        // the move's number in the list, when made
+    uint8_t fromField = 0; // where the block stood before
+    bool made() const {
+        return result == PlayResult::Moved || result == PlayResult::Solved ||
+               result == PlayResult::MovedListFull;
     }
 };
 
-struct SearchCounters {
-    uint32_t moves;
-    uint32_t seconds;
-    uint32_t trialMoves;
-    uint32_t forwardLength;
-    uint32_t forwardHits;
-    uint32_t backwardHits;
+// A recorded move replayed or taken back: which block went which way from
+// where; made is false when there was nothing the board could do.
+struct StepMade {
+    bool made = false;
+    uint8_t block = 0;
+    uint8_t direction = 0; // the way the block went
+    uint8_t fromField = 0;
 };
 
-// Result codes of SearchStep.
-enum SearchResult : uint8_t { kBudgetSpent = 1, kSolved = 2, kNoSolution = 3 };
-
-constexpr int kBuckets = 4;
-constexpr int kBucketCapacity = 7500;
-// A field can be left and entered at most once per move of a line, so a
-// stack of this depth can never overflow.
-constexpr int kStackSlots = kMaxMoves + 1;
-
-struct ForwardEntry {
-    uint32_t storedNr;
-    BoardKey key;
-};
+// Whether taking a move back also drops it from the list.
+enum class ListRule : uint8_t { Keep, Cut };
 
 class Puzzle {
 public:
     Puzzle();
 
-    // Board state.
-    Block blockTable[kBlocks + 1];
-    BoardKey boardKey;
+    // --- reading, for drawing, files, the coach and tests ---
+    const Board& board() const { return board_; }
+    const BlockTable& blockTable() const { return board_.blockTable; }
+    const BoardKey& boardKey() const { return board_.boardKey; }
+    const MovesList& movesList() const { return movesList_; }
+    int32_t moveNr() const { return moveNr_; }
+    int32_t lastMove() const { return lastMove_; }
+    int32_t maxMove() const { return maxMove_; }
+    const SearchCounters& counters() const { return history_.counters; }
+    const SearchHistory& history() const { return history_; }
+    const MoveRecord& trialMove() const { return trialMove_; }
+    int forwardLength() const { return history_.forward.length(); }
 
-    // The moves list, entries 1..200.
-    MoveRecord movesList[kMaxMoves + 1];
-    int32_t moveNr = 1;
-    int32_t lastMove = 0;
-    int32_t maxMove = kDefaultMoveLimit;
+    uint32_t BlockMask(int block) const { return board_.BlockMask(block); }
+    uint8_t PossibleDirections(int block) const { return board_.PossibleDirections(block); }
+    PixelRect BlockRect(int block) const { return board_.BlockRect(block); }
+    bool GoalReached() const { return board_.GoalReached(); }
+    // No move may be made or searched beyond the limit.
+    bool ListFull() const { return moveNr_ > maxMove_ || moveNr_ > kMaxMoves; }
 
-    // Solver history.
-    uint32_t backward[kShapes][kMaxMoves + 1]; // [key word][entry 0..200]
-    ForwardEntry forward[kBuckets][kBucketCapacity];
-    uint16_t forwardCount[kBuckets];
-    uint8_t fieldStack[kFields][kStackSlots];
-    uint8_t stackPtr[kFields];
-    SearchCounters counters;
-    MoveRecord trialMove;
-
-    // Board model.
-    void MakeKey();
-    uint32_t BlockMask(int block) const {
-        const Block& b = blockTable[block];
-        return shapeTable[b.shape].mask << b.field;
-    }
-    uint8_t PossibleDirections(int block) const { return PossibleDirectionsIn(block, boardKey.occupied()); }
-    // The same for a given set of occupied fields.
-    inline uint8_t PossibleDirectionsIn(int block, uint32_t occupied) const;
-    PixelRect BlockRect(int block) const { return BlockRectOf(blockTable[block]); }
-    bool GoalReached() const { return blockTable[kXBlock].field == kGoalField; }
-    int ForwardBucket() const {
-        return (blockTable[7].field ^ blockTable[8].field ^ blockTable[9].field ^ blockTable[10].field) & 3;
-    }
-    // Moves a block one step (or back) and keeps the key up to date.
-    void ApplyStep(int block, unsigned direction);
-    void UndoStep(int block, unsigned direction);
-
-    // History buffers.
-    bool BackwardFree() const;
-    void BackwardStore();
-    int ForwardFind() const { return forwardFind(ForwardBucket(), boardKey, KeyHash(boardKey)); }
-    bool ForwardStore() { return forwardStore(ForwardBucket(), boardKey, KeyHash(boardKey)); }
-    bool PositionAllowed();
-    void StackPush(uint32_t fields, uint8_t value) {
-        for (fields &= kFieldBits; fields != 0; fields &= fields - 1) {
-            const int n = __builtin_ctz(fields);
-            if (stackPtr[n] + 1 < kStackSlots)
-                fieldStack[n][++stackPtr[n]] = value;
-        }
-    }
-    void StackPop(uint32_t fields) {
-        for (fields &= kFieldBits; fields != 0; fields &= fields - 1) {
-            const int n = __builtin_ctz(fields);
-            if (stackPtr[n] > 0)
-                --stackPtr[n];
-        }
-    }
-    bool StackTest(uint32_t fields, uint8_t value) const {
-        fields &= kFieldBits;
-        if (fields == 0)
-            return false;
-        // A step enters one or two fields; both are looked at without a
-        // data-dependent branch (the second is the first again if alone).
-        const int first = __builtin_ctz(fields);
-        const uint32_t rest = fields & (fields - 1);
-        const int second = rest ? __builtin_ctz(rest) : first;
-        if ((rest & (rest - 1)) != 0)
-            return StackTestMany(rest & (rest - 1), value) || StackTop(first) == value ||
-                   StackTop(second) == value;
-        return (int(StackTop(first) == value) | int(StackTop(second) == value)) != 0;
-    }
-    uint8_t StackTop(int field) const { return fieldStack[field][stackPtr[field]]; }
-    void ClearBuffers();
-    void ClearMoves();
-    // The engine's part of a board reset: start position, key, backward entry
-    // 0, empty buffers, moveNr 1, and the move limit taken from the caller.
+    // --- changes ---
+    // The engine's part of a board reset: start position, key, backward
+    // entry 0, empty buffers, moveNr 1 and the move limit. The list, the
+    // counters and the stacks stay, so a list replays after a reset.
     void ResetBoard(int32_t moveLimit);
+    // Empties the list, the counters and the stacks.
+    void ClearMoves();
+    // A move by hand: the block steps if it can and the list has room; the
+    // move is recorded at moveNr with the directions that were open, and
+    // whatever followed it leaves the list.
+    PlayOutcome PlayMove(int block, unsigned direction);
+    // Replays the recorded move at moveNr, if the board can make it.
+    StepMade ReplayMove();
+    // Takes back the move before moveNr, if the board can; in play the move
+    // also leaves the list.
+    StepMade TakeBack(ListRule rule);
+    // Sets the move limit from the control's position, never below the
+    // moves already made; returns the limit that holds.
+    int32_t SetMoveLimit(int32_t position);
+    // Replaces the list by moves 1..count of `list` (1-based), after
+    // ClearMoves; the board stays. A list that cannot be held (more than
+    // 200 moves, a bad block or direction) changes nothing: false.
+    bool LoadMoves(const MoveRecord* list, int count);
+    // Play goes on from the position on the board: later moves leave the list.
+    void CutList() { lastMove_ = moveNr_ - 1; }
+    // A search run has stopped: the counters written at its end.
+    void EndSearchRun(uint32_t seconds);
 
-    // Solver: records at most budget moves, returns a SearchResult.
-    uint8_t SearchStep(int32_t budget);
-
-    int forwardLength() const;
+    // Solver: records at most budget moves.
+    SearchResult SearchStep(int32_t budget);
 
 private:
-    // Indexes that stand in for the linear scans. The forward index maps a
-    // key to its entry number in its bucket (open addressing). The backward
-    // index holds the keys of entries 0..moveNr-1 while the solver runs; it
-    // is a stack like the line itself, so the last key in is the first out.
-    static constexpr int kForwardSlots = 1 << 14;
-    static constexpr int kBackwardSlots = 1 << 10;
-    // A slot holds a tag from the key's hash above the entry number, so a
-    // probe that misses seldom touches the entries themselves; 0 is free.
-    static constexpr int kForwardEntryBits = 13; // entries 1..7500
-    static constexpr int kBackwardEntryBits = 8; // entries 0..200, stored + 1
-    uint32_t forwardIndex_[kBuckets][kForwardSlots];
-    uint32_t backwardIndex_[kBackwardSlots];
-    int16_t backwardSlotOf_[kMaxMoves + 1];  // slot of an entry, -1 if none
-    int32_t backwardIndexed_ = 0;            // entries 0..n-1 are indexed
+    // A test's way to states no play reaches quickly (a full forward
+    // bucket); nothing in the program is one.
+    friend struct PuzzleTestAccess;
+
+    Board board_;
+    MovesList movesList_;
+    int32_t moveNr_ = 1;
+    int32_t lastMove_ = 0;
+    int32_t maxMove_ = kDefaultMoveLimit;
+    SearchHistory history_;
+    MoveRecord trialMove_{};
     // The untried candidates left at each depth when its move was recorded,
     // so taking the move back needs no new look at the blocks. Depths from
     // pendingFloor_ to moveNr - 1 are valid.
     uint64_t pendingCands_[kMaxMoves + 2];
     int32_t pendingFloor_ = kMaxMoves + 2;
-
-    // Zobrist hash of a key: the XOR of one random word per covered field
-    // and shape, so a step changes it by one precomputed word. Equality is
-    // always decided on the full key.
-    static inline uint64_t KeyHash(const BoardKey& k);
-    static uint32_t forwardTag(uint64_t hash) { return uint32_t(hash >> 31) << kForwardEntryBits; }
-    static uint32_t backwardTag(uint64_t hash) { return uint32_t(hash >> 20) << kBackwardEntryBits; }
-    BoardKey backwardEntry(int i) const {
-        return {{backward[0][i], backward[1][i], backward[2][i], backward[3][i]}};
-    }
-    inline bool backwardIndexedFree(const BoardKey& k, uint64_t hash) const;
-    inline void backwardPush(const BoardKey& k, uint64_t hash);
-    void backwardPop() {
-        --backwardIndexed_;
-        if (backwardSlotOf_[backwardIndexed_] >= 0)
-            backwardIndex_[backwardSlotOf_[backwardIndexed_]] = 0;
-    }
-    void syncBackwardIndex();
-    bool StackTestMany(uint32_t fields, uint8_t value) const {
-        for (; fields != 0; fields &= fields - 1)
-            if (StackTop(__builtin_ctz(fields)) == value)
-                return true;
-        return false;
-    }
-    void resetBackwardIndex() {
-        std::memset(backwardIndex_, 0, sizeof backwardIndex_);
-        backwardIndexed_ = 0;
-    }
-    inline int forwardFind(int bucket, const BoardKey& k, uint64_t hash) const;
-    inline bool forwardStore(int bucket, const BoardKey& k, uint64_t hash);
 };
-
-namespace detail {
-// Random words for the Zobrist hash, one per shape and field.
-struct Zobrist {
-    uint64_t field[kShapes + 1][kFields];
-    // The hash change of a step: shape, field before, direction index.
-    uint64_t step[kShapes + 1][kFields][4];
-};
-constexpr Zobrist MakeZobrist() {
-    Zobrist z{};
-    uint64_t state = 0x2545F4914F6CDD1Dull;
-    for (int s = 1; s <= kShapes; ++s)
-        for (int f = 0; f < kFields; ++f) {
-            state += 0x9E3779B97F4A7C15ull; // splitmix64
-            uint64_t r = state;
-            r = (r ^ (r >> 30)) * 0xBF58476D1CE4E5B9ull;
-            r = (r ^ (r >> 27)) * 0x94D049BB133111EBull;
-            z.field[s][f] = r ^ (r >> 31);
-        }
-    constexpr int offsets[4] = {1, -4, -1, 4};
-    for (int s = 1; s <= kShapes; ++s)
-        for (int f = 0; f < kFields; ++f)
-            for (int k = 0; k < 4; ++k) {
-                if (kStepNeeds.need[s][f][k] & kBlocked)
-                    continue;
-                const uint32_t diff = (shapeTable[s].mask << f) ^ (shapeTable[s].mask << (f + offsets[k]));
-                uint64_t h = 0;
-                for (int n = 0; n < kFields; ++n)
-                    if (diff & (1u << n))
-                        h ^= z.field[s][n];
-                z.step[s][f][k] = h;
-            }
-    return z;
-}
-inline constexpr Zobrist kZobrist = MakeZobrist();
-} // namespace detail
-
-inline uint64_t Puzzle::KeyHash(const BoardKey& k) {
-    uint64_t h = 0;
-    for (int s = 1; s <= kShapes; ++s)
-        for (uint32_t m = k.word(s) & kFieldBits; m != 0; m &= m - 1)
-            h ^= detail::kZobrist.field[s][__builtin_ctz(m)];
-    return h;
-}
-
-inline uint8_t Puzzle::PossibleDirectionsIn(int block, uint32_t occupied) const {
-    const Block& b = blockTable[block];
-    const uint32_t* need = detail::kStepNeeds.need[b.shape][b.field];
-    occupied |= detail::kBlocked;
-#ifdef __SSE2__
-    // The four tests at once: lane k is zero when direction 1 << k is open.
-    const __m128i n = _mm_load_si128(reinterpret_cast<const __m128i*>(need));
-    const __m128i hit = _mm_and_si128(n, _mm_set1_epi32(int(occupied)));
-    return uint8_t(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(hit, _mm_setzero_si128()))));
-#else
-    return uint8_t(((need[0] & occupied) == 0 ? Right : 0) | ((need[1] & occupied) == 0 ? Up : 0) |
-                   ((need[2] & occupied) == 0 ? Left : 0) | ((need[3] & occupied) == 0 ? Down : 0));
-#endif
-}
-
-inline bool Puzzle::backwardIndexedFree(const BoardKey& k, uint64_t hash) const {
-    constexpr uint32_t entryMask = (1u << kBackwardEntryBits) - 1;
-    const uint32_t tag = backwardTag(hash);
-    for (unsigned slot = unsigned(hash >> 54);; slot = (slot + 1) & (kBackwardSlots - 1)) {
-        const uint32_t v = backwardIndex_[slot];
-        if (v == 0)
-            return true;
-        if ((v & ~entryMask) == tag && backwardEntry(int(v & entryMask) - 1) == k)
-            return false;
-    }
-}
-
-// Indexes entry backwardIndexed_, whose key is k.
-inline void Puzzle::backwardPush(const BoardKey& k, uint64_t hash) {
-    constexpr uint32_t entryMask = (1u << kBackwardEntryBits) - 1;
-    const uint32_t tag = backwardTag(hash);
-    unsigned slot = unsigned(hash >> 54);
-    bool found = false;
-    for (;; slot = (slot + 1) & (kBackwardSlots - 1)) {
-        const uint32_t v = backwardIndex_[slot];
-        if (v == 0)
-            break;
-        if ((v & ~entryMask) == tag && backwardEntry(int(v & entryMask) - 1) == k) {
-            found = true;
-            break;
-        }
-    }
-    if (!found) {
-        backwardIndex_[slot] = tag | uint32_t(backwardIndexed_ + 1);
-        backwardSlotOf_[backwardIndexed_] = int16_t(slot);
-    } else {
-        backwardSlotOf_[backwardIndexed_] = -1; // an earlier entry has this key
-    }
-    ++backwardIndexed_;
-}
-
-inline int Puzzle::forwardFind(int bucket, const BoardKey& k, uint64_t hash) const {
-    constexpr uint32_t entryMask = (1u << kForwardEntryBits) - 1;
-    const uint32_t tag = forwardTag(hash);
-    const uint32_t* index = forwardIndex_[bucket];
-    for (unsigned slot = unsigned(hash >> 50);; slot = (slot + 1) & (kForwardSlots - 1)) {
-        const uint32_t v = index[slot];
-        if (v == 0)
-            return 0;
-        if ((v & ~entryMask) == tag && forward[bucket][(v & entryMask) - 1].key == k)
-            return int(v & entryMask);
-    }
-}
-
-inline bool Puzzle::forwardStore(int bucket, const BoardKey& k, uint64_t hash) {
-    constexpr uint32_t entryMask = (1u << kForwardEntryBits) - 1;
-    const uint32_t tag = forwardTag(hash);
-    uint32_t* index = forwardIndex_[bucket];
-    unsigned slot = unsigned(hash >> 50);
-    for (;; slot = (slot + 1) & (kForwardSlots - 1)) {
-        const uint32_t v = index[slot];
-        if (v == 0)
-            break;
-        if ((v & ~entryMask) != tag)
-            continue;
-        ForwardEntry& entry = forward[bucket][(v & entryMask) - 1];
-        if (entry.key == k) {
-            if (uint32_t(moveNr) < entry.storedNr)
-                entry.storedNr = uint32_t(moveNr);
-            return true;
-        }
-    }
-    if (forwardCount[bucket] >= kBucketCapacity)
-        return false;
-    forward[bucket][forwardCount[bucket]] = {uint32_t(moveNr), k};
-    index[slot] = tag | ++forwardCount[bucket];
-    return true;
-}
 
 } // namespace trulp

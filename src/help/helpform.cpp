@@ -1,6 +1,7 @@
 #include "helpform.h"
 
 #include "helptext.h"
+#include "paintkit.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +17,6 @@ namespace {
 constexpr QSize kClientSize{824, 704};
 constexpr QPoint kScreenPosition{239, 127};
 const QColor kPageNumberBackground{240, 240, 192};
-const QColor kLinkBand{0, 0, 160};
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
@@ -31,7 +31,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 HelpBox::HelpBox(Thelpform& form, QWidget* parent) : QWidget(parent), m_form(form) {
     setObjectName(QStringLiteral("helpbox"));
-    setMouseTracking(true);
     // The whole box is painted by the form; nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -39,14 +38,6 @@ HelpBox::HelpBox(Thelpform& form, QWidget* parent) : QWidget(parent), m_form(for
 void HelpBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     m_form.helpboxPaint(painter);
-}
-
-void HelpBox::mouseMoveEvent(QMouseEvent* event) {
-    m_form.helpboxMouseMove(event);
-}
-
-void HelpBox::mousePressEvent(QMouseEvent* event) {
-    m_form.helpboxMouseDown(event);
 }
 
 Thelpform::Thelpform(QWidget* parent)
@@ -63,7 +54,7 @@ Thelpform::Thelpform(QWidget* parent)
     setAutoFillBackground(true);
     // The window takes the keys itself; none of its controls takes the focus.
     setFocusPolicy(Qt::StrongFocus);
-    setFont(arialFont(11));
+    setFont(Arial(11));
 
     buildControls();
     ListBox1 = loadHelpText();
@@ -73,7 +64,7 @@ void Thelpform::buildControls() {
     subtitle = makeLabel(this, "subtitle", QString(), QRect(8, 16, 609, 30));
     subtitle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     subtitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    subtitle->setFont(arialFont(19));
+    subtitle->setFont(Arial(19));
     QPalette titlePalette = subtitle->palette();
     titlePalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     subtitle->setPalette(titlePalette);
@@ -86,7 +77,7 @@ void Thelpform::buildControls() {
     page1btn = new QPushButton(QStringLiteral("1"), this);
     page1btn->setObjectName(QStringLiteral("page1btn"));
     page1btn->setGeometry(704, 16, 33, 33);
-    page1btn->setFont(arialFont(15, true));
+    page1btn->setFont(Arial(15, true));
     page1btn->setFocusPolicy(Qt::NoFocus);
     // Return must not click it: a dialog would make it the default button.
     page1btn->setAutoDefault(false);
@@ -95,7 +86,7 @@ void Thelpform::buildControls() {
     pageNrDisplay = makeLabel(this, "pageNrDisplay", QStringLiteral("1"), QRect(744, 16, 58, 33));
     pageNrDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pageNrDisplay->setAlignment(Qt::AlignCenter);
-    pageNrDisplay->setFont(arialFont(21, true));
+    pageNrDisplay->setFont(Arial(21, true));
     pageNrDisplay->setAutoFillBackground(true);
     pageNrDisplay->installEventFilter(this);
 
@@ -136,9 +127,9 @@ void Thelpform::showTitle() {
 
 void Thelpform::redrawPage() {
     showTitle();
-    m_paint = Paint::PageTurn;
+    m_pageTurn = true;
     helpbox->repaint(helpbox->rect().adjusted(5, 5, -5, -5));
-    m_paint = Paint::Full;
+    m_pageTurn = false;
 }
 
 void Thelpform::StepHelpPage(int direction) {
@@ -162,62 +153,14 @@ void Thelpform::FirstHelpPage() {
     redrawPage();
 }
 
-void Thelpform::WriteHelpPage(QPainter& painter) {
-    LinkTable.fill(0);
-    MarkedRow = 0;
-    m_renderer.WriteHelpPage(painter, ListBox1, HelpPage);
-}
-
-QRect Thelpform::linkBand(int row) const {
-    return QRect(10, row * kHelpRowHeight, helpbox->width() - 20, 20);
-}
-
 void Thelpform::helpboxPaint(QPainter& painter) {
     const QSize box = helpbox->size();
-    if (m_paint == Paint::LinkBand) {
-        painter.fillRect(linkBand(MarkedRow), kLinkBand);
-        return;
-    }
-    if (m_paint == Paint::PageTurn) {
+    if (m_pageTurn) {
         HelpRenderer::ClearHelpPage(painter, box);
     } else {
         HelpRenderer::paintBackground(painter, box);
     }
-    WriteHelpPage(painter);
-}
-
-void Thelpform::MarkLinkRow(int row) {
-    MarkedRow = row;
-    m_paint = Paint::LinkBand;
-    helpbox->repaint(linkBand(row));
-    m_paint = Paint::Full;
-}
-
-void Thelpform::helpboxMouseMove(QMouseEvent* event) {
-    const int row = qRound(event->position().y()) / kHelpRowHeight;
-    if (row == MarkedRow) {
-        return;
-    }
-    if (MarkedRow != 0) {
-        // a full repaint takes the band away
-        MarkedRow = 0;
-        helpbox->repaint();
-    }
-    if (row >= 1 && row <= int(LinkTable.size()) && LinkTable[row - 1] != 0) {
-        MarkLinkRow(row);
-    }
-}
-
-void Thelpform::helpboxMouseDown(QMouseEvent*) {
-    if (MarkedRow == 0) {
-        return;
-    }
-    const int target = LinkTable[MarkedRow - 1];
-    if (target >= 1 && target <= HelpPageCount) {
-        HelpPage = target;
-        pageNrDisplay->setText(QString::number(HelpPage));
-        redrawPage();
-    }
+    m_renderer.WriteHelpPage(painter, ListBox1, HelpPage);
 }
 
 void Thelpform::pageNrDisplayMouseDown(QMouseEvent* event) {

@@ -4,11 +4,8 @@
 #include "helprenderer.h"
 
 #include <QDialog>
-#include <QRect>
 #include <QStringList>
 #include <QWidget>
-
-#include <array>
 
 class QLabel;
 class QPushButton;
@@ -26,8 +23,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     Thelpform& m_form;
@@ -48,8 +43,6 @@ public:
 
     // Called by the help box.
     void helpboxPaint(QPainter& painter);
-    void helpboxMouseMove(QMouseEvent* event);
-    void helpboxMouseDown(QMouseEvent* event);
 
 public slots:
     void done(int result) override;
@@ -66,9 +59,6 @@ private:
     // Clears the inside of the help box and draws the page on show, at once.
     void redrawPage();
     void showTitle();
-    void WriteHelpPage(QPainter& painter);
-    void MarkLinkRow(int row);
-    QRect linkBand(int row) const;
     void pageNrDisplayMouseDown(QMouseEvent* event);
     void pageNrDisplayMouseUp();
     void Timer1Timer();
@@ -89,13 +79,8 @@ private:
     int HelpPage = 1;
     int HelpPageCount = 1;
     int PageDirection = 0;
-    // Page links per row (0: none) and the row marked under the pointer.
-    // The help text sets no links, so these stay empty.
-    std::array<int, 24> LinkTable{};
-    int MarkedRow = 0;
-    // What the next paint event of the help box is for.
-    enum class Paint { Full, PageTurn, LinkBand };
-    Paint m_paint = Paint::Full;
+    // The next paint of the help box turns a page: its inside only.
+    bool m_pageTurn = false;
 };
 
 } // namespace trulp

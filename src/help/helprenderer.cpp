@@ -1,12 +1,11 @@
 #include "helprenderer.h"
 
-#include <QFontMetrics>
+#include "paintkit.h"
+
 #include <QPainter>
 #include <QPen>
 
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 
 namespace trulp {
 
@@ -27,52 +26,16 @@ constexpr int kHeights[] = {kHelpNormalHeight, kHelpSmallHeight, kHelpLargeHeigh
 
 } // namespace
 
-int pixelSizeForCellHeight(const QFont& face, int cellHeight) {
-    // Liberation Sans has a cell of about 1.149 em; look around that guess
-    // for the size the font engine really gives the wanted height.
-    const int guess = std::max(1, qRound(cellHeight / 1.149));
-    int best = guess;
-    int bestError = INT_MAX;
-    for (int size = std::max(1, guess - 3); size <= guess + 3; ++size) {
-        QFont probe(face);
-        probe.setPixelSize(size);
-        const int error = std::abs(QFontMetrics(probe).height() - cellHeight);
-        if (error < bestError || (error == bestError && size == guess)) {
-            best = size;
-            bestError = error;
-        }
-    }
-    return best;
-}
-
-QFont arialFont(int cellHeight, bool bold, bool italic) {
-    QFont font;
-    // fontconfig maps Arial to its metric twin; name both so either works
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setKerning(false);
-    font.setBold(bold);
-    font.setItalic(italic);
-    font.setPixelSize(pixelSizeForCellHeight(font, cellHeight));
-    return font;
-}
-
 HelpRenderer::HelpRenderer(TitleSink titleSink) : m_titleSink(std::move(titleSink)) {
     for (int h = 0; h < 3; ++h) {
         for (int s = 0; s < 3; ++s) {
-            FaceMetrics& f = m_faces[h * 3 + s];
-            f.font = arialFont(kHeights[h], s == int(HelpStyle::Bold), s == int(HelpStyle::Italic));
-            f.ascent = QFontMetrics(f.font).ascent();
+            m_faces[h * 3 + s] = Arial(kHeights[h], s == int(HelpStyle::Bold), s == int(HelpStyle::Italic));
         }
     }
 }
 
-const HelpRenderer::FaceMetrics& HelpRenderer::face(int cellHeight, HelpStyle style) const {
-    return m_faces[heightIndex(cellHeight) * 3 + int(style)];
-}
-
 const QFont& HelpRenderer::font(int cellHeight, HelpStyle style) const {
-    return face(cellHeight, style).font;
+    return m_faces[heightIndex(cellHeight) * 3 + int(style)];
 }
 
 void HelpRenderer::SetLineDefaults(QPainter& painter) {
@@ -153,12 +116,11 @@ void HelpRenderer::applyCode(QPainter& painter, char code) {
 
 void HelpRenderer::drawCharacter(QPainter& painter, QChar c) {
     // One character at a time: positions never depend on kerning or shaping.
-    const FaceMetrics& f = face(m_row.fontHeight, m_row.style);
-    painter.setFont(f.font);
+    painter.setFont(font(m_row.fontHeight, m_row.style));
     const QString text(c);
-    painter.drawText(m_row.x, m_row.y + m_row.offset + f.ascent, text);
+    TextOut(painter, m_row.x, m_row.y + m_row.offset, text);
     FrameEdge(painter, FrameMode::Extend, m_row.x, m_row.y);
-    m_row.x += QFontMetrics(f.font).horizontalAdvance(text);
+    m_row.x += painter.fontMetrics().horizontalAdvance(text);
 }
 
 void HelpRenderer::WriteHelpLine(QPainter& painter, const QString& line, int row) {
@@ -206,15 +168,8 @@ void HelpRenderer::paintBackground(QPainter& painter, QSize box) {
     const int w = box.width();
     const int h = box.height();
     painter.fillRect(QRect(0, 0, w, h), kHelpPageColour);
-    for (int i = 0; i < 3; ++i) {
-        painter.setPen(QPen(kHelpBevelDark, 1));
-        painter.drawLine(w - 1 - i, i, i, i);
-        painter.drawLine(i, i, i, h - 1 - i);
-        painter.setPen(QPen(kHelpBevelLight, 1));
-        painter.drawLine(i, h - 1 - i, w - 1 - i, h - 1 - i);
-        // stops short of the top corner, which stays dark
-        painter.drawLine(w - 1 - i, h - 1 - i, w - 1 - i, i + 1);
-    }
+    // Sunken, three pixels wide: dark along the top and left.
+    Bevel(painter, QRect(0, 0, w, h), 3, kHelpBevelDark, kHelpBevelLight);
 }
 
 } // namespace trulp

@@ -32,13 +32,6 @@ inline const QColor kHelpFrameColour{96, 96, 96};
 inline const QColor kHelpBevelDark{0, 0, 0};
 inline const QColor kHelpBevelLight{240, 240, 240};
 
-// The pixel size at which the face's character cell (QFontMetrics::height)
-// is cellHeight pixels tall.
-int pixelSizeForCellHeight(const QFont& face, int cellHeight);
-
-// "arial" at a character-cell height.
-QFont arialFont(int cellHeight, bool bold = false, bool italic = false);
-
 // Pages hold 25 lines; the count is not rounded up, so a text whose length
 // is a multiple of 25 ends with a page that has no line.
 inline int HelpPageCount(qsizetype lineCount) {
@@ -84,18 +77,14 @@ private:
     void applyCode(QPainter& painter, char code);
     void drawCharacter(QPainter& painter, QChar c);
 
-    struct FaceMetrics {
-        QFont font;
-        int ascent = 0;
-    };
-    const FaceMetrics& face(int cellHeight, HelpStyle style) const;
+    const QFont& face(int cellHeight, HelpStyle style) const;
 
     TitleSink m_titleSink;
     RowState m_row;
     bool FrameOpen = false;
     int FrameStartX = 0;
     // normal, small and large, each in three styles
-    std::array<FaceMetrics, 9> m_faces;
+    std::array<QFont, 9> m_faces;
 };
 
 } // namespace trulp

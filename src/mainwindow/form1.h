@@ -4,7 +4,6 @@
 #pragma once
 
 #include "puzzle.h"
-#include "runflags.h"
 #include "searchcontrol.h"
 #include "widgets.h"
 
@@ -69,9 +68,17 @@ public:
     QPushButton* statBtn;
     QTimer Timer1;
 
-    Puzzle& p;
-    RunFlags flags;
+    // The puzzle is read here and changed only through its operations.
+    const Puzzle& p;
     SearchControl control;
+
+    struct Flags {
+        uint8_t mode = kNoMode;
+        bool animating = false; // a block slides
+        bool creating = false;  // the window is being built
+    } flags;
+    // Handlers that change the puzzle or open a dialog refuse while busy.
+    bool busy() const { return flags.animating || control.running() || flags.creating; }
 
     // Board and panel rendering.
     QImage boardImage;
@@ -116,7 +123,8 @@ public:
     void FormKeyPress(QChar c);
     void FormKeyDown(int key);
     void KeyMove(int block, uint8_t direction);
-    void StartAnimation(int block, uint8_t direction);
+    // Slides a block the puzzle has just moved, from where it stood.
+    void StartAnimation(const StepMade& step);
     void Timer1Timer();
 
     // Modes, buttons and replay.
@@ -134,8 +142,7 @@ public:
     void Label7Click();
     void Label7MouseEnter();
     void Label7MouseLeave();
-    void goBtnClick() { control.goBtnClick(); }
-    bool ReplayStep();
+    void goBtnClick() { control.goBtnClick(Mode(flags.mode), busy()); }
     void StepBack();
 
     // Moves file.
@@ -150,7 +157,7 @@ public:
     // Toolbar.
     uint8_t hoverIcon = 0;
     QRect IconFrameRect(int tag) const;
-    void DrawIconFrame(bool show);
+    void DrawIconFrame();
     void open_imageMouseMove(int tag);
     void FormMouseMove();
     void open_imageMouseDown();
@@ -167,7 +174,7 @@ public:
     void setGoCaption(const QString& caption) override;
     void setBackEnabled(bool enabled) override;
     void redrawSearchView() override;
-    bool replayStep() override { return ReplayStep(); }
+    void slideBlock(const StepMade& step) override;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -179,12 +186,13 @@ private:
     void FormCreate();
     void FormPaint(QPainter& canvas);
     void buildLayout();
-    void prepareSlide(int block, uint8_t direction);
-    bool recordPlayMove(int block, uint8_t direction);
     void connectHandlers();
+    void showGoalMessage();
+    void setHoverIcon(int tag);
     HookLabel* makeIcon(const char* name, int tag, const QRect& geometry, const QString& hint,
                         const QString& picture);
 
+    Puzzle& puzzle_; // the one handle that changes it
     TStatForm* statForm_ = nullptr;
     Thelpform* helpForm_ = nullptr;
     std::unique_ptr<QPrinter> printer_;

@@ -1,5 +1,5 @@
-// Saving and opening a moves file. The record itself is the engine's; here
-// are the dialogs, the name on disk and the messages.
+// Saving and opening a moves file. The record and the names it is saved
+// under are the engine's; here are the dialogs, the files and the messages.
 #include "form1.h"
 #include "movesfile.h"
 
@@ -9,43 +9,21 @@
 
 namespace trulp {
 
-namespace {
-
-// The stored name is Latin-1; anything outside it is stored as '?'.
-std::string Latin1Name(const QString& name) {
-    std::string bytes;
-    for (QChar c : name)
-        bytes.push_back(c.unicode() < 256 ? char(c.unicode()) : '?');
-    return bytes;
-}
-
-// The name on disk keeps what the user typed, cut like the stored name.
-QString DiskName(const QString& fileName) {
-    QString name = QString::fromLatin1(kStoredNamePrefix.data(), qsizetype(kStoredNamePrefix.size())) + fileName;
-    if (name.size() > kStoredNameMax) {
-        name.truncate(kStoredNameMax);
-        if (name.back().isHighSurrogate())
-            name.chop(1);
-    }
-    return name;
-}
-
-} // namespace
-
 void TForm1::SaveMoves() {
     const QString path = chooseSaveFile();
     if (path.isEmpty())
         return;
     const QFileInfo chosen(path);
-    const std::string stored = StoredName(Latin1Name(chosen.fileName()));
-    const QString diskName = DiskName(chosen.fileName());
-    const MovesRecordBytes record = EncodeMovesRecord(stored, p.movesList, p.lastMove);
+    const SaveNames names = NamesForSave(chosen.fileName().toStdString());
+    const QString diskName = QString::fromStdString(names.diskName);
+    const MovesRecordBytes record = EncodeMovesRecord(names.storedName, p.movesList(), p.lastMove());
 
     // Written aside and renamed over the old file only when complete, so a
     // failed save never leaves a short file in place of a good one.
     QSaveFile file(chosen.absolutePath() + QLatin1Char('/') + diskName);
     if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(record.data()), kRecordSize) != kRecordSize || !file.commit()) {
+        file.write(reinterpret_cast<const char*>(record.data()), kRecordSize) != kRecordSize ||
+        !file.commit()) {
         reportError(file.errorString());
         return;
     }
@@ -76,7 +54,7 @@ void TForm1::OpenMoves() {
         setMessage(QStringLiteral("wrong file"));
         return;
     }
-    LoadMoves(p, decoded);
+    LoadMoves(puzzle_, decoded);
     DrawMovesPanel();
     const std::string rest = decoded.storedName.substr(kFileMark.size());
     setMessage(QStringLiteral("puzzle ") + QString::fromLatin1(rest.data(), qsizetype(rest.size())) +

@@ -1,9 +1,8 @@
 // The window itself: creation, the layout of its controls, its own painting
 // (frames around the paint boxes) and closing.
-#include "cellfont.h"
 #include "form1.h"
-#include "gdiline.h"
 #include "maker.h"
+#include "paintkit.h"
 #include "toolbar_pictures.h"
 
 #include <QCheckBox>
@@ -18,7 +17,9 @@
 
 // The pictures live in a static library, so their resource is brought in
 // by hand; Q_INIT_RESOURCE must be used outside any namespace.
-static void InitPictures() { Q_INIT_RESOURCE(icons); }
+static void InitPictures() {
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace trulp {
 
@@ -75,7 +76,7 @@ QImage MakePointerPicture() {
 } // namespace
 
 TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
-    : QWidget(parent), p(puzzle), control(puzzle, flags, *this) {
+    : QWidget(parent), p(puzzle), control(puzzle, *this), puzzle_(puzzle) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TRULP puzzel"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -129,9 +130,12 @@ HookLabel* TForm1::makeIcon(const char* name, int tag, const QRect& geometry, co
 }
 
 void TForm1::buildLayout() {
-    open_image = makeIcon("open_image", 1, {16, 5, 50, 46}, QStringLiteral("open"), QStringLiteral(":/icons/open.png"));
-    save_image = makeIcon("save_image", 2, {72, 12, 49, 40}, QStringLiteral("save"), QStringLiteral(":/icons/save.png"));
-    pr_image = makeIcon("pr_image", 3, {128, 16, 43, 37}, QStringLiteral("print"), QStringLiteral(":/icons/print.png"));
+    open_image = makeIcon("open_image", 1, {16, 5, 50, 46}, QStringLiteral("open"),
+                          QStringLiteral(":/icons/open.png"));
+    save_image = makeIcon("save_image", 2, {72, 12, 49, 40}, QStringLiteral("save"),
+                          QStringLiteral(":/icons/save.png"));
+    pr_image = makeIcon("pr_image", 3, {128, 16, 43, 37}, QStringLiteral("print"),
+                        QStringLiteral(":/icons/print.png"));
     pr_setup = makeIcon("pr_setup", 4, {176, 24, 49, 26}, QStringLiteral("printer setup"),
                         QStringLiteral(":/icons/printer_setup.png"));
 
@@ -263,10 +267,9 @@ void TForm1::FormCreate() {
     DrawTarget();
     flags.mode = kNoMode;
     hoverIcon = 0;
-    flags.searchResult = 0;
     flags.creating = false;
     ResetBoard();
-    control.cpuMHz = SearchControl::CalibrateClock();
+    control.CalibrateClock();
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
@@ -279,14 +282,7 @@ void TForm1::paintEvent(QPaintEvent*) {
 void TForm1::FormPaint(QPainter& canvas) {
     for (const QWidget* box : {static_cast<QWidget*>(PaintBox1), static_cast<QWidget*>(PaintBox2),
                                static_cast<QWidget*>(PaintBox3)}) {
-        const QRect g = box->geometry();
-        const int l = g.left() - 2, t = g.top() - 2, r = g.left() + g.width() + 1, b = g.top() + g.height() + 1;
-        for (int i = 0; i < 2; ++i) {
-            GdiLine(canvas, {r - i, t + i}, {l + i, t + i}, Qt::black);
-            GdiLine(canvas, {l + i, t + i}, {l + i, b - i}, Qt::black);
-            GdiLine(canvas, {l + i, b - i}, {r - i, b - i}, QColor(0xC0, 0xC0, 0xC0));
-            GdiLine(canvas, {r - i, b - i}, {r - i, t + i}, QColor(0xC0, 0xC0, 0xC0));
-        }
+        Bevel(canvas, box->geometry().adjusted(-2, -2, 2, 2), 2, Qt::black, QColor(0xC0, 0xC0, 0xC0));
     }
     if (hoverIcon != 0) {
         const QRect f = IconFrameRect(hoverIcon);
@@ -306,11 +302,17 @@ void TForm1::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void TForm1::setMessage(const QString& text) { msgtext->setText(text); }
+void TForm1::setMessage(const QString& text) {
+    msgtext->setText(text);
+}
 
-void TForm1::setGoCaption(const QString& caption) { goBtn->setText(caption); }
+void TForm1::setGoCaption(const QString& caption) {
+    goBtn->setText(caption);
+}
 
-void TForm1::setBackEnabled(bool enabled) { BackBtn->setEnabled(enabled); }
+void TForm1::setBackEnabled(bool enabled) {
+    BackBtn->setEnabled(enabled);
+}
 
 void TForm1::redrawSearchView() {
     DrawMovesPanel();

@@ -14,26 +14,25 @@ namespace trulp {
 
 void TForm1::ResetBoard() {
     ClearRect(boardImage.rect());
-    p.ResetBoard(maxmoveUpDown->position());
+    puzzle_.ResetBoard(maxmoveUpDown->position());
     selectedBlock = 0;
     for (int b = 1; b <= kBlocks; ++b)
         DrawBlock(b);
-    control.resetSearchTime();
+    control.resetSearch();
     PaintBox1->update();
-    flags.searchResult = 0;
 }
 
 void TForm1::playBtnClick(QPushButton* sender) {
-    if (flags.busy()) {
+    if (busy()) {
         // The mode never changes during a slide or a run.
         playBtn->setChecked(flags.mode == kPlay);
         replayBtn->setChecked(flags.mode == kReplay);
         searchBtn->setChecked(flags.mode == kSearch);
         return;
     }
-    for (QWidget* w : {static_cast<QWidget*>(maxmoveUpDown), static_cast<QWidget*>(BackBtn),
-                       static_cast<QWidget*>(goBtn), static_cast<QWidget*>(statBtn),
-                       static_cast<QWidget*>(stepcheck)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(maxmoveUpDown), static_cast<QWidget*>(BackBtn), static_cast<QWidget*>(goBtn),
+          static_cast<QWidget*>(statBtn), static_cast<QWidget*>(stepcheck)})
         w->setEnabled(false);
     flags.mode = kNoMode;
     if (!sender->isChecked())
@@ -51,34 +50,30 @@ void TForm1::playBtnClick(QPushButton* sender) {
 
 void TForm1::EnterPlayMode() {
     flags.mode = kPlay;
-    flags.searchResult = 0;
     solvedFromStart = false;
     setMessage(QStringLiteral("search for solution..."));
     BackBtn->setEnabled(true);
     maxmoveUpDown->setEnabled(true);
     // Play goes on from the position shown; later moves leave the list.
-    p.lastMove = p.moveNr - 1;
+    puzzle_.CutList();
     DrawMovesPanel();
 }
 
 void TForm1::EnterReplayMode() {
     flags.mode = kReplay;
-    flags.searchResult = 0;
-    ResetBoard();
-    p.moveNr = 1;
+    ResetBoard(); // moveNr 1, the list kept
     DrawMovesPanel();
     goBtn->setEnabled(true);
     BackBtn->setEnabled(true);
-    setGoCaption(flags.stepMode ? QStringLiteral("STEP") : QStringLiteral("GO"));
+    setGoCaption(control.stepMode() ? QStringLiteral("STEP") : QStringLiteral("GO"));
     stepcheck->setEnabled(true);
     setMessage(QStringLiteral("show moves"));
 }
 
 void TForm1::EnterSearchMode() {
     flags.mode = kSearch;
-    flags.searchResult = 0;
     ResetBoard();
-    p.ClearMoves();
+    puzzle_.ClearMoves();
     DrawMovesPanel();
     maxmovetext->setEnabled(true);
     maxmoveUpDown->setEnabled(true);
@@ -90,52 +85,47 @@ void TForm1::EnterSearchMode() {
 }
 
 void TForm1::resetBtnClick() {
-    if (flags.busy())
+    if (busy())
         return;
     setMessage(QString());
+    // In replay the list stays; ResetBoard puts moveNr back to 1.
     if (flags.mode == kPlay || flags.mode == kSearch)
-        p.ClearMoves();
-    else if (flags.mode == kReplay)
-        p.moveNr = 1;
+        puzzle_.ClearMoves();
     ResetBoard();
     DrawMovesPanel();
 }
 
 void TForm1::BackBtnClick() {
-    if (!flags.busy() && (flags.mode == kPlay || flags.mode == kReplay))
+    if (!busy() && (flags.mode == kPlay || flags.mode == kReplay))
         StepBack();
 }
 
 void TForm1::statBtnClick() {
-    if (!flags.busy() && statForm_)
-        statForm_->ShowStatistics(p.counters, this);
+    if (!busy() && statForm_)
+        statForm_->ShowStatistics(p.counters(), this);
 }
 
 void TForm1::helpBtnClick() {
-    if (!flags.busy() && helpForm_)
+    if (!busy() && helpForm_)
         helpForm_->ShowHelp();
 }
 
 void TForm1::stepcheckClick() {
-    flags.stepMode = stepcheck->isChecked();
+    control.setStepMode(stepcheck->isChecked());
     setFocus(); // no control keeps the keyboard focus
 }
 
 void TForm1::maxmoveUpDownMouseUp() {
-    if (flags.busy())
+    if (busy())
         return;
-    const int position = maxmoveUpDown->position();
-    if (position >= p.moveNr) {
-        p.maxMove = position;
-    } else {
-        // Never below the moves already made.
-        p.maxMove = p.moveNr - 1;
-        maxmoveUpDown->setPosition(p.maxMove);
-    }
+    // Never below the moves already made: the control shows the limit that holds.
+    maxmoveUpDown->setPosition(puzzle_.SetMoveLimit(maxmoveUpDown->position()));
     setMessage(QString());
 }
 
-void TForm1::Label7Click() { openUrl(QUrl(QString::fromLatin1(kMakerUrl))); }
+void TForm1::Label7Click() {
+    openUrl(QUrl(QString::fromLatin1(kMakerUrl)));
+}
 
 void TForm1::Label7MouseEnter() {
     QFont f = Label7->font();
@@ -155,38 +145,12 @@ void TForm1::Label7MouseLeave() {
     Label7->setPalette(pal);
 }
 
-bool TForm1::ReplayStep() {
-    if (p.moveNr > p.lastMove)
-        return false;
-    const MoveRecord m = p.movesList[p.moveNr];
-    // A list made from another position may hold a move this board cannot
-    // make; it is not made rather than pushed through another block.
-    if (m.block < 1 || m.block > kBlocks || !IsDirection(m.direction) ||
-        !(p.PossibleDirections(m.block) & m.direction))
-        return false;
-    StartAnimation(m.block, m.direction);
-    p.blockTable[m.block].field = uint8_t(StepField(p.blockTable[m.block].field, m.direction));
-    p.MakeKey();
-    ++p.moveNr;
-    DrawMovesPanel();
-    return true;
-}
-
 void TForm1::StepBack() {
-    if (p.moveNr <= 1)
+    const StepMade step = puzzle_.TakeBack(flags.mode == kPlay ? ListRule::Cut : ListRule::Keep);
+    if (!step.made)
         return;
-    const MoveRecord m = p.movesList[p.moveNr - 1];
-    if (m.block < 1 || m.block > kBlocks || !IsDirection(m.direction) ||
-        !(p.PossibleDirections(m.block) & OppositeDir[m.direction]))
-        return;
-    --p.moveNr;
-    setMessage(p.moveNr == 1 ? QString() : QStringLiteral("move ") + QString::number(p.moveNr - 1));
-    if (flags.mode == kPlay)
-        p.lastMove = p.moveNr - 1;
-    StartAnimation(m.block, OppositeDir[m.direction]);
-    p.blockTable[m.block].field = uint8_t(UnstepField(p.blockTable[m.block].field, m.direction));
-    p.MakeKey();
-    DrawMovesPanel();
+    setMessage(p.moveNr() == 1 ? QString() : QStringLiteral("move ") + QString::number(p.moveNr() - 1));
+    slideBlock(step);
 }
 
 } // namespace trulp

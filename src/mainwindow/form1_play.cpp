@@ -25,7 +25,7 @@ int TForm1::BlockAt(int x, int y) const {
 }
 
 void TForm1::PaintBox1MouseMove(int x, int y) {
-    if (flags.mode != kPlay || flags.busy() || p.moveNr > p.maxMove)
+    if (flags.mode != kPlay || busy() || p.ListFull())
         return;
     if (!dragging) {
         const int b = BlockAt(x, y);
@@ -65,7 +65,7 @@ void TForm1::PaintBox1MouseMove(int x, int y) {
 
 void TForm1::PaintBox1MouseDown(int x, int y) {
     // A full list takes no more moves, so a press does not start a drag.
-    if (flags.mode != kPlay || flags.busy() || p.moveNr > p.maxMove)
+    if (flags.mode != kPlay || busy() || p.ListFull())
         return;
     if (selectedBlock != 0) {
         const int previous = selectedBlock;
@@ -83,7 +83,7 @@ void TForm1::PaintBox1MouseDown(int x, int y) {
 }
 
 void TForm1::PaintBox1MouseUp(int, int) {
-    if (flags.mode != kPlay || flags.busy() || !dragging)
+    if (flags.mode != kPlay || busy() || !dragging)
         return;
     FinishDrag();
     dragging = false;
@@ -104,42 +104,29 @@ void TForm1::FinishDrag() {
         d = Down;
     else if (dy < -kDragCommit)
         d = Up;
-    // The board is asked again: only an open step is ever made, and only
-    // while the list has room.
-    if (d != 0 && (!(p.PossibleDirections(hoverBlock) & d) || p.moveNr > p.maxMove))
-        d = 0;
-    if (d != 0)
-        p.blockTable[hoverBlock].field = uint8_t(StepField(p.blockTable[hoverBlock].field, d));
+    // The puzzle decides: only an open step is made, and only while the
+    // list has room; otherwise the block snaps back without a word.
+    const PlayOutcome o = d != 0 ? puzzle_.PlayMove(hoverBlock, d) : PlayOutcome{PlayResult::Closed};
     ClearRect(dragRect);
     DrawBlock(hoverBlock);
     FlushBoard();
-    p.MakeKey();
-    if (d == 0)
+    if (!o.made())
         return;
-
-    if (recordPlayMove(hoverBlock, d))
-        return;
-    if (p.moveNr > p.maxMove)
+    if (o.number == 1)
+        solvedFromStart = true;
+    DrawMovesPanel();
+    if (o.result == PlayResult::Solved)
+        showGoalMessage();
+    else if (o.result == PlayResult::MovedListFull)
         setMessage(QStringLiteral("moves list is full"));
     else
         setMessage(QStringLiteral("find solutions..."));
 }
 
-// Appends a move made by hand (the block already stands on its new field)
-// and shows it. Reaching the goal is worth the same words however the block
-// moved; true when it was reached.
-bool TForm1::recordPlayMove(int block, uint8_t direction) {
-    p.movesList[p.moveNr] = {uint8_t(block), direction, openDirs};
-    if (p.moveNr == 1)
-        solvedFromStart = true;
-    p.lastMove = p.moveNr;
-    ++p.moveNr;
-    DrawMovesPanel();
-    if (!p.GoalReached())
-        return false;
+// Reaching the goal is worth the same words however the block moved.
+void TForm1::showGoalMessage() {
     setMessage(solvedFromStart ? QStringLiteral("SOLUTION FOUND ...congratulations !")
                                : QStringLiteral("solution reached"));
-    return true;
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
@@ -151,14 +138,14 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
 }
 
 void TForm1::FormKeyPress(QChar c) {
-    if (flags.mode != kPlay || flags.busy() || dragging)
+    if (flags.mode != kPlay || busy() || dragging)
         return;
     const char16_t ch = c.unicode();
     if (!((ch >= u'a' && ch <= u'i') || ch == u'x'))
         return;
     const char upper = char(ch - u'a' + 'A');
     for (int b = 1; b <= kBlocks; ++b)
-        if (p.blockTable[b].letter == upper) {
+        if (p.blockTable()[b].letter == upper) {
             SelectBlock(b);
             return;
         }
@@ -169,7 +156,7 @@ void TForm1::FormKeyDown(int key) {
         goBtnClick();
         return;
     }
-    if (flags.busy())
+    if (busy())
         return;
     if (flags.mode == kPlay) {
         // A drag in progress owns the board until it is released.
@@ -181,11 +168,20 @@ void TForm1::FormKeyDown(int key) {
             SelectBlock(0);
             StepBack();
             return;
-        case Qt::Key_Left: d = Left; break;
-        case Qt::Key_Up: d = Up; break;
-        case Qt::Key_Right: d = Right; break;
-        case Qt::Key_Down: d = Down; break;
-        default: break;
+        case Qt::Key_Left:
+            d = Left;
+            break;
+        case Qt::Key_Up:
+            d = Up;
+            break;
+        case Qt::Key_Right:
+            d = Right;
+            break;
+        case Qt::Key_Down:
+            d = Down;
+            break;
+        default:
+            break;
         }
         if (selectedBlock == 0)
             return;
@@ -194,7 +190,7 @@ void TForm1::FormKeyDown(int key) {
             if (openDirs & d)
                 KeyMove(selectedBlock, d);
         } else {
-            setMessage(p.moveNr > p.maxMove ? QStringLiteral("list is full") : QStringLiteral("find solution..."));
+            setMessage(p.ListFull() ? QStringLiteral("list is full") : QStringLiteral("find solution..."));
         }
     } else if (flags.mode == kReplay && key == Qt::Key_Backspace) {
         StepBack();
@@ -202,32 +198,36 @@ void TForm1::FormKeyDown(int key) {
 }
 
 void TForm1::KeyMove(int block, uint8_t direction) {
-    if (p.moveNr > p.maxMove) {
+    const PlayOutcome o = puzzle_.PlayMove(block, direction);
+    if (o.result == PlayResult::ListFull) {
         setMessage(QStringLiteral("list is full"));
         return;
     }
+    if (!o.made())
+        return;
     setMessage(QStringLiteral("find solution..."));
-    prepareSlide(block, direction);
-    p.blockTable[block].field = uint8_t(StepField(p.blockTable[block].field, direction));
-    p.MakeKey();
-    recordPlayMove(block, direction);
-    flags.animating = true;
-    Timer1.start();
+    if (o.number == 1)
+        solvedFromStart = true;
+    slideBlock({true, uint8_t(block), direction, o.fromField});
+    if (o.result == PlayResult::Solved)
+        showGoalMessage();
 }
 
-// The slide starts where the block stands now, before its field changes.
-void TForm1::prepareSlide(int block, uint8_t direction) {
-    animRect = BlockRect(block);
-    animTicks = 0;
-    animBlock = uint8_t(block);
-    animDX = direction == Right ? kSlideStep : direction == Left ? -kSlideStep : 0;
-    animDY = direction == Down ? kSlideStep : direction == Up ? -kSlideStep : 0;
+void TForm1::slideBlock(const StepMade& step) {
+    DrawMovesPanel();
+    StartAnimation(step);
 }
 
-void TForm1::StartAnimation(int block, uint8_t direction) {
+void TForm1::StartAnimation(const StepMade& step) {
     flags.animating = true;
     hoverBlock = 0;
-    prepareSlide(block, direction);
+    const Block& b = p.blockTable()[step.block];
+    const PixelRect from = BlockRectOf({b.shape, step.fromField, b.letter});
+    animRect = QRect(QPoint(from.left, from.top), QPoint(from.right - 1, from.bottom - 1));
+    animTicks = 0;
+    animBlock = step.block;
+    animDX = step.direction == Right ? kSlideStep : step.direction == Left ? -kSlideStep : 0;
+    animDY = step.direction == Down ? kSlideStep : step.direction == Up ? -kSlideStep : 0;
     Timer1.start();
 }
 
@@ -240,7 +240,7 @@ void TForm1::Timer1Timer() {
     if (animTicks >= kSlideTicks) {
         Timer1.stop();
         flags.animating = false;
-        control.animationFinished();
+        control.slideFinished();
     }
 }
 

@@ -33,13 +33,13 @@ void TForm1::PrintMoves() {
     QPrinter& device = printer();
     QPainter canvas;
     if (!canvas.begin(&device)) {
-        const QString target = device.outputFormat() == QPrinter::PdfFormat ? device.outputFileName()
-                                                                            : device.printerName();
+        const QString target =
+            device.outputFormat() == QPrinter::PdfFormat ? device.outputFileName() : device.printerName();
         reportError(QStringLiteral("The print job could not be started on %1.").arg(target));
         return;
     }
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    PaintMovesPage(canvas, device.width(), p, date);
+    PaintMovesPage(canvas, device.width(), {p.movesList(), p.lastMove(), p.blockTable()}, date);
     canvas.end();
     setMessage(QStringLiteral("puzzle send to printer"));
 }

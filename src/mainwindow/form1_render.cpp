@@ -1,8 +1,7 @@
 // Drawing of the board (through the off-screen image and its dirty
 // rectangle), the target indicator and the moves panel.
-#include "cellfont.h"
 #include "form1.h"
-#include "gdiline.h"
+#include "paintkit.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,15 +15,16 @@ constexpr int kMoveColumnEdges[3] = {50, 85, 120};
 constexpr int kPanelRows = 30;
 constexpr int kRowHeight = 20;
 
-QColor ShapeColour(int shape) { return QColor::fromRgb(shapeTable[shape].colour); }
-
-// Light and dark bevel colours derived per channel from the fill colour.
-QColor Light(QRgb c) { return QColor(qRed(c) | 0xA0, qGreen(c) | 0xA0, qBlue(c) | 0xA0); }
-QColor Dark(QRgb c) { return QColor(qRed(c) & 0xC0, qGreen(c) & 0xC0, qBlue(c) & 0xC0); }
-
-// Text with the top-left corner of its character cell at (x, y).
-void TextOut(QPainter& canvas, int x, int y, const QString& text) {
-    canvas.drawText(x, y + canvas.fontMetrics().ascent(), text);
+// A block on the board: its shape's colour with light and dark bevels
+// derived per channel, four rings, a 40-pixel bold letter.
+BlockLook BoardLook(int shape) {
+    const QRgb c = shapeTable[shape].colour;
+    return {QColor::fromRgb(c),
+            QColor(qRed(c) | 0xA0, qGreen(c) | 0xA0, qBlue(c) | 0xA0),
+            QColor(qRed(c) & 0xC0, qGreen(c) & 0xC0, qBlue(c) & 0xC0),
+            4,
+            Arial(40, true),
+            2};
 }
 
 // Dotted one-pixel line, every other pixel set.
@@ -60,32 +60,18 @@ void TForm1::FlushBoard() {
 }
 
 void TForm1::DrawBlockAt(int x, int y, int block) {
-    const Block& b = p.blockTable[block];
+    const Block& b = p.blockTable()[block];
     const BlockShape& s = shapeTable[b.shape];
-    const int w = s.width * kFieldPixels, h = s.height * kFieldPixels;
-    const QRgb fill = s.colour | 0xFF000000u;
+    const QRect r(x, y, s.width * kFieldPixels, s.height * kFieldPixels);
     QPainter canvas(&boardImage);
-    canvas.fillRect(x, y, w, h, ShapeColour(b.shape));
-    for (int i = 0; i < 4; ++i)
-        BevelRing(canvas, x, y, w, h, i, Light(fill), Dark(fill));
-
-    canvas.setFont(Arial(40, true));
-    const QString letter(QLatin1Char(b.letter));
-    const QFontMetrics fm = canvas.fontMetrics();
-    const int tx = x + (w - fm.horizontalAdvance(letter)) / 2;
-    const int ty = y + (h - fm.height()) / 2;
-    canvas.setPen(Qt::black);
-    TextOut(canvas, tx + 2, ty + 2, letter);
-    canvas.setPen(Qt::white);
-    TextOut(canvas, tx, ty, letter);
-
+    PaintBlock(canvas, r, QLatin1Char(b.letter), BoardLook(b.shape));
     if (block == selectedBlock) {
-        const int cx = x + w / 2, cy = y + h / 2;
+        const int cx = x + r.width() / 2, cy = y + r.height() / 2;
         canvas.setPen(QPen(QColor(0xFF, 0xFF, 0x00), 3));
         canvas.setBrush(Qt::NoBrush);
         canvas.drawEllipse(QRect(cx - 20, cy - 20, 39, 39));
     }
-    AddDirty(QRect(x, y, w, h));
+    AddDirty(r);
 }
 
 void TForm1::DrawBlock(int block) {
@@ -127,9 +113,9 @@ void TForm1::DrawTarget() {
         GdiLine(canvas, {x, 0}, {x, targetImage.height()}, grid);
     for (int y : {15, 30, 45, 60})
         GdiLine(canvas, {0, y}, {targetImage.width(), y}, grid);
-    canvas.fillRect(QRect(QPoint(15, 45), QPoint(44, 74)), QColor(0xFF, 0, 0));
-    for (int j = 0; j < 2; ++j)
-        BevelRing(canvas, 15, 45, 30, 30, j, QColor(0xFF, 0x80, 0x80), QColor(0x70, 0, 0));
+    const QRect goal(15, 45, 30, 30);
+    canvas.fillRect(goal, QColor(0xFF, 0, 0));
+    Bevel(canvas, goal, 2, QColor(0xFF, 0x80, 0x80), QColor(0x70, 0, 0));
     canvas.setFont(Arial(20, true));
     canvas.setPen(Qt::black);
     TextOut(canvas, 25, 52, QStringLiteral("X"));
@@ -139,7 +125,9 @@ void TForm1::DrawTarget() {
     PaintBox2->update();
 }
 
-void TForm1::DrawMovesPanel() { PaintBox3->repaint(); }
+void TForm1::DrawMovesPanel() {
+    PaintBox3->repaint();
+}
 
 void TForm1::PaintMovesPanel(QPainter& canvas) const {
     const int width = kMoveColumnEdges[2];
@@ -151,15 +139,15 @@ void TForm1::PaintMovesPanel(QPainter& canvas) const {
         DottedLine(canvas, {x, 0}, {x, height});
 
     // The list scrolls so that the row of moveNr is never below the last.
-    const int first = p.moveNr > kPanelRows ? p.moveNr - kPanelRows : 0;
+    const int first = p.moveNr() > kPanelRows ? p.moveNr() - kPanelRows : 0;
     const QFont numberFont = Arial(18);
     const QFont arrowFont = ArrowFont(20);
     canvas.setPen(Qt::black);
     for (int row = 1; row <= kPanelRows; ++row) {
         const int m = first + row;
-        if (m > p.lastMove || m > kMaxMoves)
+        if (m > p.lastMove() || m > kMaxMoves)
             continue;
-        const MoveRecord& rec = p.movesList[m];
+        const MoveRecord& rec = p.movesList()[m];
         const int ty = (row - 1) * kRowHeight + 2;
         canvas.setFont(numberFont);
         const QString number = QString::number(m);
@@ -171,7 +159,7 @@ void TForm1::PaintMovesPanel(QPainter& canvas) const {
             TextOut(canvas, kMoveColumnEdges[2] - 25, ty, QString(QChar(ArrowGlyphs[rec.direction])));
         }
     }
-    canvas.drawImage(0, (p.moveNr - first - 1) * kRowHeight + 1, pointerPicture);
+    canvas.drawImage(0, (p.moveNr() - first - 1) * kRowHeight + 1, pointerPicture);
 }
 
 } // namespace trulp

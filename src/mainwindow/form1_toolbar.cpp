@@ -14,29 +14,28 @@ QRect TForm1::IconFrameRect(int tag) const {
 
 // The frame is part of the window's painting while hoverIcon is set; this
 // makes it appear or go at once.
-void TForm1::DrawIconFrame(bool) {
+void TForm1::DrawIconFrame() {
     if (hoverIcon != 0)
         repaint(IconFrameRect(hoverIcon));
 }
 
-void TForm1::open_imageMouseMove(int tag) {
-    if (flags.busy() || tag == hoverIcon)
-        return;
-    if (hoverIcon != 0) {
-        const uint8_t old = hoverIcon;
-        hoverIcon = 0;
-        repaint(IconFrameRect(old));
-    }
+// Moves the frame: the old one goes, the new one (if any) comes.
+void TForm1::setHoverIcon(int tag) {
+    const uint8_t old = hoverIcon;
     hoverIcon = uint8_t(tag);
-    DrawIconFrame(true);
+    if (old != 0)
+        repaint(IconFrameRect(old));
+    DrawIconFrame();
+}
+
+void TForm1::open_imageMouseMove(int tag) {
+    if (!busy() && tag != hoverIcon)
+        setHoverIcon(tag);
 }
 
 void TForm1::FormMouseMove() {
-    if (hoverIcon == 0)
-        return;
-    const uint8_t old = hoverIcon;
-    hoverIcon = 0;
-    repaint(IconFrameRect(old));
+    if (hoverIcon != 0)
+        setHoverIcon(0);
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* e) {
@@ -48,14 +47,23 @@ void TForm1::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void TForm1::open_imageMouseDown() {
-    if (flags.busy() || hoverIcon == 0)
+    if (busy() || hoverIcon == 0)
         return;
     switch (hoverIcon) {
-    case 1: OpenMoves(); break;
-    case 2: SaveMoves(); break;
-    case 3: PrintMoves(); break;
-    case 4: runPrinterSetup(); break;
-    default: break;
+    case 1:
+        OpenMoves();
+        break;
+    case 2:
+        SaveMoves();
+        break;
+    case 3:
+        PrintMoves();
+        break;
+    case 4:
+        runPrinterSetup();
+        break;
+    default:
+        break;
     }
     FormMouseMove();
 }

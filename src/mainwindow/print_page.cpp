@@ -1,6 +1,7 @@
 #include "print_page.h"
 
 #include "maker.h"
+#include "paintkit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,9 +13,6 @@
 #include <QRect>
 
 namespace {
-
-const QString kTextFamily = QStringLiteral("Arial");
-const QString kArrowFamily = QStringLiteral("DejaVu Sans");
 
 // Trunc(x * r). The nudge keeps products like 0.35 * 240 from landing a hair
 // below the whole number they stand for.
@@ -35,13 +33,8 @@ const Tline kLines[6] = {
     {0.6, 1.5, 26.0, trulp::kMakerName}, {0.5, 10.0, 26.0, trulp::kMakerWebAddress},
 };
 
-const QColor kLight(160, 160, 160);
-const QColor kDark(64, 64, 64);
-
-// Text with its cell's top left at (x, y).
-void TextOut(QPainter& canvas, int x, int y, const QString& text) {
-    canvas.drawText(QPoint(x, y + canvas.fontMetrics().ascent()), text);
-}
+using trulp::Arial;
+using trulp::TextOut;
 
 // Text whose right end is at x.
 void TextOutRight(QPainter& canvas, int right, int y, const QString& text) {
@@ -58,31 +51,15 @@ bool ValidBlock(const trulp::Block& b) {
 
 } // namespace
 
-QFont CellHeightFont(const QString& family, int cellHeight, bool bold, const QPaintDevice* device) {
-    QFont font(family);
-    font.setBold(bold);
-    const auto cellOf = [&](int size) {
-        font.setPixelSize(size);
-        return device != nullptr ? QFontMetrics(font, device).height() : QFontMetrics(font).height();
-    };
-    // Cells of these faces run about 1.1 to 1.2 em; start there and walk to
-    // the largest size whose cell still fits.
-    int size = std::max(1, int(std::lround(cellHeight / 1.149)));
-    while (size > 1 && cellOf(size) > cellHeight)
-        --size;
-    while (cellOf(size + 1) <= cellHeight)
-        ++size;
-    font.setPixelSize(size);
-    return font;
-}
-
 void PrintPosition(QPainter& canvas, int left, int top, const trulp::Block (&table)[trulp::kBlocks + 1],
                    float r) {
-    const int b = Units(0.1, r);
-    const int shadow = Units(1.0 / 40, r);
-    canvas.setFont(CellHeightFont(kTextFamily, Units(0.5, r), true, canvas.device()));
-    const QFontMetrics fm = canvas.fontMetrics();
-
+    // Lit top and left, shaded bottom and right, 0.1 r deep.
+    const trulp::BlockLook look{{},
+                                QColor(160, 160, 160),
+                                QColor(64, 64, 64),
+                                Units(0.1, r),
+                                Arial(Units(0.5, r), true, false, canvas.device()),
+                                Units(1.0 / 40, r)};
     for (int n = 1; n <= trulp::kBlocks; ++n) {
         const trulp::Block& block = table[n];
         if (!ValidBlock(block))
@@ -92,36 +69,15 @@ void PrintPosition(QPainter& canvas, int left, int top, const trulp::Block (&tab
         const int row = block.field / trulp::kColumns;
         const int l = left + Units(col * 0.75, r);
         const int t = top + Units(row * 0.75, r);
-        const int rt = l + Units(shape.width * 0.75, r);
-        const int bt = t + Units(shape.height * 0.75, r);
-
-        // Right and bottom edges are exclusive throughout.
-        canvas.fillRect(QRect(l, t, rt - l, bt - t), QColor(QRgb(shape.colour)));
-
-        // Inset frames: each ring is lit along top and left, shaded along
-        // bottom and right; the top-right corner pixel belongs to the light
-        // part and the bottom-left one to the dark part.
-        for (int i = 0; i < b; ++i) {
-            const int x0 = l + i, y0 = t + i, x1 = rt - 1 - i, y1 = bt - 1 - i;
-            if (x1 < x0 || y1 < y0)
-                break;
-            canvas.fillRect(QRect(QPoint(x0, y0), QPoint(x1, y0)), kLight);
-            canvas.fillRect(QRect(QPoint(x0, y0), QPoint(x0, y1 - 1)), kLight);
-            canvas.fillRect(QRect(QPoint(x0, y1), QPoint(x1 - 1, y1)), kDark);
-            canvas.fillRect(QRect(QPoint(x1, y0 + 1), QPoint(x1, y1)), kDark);
-        }
-
-        const QString letter(QChar::fromLatin1(block.letter));
-        const int tx = l + (rt - l - fm.horizontalAdvance(letter)) / 2;
-        const int ty = t + (bt - t - fm.height()) / 2;
-        canvas.setPen(Qt::black);
-        TextOut(canvas, tx + shadow, ty + shadow, letter);
-        canvas.setPen(Qt::white);
-        TextOut(canvas, tx, ty, letter);
+        trulp::BlockLook blockLook = look;
+        blockLook.fill = QColor(QRgb(shape.colour));
+        // Right and bottom edges are exclusive.
+        trulp::PaintBlock(canvas, QRect(l, t, Units(shape.width * 0.75, r), Units(shape.height * 0.75, r)),
+                          QChar::fromLatin1(block.letter), blockLook);
     }
 }
 
-void PaintMovesPage(QPainter& canvas, int printableWidth, const trulp::Puzzle& puzzle, const QString& date) {
+void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game, const QString& date) {
     const float r = float(printableWidth) / 20;
     const QPaintDevice* device = canvas.device();
     canvas.save();
@@ -130,10 +86,10 @@ void PaintMovesPage(QPainter& canvas, int printableWidth, const trulp::Puzzle& p
     canvas.setPen(Qt::black);
 
     for (const Tline& line : kLines) {
-        canvas.setFont(CellHeightFont(kTextFamily, Units(line.height, r), false, device));
+        canvas.setFont(Arial(Units(line.height, r), false, false, device));
         TextOut(canvas, Units(line.x, r), Units(line.y, r), QString::fromUtf8(line.text));
     }
-    canvas.setFont(CellHeightFont(kTextFamily, Units(0.5, r), false, device));
+    canvas.setFont(Arial(Units(0.5, r), false, false, device));
     TextOut(canvas, Units(1.5, r), Units(3.5, r), date);
 
     // Lines are filled rectangles so that their pixels are the same on every
@@ -153,14 +109,14 @@ void PaintMovesPage(QPainter& canvas, int printableWidth, const trulp::Puzzle& p
         canvas.fillRect(QRect(x - pen / 2, frameTop, pen, frameBottom - frameTop), Qt::black);
     }
 
-    const QFont entryFont = CellHeightFont(kTextFamily, Units(0.4, r), false, device);
-    const QFont arrowFont = CellHeightFont(kArrowFamily, Units(0.4, r), false, device);
-    const int last = std::clamp(int(puzzle.lastMove), 0, trulp::kMaxMoves);
+    const QFont entryFont = Arial(Units(0.4, r), false, false, device);
+    const QFont arrowFont = trulp::ArrowFont(Units(0.4, r), device);
+    const int last = std::clamp(game.lastMove, 0, trulp::kMaxMoves);
     for (int n = 1; n <= last; ++n) {
         const int c = (n - 1) / 30;
         const int w = (n - 1) % 30;
         const int y = Units(0.6 * w + 6, r);
-        const trulp::MoveRecord& move = puzzle.movesList[n];
+        const trulp::MoveRecord& move = game.movesList[n];
 
         canvas.setFont(entryFont);
         TextOutRight(canvas, Units(2.5 * c + 2.25, r), y, QString::number(n));
@@ -176,6 +132,6 @@ void PaintMovesPage(QPainter& canvas, int printableWidth, const trulp::Puzzle& p
     }
 
     PrintPosition(canvas, Units(12.5, r), Units(1.5, r), trulp::startTable, r);
-    PrintPosition(canvas, Units(16.5, r), Units(1.5, r), puzzle.blockTable, r);
+    PrintPosition(canvas, Units(16.5, r), Units(1.5, r), game.board, r);
     canvas.restore();
 }

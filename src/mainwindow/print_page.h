@@ -4,22 +4,23 @@
 #pragma once
 
 #include "board.h"
-#include "puzzle.h"
 
-#include <QFont>
 #include <QString>
 
 class QPainter;
-class QPaintDevice;
 
 // Draws the ten blocks of a table as a small board picture with its top left
 // at (left, top), fields 0.75 r wide, bevelled and lettered.
 void PrintPosition(QPainter& canvas, int left, int top, const trulp::Block (&table)[trulp::kBlocks + 1],
                    float r);
 
-// Draws the whole page for the puzzle's moves list and board.
-void PaintMovesPage(QPainter& canvas, int printableWidth, const trulp::Puzzle& puzzle, const QString& date);
+// What the page records of a game: moves 1..lastMove of a 1-based list, and
+// the board as it stands.
+struct GameRecord {
+    const trulp::MoveRecord* movesList;
+    int lastMove;
+    const trulp::Block (&board)[trulp::kBlocks + 1];
+};
 
-// The largest font of the family whose character cell (ascent + descent) on
-// the device fits cellHeight device pixels.
-QFont CellHeightFont(const QString& family, int cellHeight, bool bold, const QPaintDevice* device);
+// Draws the whole page.
+void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game, const QString& date);

@@ -1,25 +1,11 @@
 #include "statform.h"
 
-#include <QFontMetrics>
+#include "paintkit.h"
+
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-// The largest Arial whose character cell (ascent + descent) fits cellHeight
-// pixels: the form's sizes are cell heights, not ems.
-QFont CellFont(int cellHeight) {
-    QFont font(QStringLiteral("Arial"));
-    int size = 1;
-    for (;;) {
-        font.setPixelSize(size + 1);
-        if (QFontMetrics(font).height() > cellHeight)
-            break;
-        ++size;
-    }
-    font.setPixelSize(size);
-    return font;
-}
 
 struct Row {
     const char* labelName;
@@ -51,9 +37,9 @@ TStatForm::TStatForm(QWidget* parent)
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(CellFont(13));
+    setFont(trulp::Arial(13));
 
-    const QFont valueFont = CellFont(15);
+    const QFont valueFont = trulp::Arial(15);
     for (int i = 0; i < 6; ++i) {
         // Right-aligned so that the text always ends just left of its value
         // field, whatever the font's exact widths; bottom-aligned so that it

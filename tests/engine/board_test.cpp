@@ -1,6 +1,6 @@
 // The board model: keys, buckets, the directions a block can step, and the
 // goal.
-#include "puzzle.h"
+#include "position.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 constexpr int A = 1, X = 2, B = 3, C = 4, D = 5, E = 6, F = 7, G = 8, H = 9, I = 10;
 
 // Puts every block on a field and rebuilds the key.
-void Place(Puzzle& p, std::initializer_list<int> fields) {
+void Place(Board& p, std::initializer_list<int> fields) {
     int b = 1;
     for (int f : fields)
         p.blockTable[b++].field = uint8_t(f);
@@ -19,7 +19,7 @@ void Place(Puzzle& p, std::initializer_list<int> fields) {
 } // namespace
 
 TEST(Board, StartPosition) {
-    Puzzle p;
+    Board p;
     EXPECT_EQ(p.boardKey.word(1), 0x96000u);
     EXPECT_EQ(p.boardKey.word(2), 0x600u);
     EXPECT_EQ(p.boardKey.word(3), 0x9999u);
@@ -36,7 +36,7 @@ TEST(Board, StartPosition) {
 }
 
 TEST(Board, BlocksOfOneShapeAreOneInTheKey) {
-    Puzzle p;
+    Board p;
     const BoardKey start = p.boardKey;
     std::swap(p.blockTable[F].field, p.blockTable[G].field);
     p.MakeKey();
@@ -48,7 +48,7 @@ TEST(Board, BlocksOfOneShapeAreOneInTheKey) {
 }
 
 TEST(Board, EdgesAndNeighboursCloseDirections) {
-    Puzzle p;
+    Board p;
     // D lying in columns 2 and 3 of the bottom row; 16 and 17 free.
     Place(p, {0, 1, 3, 8, 18, 11, 9, 10, 13, 14});
     EXPECT_EQ(p.boardKey.occupied(), kFieldBits & ~((1u << 16) | (1u << 17)));
@@ -56,7 +56,7 @@ TEST(Board, EdgesAndNeighboursCloseDirections) {
     // Row 0 never goes up.
     EXPECT_FALSE(p.PossibleDirections(A) & Up);
 
-    Puzzle q;
+    Board q;
     // X on the goal (rows 3 and 4) and A standing in rows 3 and 4; 10 and 19 free.
     Place(q, {12, 13, 0, 3, 1, 11, 5, 6, 8, 9});
     EXPECT_EQ(q.boardKey.occupied(), kFieldBits & ~((1u << 10) | (1u << 19)));
@@ -64,11 +64,11 @@ TEST(Board, EdgesAndNeighboursCloseDirections) {
     EXPECT_FALSE(q.PossibleDirections(X) & Down);
     EXPECT_FALSE(q.PossibleDirections(A) & Down);
     EXPECT_FALSE(q.PossibleDirections(X) & Left); // A stands there
-    EXPECT_EQ(q.PossibleDirections(I), Right); // below it stands X
+    EXPECT_EQ(q.PossibleDirections(I), Right);    // below it stands X
 }
 
 TEST(Board, TheBigBlockNeedsBothFieldsFree) {
-    Puzzle p;
+    Board p;
     // X on 5, with 4 and 8 to its left both free.
     Place(p, {3, 5, 11, 12, 1, 13, 0, 14, 18, 19});
     EXPECT_EQ(p.boardKey.occupied(), kFieldBits & ~((1u << 4) | (1u << 8)));
@@ -94,7 +94,7 @@ TEST(Board, StepsAndTheirReverse) {
 }
 
 TEST(Board, ApplyAndUndoKeepTheKey) {
-    Puzzle p;
+    Board p;
     p.ApplyStep(F, Down);
     EXPECT_EQ(p.blockTable[F].field, 17);
     EXPECT_EQ(p.ForwardBucket(), (17 ^ 14 ^ 16 ^ 19) & 3);
@@ -106,7 +106,7 @@ TEST(Board, ApplyAndUndoKeepTheKey) {
 }
 
 TEST(Board, GoalIsXOnThirteenWhateverElse) {
-    Puzzle p;
+    Board p;
     p.blockTable[X].field = 13;
     EXPECT_TRUE(p.GoalReached());
     p.blockTable[X].field = 14;
@@ -114,7 +114,7 @@ TEST(Board, GoalIsXOnThirteenWhateverElse) {
 }
 
 TEST(Board, BlockRectangles) {
-    Puzzle p;
+    Board p;
     EXPECT_EQ(p.BlockRect(X), (PixelRect{100, 0, 300, 200}));
     EXPECT_EQ(p.BlockRect(D), (PixelRect{100, 200, 300, 300}));
     EXPECT_EQ(p.BlockRect(I), (PixelRect{300, 400, 400, 500}));

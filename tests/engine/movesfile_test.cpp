@@ -17,6 +17,10 @@ MovesRecordBytes Record(std::string_view storedName, const std::vector<MoveRecor
     return EncodeMovesRecord(storedName, list.data(), int(moves.size()));
 }
 
+std::string Stored(std::string_view fileName) {
+    return NamesForSave(fileName).storedName;
+}
+
 DecodedMoves Decode(const MovesRecordBytes& r) {
     return DecodeMovesRecord(r.data(), r.size());
 }
@@ -28,7 +32,7 @@ std::vector<MoveRecord> SearchLine(int limit) {
     p->ClearMoves();
     while (p->SearchStep(100000) == kBudgetSpent) {
     }
-    return std::vector<MoveRecord>(p->movesList + 1, p->movesList + 1 + p->lastMove);
+    return std::vector<MoveRecord>(p->movesList() + 1, p->movesList() + 1 + p->lastMove());
 }
 
 // F down, F right, G left: the search's first moves.
@@ -37,7 +41,7 @@ const std::vector<MoveRecord> kThreeMoves = {{7, Down, 0}, {7, Right, 0}, {8, Le
 } // namespace
 
 TEST(MovesFile, ThreeMovesNamedAbcGiveTheDocumentedBytes) {
-    const std::string name = StoredName("abc");
+    const std::string name = Stored("abc");
     EXPECT_EQ(name, "TRULP_ abc");
     const MovesRecordBytes r = Record(name, kThreeMoves);
     std::vector<uint8_t> expected = {10,  'T', 'R', 'U', 'L',  'P',  '_', ' ',
@@ -57,7 +61,7 @@ TEST(MovesFile, ThreeMovesNamedAbcGiveTheDocumentedBytes) {
 }
 
 TEST(MovesFile, EmptyListIsNameCountZeroAndZeros) {
-    const MovesRecordBytes r = Record(StoredName("mine"), {});
+    const MovesRecordBytes r = Record(Stored("mine"), {});
     EXPECT_EQ(r[0], 11);
     EXPECT_EQ(std::string(r.begin() + 1, r.begin() + 12), "TRULP_ mine");
     for (size_t i = 12; i < r.size(); ++i)
@@ -67,11 +71,28 @@ TEST(MovesFile, EmptyListIsNameCountZeroAndZeros) {
     EXPECT_EQ(d.count, 0);
 }
 
-TEST(MovesFile, StoredNameIsCutToTwentyFiveBytes) {
-    EXPECT_EQ(StoredName("TRULP_ abc"), "TRULP_ TRULP_ abc");
-    EXPECT_EQ(StoredName("123456789012345678").size(), 25u); // 7 + 18
-    EXPECT_EQ(StoredName("12345678901234567").size(), 24u);
-    EXPECT_EQ(StoredName("abcdefghijklmnopqrstuvwxyz"), "TRULP_ abcdefghijklmnopqr");
+TEST(MovesFile, NamesAreCutToTwentyFiveCharacters) {
+    EXPECT_EQ(Stored("TRULP_ abc"), "TRULP_ TRULP_ abc");
+    EXPECT_EQ(Stored("123456789012345678").size(), 25u); // 7 + 18
+    EXPECT_EQ(Stored("12345678901234567").size(), 24u);
+    // On disk the name keeps what was typed; inside the record each
+    // character is one byte, '?' beyond Latin-1.
+    const struct {
+        std::string typed, stored, disk;
+    } names[] = {
+        {"abcdefghijklmnopqrstuvwxyz", "TRULP_ abcdefghijklmnopqr", "TRULP_ abcdefghijklmnopqr"},
+        {"zug\u0141", "TRULP_ zug?", "TRULP_ zug\u0141"},
+        {"\u00e9\u20ac", "TRULP_ \xe9?", "TRULP_ \u00e9\u20ac"},
+        {std::string(40, 'a') + "\u20ac", "TRULP_ " + std::string(18, 'a'), "TRULP_ " + std::string(18, 'a')},
+        {std::string(17, 'a') + "\u20ac\u20ac", "TRULP_ " + std::string(17, 'a') + "?",
+         "TRULP_ " + std::string(17, 'a') + "\u20ac"},
+        {"x\xffy", "TRULP_ x?y", "TRULP_ x\xffy"}, // not UTF-8: the byte stays on disk
+    };
+    for (const auto& n : names) {
+        const SaveNames got = NamesForSave(n.typed);
+        EXPECT_EQ(got.storedName, n.stored) << n.typed;
+        EXPECT_EQ(got.diskName, n.disk) << n.typed;
+    }
     // A longer name handed straight to the encoder is cut the same way.
     const MovesRecordBytes r = Record("TRULP_ abcdefghijklmnopqrstuvwxyz", kThreeMoves);
     EXPECT_EQ(r[0], 25);
@@ -81,19 +102,19 @@ TEST(MovesFile, StoredNameIsCutToTwentyFiveBytes) {
 
 TEST(MovesFile, EveryNameLengthASaveWritesOpensAgain) {
     for (int fileNameLength = 1; fileNameLength <= 18; ++fileNameLength) {
-        const std::string name = StoredName(std::string(size_t(fileNameLength), 'n'));
+        const std::string name = Stored(std::string(size_t(fileNameLength), 'n'));
         const DecodedMoves d = Decode(Record(name, kThreeMoves));
         EXPECT_EQ(d.status, RecordStatus::Ok) << "name length " << name.size();
         EXPECT_EQ(d.storedName, name);
         EXPECT_EQ(d.count, 3);
     }
-    MovesRecordBytes tooLong = Record(StoredName(std::string(18, 'n')), kThreeMoves);
+    MovesRecordBytes tooLong = Record(Stored(std::string(18, 'n')), kThreeMoves);
     tooLong[0] = 26;
     EXPECT_EQ(Decode(tooLong).status, RecordStatus::ReadError);
 }
 
 TEST(MovesFile, OnlyTheFirstTwoHundredFiftyBytesCount) {
-    const MovesRecordBytes r = Record(StoredName("abc"), kThreeMoves);
+    const MovesRecordBytes r = Record(Stored("abc"), kThreeMoves);
     EXPECT_EQ(DecodeMovesRecord(r.data(), 249).status, RecordStatus::ReadError);
     EXPECT_EQ(DecodeMovesRecord(r.data(), 0).status, RecordStatus::ReadError);
     EXPECT_EQ(DecodeMovesRecord(nullptr, 250).status, RecordStatus::ReadError);
@@ -106,7 +127,7 @@ TEST(MovesFile, OnlyTheFirstTwoHundredFiftyBytesCount) {
 }
 
 TEST(MovesFile, FillerAfterTheLastMoveIsNotRead) {
-    MovesRecordBytes r = Record(StoredName("abc"), kThreeMoves);
+    MovesRecordBytes r = Record(Stored("abc"), kThreeMoves);
     for (size_t i = 15; i < r.size(); ++i)
         r[i] = 0xFF; // not a valid move byte
     const DecodedMoves d = Decode(r);
@@ -127,7 +148,7 @@ TEST(MovesFile, NameMustBeginWithTheMarkByteForByte) {
 
 TEST(MovesFile, CountsTheListCannotHoldAreReadErrors) {
     std::vector<MoveRecord> full(kMaxMoves, {7, Down, 0});
-    MovesRecordBytes r = Record(StoredName(std::string(18, 'n')), full);
+    MovesRecordBytes r = Record(Stored(std::string(18, 'n')), full);
     ASSERT_EQ(r[0], 25);
     EXPECT_EQ(Decode(r).status, RecordStatus::Ok);
     EXPECT_EQ(Decode(r).count, kMaxMoves);
@@ -142,7 +163,7 @@ TEST(MovesFile, OnlyBlocksOneToTenAndTheFourDirectionsDecode) {
     int accepted = 0;
     for (int byte = 0; byte < 256; ++byte) {
         std::vector<MoveRecord> moves = kThreeMoves;
-        MovesRecordBytes r = Record(StoredName("abc"), moves);
+        MovesRecordBytes r = Record(Stored("abc"), moves);
         r[14] = uint8_t(byte); // the last of the three moves
         const DecodedMoves d = Decode(r);
         const int block = byte >> 4, direction = byte & 15;
@@ -163,14 +184,18 @@ TEST(MovesFile, SolverLinesSurviveARoundTrip) {
     lines.push_back(SolveOptimal(startTable).line);
     ASSERT_EQ(lines[4].size(), 200u);
     for (const auto& line : lines) {
-        const DecodedMoves d = Decode(Record(StoredName("line"), line));
+        const DecodedMoves d = Decode(Record(Stored("line"), line));
         ASSERT_EQ(d.status, RecordStatus::Ok);
         ASSERT_EQ(d.count, int(line.size()));
         for (size_t i = 0; i < line.size(); ++i) {
             ASSERT_EQ(d.moves[i + 1].block, line[i].block) << "move " << i + 1;
             ASSERT_EQ(d.moves[i + 1].direction, line[i].direction) << "move " << i + 1;
         }
-        EXPECT_EQ(FirstIllegalMove(d.moves, d.count), 0);
+        auto p = std::make_unique<Puzzle>();
+        ASSERT_TRUE(LoadMoves(*p, d));
+        while (p->ReplayMove().made) {
+        }
+        EXPECT_EQ(p->moveNr(), d.count + 1); // every move replays from the start
     }
 }
 
@@ -179,83 +204,57 @@ TEST(MovesFile, LoadReplacesTheListAndResetsCountersButNotTheBoard) {
     p->ResetBoard(150);
     p->ClearMoves();
     ASSERT_EQ(p->SearchStep(5), kBudgetSpent);
-    p->counters.seconds = 9;
+    p->EndSearchRun(9);
     Block board[kBlocks + 1];
-    std::memcpy(board, p->blockTable, sizeof board);
+    std::memcpy(board, p->blockTable(), sizeof board);
     const MoveRecord before[kMaxMoves + 1] = {};
     MoveRecord list[kMaxMoves + 1];
-    std::memcpy(list, p->movesList, sizeof list);
+    std::memcpy(list, p->movesList(), sizeof list);
     ASSERT_NE(std::memcmp(list, before, sizeof list), 0);
 
-    MovesRecordBytes bad = Record(StoredName("abc"), kThreeMoves);
+    MovesRecordBytes bad = Record(Stored("abc"), kThreeMoves);
     bad[12] = 0x00; // block 0
     EXPECT_FALSE(LoadMoves(*p, Decode(bad)));
     EXPECT_FALSE(LoadMoves(*p, Decode(Record("trulp_ abc", kThreeMoves))));
-    EXPECT_EQ(std::memcmp(list, p->movesList, sizeof list), 0);
-    EXPECT_EQ(p->lastMove, 5);
-    EXPECT_EQ(p->moveNr, 6);
-    EXPECT_EQ(p->counters.seconds, 9u);
+    EXPECT_EQ(std::memcmp(list, p->movesList(), sizeof list), 0);
+    EXPECT_EQ(p->lastMove(), 5);
+    EXPECT_EQ(p->moveNr(), 6);
+    EXPECT_EQ(p->counters().seconds, 9u);
 
-    MovesRecordBytes x = Record(StoredName("x"), {{2, Right, 0}});
+    MovesRecordBytes x = Record(Stored("x"), {{2, Right, 0}});
     ASSERT_TRUE(LoadMoves(*p, Decode(x)));
-    EXPECT_EQ(p->lastMove, 1);
-    EXPECT_EQ(p->moveNr, 1);
-    EXPECT_EQ(p->movesList[1].block, kXBlock); // byte 0x21
-    EXPECT_EQ(p->movesList[1].direction, Right);
-    EXPECT_EQ(p->movesList[1].dirSet, 0);
-    EXPECT_EQ(p->movesList[2].block, 0); // the old entries are gone
-    EXPECT_EQ(p->counters.trialMoves, 0u);
-    EXPECT_EQ(p->counters.seconds, 0u);
-    EXPECT_EQ(std::memcmp(board, p->blockTable, sizeof board), 0);
+    EXPECT_EQ(p->lastMove(), 1);
+    EXPECT_EQ(p->moveNr(), 1);
+    EXPECT_EQ(p->movesList()[1].block, kXBlock); // byte 0x21
+    EXPECT_EQ(p->movesList()[1].direction, Right);
+    EXPECT_EQ(p->movesList()[1].dirSet, 0);
+    EXPECT_EQ(p->movesList()[2].block, 0); // the old entries are gone
+    EXPECT_EQ(p->counters().trialMoves, 0u);
+    EXPECT_EQ(p->counters().seconds, 0u);
+    EXPECT_EQ(std::memcmp(board, p->blockTable(), sizeof board), 0);
 }
 
-TEST(MovesFile, FirstIllegalMoveNamesTheMoveThatCannotBeMade) {
+TEST(MovesFile, ReplayStopsAtTheFirstMoveTheBoardCannotMake) {
+    // The number of the first move not replayed from the start, 0 if all are.
+    auto firstRefused = [](const std::vector<MoveRecord>& list) {
+        auto p = std::make_unique<Puzzle>();
+        const int count = int(list.size()) - 1;
+        if (!p->LoadMoves(list.data(), count))
+            return -1;
+        while (p->ReplayMove().made) {
+        }
+        return p->moveNr() > count ? 0 : p->moveNr();
+    };
     std::vector<MoveRecord> list(1);
     list.insert(list.end(), kThreeMoves.begin(), kThreeMoves.end());
-    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 0);
+    EXPECT_EQ(firstRefused(list), 0);
     list[2] = {7, Up, 0}; // F back up is legal, G left then is not (field 13 is taken)
-    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 3);
+    EXPECT_EQ(firstRefused(list), 3);
     list[1] = {kXBlock, Down, 0}; // X cannot move at the start
-    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 1);
+    EXPECT_EQ(firstRefused(list), 1);
+    // A list the puzzle cannot hold is not loaded at all.
     list[1] = {11, Down, 0};
-    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 1);
+    EXPECT_EQ(firstRefused(list), -1);
     list[1] = {7, 3, 0};
-    EXPECT_EQ(FirstIllegalMove(list.data(), 3), 1);
-}
-
-TEST(MovesFile, FirstIllegalMoveFollowsThePuzzleRules) {
-    // Random lists, mostly legal, checked against a replay on a Puzzle.
-    uint32_t seed = 12345;
-    auto next = [&seed](uint32_t n) {
-        seed = seed * 1664525u + 1013904223u;
-        return (seed >> 8) % n;
-    };
-    auto p = std::make_unique<Puzzle>();
-    int withIllegal = 0;
-    for (int trial = 0; trial < 300; ++trial) {
-        std::memcpy(p->blockTable, startTable, sizeof p->blockTable);
-        p->MakeKey();
-        std::vector<MoveRecord> list(1);
-        int expected = 0;
-        const int length = int(next(kMaxMoves)) + 1;
-        for (int i = 1; i <= length; ++i) {
-            MoveRecord m{uint8_t(next(kBlocks) + 1), uint8_t(1u << next(4)), 0};
-            const uint8_t open = p->PossibleDirections(m.block);
-            if (next(20) != 0 && open == 0)
-                continue; // try another block
-            if (next(20) != 0 && open != 0)
-                while ((open & m.direction) == 0)
-                    m.direction = uint8_t(1u << next(4));
-            list.push_back(m);
-            if (expected == 0 && (open & m.direction) == 0)
-                expected = int(list.size()) - 1;
-            if (expected == 0)
-                p->ApplyStep(m.block, m.direction);
-        }
-        ASSERT_EQ(FirstIllegalMove(list.data(), int(list.size()) - 1), expected) << "trial " << trial;
-        withIllegal += expected != 0;
-    }
-    // Both kinds of list were tried.
-    EXPECT_GT(withIllegal, 30);
-    EXPECT_LT(withIllegal, 270);
+    EXPECT_EQ(firstRefused(list), -1);
 }

@@ -31,28 +31,28 @@ uint8_t RunToEnd(Puzzle& p, int32_t slice) {
 
 std::string LineText(const Puzzle& p) {
     std::string s;
-    for (int i = 1; i <= p.lastMove; ++i) {
+    for (int i = 1; i <= p.lastMove(); ++i) {
         if (i > 1)
             s += ' ';
-        s += startTable[p.movesList[i].block].letter;
-        s += DirectionLetters[p.movesList[i].direction];
+        s += startTable[p.movesList()[i].block].letter;
+        s += DirectionLetters[p.movesList()[i].direction];
     }
     return s;
 }
 
 uint64_t LineHash(const Puzzle& p) {
     uint64_t h = 1469598103934665603ull;
-    for (int i = 1; i <= p.lastMove; ++i) {
-        h ^= p.movesList[i].block * 16u + p.movesList[i].direction;
+    for (int i = 1; i <= p.lastMove(); ++i) {
+        h ^= p.movesList()[i].block * 16u + p.movesList()[i].direction;
         h *= 1099511628211ull;
     }
     return h;
 }
 
 // Replays moves 1..n on a fresh board; false if one cannot be made.
-bool Replay(const Puzzle& p, int n, Puzzle& board) {
+bool Replay(const Puzzle& p, int n, Board& board) {
     for (int i = 1; i <= n; ++i) {
-        const MoveRecord& m = p.movesList[i];
+        const MoveRecord& m = p.movesList()[i];
         if (!(board.PossibleDirections(m.block) & m.direction))
             return false;
         board.ApplyStep(m.block, m.direction);
@@ -176,44 +176,44 @@ const Golden kGolden[] = {
 TEST(Solver, LimitOneFiftyFindsTheKnownLine) {
     auto p = SearchReady(150);
     ASSERT_EQ(RunToEnd(*p, 10000), kSolved);
-    EXPECT_EQ(p->lastMove, 148);
+    EXPECT_EQ(p->lastMove(), 148);
     EXPECT_EQ(LineText(*p),
-    "FD FR GL HR CD DL EL IU FR ED DR CU DR HL GD CR HU GL CD DL DL EU FL ID ER DR FU HU GU IL "
-    "ED DR CU IL FD IL CD DL EU FR CR GR GD HD AD HR AD XL BL EU EU FU FU CR GR GU HD HR IR AD "
-    "DL BD GL BD EL FU CU FU CU HR BD ED FL CU HU HU BR ED ED HL HU DR AU DR IL GD AR IU GL AD "
-    "DL CD DL EU FR HU EU AR GR ID DD XD HL FL CU BU HL FL EU AU GR GR IR IR DD XD FD FL EL AU "
-    "AU XR FD FD HD HD EL AL CL BU BU XR FR FU DU IL GL IL GL XD FR FR HR HR DU GU GL XL");
-    EXPECT_EQ(p->counters.trialMoves, 506873u);
-    EXPECT_EQ(p->counters.forwardHits, 118195u);
-    EXPECT_EQ(p->counters.backwardHits, 3058u);
+              "FD FR GL HR CD DL EL IU FR ED DR CU DR HL GD CR HU GL CD DL DL EU FL ID ER DR FU HU GU IL "
+              "ED DR CU IL FD IL CD DL EU FR CR GR GD HD AD HR AD XL BL EU EU FU FU CR GR GU HD HR IR AD "
+              "DL BD GL BD EL FU CU FU CU HR BD ED FL CU HU HU BR ED ED HL HU DR AU DR IL GD AR IU GL AD "
+              "DL CD DL EU FR HU EU AR GR ID DD XD HL FL CU BU HL FL EU AU GR GR IR IR DD XD FD FL EL AU "
+              "AU XR FD FD HD HD EL AL CL BU BU XR FR FU DU IL GL IL GL XD FR FR HR HR DU GU GL XL");
+    EXPECT_EQ(p->counters().trialMoves, 506873u);
+    EXPECT_EQ(p->counters().forwardHits, 118195u);
+    EXPECT_EQ(p->counters().backwardHits, 3058u);
     EXPECT_EQ(p->forwardLength(), 18113);
     EXPECT_TRUE(p->GoalReached());
-    EXPECT_EQ(p->moveNr, 149);
+    EXPECT_EQ(p->moveNr(), 149);
 }
 
 TEST(Solver, LimitOneSixteenIsTheLowestThatSolves) {
     auto p = SearchReady(116);
     ASSERT_EQ(RunToEnd(*p, 10000), kSolved);
-    EXPECT_EQ(p->lastMove, 116);
+    EXPECT_EQ(p->lastMove(), 116);
     EXPECT_EQ(LineText(*p),
-    "HR CD DL GU IL ED GR DR CU HL IL EL GD DR FU GD IU HR CD FL DL BD BD XR AR FU CU FU CU HL "
-    "IL EL GL BD DR EU GU HR HR ED AD FR CU IU EL AD AD IR IU DL BU DL HR GD BL HU GR BD DR CD "
-    "DR AU FL IU AU BL GL HD DD XD IR FR CU EU IR FR AU BU GL GL HL HL DD XD FD FR AR BU BU XL "
-    "FD FD ID ID AR BR CR EU EU XL FL FU DU HR GR HR GR XD FL FL IL IL DU GU GR XR");
-    EXPECT_EQ(p->counters.trialMoves, 1181340u);
-    EXPECT_EQ(p->counters.forwardHits, 279758u);
-    EXPECT_EQ(p->counters.backwardHits, 7210u);
+              "HR CD DL GU IL ED GR DR CU HL IL EL GD DR FU GD IU HR CD FL DL BD BD XR AR FU CU FU CU HL "
+              "IL EL GL BD DR EU GU HR HR ED AD FR CU IU EL AD AD IR IU DL BU DL HR GD BL HU GR BD DR CD "
+              "DR AU FL IU AU BL GL HD DD XD IR FR CU EU IR FR AU BU GL GL HL HL DD XD FD FR AR BU BU XL "
+              "FD FD ID ID AR BR CR EU EU XL FL FU DU HR GR HR GR XD FL FL IL IL DU GU GR XR");
+    EXPECT_EQ(p->counters().trialMoves, 1181340u);
+    EXPECT_EQ(p->counters().forwardHits, 279758u);
+    EXPECT_EQ(p->counters().backwardHits, 7210u);
     EXPECT_EQ(p->forwardLength(), 22504);
 
     auto q = SearchReady(115);
     ASSERT_EQ(RunToEnd(*q, 10000), kNoSolution);
-    EXPECT_EQ(q->lastMove, 0);
+    EXPECT_EQ(q->lastMove(), 0);
     // Exhausted: back at the start with every stack at its bottom.
-    EXPECT_EQ(q->moveNr, 1);
+    EXPECT_EQ(q->moveNr(), 1);
     for (int b = 1; b <= kBlocks; ++b)
-        EXPECT_EQ(q->blockTable[b].field, startTable[b].field);
+        EXPECT_EQ(q->blockTable()[b].field, startTable[b].field);
     for (int f = 0; f < kFields; ++f)
-        EXPECT_EQ(q->stackPtr[f], 0);
+        EXPECT_EQ(q->history().stacks.pointer(f), 0);
 }
 
 TEST(Solver, EveryLimitMatchesThePlainSearch) {
@@ -221,18 +221,18 @@ TEST(Solver, EveryLimitMatchesThePlainSearch) {
         SCOPED_TRACE(g.limit);
         auto p = SearchReady(g.limit);
         EXPECT_EQ(RunToEnd(*p, 10000), g.result);
-        EXPECT_EQ(p->lastMove, g.moves);
-        EXPECT_EQ(p->counters.trialMoves, g.trialMoves);
-        EXPECT_EQ(p->counters.forwardHits, g.forwardHits);
-        EXPECT_EQ(p->counters.backwardHits, g.backwardHits);
+        EXPECT_EQ(p->lastMove(), g.moves);
+        EXPECT_EQ(p->counters().trialMoves, g.trialMoves);
+        EXPECT_EQ(p->counters().forwardHits, g.forwardHits);
+        EXPECT_EQ(p->counters().backwardHits, g.backwardHits);
         EXPECT_EQ(p->forwardLength(), g.forwardLength);
         EXPECT_EQ(LineHash(*p), g.lineHash);
         if (g.result == kSolved) {
-            Puzzle board;
-            EXPECT_TRUE(Replay(*p, p->lastMove, board));
+            Board board;
+            EXPECT_TRUE(Replay(*p, p->lastMove(), board));
             EXPECT_TRUE(board.GoalReached());
-            for (int i = 1; i <= p->lastMove; ++i)
-                EXPECT_FALSE(p->movesList[i].block == kXBlock && p->movesList[i].direction == Up);
+            for (int i = 1; i <= p->lastMove(); ++i)
+                EXPECT_FALSE(p->movesList()[i].block == kXBlock && p->movesList()[i].direction == Up);
         }
     }
 }
@@ -246,11 +246,11 @@ TEST(Solver, SlicingNeverChangesTheOutcome) {
             SCOPED_TRACE(slice);
             auto p = SearchReady(limit);
             EXPECT_EQ(RunToEnd(*p, slice), result);
-            EXPECT_EQ(p->lastMove, whole->lastMove);
+            EXPECT_EQ(p->lastMove(), whole->lastMove());
             EXPECT_EQ(LineText(*p), LineText(*whole));
-            EXPECT_EQ(p->counters.trialMoves, whole->counters.trialMoves);
-            EXPECT_EQ(p->counters.forwardHits, whole->counters.forwardHits);
-            EXPECT_EQ(p->counters.backwardHits, whole->counters.backwardHits);
+            EXPECT_EQ(p->counters().trialMoves, whole->counters().trialMoves);
+            EXPECT_EQ(p->counters().forwardHits, whole->counters().forwardHits);
+            EXPECT_EQ(p->counters().backwardHits, whole->counters().backwardHits);
             EXPECT_EQ(p->forwardLength(), whole->forwardLength());
         }
     }
@@ -264,94 +264,99 @@ TEST(Solver, BudgetOneStepsThroughTheFirstMoves) {
     for (int call = 0; call < 8; ++call) {
         SCOPED_TRACE(call + 1);
         ASSERT_EQ(p->SearchStep(1), kBudgetSpent);
-        EXPECT_EQ(p->moveNr, moveNrAfter[call]);
-        EXPECT_EQ(p->lastMove, p->moveNr - 1);
-        const MoveRecord& m = p->movesList[p->moveNr - 1];
+        EXPECT_EQ(p->moveNr(), moveNrAfter[call]);
+        EXPECT_EQ(p->lastMove(), p->moveNr() - 1);
+        const MoveRecord& m = p->movesList()[p->moveNr() - 1];
         EXPECT_EQ(std::string() + startTable[m.block].letter + DirectionLetters[m.direction], expected[call]);
         if (trialsAfter[call] != 0) {
-            EXPECT_EQ(p->counters.trialMoves, trialsAfter[call]);
+            EXPECT_EQ(p->counters().trialMoves, trialsAfter[call]);
         }
         if (call == 6) {
-            EXPECT_EQ(p->counters.backwardHits, 2u);
-            EXPECT_EQ(p->counters.forwardHits, 0u);
+            EXPECT_EQ(p->counters().backwardHits, 2u);
+            EXPECT_EQ(p->counters().forwardHits, 0u);
         }
         // Between slices the board is the position after the line.
-        Puzzle board;
-        ASSERT_TRUE(Replay(*p, p->moveNr - 1, board));
+        Board board;
+        ASSERT_TRUE(Replay(*p, p->moveNr() - 1, board));
         for (int b = 1; b <= kBlocks; ++b)
-            EXPECT_EQ(p->blockTable[b].field, board.blockTable[b].field);
+            EXPECT_EQ(p->blockTable()[b].field, board.blockTable[b].field);
     }
     // Two calls of one equal one call of two.
     auto q = SearchReady(150);
     q->SearchStep(2);
-    EXPECT_EQ(q->moveNr, 3);
-    EXPECT_EQ(q->movesList[2].direction, Right);
+    EXPECT_EQ(q->moveNr(), 3);
+    EXPECT_EQ(q->movesList()[2].direction, Right);
 }
 
 TEST(Solver, BudgetZeroTriesNothing) {
     auto p = SearchReady(150);
     EXPECT_EQ(p->SearchStep(0), kBudgetSpent);
-    EXPECT_EQ(p->counters.trialMoves, 0u);
-    EXPECT_EQ(p->moveNr, 1);
-    EXPECT_EQ(p->lastMove, 0);
+    EXPECT_EQ(p->counters().trialMoves, 0u);
+    EXPECT_EQ(p->moveNr(), 1);
+    EXPECT_EQ(p->lastMove(), 0);
 }
 
 TEST(Solver, FurtherCallsAfterTheEnd) {
     // Exhausted: a further call ends at once, the start's candidates refused.
     auto p = SearchReady(100);
     ASSERT_EQ(RunToEnd(*p, 10000), kNoSolution);
-    const uint32_t trials = p->counters.trialMoves, hits = p->counters.forwardHits;
+    const uint32_t trials = p->counters().trialMoves, hits = p->counters().forwardHits;
     EXPECT_EQ(p->SearchStep(10000), kNoSolution);
-    EXPECT_EQ(p->counters.trialMoves - trials, 4u);
-    EXPECT_EQ(p->counters.forwardHits - hits, 4u);
-    EXPECT_EQ(p->moveNr, 1);
+    EXPECT_EQ(p->counters().trialMoves - trials, 4u);
+    EXPECT_EQ(p->counters().forwardHits - hits, 4u);
+    EXPECT_EQ(p->moveNr(), 1);
 
-    // Solved: the search goes on from the solved position.
+    // Solved: the search is not over; a further call goes on from the solved
+    // position, records its whole budget, and its board stays its line's.
     auto q = SearchReady(150);
     ASSERT_EQ(RunToEnd(*q, 10000), kSolved);
-    const uint8_t next = q->SearchStep(10000);
-    EXPECT_NE(next, 0);
-    Puzzle board;
-    EXPECT_TRUE(Replay(*q, q->moveNr - 1, board));
+    EXPECT_EQ(q->SearchStep(10000), kBudgetSpent);
+    Board board;
+    EXPECT_TRUE(Replay(*q, q->moveNr() - 1, board));
 }
+
+namespace trulp {
+// Fills the forward bucket of the start position with keys no position has.
+struct PuzzleTestAccess {
+    static void FillStartBucket(Puzzle& p) {
+        for (uint32_t i = 1; i <= kBucketCapacity; ++i) {
+            BoardKey k = p.boardKey();
+            k.key[1] = 0x80000 | i; // no board has these fields
+            p.history_.forward.ForwardStore(PositionKey::Of(k), 50);
+        }
+    }
+};
+} // namespace trulp
 
 TEST(Solver, FullBucketEndsTheSearchWithABoardThatAgrees) {
     auto p = SearchReady(150);
-    // Fill bucket 0 (the start position's) with keys no position has.
-    for (uint32_t i = 1; i <= kBucketCapacity; ++i) {
-        p->boardKey.key[0] = i;
-        ASSERT_TRUE(p->ForwardStore());
-    }
-    p->MakeKey();
-    EXPECT_EQ(p->forwardCount[0], kBucketCapacity);
+    PuzzleTestAccess::FillStartBucket(*p);
+    EXPECT_EQ(p->history().forward.count(0), kBucketCapacity);
 
     const uint8_t result = RunToEnd(*p, 10000);
     EXPECT_EQ(result, kNoSolution);
-    EXPECT_EQ(p->lastMove, 0); // unchanged from before the call
+    EXPECT_EQ(p->lastMove(), 0); // unchanged from before the call
     // The pending move was taken back: the board is the line up to moveNr - 1,
     // and the key and the stacks agree with it.
-    Puzzle board;
-    ASSERT_TRUE(Replay(*p, p->moveNr - 1, board));
+    Board board;
+    ASSERT_TRUE(Replay(*p, p->moveNr() - 1, board));
     for (int b = 1; b <= kBlocks; ++b)
-        EXPECT_EQ(p->blockTable[b].field, board.blockTable[b].field);
-    const BoardKey key = p->boardKey;
-    p->MakeKey();
-    EXPECT_EQ(key, p->boardKey);
+        EXPECT_EQ(p->blockTable()[b].field, board.blockTable[b].field);
+    EXPECT_EQ(p->boardKey(), board.boardKey);
     // One push per field a move of the line left or entered.
     int pushes = 0;
     for (int f = 0; f < kFields; ++f)
-        pushes += p->stackPtr[f];
+        pushes += p->history().stacks.pointer(f);
     int changed = 0;
-    Puzzle walk;
-    for (int i = 1; i < p->moveNr; ++i) {
-        const uint32_t before = walk.BlockMask(p->movesList[i].block);
-        walk.ApplyStep(p->movesList[i].block, p->movesList[i].direction);
-        changed += __builtin_popcount(before ^ walk.BlockMask(p->movesList[i].block));
+    Board walk;
+    for (int i = 1; i < p->moveNr(); ++i) {
+        const uint32_t before = walk.BlockMask(p->movesList()[i].block);
+        walk.ApplyStep(p->movesList()[i].block, p->movesList()[i].direction);
+        changed += __builtin_popcount(before ^ walk.BlockMask(p->movesList()[i].block));
     }
     EXPECT_EQ(pushes, changed);
-    // A further call is safe and keeps the board sound.
-    const uint8_t again = p->SearchStep(10000);
-    EXPECT_TRUE(again == kNoSolution || again == kBudgetSpent || again == kSolved);
-    Puzzle board2;
-    EXPECT_TRUE(Replay(*p, p->moveNr - 1, board2));
+    // A further call meets the full bucket again and keeps the board sound.
+    EXPECT_EQ(p->SearchStep(10000), kNoSolution);
+    Board board2;
+    EXPECT_TRUE(Replay(*p, p->moveNr() - 1, board2));
 }

@@ -58,7 +58,7 @@ private slots:
         QTemporaryDir dir;
         FormFixture fx;
         ThreeMoves(fx);
-        QCOMPARE(fx.p().lastMove, 3);
+        QCOMPARE(fx.p().lastMove(), 3);
         fx.nextSavePath = dir.filePath(QStringLiteral("abc"));
         fx.f().SaveMoves();
         QCOMPARE(fx.message(), QStringLiteral("puzzle saved as: TRULP_ abc"));
@@ -101,12 +101,12 @@ private slots:
         fx.nextSavePath = dir.filePath(QStringLiteral("three"));
         fx.f().SaveMoves();
         fx.drag(2, 0, 80); // X down into D's old fields
-        QCOMPARE(fx.p().lastMove, 4);
-        const int lastBefore = fx.p().lastMove;
+        QCOMPARE(fx.p().lastMove(), 4);
+        const int lastBefore = fx.p().lastMove();
         uint8_t fields[kBlocks + 1];
         for (int b = 1; b <= kBlocks; ++b)
-            fields[b] = fx.p().blockTable[b].field;
-        fx.p().counters.trialMoves = 77;
+            fields[b] = fx.p().blockTable()[b].field;
+        fx.p().EndSearchRun(77); // counters an open must not touch unless it succeeds
 
         // Bad files change nothing.
         WriteAll(dir.filePath(QStringLiteral("short")), QByteArray(249, '\0'));
@@ -123,29 +123,29 @@ private slots:
         fx.f().OpenMoves();
         QCOMPARE(fx.errors.size(), 1);
         QCOMPARE(fx.message(), QStringLiteral("wrong file"));
-        QCOMPARE(fx.p().lastMove, lastBefore);
-        QCOMPARE(fx.p().counters.trialMoves, 77u);
+        QCOMPARE(fx.p().lastMove(), lastBefore);
+        QCOMPARE(fx.p().counters().seconds, 77u);
 
         // Renamed on disk, it still opens under its stored name.
         QFile::rename(dir.filePath(QStringLiteral("TRULP_ three")), dir.filePath(QStringLiteral("game1")));
         fx.nextOpenPath = dir.filePath(QStringLiteral("game1"));
         fx.f().OpenMoves();
         QCOMPARE(fx.message(), QStringLiteral("puzzle  three opened"));
-        QCOMPARE(fx.p().lastMove, 3);
-        QCOMPARE(fx.p().moveNr, 1);
-        QCOMPARE(fx.p().counters.trialMoves, 0u);
-        QCOMPARE(fx.p().movesList[2].block, 8);
-        QCOMPARE(fx.p().movesList[2].direction, Down);
+        QCOMPARE(fx.p().lastMove(), 3);
+        QCOMPARE(fx.p().moveNr(), 1);
+        QCOMPARE(fx.p().counters().seconds, 0u);
+        QCOMPARE(fx.p().movesList()[2].block, 8);
+        QCOMPARE(fx.p().movesList()[2].direction, Down);
         QCOMPARE(fx.f().flags.mode, kPlay);
         for (int b = 1; b <= kBlocks; ++b)
-            QCOMPARE(fx.p().blockTable[b].field, fields[b]);
+            QCOMPARE(fx.p().blockTable()[b].field, fields[b]);
 
         // Replay from the start plays the opened list.
         fx.click(fx.f().replayBtn);
         fx.click(fx.f().goBtn);
-        QVERIFY(QTest::qWaitFor([&] { return !fx.f().flags.busy(); }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return !fx.f().busy(); }, 5000));
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
-        QCOMPARE(fx.p().blockTable[7].field, 17);
+        QCOMPARE(fx.p().blockTable()[7].field, 17);
         QVERIFY(fx.boardSound());
     }
 
@@ -194,7 +194,10 @@ private slots:
         // While busy no frame is drawn and clicks do nothing; the background
         // still removes a frame drawn before.
         HoverIcon(fx, fx.f().pr_setup);
-        fx.f().flags.running = true;
+        fx.click(fx.f().searchBtn);
+        fx.click(fx.f().stepcheck); // a slow search keeps the window busy
+        fx.click(fx.f().goBtn);
+        QVERIFY(fx.f().busy());
         HoverIcon(fx, fx.f().save_image);
         QCOMPARE(fx.f().hoverIcon, 4);
         int setups = 0;
@@ -203,7 +206,8 @@ private slots:
         QCOMPARE(setups, 0);
         HoverBackground(fx);
         QCOMPARE(fx.f().hoverIcon, 0);
-        fx.f().flags.running = false;
+        fx.click(fx.f().goBtn); // STOP
+        QVERIFY(fx.waitIdle());
         HoverIcon(fx, fx.f().pr_setup);
         QTest::mouseClick(fx.f().pr_setup, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(setups, 1);

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 struct FormFixture {
     std::unique_ptr<trulp::Puzzle> puzzle = std::make_unique<trulp::Puzzle>();
@@ -50,7 +51,33 @@ struct FormFixture {
     void key(Qt::Key k) { QTest::keyClick(form.get(), k); }
     void type(char c) { QTest::keyClick(form.get(), c); }
 
-    bool waitIdle(int ms = 5000) { return QTest::qWaitFor([this] { return !form->flags.busy(); }, ms); }
+    bool waitIdle(int ms = 5000) {
+        return QTest::qWaitFor([this] { return !form->busy(); }, ms);
+    }
+
+    // A list as an opened file gives it, of which the first `replayed`
+    // moves are replayed at once; the window shows the result.
+    void setLine(const trulp::MoveRecord* list, int count, int replayed) {
+        std::vector<trulp::MoveRecord> copy(list, list + count + 1);
+        QVERIFY(puzzle->LoadMoves(copy.data(), count));
+        for (int i = 0; i < replayed; ++i)
+            QVERIFY(puzzle->ReplayMove().made);
+        form->RedrawBoard();
+        form->DrawMovesPanel();
+    }
+
+    // One press of STEP in replay; true when a move was played.
+    bool replayStep() {
+        const int before = puzzle->moveNr();
+        const bool wasStep = form->control.stepMode();
+        if (!wasStep)
+            click(form->stepcheck);
+        click(form->goBtn);
+        const bool idle = waitIdle();
+        if (!wasStep)
+            click(form->stepcheck);
+        return idle && puzzle->moveNr() == before + 1;
+    }
 
     // The board is sound: key matches the blocks, no two blocks overlap.
     bool boardSound() const {
@@ -61,8 +88,8 @@ struct FormFixture {
                 return false;
             seen |= m;
         }
-        trulp::BoardKey k = puzzle->boardKey;
-        puzzle->MakeKey();
-        return k == puzzle->boardKey;
+        trulp::Board rebuilt = puzzle->board();
+        rebuilt.MakeKey();
+        return rebuilt.boardKey == puzzle->boardKey();
     }
 };

@@ -9,21 +9,12 @@ constexpr int F = 7, G = 8, H = 9;
 // Plays n moves of the search's line at limit 150 on the puzzle, as if made by
 // hand from the start.
 void PlayKnownLine(FormFixture& fx, int n) {
-    Puzzle solver;
-    solver.ResetBoard(150);
-    solver.ClearMoves();
-    while (solver.SearchStep(10000) == kBudgetSpent) {
+    auto solver = std::make_unique<Puzzle>();
+    solver->ResetBoard(150);
+    solver->ClearMoves();
+    while (solver->SearchStep(10000) == kBudgetSpent) {
     }
-    Puzzle& p = fx.p();
-    for (int i = 1; i <= n; ++i) {
-        p.movesList[i] = solver.movesList[i];
-        p.ApplyStep(solver.movesList[i].block, solver.movesList[i].direction);
-    }
-    p.MakeKey();
-    p.moveNr = n + 1;
-    p.lastMove = n;
-    fx.f().RedrawBoard();
-    fx.f().DrawMovesPanel();
+    fx.setLine(solver->movesList(), n, n);
 }
 
 struct ControlState {
@@ -45,27 +36,28 @@ private slots:
         FormFixture fx;
         QCOMPARE(fx.f().windowTitle(), QStringLiteral("TRULP puzzel"));
         QCOMPARE(fx.f().size(), QSize(564, 730));
-        QCOMPARE(fx.message(), QStringLiteral("welcome at the TRULP puzzle. Select \"play\" or \"search\"..."));
+        QCOMPARE(fx.message(),
+                 QStringLiteral("welcome at the TRULP puzzle. Select \"play\" or \"search\"..."));
         QCOMPARE(fx.f().flags.mode, kNoMode);
         QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
         const ControlState c = Controls(fx);
         QVERIFY(c.upDown && c.back && c.go && c.stat && c.step);
         QCOMPARE(fx.f().maxmovetext->text(), QStringLiteral("150"));
-        QCOMPARE(fx.p().maxMove, 150);
+        QCOMPARE(fx.p().maxMove(), 150);
         // Every control carries its name and place.
         const struct {
             const char* name;
             QRect geometry;
-        } layout[] = {{"open_image", {16, 5, 50, 46}},  {"save_image", {72, 12, 49, 40}},
-                      {"pr_image", {128, 16, 43, 37}},  {"pr_setup", {176, 24, 49, 26}},
-                      {"Image2", {288, 8, 125, 30}},    {"helpBtn", {488, 8, 65, 28}},
+        } layout[] = {{"open_image", {16, 5, 50, 46}},    {"save_image", {72, 12, 49, 40}},
+                      {"pr_image", {128, 16, 43, 37}},    {"pr_setup", {176, 24, 49, 26}},
+                      {"Image2", {288, 8, 125, 30}},      {"helpBtn", {488, 8, 65, 28}},
                       {"PaintBox3", {432, 48, 120, 600}}, {"PaintBox2", {352, 64, 60, 75}},
-                      {"maxmovetext", {16, 83, 41, 22}}, {"maxmoveUpDown", {57, 83, 18, 22}},
-                      {"stepcheck", {80, 80, 49, 17}},   {"playBtn", {16, 112, 65, 28}},
-                      {"replayBtn", {88, 112, 65, 28}},  {"searchBtn", {160, 112, 65, 28}},
+                      {"maxmovetext", {16, 83, 41, 22}},  {"maxmoveUpDown", {57, 83, 18, 22}},
+                      {"stepcheck", {80, 80, 49, 17}},    {"playBtn", {16, 112, 65, 28}},
+                      {"replayBtn", {88, 112, 65, 28}},   {"searchBtn", {160, 112, 65, 28}},
                       {"PaintBox1", {16, 148, 400, 500}}, {"msgtext", {16, 658, 537, 25}},
-                      {"resetBtn", {16, 696, 65, 28}},   {"BackBtn", {288, 696, 57, 28}},
-                      {"goBtn", {360, 696, 57, 28}},     {"statBtn", {472, 696, 75, 28}}};
+                      {"resetBtn", {16, 696, 65, 28}},    {"BackBtn", {288, 696, 57, 28}},
+                      {"goBtn", {360, 696, 57, 28}},      {"statBtn", {472, 696, 75, 28}}};
         for (const auto& l : layout) {
             auto* w = fx.f().findChild<QWidget*>(QLatin1String(l.name));
             QVERIFY2(w, l.name);
@@ -91,14 +83,14 @@ private slots:
         c = Controls(fx);
         QVERIFY(!c.upDown && c.back && c.go && !c.stat && c.step);
         QCOMPARE(fx.message(), QStringLiteral("show moves"));
-        QCOMPARE(fx.p().blockTable[F].field, 13); // start position
-        QCOMPARE(fx.p().lastMove, 1);             // list kept
-        QCOMPARE(fx.p().moveNr, 1);
+        QCOMPARE(fx.p().blockTable()[F].field, 13); // start position
+        QCOMPARE(fx.p().lastMove(), 1);             // list kept
+        QCOMPARE(fx.p().moveNr(), 1);
 
         fx.click(fx.f().searchBtn);
         c = Controls(fx);
         QVERIFY(c.upDown && !c.back && c.go && c.stat && c.step);
-        QCOMPARE(fx.p().lastMove, 0); // emptied
+        QCOMPARE(fx.p().lastMove(), 0); // emptied
         QCOMPARE(fx.message(), QStringLiteral("click GO to start search"));
 
         // Releasing the pressed button: none, board and message unchanged.
@@ -107,17 +99,18 @@ private slots:
         c = Controls(fx);
         QVERIFY(!c.upDown && !c.back && !c.go && !c.stat && !c.step);
         QCOMPARE(fx.message(), QStringLiteral("click GO to start search"));
-        QVERIFY(!fx.f().playBtn->isChecked() && !fx.f().replayBtn->isChecked() && !fx.f().searchBtn->isChecked());
+        QVERIFY(!fx.f().playBtn->isChecked() && !fx.f().replayBtn->isChecked() &&
+                !fx.f().searchBtn->isChecked());
     }
 
     void stepBoxSetsTheCaptionOnlyWhenReplayIsEntered() {
         FormFixture fx;
         fx.click(fx.f().stepcheck);
-        QVERIFY(fx.f().flags.stepMode);
+        QVERIFY(fx.f().control.stepMode());
         fx.click(fx.f().replayBtn);
         QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STEP"));
         fx.click(fx.f().stepcheck);
-        QVERIFY(!fx.f().flags.stepMode);
+        QVERIFY(!fx.f().control.stepMode());
         QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STEP"));
         fx.click(fx.f().searchBtn);
         QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
@@ -135,8 +128,8 @@ private slots:
         QVERIFY(!fx.f().replayBtn->isChecked());
         fx.click(fx.f().resetBtn); // refused too
         QVERIFY(fx.waitIdle());
-        QCOMPARE(fx.p().blockTable[H].field, 17);
-        QCOMPARE(fx.p().lastMove, 1);
+        QCOMPARE(fx.p().blockTable()[H].field, 17);
+        QCOMPARE(fx.p().lastMove(), 1);
     }
 
     void playFromTheMiddleOfAReplayCutsTheList() {
@@ -144,17 +137,16 @@ private slots:
         PlayKnownLine(fx, 40);
         fx.click(fx.f().replayBtn);
         for (int i = 0; i < 9; ++i) {
-            QVERIFY(fx.f().ReplayStep());
-            QVERIFY(fx.waitIdle());
+            QVERIFY(fx.replayStep());
         }
-        QCOMPARE(fx.p().moveNr, 10);
-        Puzzle after9;
+        QCOMPARE(fx.p().moveNr(), 10);
+        Board after9;
         for (int i = 1; i <= 9; ++i)
-            after9.ApplyStep(fx.p().movesList[i].block, fx.p().movesList[i].direction);
+            after9.ApplyStep(fx.p().movesList()[i].block, fx.p().movesList()[i].direction);
         fx.click(fx.f().playBtn);
-        QCOMPARE(fx.p().lastMove, 9);
+        QCOMPARE(fx.p().lastMove(), 9);
         for (int b = 1; b <= kBlocks; ++b)
-            QCOMPARE(fx.p().blockTable[b].field, after9.blockTable[b].field);
+            QCOMPARE(fx.p().blockTable()[b].field, after9.blockTable[b].field);
     }
 
     void replayBackAndForward() {
@@ -162,27 +154,25 @@ private slots:
         PlayKnownLine(fx, 8);
         fx.click(fx.f().replayBtn);
         for (int i = 0; i < 5; ++i) {
-            fx.f().ReplayStep();
-            QVERIFY(fx.waitIdle());
+            QVERIFY(fx.replayStep());
         }
-        QCOMPARE(fx.p().moveNr, 6);
-        const MoveRecord fifth = fx.p().movesList[5];
-        const uint8_t fieldAfter = fx.p().blockTable[fifth.block].field;
+        QCOMPARE(fx.p().moveNr(), 6);
+        const MoveRecord fifth = fx.p().movesList()[5];
+        const uint8_t fieldAfter = fx.p().blockTable()[fifth.block].field;
         fx.click(fx.f().BackBtn);
         QVERIFY(fx.f().flags.animating);
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.message(), QStringLiteral("move 4"));
-        QCOMPARE(fx.p().lastMove, 8);
-        QCOMPARE(fx.p().blockTable[fifth.block].field, UnstepField(fieldAfter, fifth.direction));
-        fx.f().ReplayStep();
-        QVERIFY(fx.waitIdle());
-        QCOMPARE(fx.p().blockTable[fifth.block].field, fieldAfter);
-        QCOMPARE(fx.p().moveNr, 6);
+        QCOMPARE(fx.p().lastMove(), 8);
+        QCOMPARE(fx.p().blockTable()[fifth.block].field, UnstepField(fieldAfter, fifth.direction));
+        QVERIFY(fx.replayStep());
+        QCOMPARE(fx.p().blockTable()[fifth.block].field, fieldAfter);
+        QCOMPARE(fx.p().moveNr(), 6);
 
         // Reset in replay keeps the list and points at move 1.
         fx.click(fx.f().resetBtn);
-        QCOMPARE(fx.p().moveNr, 1);
-        QCOMPARE(fx.p().lastMove, 8);
+        QCOMPARE(fx.p().moveNr(), 1);
+        QCOMPARE(fx.p().lastMove(), 8);
         QCOMPARE(fx.message(), QString());
     }
 
@@ -192,11 +182,11 @@ private slots:
         fx.drag(F, 0, 80);
         fx.drag(G, 0, 80);
         fx.drag(5, 0, 80); // D into the two freed fields
-        QCOMPARE(fx.p().lastMove, 3);
+        QCOMPARE(fx.p().lastMove(), 3);
         fx.click(fx.f().BackBtn);
         QVERIFY(fx.waitIdle());
-        QCOMPARE(fx.p().lastMove, 2);
-        QCOMPARE(fx.p().blockTable[5].field, 9);
+        QCOMPARE(fx.p().lastMove(), 2);
+        QCOMPARE(fx.p().blockTable()[5].field, 9);
         QCOMPARE(fx.message(), QStringLiteral("move 2"));
         QVERIFY(fx.boardSound());
     }
@@ -204,11 +194,11 @@ private slots:
     void replayRefusesAMoveTheBoardCannotMake() {
         FormFixture fx;
         fx.click(fx.f().replayBtn);
-        fx.p().movesList[1] = {1, Right, 0}; // A right runs into X
-        fx.p().lastMove = 1;
-        QVERIFY(!fx.f().ReplayStep());
-        QCOMPARE(fx.p().moveNr, 1);
-        QCOMPARE(fx.p().blockTable[1].field, 0);
+        const MoveRecord list[2] = {{}, {1, Right, 0}}; // A right runs into X
+        fx.setLine(list, 1, 0);
+        QVERIFY(!fx.replayStep());
+        QCOMPARE(fx.p().moveNr(), 1);
+        QCOMPARE(fx.p().blockTable()[1].field, 0);
         QVERIFY(fx.boardSound());
     }
 
@@ -218,16 +208,16 @@ private slots:
         fx.click(fx.f().playBtn);
         fx.f().maxmoveUpDown->setPosition(110);
         fx.f().maxmoveUpDownMouseUp();
-        QCOMPARE(fx.p().maxMove, 120);
+        QCOMPARE(fx.p().maxMove(), 120);
         QCOMPARE(fx.f().maxmoveUpDown->position(), 120);
         QCOMPARE(fx.f().maxmovetext->text(), QStringLiteral("120"));
         fx.f().maxmoveUpDown->setPosition(180);
         fx.f().maxmoveUpDownMouseUp();
-        QCOMPARE(fx.p().maxMove, 180);
+        QCOMPARE(fx.p().maxMove(), 180);
         // The arrow buttons step the position and report the release.
         QTest::mouseClick(fx.f().maxmoveUpDown->upButton(), Qt::LeftButton);
         QCOMPARE(fx.f().maxmovetext->text(), QStringLiteral("181"));
-        QTRY_COMPARE(fx.p().maxMove, 181);
+        QTRY_COMPARE(fx.p().maxMove(), 181);
         fx.f().maxmoveUpDown->setPosition(300);
         QCOMPARE(fx.f().maxmoveUpDown->position(), 200);
     }
@@ -240,8 +230,8 @@ private slots:
         QCOMPARE(fx.f().selectedBlock, G);
         fx.click(fx.f().resetBtn);
         QCOMPARE(fx.f().selectedBlock, 0);
-        QCOMPARE(fx.p().lastMove, 0);
-        QCOMPARE(fx.p().blockTable[F].field, 13);
+        QCOMPARE(fx.p().lastMove(), 0);
+        QCOMPARE(fx.p().blockTable()[F].field, 13);
         const QRect r = fx.f().BlockRect(G);
         for (int dy = -22; dy <= 22; ++dy)
             QVERIFY(fx.f().boardImage.pixel(r.center().x(), r.center().y() + dy) != qRgb(0xFF, 0xFF, 0));

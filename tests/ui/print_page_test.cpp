@@ -1,6 +1,8 @@
 // The printed page, painted at a printable width of 4800 pixels (r = 240)
 // into an image and checked pixel by pixel, and once through a real PDF
 // printer rasterised by pdftoppm.
+#include "paintkit.h"
+#include "position.h"
 #include "print_page.h"
 
 #include <memory>
@@ -73,24 +75,35 @@ class PrintPageTest : public QObject {
     Q_OBJECT
 
     QImage page{kWidth, 6400, QImage::Format_RGB32};
-    std::unique_ptr<trulp::Puzzle> puzzle;
+    // A game as the page sees it; any list and board, damaged ones too.
+    struct Game {
+        trulp::MoveRecord movesList[trulp::kMaxMoves + 1] = {};
+        int lastMove = 0;
+        trulp::BlockTable blockTable;
+        Game() { std::copy(trulp::startTable, trulp::startTable + trulp::kBlocks + 1, blockTable); }
+        void ApplyStep(int block, unsigned direction) {
+            blockTable[block].field = uint8_t(trulp::StepField(blockTable[block].field, direction));
+        }
+        GameRecord record() const { return {movesList, lastMove, blockTable}; }
+    };
+    std::unique_ptr<Game> game;
 
     void render() {
         page.fill(Qt::white);
         QPainter canvas(&page);
-        PaintMovesPage(canvas, kWidth, *puzzle, QStringLiteral("08/12/2026"));
+        PaintMovesPage(canvas, kWidth, game->record(), QStringLiteral("08/12/2026"));
     }
 
     void setMoves(int count) {
-        puzzle->lastMove = count;
+        game->lastMove = count;
         for (int n = 1; n <= count; ++n)
-            puzzle->movesList[n] = {uint8_t(1 + n % 10), trulp::Left, 0};
+            game->movesList[n] = {uint8_t(1 + n % 10), trulp::Left, 0};
     }
 
     QRgb px(int x, int y) const { return page.pixel(x, y); }
 
 private slots:
-    void init() { puzzle = std::make_unique<trulp::Puzzle>(); }
+    void init() { game = std::make_unique<Game>(); }
 
     void cellFontsFitTheirCellOnImagesAndPrinters() {
         QImage image(10, 10, QImage::Format_RGB32);
@@ -100,7 +113,8 @@ private slots:
         for (const QPaintDevice* device : devices) {
             for (int cell : {96, 120, 180}) {
                 for (const char* family : {"Arial", "DejaVu Sans"}) {
-                    const QFont font = CellHeightFont(QString::fromLatin1(family), cell, true, device);
+                    const QFont font =
+                        trulp::CellFont(QString::fromLatin1(family), cell, true, false, device);
                     const int height = QFontMetrics(font, device).height();
                     QVERIFY2(height <= cell && height >= cell - 3, family);
                 }
@@ -226,8 +240,8 @@ private slots:
 
     void entryPartsEndOnTheirStops() {
         setMoves(31);
-        puzzle->movesList[1] = {2, trulp::Right, 0};
-        puzzle->movesList[31] = {10, trulp::Down, 0};
+        game->movesList[1] = {2, trulp::Right, 0};
+        game->movesList[31] = {10, trulp::Down, 0};
         render();
         // Move 1: number ends at 2.25 r = 540, letter at 3.1 r = 744, arrow at 3.7 r = 888.
         const QRect number = inkBox(page, QRect(364, 1441, 540 - 364 + 4, 143));
@@ -255,7 +269,7 @@ private slots:
     void arrowsPointTheirDirection() {
         QFETCH(int, direction);
         setMoves(1);
-        puzzle->movesList[1] = {1, uint8_t(direction), 0};
+        game->movesList[1] = {1, uint8_t(direction), 0};
         render();
         const QRect arrow = inkBox(page, QRect(749, 1441, 888 - 749 + 4, 143));
         QVERIFY(!arrow.isNull());
@@ -278,7 +292,7 @@ private slots:
 
     void finalPictureShowsTheBoardAsItStands() {
         // G steps down from field 14 to 18; the list says nothing of it.
-        puzzle->ApplyStep(8, trulp::Down);
+        game->ApplyStep(8, trulp::Down);
         render();
         const auto field = [](int left, int f) {
             return QPoint(left + (f % 4) * 180 + 40, 360 + (f / 4) * 180 + 40);
@@ -292,9 +306,9 @@ private slots:
 
     void damagedEntriesPrintOnlyTheirNumber() {
         setMoves(3);
-        puzzle->movesList[2] = {11, 3, 0}; // no such block, no such direction
-        puzzle->lastMove = 250;            // more than the list holds
-        puzzle->blockTable[5].shape = 9;   // and a block of no known shape
+        game->movesList[2] = {11, 3, 0}; // no such block, no such direction
+        game->lastMove = 250;            // more than the list holds
+        game->blockTable[5].shape = 9;   // and a block of no known shape
         render();
         QVERIFY(!inkBox(page, QRect(364, 1585, 540 - 364 + 4, 143)).isNull());
         QVERIFY(inkBox(page, QRect(545, 1585, 888 - 545 + 4, 143)).isNull());
@@ -315,12 +329,12 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        puzzle->ApplyStep(8, trulp::Down);
+        game->ApplyStep(8, trulp::Down);
         setMoves(40);
         {
             QPainter canvas;
             QVERIFY(canvas.begin(&printer));
-            PaintMovesPage(canvas, printer.width(), *puzzle, QStringLiteral("08/12/2026"));
+            PaintMovesPage(canvas, printer.width(), game->record(), QStringLiteral("08/12/2026"));
         }
 
         QProcess convert;

@@ -26,7 +26,9 @@ QRect BoxOf(const QImage& img, const QRect& area, QRgb colour) {
     return box;
 }
 
-bool Dark(QRgb c) { return qGray(c) < 80; }
+bool Dark(QRgb c) {
+    return qGray(c) < 80;
+}
 
 QImage PanelImage(FormFixture& fx) {
     QImage img(120, 600, QImage::Format_RGB32);
@@ -56,11 +58,18 @@ int PointerRow(const QImage& panel) {
     return 0;
 }
 
-void FillList(Puzzle& p, int count, int moveNr) {
-    for (int i = 1; i <= count; ++i)
-        p.movesList[i] = {7, i % 2 ? Down : Up, 0};
-    p.lastMove = count;
-    p.moveNr = moveNr;
+// F down and up again, count moves, with moveNr - 1 of them made; the
+// entries of a longer list played before stay behind the end.
+void FillList(FormFixture& fx, int count, int moveNr) {
+    MoveRecord list[kMaxMoves + 1] = {};
+    for (int i = 1; i <= 150; ++i)
+        list[i] = {7, uint8_t(i % 2 ? Down : Up), 0};
+    fx.setLine(list, 150, count);
+    fx.p().CutList();
+    fx.p().ResetBoard(150); // moveNr 1, the list kept
+    for (int i = 1; i < moveNr; ++i)
+        QVERIFY(fx.p().ReplayMove().made);
+    fx.f().DrawMovesPanel();
 }
 
 } // namespace
@@ -75,10 +84,10 @@ private slots:
         // F on field 13: (100, 300) to (200, 400).
         QCOMPARE(img.pixel(110, 310), kBlue);
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(img.pixel(150, 300 + i), kLightBlue); // top
-            QCOMPARE(img.pixel(100 + i, 350), kLightBlue); // left
-            QCOMPARE(img.pixel(150, 399 - i), kDarkBlue);  // bottom
-            QCOMPARE(img.pixel(199 - i, 350), kDarkBlue);  // right
+            QCOMPARE(img.pixel(150, 300 + i), kLightBlue);     // top
+            QCOMPARE(img.pixel(100 + i, 350), kLightBlue);     // left
+            QCOMPARE(img.pixel(150, 399 - i), kDarkBlue);      // bottom
+            QCOMPARE(img.pixel(199 - i, 350), kDarkBlue);      // right
             QCOMPARE(img.pixel(199 - i, 300 + i), kLightBlue); // top-right corner is light
             QCOMPARE(img.pixel(100 + i, 399 - i), kDarkBlue);  // bottom-left corner is dark
         }
@@ -140,7 +149,7 @@ private slots:
         FormFixture fx;
         const QImage& t = fx.f().targetImage;
         QCOMPARE(t.size(), QSize(60, 75));
-        QCOMPARE(t.pixel(15, 5), qRgb(0xC0, 0xC0, 0xC0));  // grid
+        QCOMPARE(t.pixel(15, 5), qRgb(0xC0, 0xC0, 0xC0)); // grid
         QCOMPARE(t.pixel(5, 60), qRgb(0xC0, 0xC0, 0xC0));
         QCOMPARE(t.pixel(5, 5), qRgb(255, 255, 255));
         QCOMPARE(t.pixel(20, 45), qRgb(0xFF, 0x80, 0x80)); // bevel top
@@ -156,7 +165,7 @@ private slots:
         QVERIFY(RowsWithNumbers(panel).isEmpty());
         QCOMPARE(PointerRow(panel), 1);
         QCOMPARE(panel.pixel(30, 10), kPanel);
-        QCOMPARE(panel.pixel(1, 9), kRed); // pointer tip column 1
+        QCOMPARE(panel.pixel(1, 9), kRed);   // pointer tip column 1
         QCOMPARE(panel.pixel(0, 9), kPanel); // column 0 transparent
     }
 
@@ -178,8 +187,7 @@ private slots:
         QFETCH(int, lastRow);
         QFETCH(int, pointer);
         FormFixture fx;
-        FillList(fx.p(), 150, 1);
-        FillList(fx.p(), count, moveNr);
+        FillList(fx, count, moveNr);
         const QImage panel = PanelImage(fx);
         const QList<int> rows = RowsWithNumbers(panel);
         QCOMPARE(rows.size(), lastRow - firstRow + 1);
@@ -190,7 +198,7 @@ private slots:
 
     void moveNumbersEndFivePixelsBeforeTheLine() {
         FormFixture fx;
-        FillList(fx.p(), 150, 125);
+        FillList(fx, 150, 125);
         const QImage panel = PanelImage(fx);
         // Rows show 95..124 with three digits; every number ends at x 44 or 45.
         for (int row : {1, 30}) {

@@ -12,7 +12,7 @@ using namespace trulp;
 namespace {
 
 bool WaitForRunEnd(FormFixture& fx, int ms = 60000) {
-    return QTest::qWaitFor([&] { return !fx.f().flags.busy(); }, ms);
+    return QTest::qWaitFor([&] { return !fx.f().busy(); }, ms);
 }
 
 struct Outcome {
@@ -22,9 +22,9 @@ struct Outcome {
 };
 
 Outcome OutcomeOf(const Puzzle& p) {
-    Outcome o{p.lastMove, p.counters, {}};
-    for (int i = 1; i <= p.lastMove; ++i)
-        o.line.push_back(p.movesList[i]);
+    Outcome o{p.lastMove(), p.counters(), {}};
+    for (int i = 1; i <= p.lastMove(); ++i)
+        o.line.push_back(p.movesList()[i]);
     return o;
 }
 
@@ -47,7 +47,7 @@ private slots:
         FormFixture fx;
         fx.click(fx.f().searchBtn);
         fx.click(fx.f().goBtn);
-        QVERIFY(fx.f().flags.busy());
+        QVERIFY(fx.f().busy());
         QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STOP"));
         // While running, other handlers refuse.
         fx.click(fx.f().resetBtn);
@@ -56,12 +56,12 @@ private slots:
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.message(), QStringLiteral("puzzle solved.  (see statistics)"));
         QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
-        QCOMPARE(fx.p().lastMove, 148);
-        QCOMPARE(fx.p().counters.moves, 148u);
-        QCOMPARE(fx.p().counters.trialMoves, 506873u);
-        QCOMPARE(fx.p().counters.forwardLength, 18113u);
-        QCOMPARE(fx.p().counters.forwardHits, 118195u);
-        QCOMPARE(fx.p().counters.backwardHits, 3058u);
+        QCOMPARE(fx.p().lastMove(), 148);
+        QCOMPARE(fx.p().counters().moves, 148u);
+        QCOMPARE(fx.p().counters().trialMoves, 506873u);
+        QCOMPARE(fx.p().counters().forwardLength, 18113u);
+        QCOMPARE(fx.p().counters().forwardHits, 118195u);
+        QCOMPARE(fx.p().counters().backwardHits, 3058u);
         QVERIFY(fx.p().GoalReached());
         // The picture shows the solved board: X's colour on its goal fields.
         QCOMPARE(fx.f().boardImage.pixel(200, 450), qRgb(0xFF, 0, 0));
@@ -83,7 +83,7 @@ private slots:
         int pauses = 0;
         while (true) {
             fx.key(Qt::Key_Space); // GO
-            QVERIFY(fx.f().flags.running);
+            QVERIFY(fx.f().control.running());
             QTest::qWait(3);
             fx.key(Qt::Key_Return); // STOP, taking effect after the slice
             QVERIFY(WaitForRunEnd(fx));
@@ -91,7 +91,7 @@ private slots:
                 break;
             ++pauses;
             QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
-            QCOMPARE(fx.p().counters.moves, uint32_t(fx.p().lastMove));
+            QCOMPARE(fx.p().counters().moves, uint32_t(fx.p().lastMove()));
         }
         QVERIFY(pauses > 3);
         QCOMPARE(fx.message(), QStringLiteral("puzzle solved.  (see statistics)"));
@@ -111,20 +111,20 @@ private slots:
         QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
         fx.click(fx.f().goBtn);
         QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STOP"));
-        QCOMPARE(fx.p().moveNr, 2); // the first slice: one move
+        QCOMPARE(fx.p().moveNr(), 2); // the first slice: one move
         QTest::qWait(200);
-        QCOMPARE(fx.p().moveNr, 2); // still waiting out the 333 ms
-        QTRY_COMPARE_WITH_TIMEOUT(fx.p().moveNr, 3, 1000);
+        QCOMPARE(fx.p().moveNr(), 2); // still waiting out the 333 ms
+        QTRY_COMPARE_WITH_TIMEOUT(fx.p().moveNr(), 3, 1000);
         QTRY_COMPARE_WITH_TIMEOUT(fx.message(), QStringLiteral("computer searching...move: 2"), 1000);
         fx.click(fx.f().goBtn);
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.message(), QStringLiteral("pause"));
-        QVERIFY(fx.p().moveNr <= 5);
+        QVERIFY(fx.p().moveNr() <= 5);
         // Ticking the box off during a pause: the next run uses big slices.
         fx.click(fx.f().stepcheck);
         fx.click(fx.f().goBtn);
         QVERIFY(WaitForRunEnd(fx));
-        QCOMPARE(fx.p().lastMove, 148);
+        QCOMPARE(fx.p().lastMove(), 148);
     }
 
     void exhaustedSearchEndsAgainAtOnce() {
@@ -134,26 +134,26 @@ private slots:
         fx.click(fx.f().goBtn);
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.message(), QStringLiteral("no solution found"));
-        QCOMPARE(fx.p().counters.moves, 0u);
-        const uint32_t trials = fx.p().counters.trialMoves;
+        QCOMPARE(fx.p().counters().moves, 0u);
+        const uint32_t trials = fx.p().counters().trialMoves;
         fx.f().setMessage(QString());
         fx.click(fx.f().goBtn);
         QVERIFY(WaitForRunEnd(fx, 2000));
         QCOMPARE(fx.message(), QStringLiteral("no solution found"));
         // Only the start position's candidates were tried again.
-        QVERIFY(fx.p().counters.trialMoves - trials <= 4);
-        QCOMPARE(fx.p().moveNr, 1);
+        QVERIFY(fx.p().counters().trialMoves - trials <= 4);
+        QCOMPARE(fx.p().moveNr(), 1);
     }
 
     void goDoesNothingInPlayOrWithoutMode() {
         FormFixture fx;
         fx.click(fx.f().goBtn);
         fx.key(Qt::Key_Space);
-        QVERIFY(!fx.f().flags.busy());
-        QVERIFY(!fx.f().flags.stopRequest);
+        QVERIFY(!fx.f().busy());
+        QVERIFY(!fx.f().control.stopRequested());
         fx.click(fx.f().playBtn);
         fx.key(Qt::Key_Return);
-        QVERIFY(!fx.f().flags.busy());
+        QVERIFY(!fx.f().busy());
         QCOMPARE(fx.message(), QStringLiteral("search for solution..."));
     }
 
@@ -163,7 +163,7 @@ private slots:
         fx.click(fx.f().searchBtn);
         fx.click(fx.f().goBtn);
         QVERIFY(WaitForRunEnd(fx));
-        fx.p().lastMove = 6; // a short list keeps the test quick
+        fx.setLine(fx.p().movesList(), 6, 0); // a short list keeps the test quick
         fx.click(fx.f().replayBtn);
         QStringList seen;
         QTimer probe;
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(WaitForRunEnd(fx));
         probe.stop();
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
-        QCOMPARE(fx.p().moveNr, 7);
+        QCOMPARE(fx.p().moveNr(), 7);
         QVERIFY(fx.p().GoalReached() == false);
         QVERIFY(seen.contains(QStringLiteral("move 1")));
         QVERIFY(seen.contains(QStringLiteral("move 6")));
@@ -196,10 +196,10 @@ private slots:
         QVERIFY(fx.f().BackBtn->isEnabled());
         QCOMPARE(fx.message(), QStringLiteral("move 1"));
         QVERIFY(WaitForRunEnd(fx));
-        QCOMPARE(fx.p().moveNr, 2);
+        QCOMPARE(fx.p().moveNr(), 2);
         fx.key(Qt::Key_Space);
         QVERIFY(WaitForRunEnd(fx));
-        QCOMPARE(fx.p().moveNr, 3);
+        QCOMPARE(fx.p().moveNr(), 3);
         fx.click(fx.f().stepcheck);
         fx.click(fx.f().goBtn); // continuous again from move 3
         QVERIFY(WaitForRunEnd(fx));
@@ -207,7 +207,7 @@ private slots:
         // Past the end: one pass that replays nothing.
         fx.click(fx.f().goBtn);
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
-        QVERIFY(!fx.f().flags.busy());
+        QVERIFY(!fx.f().busy());
     }
 
     void stopDuringReplayEndsAfterTheMoveUnderWay() {
@@ -219,13 +219,13 @@ private slots:
         fx.click(fx.f().goBtn);
         QTest::qWait(400);
         fx.click(fx.f().goBtn); // STOP
-        QVERIFY(fx.f().flags.busy()); // the slide under way finishes
+        QVERIFY(fx.f().busy()); // the slide under way finishes
         QVERIFY(WaitForRunEnd(fx));
-        const int stoppedAt = fx.p().moveNr;
+        const int stoppedAt = fx.p().moveNr();
         QVERIFY(stoppedAt > 1 && stoppedAt < 148);
         QCOMPARE(fx.message(), QStringLiteral("move ") + QString::number(stoppedAt - 1));
         QTest::qWait(100);
-        QCOMPARE(fx.p().moveNr, stoppedAt);
+        QCOMPARE(fx.p().moveNr(), stoppedAt);
         QVERIFY(fx.boardSound());
     }
 
@@ -262,14 +262,14 @@ private slots:
         fx.click(fx.f().searchBtn);
         fx.click(fx.f().stepcheck);
         fx.click(fx.f().goBtn);
-        QVERIFY(fx.f().flags.running);
+        QVERIFY(fx.f().control.running());
         fx.f().close();
-        QVERIFY(!fx.f().flags.busy());
+        QVERIFY(!fx.f().busy());
         QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
         QTest::qWait(400); // no slice runs after the close
-        const int moveNr = fx.p().moveNr;
+        const int moveNr = fx.p().moveNr();
         QTest::qWait(400);
-        QCOMPARE(fx.p().moveNr, moveNr);
+        QCOMPARE(fx.p().moveNr(), moveNr);
 
         // Closing during a replay slide.
         FormFixture fx2;
@@ -279,7 +279,7 @@ private slots:
         fx2.click(fx2.f().goBtn);
         QVERIFY(fx2.f().flags.animating);
         fx2.f().close();
-        QVERIFY(!fx2.f().flags.busy());
+        QVERIFY(!fx2.f().busy());
         QVERIFY(!fx2.f().Timer1.isActive());
     }
 };
