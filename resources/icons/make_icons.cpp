@@ -221,15 +221,17 @@ QImage Logo() {
 // The application icon: the puzzle in its start position on a dark tile,
 // with the goal of the red block marked; no letters, so it reads when small.
 // On the background colour, or with real transparency for the desktop,
-// whose panels may be dark.
-QImage AppIcon(bool transparent = false) {
-    QImage image = Canvas(256, 256);
+// whose panels may be dark. Drawn at 256 px and scaled as a drawing, not as
+// a picture, so that the small sizes of the icon theme stay sharp.
+QImage AppIcon(bool transparent = false, int size = 256) {
+    QImage image = Canvas(size, size);
     if (transparent) {
-        image = QImage(256, 256, QImage::Format_ARGB32);
+        image = QImage(size, size, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
     }
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
 
     QPainterPath tile;
     tile.addRoundedRect(QRectF(10, 6, 236, 244), 34, 34);
@@ -288,9 +290,15 @@ bool Save(const QImage& image, const QDir& dir, const char* name) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    const bool ok = Save(OpenFolder(), dir, "open.png") && Save(HardDisk(), dir, "save.png") &&
-                    Save(Printer(), dir, "print.png") && Save(Key(), dir, "printer_setup.png") &&
-                    Save(Logo(), dir, "logo.png") && Save(AppIcon(), dir, "trulp.png") &&
-                    AppIcon(true).save(dir.filePath(QStringLiteral("trulp-desktop.png")), "PNG");
+    bool ok = Save(OpenFolder(), dir, "open.png") && Save(HardDisk(), dir, "save.png") &&
+              Save(Printer(), dir, "print.png") && Save(Key(), dir, "printer_setup.png") &&
+              Save(Logo(), dir, "logo.png") && Save(AppIcon(), dir, "trulp.png") &&
+              AppIcon(true).save(dir.filePath(QStringLiteral("trulp-desktop.png")), "PNG");
+    // The smaller sizes of the desktop icon for the icon theme; 256 px is
+    // trulp-desktop.png itself.
+    for (int size : {16, 24, 32, 48, 64, 128}) {
+        const QString name = QStringLiteral("trulp-desktop-%1.png").arg(size);
+        ok = ok && AppIcon(true, size).save(dir.filePath(name), "PNG");
+    }
     return ok ? 0 : 1;
 }

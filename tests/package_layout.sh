@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Unpacks the Debian package and checks what an installed game needs: its
+# files where Debian and the desktop look for them, a program that runs from
+# the package, manual pages that render cleanly and cover every option, and
+# no lintian errors.
+set -euo pipefail
+deb=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+fail() { echo "package: $*" >&2; exit 1; }
+
+icons=usr/share/icons/hicolor
+for f in usr/games/trulp usr/games/trulp-solve \
+         usr/share/applications/example.quorvel.trulp.desktop \
+         usr/share/metainfo/example.quorvel.trulp.metainfo.xml \
+         usr/share/man/man6/trulp.6.gz usr/share/man/man6/trulp-solve.6.gz \
+         usr/share/doc/trulp/copyright usr/share/doc/trulp/changelog.gz \
+         $icons/scalable/apps/example.quorvel.trulp.svg; do
+  [ -f "$root/$f" ] || fail "missing $f"
+done
+for n in 16 24 32 48 64 128 256; do
+  png=$icons/${n}x$n/apps/example.quorvel.trulp.png
+  [ -f "$root/$png" ] || fail "missing $png"
+  size=$(identify -format '%wx%h' "$root/$png")
+  [ "$size" = "${n}x$n" ] || fail "$png is $size"
+done
+
+version=$(dpkg-deb -f "$deb" Version)
+solve=$root/usr/games/trulp-solve
+[ "$("$solve" --version)" = "trulp-solve $version" ] || fail "trulp-solve --version is not $version"
+
+for page in trulp trulp-solve; do
+  file=$root/usr/share/man/man6/$page.6.gz
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "$page.6: $warnings"
+done
+
+# The page must keep up with the program: each option of --help has an
+# entry of its own (the first word after .TP; roff writes a dash as \-).
+entries=$(zcat "$root/usr/share/man/man6/trulp-solve.6.gz" | sed 's/\\-/-/g' |
+          awk 'tp { print $2 } { tp = $1 == ".TP" }')
+options=$("$solve" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u)
+[ -n "$options" ] || fail "trulp-solve --help lists no options"
+for opt in $options; do
+  grep -qxF -- "$opt" <<<"$entries" || fail "trulp-solve.6 has no entry for $opt"
+done
+
+lintian --fail-on error "$deb"
+echo "package layout ok: $deb"
