@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace trulp;
@@ -92,6 +93,30 @@ private slots:
         fx.f().SaveMoves();
         const QByteArray bytes = ReadAll(dir.filePath(QStringLiteral("TRULP_ zug\u0141")));
         QCOMPARE(bytes.mid(1, 11), QByteArray("TRULP_ zug?"));
+    }
+
+    void windowAndCommandLineNameTheSameFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QStringLiteral("abc");
+        QTest::newRow("long") << QStringLiteral("a-rather-long-file-name.trulp");
+        QTest::newRow("beyond Latin-1") << QStringLiteral("zug\u0141");
+        QTest::newRow("long, beyond Latin-1") << QString(17, u'a') + QStringLiteral("\u20ac\u20ac");
+    }
+    void windowAndCommandLineNameTheSameFile() {
+        QFETCH(QString, name);
+        QTemporaryDir byWindow, byCommand;
+        FormFixture fx;
+        fx.nextSavePath = byWindow.filePath(name);
+        fx.f().SaveMoves();
+        QProcess solve;
+        solve.start(QStringLiteral(TRULP_SOLVE_PATH),
+                    {QStringLiteral("--optimal"), QStringLiteral("--save"), byCommand.filePath(name)});
+        QVERIFY(solve.waitForFinished(30000));
+        QCOMPARE(solve.exitCode(), 0);
+        const QStringList saved = QDir(byWindow.path()).entryList(QDir::Files);
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(QDir(byCommand.path()).entryList(QDir::Files), saved);
+        QCOMPARE(fx.message(), QStringLiteral("puzzle saved as: ") + saved.front());
     }
 
     void openReplacesTheListAndKeepsTheBoard() {
