@@ -17,13 +17,18 @@
 #include <QRadialGradient>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
 const QColor kBackground(250, 250, 252);
 
+// The toolbar pictures and the logo are drawn once at their size and once
+// at twice it, for screens of twice the density.
+double gScale = 1;
+
 QImage Canvas(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(int(w * gScale), int(h * gScale), QImage::Format_RGB32);
     image.fill(kBackground);
     return image;
 }
@@ -48,6 +53,7 @@ QImage OpenFolder() {
     QImage image = Canvas(50, 46);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(gScale, gScale);
     const QColor edge(139, 94, 18);
 
     QPainterPath back;
@@ -91,6 +97,7 @@ QImage HardDisk() {
     QImage image = Canvas(49, 40);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(gScale, gScale);
     const QColor edge(62, 68, 82);
     p.setPen(Outline(edge));
 
@@ -133,6 +140,7 @@ QImage Printer() {
     QImage image = Canvas(43, 37);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(gScale, gScale);
     const QColor edge(58, 64, 78);
 
     p.setPen(Outline(QColor(140, 140, 150), 1.0));
@@ -169,6 +177,7 @@ QImage Key() {
     QImage image = Canvas(49, 26);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(gScale, gScale);
     const QColor edge(122, 82, 10);
 
     QPainterPath key;
@@ -194,6 +203,7 @@ QImage Logo() {
     QImage image = Canvas(125, 30);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(gScale, gScale);
     const QColor blue(0, 96, 255), red(230, 20, 20);
     const QRectF tiles[4] = {{3, 3, 11, 11}, {15, 3, 11, 11}, {3, 15, 11, 11}, {15, 15, 11, 11}};
     for (int i = 0; i < 4; ++i) {
@@ -215,6 +225,29 @@ QImage Logo() {
     p.setPen(Qt::NoPen);
     p.setBrush(Vertical(baseline - fm.ascent(), baseline, QColor(30, 50, 150), QColor(0, 16, 96)));
     p.drawPath(text);
+    return image;
+}
+
+// The game chart: a falling line of moves to go, one step of it going the
+// wrong way in red, on a sheet with two axes.
+QImage Chart() {
+    QImage image = Canvas(46, 37);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(gScale, gScale);
+    p.setPen(Outline(QColor(140, 140, 150), 1.0));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRoundedRect(QRectF(2.5, 2.5, 41, 32), 2, 2);
+    p.setPen(Outline(QColor(60, 64, 80), 1.4));
+    p.drawLine(QPointF(8, 6), QPointF(8, 29));
+    p.drawLine(QPointF(8, 29), QPointF(40, 29));
+    p.setPen(QPen(QColor(160, 170, 190), 1.0, Qt::DashLine));
+    p.drawLine(QPointF(9, 8), QPointF(39, 28));
+    const QPointF points[] = {{9, 8}, {15, 13}, {20, 11}, {26, 18}, {32, 23}, {38, 28}};
+    for (int i = 0; i + 1 < 6; ++i) {
+        p.setPen(Outline(i == 1 ? QColor(220, 30, 30) : QColor(0, 70, 200), 2.2));
+        p.drawLine(points[i], points[i + 1]);
+    }
     return image;
 }
 
@@ -290,10 +323,17 @@ bool Save(const QImage& image, const QDir& dir, const char* name) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    bool ok = Save(OpenFolder(), dir, "open.png") && Save(HardDisk(), dir, "save.png") &&
-              Save(Printer(), dir, "print.png") && Save(Key(), dir, "printer_setup.png") &&
-              Save(Logo(), dir, "logo.png") && Save(AppIcon(), dir, "trulp.png") &&
-              AppIcon(true).save(dir.filePath(QStringLiteral("trulp-desktop.png")), "PNG");
+    bool ok = true;
+    for (const char* suffix : {"", "@2x"}) {
+        gScale = *suffix ? 2 : 1;
+        const auto name = [&](const char* base) { return std::string(base) + suffix + ".png"; };
+        ok = ok && Save(OpenFolder(), dir, name("open").c_str()) && Save(HardDisk(), dir, name("save").c_str()) &&
+             Save(Printer(), dir, name("print").c_str()) && Save(Key(), dir, name("printer_setup").c_str()) &&
+             Save(Logo(), dir, name("logo").c_str()) && Save(Chart(), dir, name("chart").c_str());
+    }
+    gScale = 1;
+    ok = ok && Save(AppIcon(), dir, "trulp.png") &&
+         AppIcon(true).save(dir.filePath(QStringLiteral("trulp-desktop.png")), "PNG");
     // The smaller sizes of the desktop icon for the icon theme; 256 px is
     // trulp-desktop.png itself.
     for (int size : {16, 24, 32, 48, 64, 128}) {

@@ -1,6 +1,9 @@
 #include "distance.h"
 
+#include "position.h"
 #include "position_code.h"
+
+#include <algorithm>
 
 namespace trulp {
 
@@ -161,6 +164,21 @@ MoveRecord DistanceTable::BestMove(const Block (&table)[kBlocks + 1]) const {
         return {0, 0, 0};
     const int bit = __builtin_ctzll(best);
     return {uint8_t(bit / 4 + 1), uint8_t(1u << (bit % 4)), 0};
+}
+
+int DistanceTable::LineDistances(const MoveRecord* list, int count, int (&out)[kMaxMoves + 1]) const {
+    Board board;
+    out[0] = Distance(board.blockTable);
+    count = std::clamp(count, 0, int(kMaxMoves));
+    for (int n = 1; n <= count; ++n) {
+        const MoveRecord& m = list[n];
+        if (m.block < 1 || m.block > kBlocks || !IsDirection(m.direction) ||
+            !(board.PossibleDirections(m.block) & m.direction))
+            return n - 1;
+        board.ApplyStep(m.block, m.direction);
+        out[n] = Distance(board.blockTable);
+    }
+    return count;
 }
 
 size_t DistanceTable::memoryBytes() const {

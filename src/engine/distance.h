@@ -42,6 +42,11 @@ public:
     // is none.
     MoveRecord BestMove(const Block (&table)[kBlocks + 1]) const;
 
+    // The distance after each move of a 1-based list replayed from the
+    // start: out[0] at the start, out[n] after move n. Returns the number of
+    // moves replayed; the first the board cannot make ends the line.
+    int LineDistances(const MoveRecord* list, int count, int (&out)[kMaxMoves + 1]) const;
+
     int size() const { return count_; }
     size_t memoryBytes() const;
 

@@ -22,6 +22,8 @@ class TStatForm;
 
 namespace trulp {
 
+class GameChart;
+struct ChartData;
 class Thelpform;
 
 class TForm1 : public QWidget, public RunHost {
@@ -66,6 +68,12 @@ public:
     QPushButton* BackBtn;
     QPushButton* goBtn;
     QPushButton* statBtn;
+    // The coach.
+    QLabel* Label8;
+    QLabel* togotext;
+    QPushButton* hintBtn;
+    QPushButton* solveBtn;
+    HookLabel* chart_image;
     QTimer Timer1;
 
     // The puzzle is read here and changed only through its operations.
@@ -145,6 +153,14 @@ public:
     void goBtnClick() { control.goBtnClick(Mode(flags.mode), busy()); }
     void StepBack();
 
+    // Coach: moves to go, a hint in two stages, solve from here, the chart.
+    void ShowToGo();
+    void hintBtnClick();
+    void solveBtnClick();
+    void ShowChart();
+    int hintBlock = 0;  // the block of a hint that stands, 0 for none
+    BoardKey hintKey{}; // the position it was given for
+
     // Moves file.
     void SaveMoves();
     void OpenMoves();
@@ -168,6 +184,7 @@ public:
     std::function<bool()> runPrinterSetup;
     std::function<void(const QString&)> reportError;
     std::function<void(const QUrl&)> openUrl;
+    std::function<void(const ChartData&)> runChart;
 
     // RunHost
     void setMessage(const QString& text) override;
@@ -195,6 +212,7 @@ private:
     Puzzle& puzzle_; // the one handle that changes it
     TStatForm* statForm_ = nullptr;
     Thelpform* helpForm_ = nullptr;
+    GameChart* chartForm_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
 };
 

@@ -1,5 +1,6 @@
 // The window itself: creation, the layout of its controls, its own painting
 // (frames around the paint boxes) and closing.
+#include "chart.h"
 #include "form1.h"
 #include "maker.h"
 #include "paintkit.h"
@@ -30,6 +31,8 @@ const QColor kGreen(0x00, 0x80, 0x00);
 const QColor kPurple(0x80, 0x00, 0x80);
 const QColor kRed(0xFF, 0x00, 0x00);
 const QColor kBlue(0x00, 0x00, 0xFF);
+const QColor kOchre(0x80, 0x60, 0x00);
+const QColor kTeal(0x00, 0x80, 0x80);
 
 void SetTextColour(QWidget* w, const QColor& c) {
     QPalette pal = w->palette();
@@ -96,6 +99,7 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     };
     reportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
     openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    runChart = [this](const ChartData& chart) { chartForm_->ShowChart(chart); };
 
     buildLayout();
     connectHandlers();
@@ -218,6 +222,26 @@ void TForm1::buildLayout() {
     goBtn = MakeButton(this, "goBtn", {360, 696, 57, 28}, QStringLiteral("GO"), &kGreen);
     statBtn = MakeButton(this, "statBtn", {472, 696, 75, 28}, QStringLiteral("statistics"), &kNavy);
 
+    // The coach, in the free space beside the move limit and the buttons.
+    Label8 = MakeLabel(this, "Label8", {144, 65, 40, 15}, QStringLiteral("to go"));
+    Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    togotext = new QLabel(this);
+    togotext->setObjectName(QStringLiteral("togotext"));
+    togotext->setGeometry(144, 83, 41, 22);
+    togotext->setFont(Arial(13));
+    togotext->setAlignment(Qt::AlignCenter);
+    togotext->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    hintBtn = MakeButton(this, "hintBtn", {96, 696, 65, 28}, QStringLiteral("hint"), &kOchre);
+    hintBtn->setToolTip(QStringLiteral("show the best next move"));
+    solveBtn = MakeButton(this, "solveBtn", {168, 696, 65, 28}, QStringLiteral("solve"), &kTeal);
+    solveBtn->setToolTip(QStringLiteral("play the shortest way to the goal"));
+    // Play mode enables them.
+    hintBtn->setEnabled(false);
+    solveBtn->setEnabled(false);
+    chart_image = makeIcon("chart_image", 5, {234, 16, 46, 37}, QStringLiteral("game chart"),
+                           QStringLiteral(":/icons/chart.png"));
+    chartForm_ = new GameChart(this);
+
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(10);
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -230,6 +254,8 @@ void TForm1::connectHandlers() {
     connect(BackBtn, &QPushButton::clicked, this, &TForm1::BackBtnClick);
     connect(goBtn, &QPushButton::clicked, this, &TForm1::goBtnClick);
     connect(statBtn, &QPushButton::clicked, this, &TForm1::statBtnClick);
+    connect(hintBtn, &QPushButton::clicked, this, &TForm1::hintBtnClick);
+    connect(solveBtn, &QPushButton::clicked, this, &TForm1::solveBtnClick);
     connect(helpBtn, &QPushButton::clicked, this, &TForm1::helpBtnClick);
     connect(stepcheck, &QCheckBox::clicked, this, &TForm1::stepcheckClick);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);

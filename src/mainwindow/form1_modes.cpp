@@ -20,6 +20,7 @@ void TForm1::ResetBoard() {
         DrawBlock(b);
     control.resetSearch();
     PaintBox1->update();
+    ShowToGo();
 }
 
 void TForm1::playBtnClick(QPushButton* sender) {
@@ -32,7 +33,8 @@ void TForm1::playBtnClick(QPushButton* sender) {
     }
     for (QWidget* w :
          {static_cast<QWidget*>(maxmoveUpDown), static_cast<QWidget*>(BackBtn), static_cast<QWidget*>(goBtn),
-          static_cast<QWidget*>(statBtn), static_cast<QWidget*>(stepcheck)})
+          static_cast<QWidget*>(statBtn), static_cast<QWidget*>(stepcheck), static_cast<QWidget*>(hintBtn),
+          static_cast<QWidget*>(solveBtn)})
         w->setEnabled(false);
     flags.mode = kNoMode;
     if (!sender->isChecked())
@@ -54,6 +56,8 @@ void TForm1::EnterPlayMode() {
     setMessage(QStringLiteral("search for solution..."));
     BackBtn->setEnabled(true);
     maxmoveUpDown->setEnabled(true);
+    hintBtn->setEnabled(true);
+    solveBtn->setEnabled(true);
     // Play goes on from the position shown; later moves leave the list.
     puzzle_.CutList();
     DrawMovesPanel();

@@ -127,6 +127,7 @@ void TForm1::DrawTarget() {
 
 void TForm1::DrawMovesPanel() {
     PaintBox3->repaint();
+    ShowToGo(); // the list changes with the position, and so does the way to go
 }
 
 void TForm1::PaintMovesPanel(QPainter& canvas) const {

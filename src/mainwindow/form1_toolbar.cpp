@@ -7,7 +7,7 @@
 namespace trulp {
 
 QRect TForm1::IconFrameRect(int tag) const {
-    const HookLabel* icons[] = {nullptr, open_image, save_image, pr_image, pr_setup};
+    const HookLabel* icons[] = {nullptr, open_image, save_image, pr_image, pr_setup, chart_image};
     const QRect g = icons[tag]->geometry();
     return QRect(QPoint(g.left() - 2, g.top() - 2), QPoint(g.right() + 2, g.bottom() + 2));
 }
@@ -61,6 +61,9 @@ void TForm1::open_imageMouseDown() {
         break;
     case 4:
         runPrinterSetup();
+        break;
+    case 5:
+        ShowChart();
         break;
     default:
         break;

@@ -89,7 +89,9 @@ void UpDown::setBoundLabel(QLabel* label) {
     setPosition(position_);
 }
 
-void UpDown::step(int delta) { setPosition(position_ + delta); }
+void UpDown::step(int delta) {
+    setPosition(position_ + delta);
+}
 
 void UpDown::resizeEvent(QResizeEvent*) {
     const int half = height() / 2;

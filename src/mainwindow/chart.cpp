@@ -1,0 +1,177 @@
+#include "chart.h"
+
+#include "distance.h"
+#include "paintkit.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace trulp {
+
+namespace {
+
+// Inside the area: room for the labels on the left and below.
+constexpr int kLeft = 56, kRight = 16, kTop = 14, kBottom = 44;
+
+const QColor kLine(0, 70, 200);
+const QColor kAway(220, 30, 30);
+const QColor kPace(150, 150, 160);
+const QColor kMark(255, 150, 0);
+const QColor kGrid(225, 225, 232);
+
+int RoundUp(int value, int step) {
+    return std::max(step, (value + step - 1) / step * step);
+}
+
+int XRange(const ChartData& c) {
+    return RoundUp(std::max(c.lastMove, c.shortest), 20);
+}
+
+int YRange(const ChartData& c) {
+    int top = c.shortest;
+    for (int d : c.distances)
+        top = std::max(top, d);
+    return RoundUp(top, 20);
+}
+
+} // namespace
+
+ChartData ChartOf(const Puzzle& p) {
+    ChartData c;
+    int distances[kMaxMoves + 1];
+    const DistanceTable& table = DistanceTable::Shared();
+    const int replayed = table.LineDistances(p.movesList(), p.lastMove(), distances);
+    for (int n = 0; n <= replayed; ++n)
+        if (distances[n] != kNoDistance)
+            c.distances.push_back(distances[n]);
+        else
+            break;
+    c.lastMove = p.lastMove();
+    c.mark = std::clamp(p.moveNr() - 1, 0, c.lastMove);
+    c.shortest = c.distances.empty() ? 0 : c.distances.front();
+    return c;
+}
+
+QString ChartCaption(const ChartData& c) {
+    return QStringLiteral("%1 moves, shortest possible %2").arg(c.lastMove).arg(c.shortest);
+}
+
+QPointF ChartPoint(const QRect& area, const ChartData& c, int move, int distance) {
+    const QRectF plot = QRectF(area).adjusted(kLeft, kTop, -kRight, -kBottom);
+    return {plot.left() + plot.width() * move / XRange(c),
+            plot.bottom() - plot.height() * distance / YRange(c)};
+}
+
+void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
+    canvas.save();
+    canvas.fillRect(area, Qt::white);
+    const QPointF origin = ChartPoint(area, c, 0, 0);
+    const QPointF corner = ChartPoint(area, c, XRange(c), YRange(c));
+
+    // Grid and tick labels every 20 moves.
+    canvas.setFont(Arial(13));
+    const QFontMetrics fm = canvas.fontMetrics();
+    for (int m = 0; m <= XRange(c); m += 20) {
+        const QPointF at = ChartPoint(area, c, m, 0);
+        canvas.setPen(kGrid);
+        canvas.drawLine(QPointF(at.x(), corner.y()), at);
+        canvas.setPen(Qt::black);
+        const QString t = QString::number(m);
+        TextOut(canvas, int(at.x()) - fm.horizontalAdvance(t) / 2, int(at.y()) + 4, t);
+    }
+    for (int d = 0; d <= YRange(c); d += 20) {
+        const QPointF at = ChartPoint(area, c, 0, d);
+        canvas.setPen(kGrid);
+        canvas.drawLine(at, QPointF(corner.x(), at.y()));
+        canvas.setPen(Qt::black);
+        const QString t = QString::number(d);
+        TextOut(canvas, int(at.x()) - 6 - fm.horizontalAdvance(t), int(at.y()) - fm.height() / 2, t);
+    }
+    canvas.setPen(QPen(Qt::black, 1));
+    canvas.drawLine(origin, QPointF(origin.x(), corner.y()));
+    canvas.drawLine(origin, QPointF(corner.x(), origin.y()));
+    const QString xName = QStringLiteral("moves"), yName = QStringLiteral("moves to go");
+    TextOut(canvas, int(corner.x()) - fm.horizontalAdvance(xName), area.bottom() - fm.height() - 2, xName);
+    canvas.save();
+    canvas.translate(area.left() + 4, (origin.y() + corner.y()) / 2 + fm.horizontalAdvance(yName) / 2.0);
+    canvas.rotate(-90);
+    TextOut(canvas, 0, 0, yName);
+    canvas.restore();
+
+    canvas.setRenderHint(QPainter::Antialiasing);
+    // The shortest pace: one move nearer with every move.
+    QPen pace(kPace, 1.5, Qt::DashLine);
+    canvas.setPen(pace);
+    canvas.drawLine(ChartPoint(area, c, 0, c.shortest), ChartPoint(area, c, c.shortest, 0));
+
+    // The game: moves that went away from the goal in red.
+    for (size_t n = 1; n < c.distances.size(); ++n) {
+        const bool away = c.distances[n] > c.distances[n - 1];
+        canvas.setPen(QPen(away ? kAway : kLine, 2.5, Qt::SolidLine, Qt::RoundCap));
+        canvas.drawLine(ChartPoint(area, c, int(n) - 1, c.distances[n - 1]),
+                        ChartPoint(area, c, int(n), c.distances[n]));
+    }
+    // What the lines mean, top right.
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    const struct {
+        QPen pen;
+        const char* text;
+    } legend[] = {{QPen(kLine, 2.5), "moves played"},
+                  {QPen(kAway, 2.5), "away from the goal"},
+                  {QPen(kPace, 1.5, Qt::DashLine), "shortest possible pace"},
+                  {QPen(kMark, 1.5, Qt::DotLine), "the board now"}};
+    int widest = 0;
+    for (const auto& l : legend)
+        widest = std::max(widest, fm.horizontalAdvance(QString::fromLatin1(l.text)));
+    const int lx = int(corner.x()) - widest - 40, ly = int(corner.y()) + 6;
+    canvas.fillRect(QRect(lx - 6, ly - 2, widest + 46, 4 * 18 + 4), QColor(255, 255, 255, 230));
+    for (int i = 0; i < 4; ++i) {
+        const int y = ly + i * 18 + 9;
+        canvas.setPen(legend[i].pen);
+        canvas.drawLine(lx, y, lx + 26, y);
+        canvas.setPen(Qt::black);
+        TextOut(canvas, lx + 32, y - fm.height() / 2, QString::fromLatin1(legend[i].text));
+    }
+    canvas.setRenderHint(QPainter::Antialiasing);
+
+    if (!c.distances.empty()) {
+        // Where the board stands now.
+        const int at = std::min(c.mark, int(c.distances.size()) - 1);
+        const QPointF p = ChartPoint(area, c, at, c.distances[size_t(at)]);
+        canvas.setPen(QPen(kMark, 1.5, Qt::DotLine));
+        canvas.drawLine(QPointF(p.x(), origin.y()), QPointF(p.x(), corner.y()));
+        canvas.setPen(QPen(kMark.darker(130), 1.5));
+        canvas.setBrush(kMark);
+        canvas.drawEllipse(p, 5, 5);
+    }
+    canvas.restore();
+}
+
+GameChart::GameChart(QWidget* parent) : QDialog(parent), caption_(new QLabel(this)) {
+    setObjectName(QStringLiteral("chartform"));
+    setWindowTitle(QStringLiteral("TRULP game chart"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(plotArea().width(), plotArea().height() + 34);
+    caption_->setObjectName(QStringLiteral("caption"));
+    caption_->setGeometry(0, plotArea().height() + 4, width(), 26);
+    caption_->setAlignment(Qt::AlignCenter);
+    caption_->setFont(Arial(16, true));
+}
+
+void GameChart::ShowChart(const ChartData& chart) {
+    chart_ = chart;
+    caption_->setText(ChartCaption(chart));
+    update();
+    exec();
+}
+
+void GameChart::paintEvent(QPaintEvent*) {
+    QPainter canvas(this);
+    PaintChart(canvas, plotArea(), chart_);
+}
+
+} // namespace trulp
