@@ -168,6 +168,8 @@ public:
     // Printing.
     void PrintMoves();
     void PrinterSetup();
+    // Where a PDF goes by default: "TRULP puzzle.pdf" in Documents, or home.
+    static QString ProposedPdfPath();
     QPrinter& printer();
 
     // Toolbar.
@@ -181,6 +183,8 @@ public:
     // Where the window meets the desktop; tests replace these.
     std::function<QString()> chooseSaveFile;
     std::function<QString()> chooseOpenFile;
+    // Asks where to write the page when there is no printer (a proposed path in).
+    std::function<QString(const QString&)> choosePdfFile;
     std::function<bool()> runPrinterSetup;
     std::function<void(const QString&)> reportError;
     std::function<void(const QUrl&)> openUrl;
@@ -205,6 +209,7 @@ private:
     void buildLayout();
     void connectHandlers();
     void showGoalMessage();
+    void PrintPage(QPrinter& device);
     void setHoverIcon(int tag);
     HookLabel* makeIcon(const char* name, int tag, const QRect& geometry, const QString& hint,
                         const QString& picture);

@@ -64,15 +64,15 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& g, const QStri
     return l;
 }
 
-// The move pointer: a red triangle pointing right, 10 x 18, column 0 empty.
-QImage MakePointerPicture() {
-    QImage img(10, 18, QImage::Format_ARGB32);
+// The move pointer: a red triangle pointing right, 10 x 18, column 0 empty;
+// at the screen's density, so that it stays sharp.
+QImage MakePointerPicture(qreal dpr) {
+    QImage img(QSize(10, 18) * dpr, QImage::Format_ARGB32);
+    img.setDevicePixelRatio(dpr);
     img.fill(Qt::transparent);
-    for (int row = 0; row < 18; ++row) {
-        const int width = std::min(row, 17 - row) + 1;
-        for (int x = 1; x <= width; ++x)
-            img.setPixel(x, row, qRgb(0xFF, 0, 0));
-    }
+    QPainter canvas(&img);
+    for (int row = 0; row < 18; ++row)
+        canvas.fillRect(1, row, std::min(row, 17 - row) + 1, 1, QColor(0xFF, 0, 0));
     return img;
 }
 
@@ -93,6 +93,11 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
 
     chooseSaveFile = [this] { return QFileDialog::getSaveFileName(this); };
     chooseOpenFile = [this] { return QFileDialog::getOpenFileName(this); };
+    // The dialog asks before it lets a file be replaced.
+    choosePdfFile = [this](const QString& proposed) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Print to PDF file"), proposed,
+                                            QStringLiteral("PDF files (*.pdf)"));
+    };
     runPrinterSetup = [this] {
         PrinterSetup();
         return true;
@@ -127,26 +132,26 @@ HookLabel* TForm1::makeIcon(const char* name, int tag, const QRect& geometry, co
     icon->setToolTip(hint);
     icon->setCursor(Qt::PointingHandCursor);
     icon->setMouseTracking(true);
-    icon->setPixmap(TransparentPicture(QImage(picture)));
+    icon->setPixmap(ToolbarPicture(picture, devicePixelRatioF()));
     icon->onMouseMove = [this, tag](QMouseEvent*) { open_imageMouseMove(tag); };
     icon->onMouseDown = [this](QMouseEvent*) { open_imageMouseDown(); };
     return icon;
 }
 
 void TForm1::buildLayout() {
-    open_image = makeIcon("open_image", 1, {16, 5, 50, 46}, QStringLiteral("open"),
-                          QStringLiteral(":/icons/open.png"));
-    save_image = makeIcon("save_image", 2, {72, 12, 49, 40}, QStringLiteral("save"),
-                          QStringLiteral(":/icons/save.png"));
-    pr_image = makeIcon("pr_image", 3, {128, 16, 43, 37}, QStringLiteral("print"),
-                        QStringLiteral(":/icons/print.png"));
+    open_image =
+        makeIcon("open_image", 1, {16, 5, 50, 46}, QStringLiteral("open"), QStringLiteral(":/icons/open"));
+    save_image =
+        makeIcon("save_image", 2, {72, 12, 49, 40}, QStringLiteral("save"), QStringLiteral(":/icons/save"));
+    pr_image =
+        makeIcon("pr_image", 3, {128, 16, 43, 37}, QStringLiteral("print"), QStringLiteral(":/icons/print"));
     pr_setup = makeIcon("pr_setup", 4, {176, 24, 49, 26}, QStringLiteral("printer setup"),
-                        QStringLiteral(":/icons/printer_setup.png"));
+                        QStringLiteral(":/icons/printer_setup"));
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(288, 8, 125, 30);
-    Image2->setPixmap(TransparentPicture(QImage(QStringLiteral(":/icons/logo.png"))));
+    Image2->setPixmap(ToolbarPicture(QStringLiteral(":/icons/logo"), devicePixelRatioF()));
 
     Label7 = new HookLabel(this);
     Label7->setObjectName(QStringLiteral("Label7"));
@@ -204,7 +209,7 @@ void TForm1::buildLayout() {
     PaintBox1->setGeometry(16, 148, 400, 500);
     PaintBox1->setMouseTracking(true);
 
-    pointerPicture = MakePointerPicture();
+    pointerPicture = MakePointerPicture(devicePixelRatioF());
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(64, 160, 10, 18);
@@ -239,7 +244,7 @@ void TForm1::buildLayout() {
     hintBtn->setEnabled(false);
     solveBtn->setEnabled(false);
     chart_image = makeIcon("chart_image", 5, {234, 16, 46, 37}, QStringLiteral("game chart"),
-                           QStringLiteral(":/icons/chart.png"));
+                           QStringLiteral(":/icons/chart"));
     chartForm_ = new GameChart(this);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
@@ -268,8 +273,10 @@ void TForm1::connectHandlers() {
             Label7Click();
     };
 
-    PaintBox1->onPaint = [this](QPainter& canvas, const QRect& r) { canvas.drawImage(r, boardImage, r); };
-    PaintBox2->onPaint = [this](QPainter& canvas, const QRect&) { canvas.drawImage(0, 0, targetImage); };
+    PaintBox1->onPaint = [this](QPainter& canvas, const QRect& r) { DrawImagePart(canvas, r, boardImage); };
+    PaintBox2->onPaint = [this](QPainter& canvas, const QRect&) {
+        DrawImagePart(canvas, PaintBox2->rect(), targetImage);
+    };
     PaintBox3->onPaint = [this](QPainter& canvas, const QRect&) { PaintMovesPanel(canvas); };
     PaintBox1->onMouseMove = [this](QMouseEvent* e) {
         PaintBox1MouseMove(e->position().toPoint().x(), e->position().toPoint().y());
@@ -284,10 +291,9 @@ void TForm1::connectHandlers() {
 
 void TForm1::FormCreate() {
     flags.creating = true;
-    boardImage = QImage(PaintBox1->size(), QImage::Format_RGB32);
-    boardImage.fill(Qt::white);
-    targetImage = QImage(PaintBox2->size(), QImage::Format_RGB32);
-    dirtyRect = boardImage.rect();
+    boardImage = ScreenImage(PaintBox1->size(), devicePixelRatioF());
+    targetImage = ScreenImage(PaintBox2->size(), devicePixelRatioF());
+    dirtyRect = PaintBox1->rect();
     dirtyPending = true;
     msgtext->setText(QStringLiteral("welcome at the TRULP puzzle. Select \"play\" or \"search\"..."));
     DrawTarget();

@@ -13,7 +13,7 @@
 namespace trulp {
 
 void TForm1::ResetBoard() {
-    ClearRect(boardImage.rect());
+    ClearRect(PaintBox1->rect());
     puzzle_.ResetBoard(maxmoveUpDown->position());
     selectedBlock = 0;
     for (int b = 1; b <= kBlocks; ++b)

@@ -1,5 +1,6 @@
 // Printing one page of the game, and the printer setup. Without a printer
-// the page goes to a PDF file, so printing always gives the user a page.
+// the page goes to a PDF file that the user chooses, so printing always
+// gives a page and never replaces a file unasked.
 #include "form1.h"
 #include "print_page.h"
 
@@ -17,20 +18,36 @@ namespace trulp {
 QPrinter& TForm1::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (QPrinterInfo::availablePrinters().isEmpty()) {
-            QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-            if (folder.isEmpty() || !QDir(folder).exists())
-                folder = QDir::homePath();
-            printer_->setOutputFormat(QPrinter::PdfFormat);
-            printer_->setOutputFileName(QDir(folder).filePath(QStringLiteral("TRULP puzzle.pdf")));
-        }
+        if (QPrinterInfo::availablePrinters().isEmpty())
+            printer_->setOutputFormat(QPrinter::PdfFormat); // the file is asked for at printing
         printer_->setDocName(QStringLiteral("TRULP puzzle"));
     }
     return *printer_;
 }
 
+QString TForm1::ProposedPdfPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("TRULP puzzle.pdf"));
+}
+
 void TForm1::PrintMoves() {
     QPrinter& device = printer();
+    // A PDF file not chosen in the printer setup is asked for each time.
+    const bool askForFile = device.outputFormat() == QPrinter::PdfFormat && device.outputFileName().isEmpty();
+    if (askForFile) {
+        const QString path = choosePdfFile(ProposedPdfPath());
+        if (path.isEmpty())
+            return;
+        device.setOutputFileName(path);
+    }
+    PrintPage(device);
+    if (askForFile)
+        device.setOutputFileName(QString());
+}
+
+void TForm1::PrintPage(QPrinter& device) {
     QPainter canvas;
     if (!canvas.begin(&device)) {
         const QString target =

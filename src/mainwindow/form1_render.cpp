@@ -99,7 +99,7 @@ void TForm1::SelectBlock(int block) {
 }
 
 void TForm1::RedrawBoard() {
-    ClearRect(boardImage.rect());
+    ClearRect(PaintBox1->rect());
     for (int b = 1; b <= kBlocks; ++b)
         DrawBlock(b);
     PaintBox1->update();
@@ -107,12 +107,13 @@ void TForm1::RedrawBoard() {
 
 void TForm1::DrawTarget() {
     QPainter canvas(&targetImage);
-    canvas.fillRect(targetImage.rect(), Qt::white);
+    const int w = PaintBox2->width(), h = PaintBox2->height();
+    canvas.fillRect(0, 0, w, h, Qt::white);
     const QColor grid(0xC0, 0xC0, 0xC0);
     for (int x : {15, 30, 45})
-        GdiLine(canvas, {x, 0}, {x, targetImage.height()}, grid);
+        GdiLine(canvas, {x, 0}, {x, h}, grid);
     for (int y : {15, 30, 45, 60})
-        GdiLine(canvas, {0, y}, {targetImage.width(), y}, grid);
+        GdiLine(canvas, {0, y}, {w, y}, grid);
     const QRect goal(15, 45, 30, 30);
     canvas.fillRect(goal, QColor(0xFF, 0, 0));
     Bevel(canvas, goal, 2, QColor(0xFF, 0x80, 0x80), QColor(0x70, 0, 0));

@@ -18,3 +18,11 @@ QImage TransparentImage(const QImage& picture) {
 QPixmap TransparentPicture(const QImage& picture) {
     return QPixmap::fromImage(TransparentImage(picture));
 }
+
+QPixmap ToolbarPicture(const QString& base, qreal devicePixelRatio) {
+    const bool dense = devicePixelRatio > 1.25;
+    QPixmap picture =
+        TransparentPicture(QImage(base + (dense ? QStringLiteral("@2x.png") : QStringLiteral(".png"))));
+    picture.setDevicePixelRatio(dense ? 2 : 1);
+    return picture;
+}

@@ -10,3 +10,7 @@
 // transparent.
 QImage TransparentImage(const QImage& picture);
 QPixmap TransparentPicture(const QImage& picture);
+
+// A toolbar picture or the logo (resource path without ".png"), made
+// transparent; on a dense screen the one drawn at twice the size.
+QPixmap ToolbarPicture(const QString& base, qreal devicePixelRatio);

@@ -97,4 +97,16 @@ void PaintBlock(QPainter& canvas, const QRect& r, QChar letter, const BlockLook&
     TextOut(canvas, tx, ty, text);
 }
 
+QImage ScreenImage(QSize logical, qreal devicePixelRatio) {
+    QImage image(logical * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    return image;
+}
+
+void DrawImagePart(QPainter& canvas, const QRect& r, const QImage& image) {
+    const qreal dpr = image.devicePixelRatio();
+    canvas.drawImage(QRectF(r), image, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+}
+
 } // namespace trulp

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
@@ -50,5 +51,11 @@ struct BlockLook {
 // A block on the rectangle: filled, bevelled, and its letter centred in
 // white over a black shadow.
 void PaintBlock(QPainter& canvas, const QRect& r, QChar letter, const BlockLook& look);
+
+// An off-screen picture of a logical size at the screen's density, so that
+// what is drawn into it stays sharp on a screen of twice the density.
+QImage ScreenImage(QSize logical, qreal devicePixelRatio);
+// Copies the part `r` (logical pixels) of such a picture to the same place.
+void DrawImagePart(QPainter& canvas, const QRect& r, const QImage& image);
 
 } // namespace trulp

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace trulp;
@@ -261,6 +263,31 @@ private slots:
         fx.f().setMessage(QString());
         QTest::mouseClick(fx.f().pr_image, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(fx.message(), QString());
+    }
+
+    void withoutAPrinterThePageGoesToAChosenFile() {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is installed here");
+        QTemporaryDir dir;
+        FormFixture fx;
+        fx.nextPdfPath = dir.filePath(QStringLiteral("game.pdf"));
+        HoverIcon(fx, fx.f().pr_image);
+        QTest::mouseClick(fx.f().pr_image, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(fx.proposedPdf.endsWith(QStringLiteral("/TRULP puzzle.pdf")));
+        const QString folder = QFileInfo(fx.proposedPdf).absolutePath();
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(folder == QDir(documents).absolutePath() || folder == QDir::homePath());
+        QCOMPARE(fx.message(), QStringLiteral("puzzle send to printer"));
+        QVERIFY(ReadAll(fx.nextPdfPath).startsWith("%PDF"));
+
+        // Cancelled: nothing printed, nothing changed; the next print asks again.
+        fx.proposedPdf.clear();
+        fx.nextPdfPath.clear();
+        fx.f().setMessage(QStringLiteral("before"));
+        fx.f().PrintMoves();
+        QVERIFY(!fx.proposedPdf.isEmpty());
+        QCOMPARE(fx.message(), QStringLiteral("before"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.pdf")});
     }
 
     void printerFailureIsReported() {

@@ -15,13 +15,17 @@ struct FormFixture {
     std::unique_ptr<trulp::Puzzle> puzzle = std::make_unique<trulp::Puzzle>();
     std::unique_ptr<trulp::TForm1> form;
     QStringList errors;
-    QString nextSavePath, nextOpenPath;
+    QString nextSavePath, nextOpenPath, nextPdfPath, proposedPdf;
 
     FormFixture() {
         form = std::make_unique<trulp::TForm1>(*puzzle);
         form->reportError = [this](const QString& text) { errors << text; };
         form->chooseSaveFile = [this] { return nextSavePath; };
         form->chooseOpenFile = [this] { return nextOpenPath; };
+        form->choosePdfFile = [this](const QString& proposed) {
+            proposedPdf = proposed;
+            return nextPdfPath;
+        };
         form->openUrl = [](const QUrl&) {};
         form->show();
         (void)QTest::qWaitForWindowExposed(form.get());
