@@ -26,6 +26,26 @@ int Fail(const std::string& message) {
     return kBadInputExit;
 }
 
+// Reads and checks the moves file at path: an empty string and the moves,
+// or why the file was refused.
+std::string ReadFrom(const std::string& path, DecodedMoves& moves) {
+    const MovesFileBytes file = ReadMovesFile(path);
+    if (!file.error.empty())
+        return file.error;
+    if (file.size < size_t(kRecordSize))
+        return "'" + path + "' is not a moves file: " + std::to_string(file.size) + " bytes instead of 250";
+    moves = DecodeMovesRecord(file.record.data(), file.size);
+    switch (moves.status) {
+    case RecordStatus::Ok:
+        return {};
+    case RecordStatus::WrongFile:
+        return "'" + path + "' is not a moves file: its name does not begin with TRULP_";
+    case RecordStatus::ReadError:
+        break;
+    }
+    return "'" + path + "' is not a valid moves file: bad name length, move count or move";
+}
+
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -77,7 +97,7 @@ int main(int argc, char** argv) {
     if (o.optimal) {
         if (o.from) {
             DecodedMoves d;
-            if (std::string error = ReadMovesFile(*o.from, d); !error.empty())
+            if (std::string error = ReadFrom(*o.from, d); !error.empty())
                 return Fail(error);
             // The file's moves are replayed from the start as the window
             // replays them; the first that the board cannot make is named.

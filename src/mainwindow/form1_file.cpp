@@ -1,11 +1,10 @@
-// Saving and opening a moves file. The record and the names it is saved
-// under are the engine's; here are the dialogs, the files and the messages.
+// Saving and opening a moves file. The record, its names and the files are
+// the engine's, shared with the command line; here are the dialogs and the
+// messages.
 #include "form1.h"
-#include "movesfile.h"
+#include "movesio.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace trulp {
 
@@ -13,39 +12,25 @@ void TForm1::SaveMoves() {
     const QString path = chooseSaveFile();
     if (path.isEmpty())
         return;
-    const QFileInfo chosen(path);
-    const SaveNames names = NamesForSave(chosen.fileName().toStdString());
-    const QString diskName = QString::fromStdString(names.diskName);
-    const MovesRecordBytes record = EncodeMovesRecord(names.storedName, p.movesList(), p.lastMove());
-
-    // Written aside and renamed over the old file only when complete, so a
-    // failed save never leaves a short file in place of a good one.
-    QSaveFile file(chosen.absolutePath() + QLatin1Char('/') + diskName);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(record.data()), kRecordSize) != kRecordSize ||
-        !file.commit()) {
-        reportError(file.errorString());
+    const SavedFile saved =
+        WriteMovesFile(QFile::encodeName(path).toStdString(), p.movesList(), p.lastMove());
+    if (!saved.error.empty()) {
+        reportError(QFile::decodeName(saved.error.c_str()));
         return;
     }
-    setMessage(QStringLiteral("puzzle saved as: ") + diskName);
+    setMessage(QStringLiteral("puzzle saved as: ") + QFile::decodeName(saved.name.c_str()));
 }
 
 void TForm1::OpenMoves() {
     const QString path = chooseOpenFile();
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportError(file.errorString());
+    const MovesFileBytes file = ReadMovesFile(QFile::encodeName(path).toStdString());
+    if (!file.error.empty()) {
+        reportError(QFile::decodeName(file.error.c_str()));
         return;
     }
-    MovesRecordBytes record{};
-    const qint64 read = file.read(reinterpret_cast<char*>(record.data()), kRecordSize);
-    if (read < 0) {
-        reportError(file.errorString());
-        return;
-    }
-    const DecodedMoves decoded = DecodeMovesRecord(record.data(), size_t(read));
+    const DecodedMoves decoded = DecodeMovesRecord(file.record.data(), file.size);
     if (decoded.status == RecordStatus::ReadError) {
         setMessage(QStringLiteral("read error"));
         return;

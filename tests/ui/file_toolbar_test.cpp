@@ -11,6 +11,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <linux/capability.h>
+#include <sys/mount.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using namespace trulp;
 
 namespace {
@@ -50,6 +55,43 @@ bool FrameShown(FormFixture& fx, int tag) {
     return w.pixel(r.left(), r.center().y()) == qRgb(0, 0, 255) &&
            w.pixel(r.center().x(), r.bottom()) == qRgb(0, 0, 255);
 }
+
+// While it lives, this process obeys file permissions even as root (its
+// effective capabilities lose the right to override them).
+class ObeyingPermissions {
+public:
+    ObeyingPermissions() {
+        if (syscall(SYS_capget, &header_, saved_) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        dropped_ = syscall(SYS_capset, &header_, reduced) == 0;
+    }
+    ~ObeyingPermissions() {
+        if (dropped_)
+            syscall(SYS_capset, &header_, saved_);
+    }
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2] = {};
+    bool dropped_ = false;
+};
+
+// What a failed file operation must leave as it was.
+struct Snapshot {
+    QString message;
+    int moveNr, lastMove;
+    std::vector<uint8_t> list, board;
+    explicit Snapshot(FormFixture& fx)
+        : message(fx.message()), moveNr(fx.p().moveNr()), lastMove(fx.p().lastMove()) {
+        for (int i = 1; i <= lastMove; ++i)
+            list.insert(list.end(), {fx.p().movesList()[i].block, fx.p().movesList()[i].direction});
+        for (int b = 1; b <= kBlocks; ++b)
+            board.push_back(fx.p().blockTable()[b].field);
+    }
+    bool operator==(const Snapshot&) const = default;
+};
 
 } // namespace
 
@@ -174,6 +216,90 @@ private slots:
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
         QCOMPARE(fx.p().blockTable()[7].field, 17);
         QVERIFY(fx.boardSound());
+    }
+
+    void filesThatFightBack_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("systemText");
+        QTest::newRow("open without permission") << "unreadable"
+                                                 << "Permission denied";
+        QTest::newRow("open a folder") << "folder"
+                                       << "directory";
+        QTest::newRow("open a file that vanished") << "vanished"
+                                                   << "No such file or directory";
+        QTest::newRow("save into a folder without write permission") << "read-only folder"
+                                                                     << "Permission denied";
+        QTest::newRow("save onto a full disk") << "full disk"
+                                               << "No space left on device";
+    }
+    void filesThatFightBack() {
+        QFETCH(QString, kind);
+        QFETCH(QString, systemText);
+        QTemporaryDir dir;
+        FormFixture fx;
+        ThreeMoves(fx);
+        fx.f().setMessage(QStringLiteral("before"));
+        const QString target = dir.filePath(QStringLiteral("target"));
+        QVERIFY(QDir().mkdir(target));
+        const QString good = target + QStringLiteral("/TRULP_ keep");
+        fx.nextSavePath = target + QStringLiteral("/keep");
+        fx.f().SaveMoves(); // a good file that a failed save must not replace
+        const QByteArray goodBytes = ReadAll(good);
+        QCOMPARE(goodBytes.size(), 250);
+        fx.drag(2, 0, 80); // and a list that is not the saved one
+        fx.f().setMessage(QStringLiteral("before"));
+        const Snapshot before(fx);
+        ObeyingPermissions obeying;
+        const auto umountLater = [](QString* path) {
+            ::umount(qPrintable(*path));
+            delete path;
+        };
+        std::unique_ptr<QString, decltype(umountLater)> unmount(nullptr, umountLater);
+
+        if (kind == QLatin1String("unreadable")) {
+            QVERIFY(QFile::setPermissions(good, {}));
+            fx.nextOpenPath = good;
+            fx.f().OpenMoves();
+        } else if (kind == QLatin1String("folder")) {
+            fx.nextOpenPath = target;
+            fx.f().OpenMoves();
+        } else if (kind == QLatin1String("vanished")) {
+            const QString gone = dir.filePath(QStringLiteral("gone"));
+            QVERIFY(QFile::copy(good, gone));
+            fx.f().chooseOpenFile = [&] { return QFile::remove(gone), gone; };
+            fx.f().OpenMoves();
+        } else if (kind == QLatin1String("read-only folder")) {
+            QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            fx.f().SaveMoves();
+        } else {
+            // A small disk of its own, with the good file on it and no room left.
+            if (::mount("tmpfs", qPrintable(target), "tmpfs", 0, "size=64k") != 0)
+                QSKIP("cannot mount a small tmpfs here");
+            unmount.reset(new QString(target));
+            QFile keep(target + QStringLiteral("/TRULP_ keep"));
+            QVERIFY(keep.open(QIODevice::WriteOnly));
+            keep.write(goodBytes);
+            keep.close();
+            FILE* fill = std::fopen(qPrintable(target + QStringLiteral("/fill")), "wb");
+            QVERIFY(fill != nullptr);
+            while (std::fputc('x', fill) != EOF && std::fflush(fill) == 0) {
+            }
+            std::fclose(fill);
+            fx.f().SaveMoves();
+        }
+        QCOMPARE(fx.errors.size(), 1);
+        QVERIFY2(fx.errors.front().contains(systemText, Qt::CaseInsensitive), qPrintable(fx.errors.front()));
+        QVERIFY(Snapshot(fx) == before);
+        QFile::setPermissions(target,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(good, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (kind != QLatin1String("vanished") && kind != QLatin1String("folder")) {
+            // Nothing partial in place of the good file, and nothing left beside it.
+            QCOMPARE(ReadAll(good), goodBytes);
+            QStringList left = QDir(target).entryList(QDir::Files | QDir::Hidden);
+            left.removeAll(QStringLiteral("fill"));
+            QCOMPARE(left, QStringList{QStringLiteral("TRULP_ keep")});
+        }
     }
 
     void failedSaveKeepsTheOldFile() {

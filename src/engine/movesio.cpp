@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace trulp::cli {
+namespace trulp {
 
 namespace {
 
@@ -30,32 +30,23 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
 
 } // namespace
 
-std::string ReadMovesFile(const std::string& path, DecodedMoves& moves) {
+MovesFileBytes ReadMovesFile(const std::string& path) {
+    MovesFileBytes file;
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr)
-        return SystemError("cannot open", path);
+    if (f == nullptr) {
+        file.error = SystemError("cannot open", path);
+        return file;
+    }
     // A longer file counts only as far as its first record.
-    uint8_t record[kRecordSize] = {};
-    const size_t size = std::fread(record, 1, sizeof record, f);
+    file.size = std::fread(file.record.data(), 1, file.record.size(), f);
     const bool failed = std::ferror(f) != 0;
     const int readErrno = errno;
     std::fclose(f);
     if (failed) {
         errno = readErrno;
-        return SystemError("cannot read", path);
+        file.error = SystemError("cannot read", path);
     }
-    if (size < sizeof record)
-        return "'" + path + "' is not a moves file: " + std::to_string(size) + " bytes instead of 250";
-    moves = DecodeMovesRecord(record, size);
-    switch (moves.status) {
-    case RecordStatus::Ok:
-        return {};
-    case RecordStatus::WrongFile:
-        return "'" + path + "' is not a moves file: its name does not begin with TRULP_";
-    case RecordStatus::ReadError:
-        break;
-    }
-    return "'" + path + "' is not a valid moves file: bad name length, move count or move";
+    return file;
 }
 
 SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count) {
@@ -65,6 +56,7 @@ SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, i
     const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
     const SaveNames names = NamesForSave(fileName);
     saved.path = directory + names.diskName;
+    saved.name = names.diskName;
     const MovesRecordBytes record = EncodeMovesRecord(names.storedName, movesList, count);
 
     std::string temporary = (directory.empty() ? "./" : directory) + ".trulp-save-XXXXXX";
@@ -95,4 +87,4 @@ SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, i
     return saved;
 }
 
-} // namespace trulp::cli
+} // namespace trulp
