@@ -16,8 +16,8 @@ constexpr int kGoalField = 13;
 constexpr int kXBlock = 2;
 constexpr uint32_t kFieldBits = (1u << kFields) - 1;
 
-constexpr int kMaxMoves = 200;        // capacity of the moves list
-constexpr int kMinMoveLimit = 100;    // range of the move-limit control
+constexpr int kMaxMoves = 200;     // capacity of the moves list
+constexpr int kMinMoveLimit = 100; // range of the move-limit control
 constexpr int kMaxMoveLimit = 200;
 constexpr int kDefaultMoveLimit = 150;
 
@@ -39,11 +39,8 @@ struct Block {
 
 // Index 0 is unused so that shapes and blocks keep their 1-based numbers.
 inline constexpr BlockShape shapeTable[kShapes + 1] = {
-    {0, 0, 0, 0},
-    {1, 1, 0x01, 0x0060FF},
-    {2, 1, 0x03, 0x0060FF},
-    {1, 2, 0x11, 0x0060FF},
-    {2, 2, 0x33, 0xFF0000},
+    {0, 0, 0, 0},           {1, 1, 0x01, 0x0060FF}, {2, 1, 0x03, 0x0060FF},
+    {1, 2, 0x11, 0x0060FF}, {2, 2, 0x33, 0xFF0000},
 };
 
 inline constexpr Block startTable[kBlocks + 1] = {
@@ -57,21 +54,31 @@ inline constexpr uint8_t OppositeDir[9] = {0, Left, Down, 0, Right, 0, 0, 0, Up}
 // Arrows shown for a direction (Unicode right, up, left, down arrows).
 inline constexpr char16_t ArrowGlyphs[9] = {0, u'\u2192', u'\u2191', 0, u'\u2190', 0, 0, 0, u'\u2193'};
 
-// One-letter name of a direction, used by the command line tool.
+// One-letter name of a direction, used by the command line tool, and the
+// word for it the coach and a screen reader use.
 inline constexpr char DirectionLetters[9] = {0, 'R', 'U', 0, 'L', 0, 0, 0, 'D'};
+inline constexpr const char* DirectionWords[9] = {"", "right", "up", "", "left", "", "", "", "down"};
 
-constexpr bool IsDirection(unsigned d) { return d == Right || d == Up || d == Left || d == Down; }
+constexpr bool IsDirection(unsigned d) {
+    return d == Right || d == Up || d == Left || d == Down;
+}
 
 // Field offset of a step, by direction code; other codes do not move.
 // A table rather than a switch: the solver steps blocks in unpredictable
 // directions millions of times.
 inline constexpr int8_t kStepOffset[16] = {0, 1, -4, 0, -1, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0};
 
-constexpr int StepOffset(unsigned direction) { return direction < 16 ? kStepOffset[direction] : 0; }
+constexpr int StepOffset(unsigned direction) {
+    return direction < 16 ? kStepOffset[direction] : 0;
+}
 
-constexpr int StepField(int field, unsigned direction) { return field + StepOffset(direction); }
+constexpr int StepField(int field, unsigned direction) {
+    return field + StepOffset(direction);
+}
 
-constexpr int UnstepField(int field, unsigned direction) { return field - StepOffset(direction); }
+constexpr int UnstepField(int field, unsigned direction) {
+    return field - StepOffset(direction);
+}
 
 // Rectangle in pixels, right and bottom exclusive.
 struct PixelRect {

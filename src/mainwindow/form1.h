@@ -105,6 +105,11 @@ public:
     void RedrawBoard();
     void DrawTarget();
     void DrawMovesPanel();
+    // What the position shows besides the board: the moves to go, and for a
+    // screen reader the board and the panel in words.
+    void ShowPosition();
+    QString BoardDescription() const;
+    QString PanelDescription() const;
     // Paints the whole moves panel (background, grid, rows, pointer).
     void PaintMovesPanel(QPainter& canvas) const;
     QRect BlockRect(int block) const;

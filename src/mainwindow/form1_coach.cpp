@@ -9,10 +9,6 @@
 
 namespace trulp {
 
-namespace {
-const char* const kDirectionNames[9] = {"", "right", "up", "", "left", "", "", "", "down"};
-} // namespace
-
 void TForm1::ShowToGo() {
     const int d = DistanceTable::Shared().Distance(p.blockTable());
     togotext->setText(d == kNoDistance ? QString() : QString::number(d));
@@ -49,7 +45,7 @@ void TForm1::hintBtnClick() {
     hintKey = p.boardKey();
     setMessage(QStringLiteral("hint: %1 %2 (%3 to go)")
                    .arg(QLatin1Char(startTable[best.block].letter))
-                   .arg(QLatin1String(kDirectionNames[best.direction]))
+                   .arg(QLatin1String(DirectionWords[best.direction]))
                    .arg(table.Distance(p.blockTable())));
 }
 

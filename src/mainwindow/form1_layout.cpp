@@ -6,6 +6,8 @@
 #include "paintkit.h"
 #include "toolbar_pictures.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -76,6 +78,38 @@ QImage MakePointerPicture(qreal dpr) {
     return img;
 }
 
+// The step box as a screen reader sees it: a check box over all of its
+// place (the stock one covers only its box and its caption).
+class StepBoxAccessible : public QAccessibleWidget {
+public:
+    explicit StepBoxAccessible(QCheckBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? box()->text() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = box()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << toggleAction(); }
+    void doAction(const QString& action) override {
+        if (action == toggleAction())
+            box()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
+};
+
+QAccessibleInterface* StepBoxFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("QCheckBox") && object->objectName() == QLatin1String("stepcheck"))
+        return new StepBoxAccessible(static_cast<QCheckBox*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
@@ -90,6 +124,8 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     InitPictures();
+    static const bool factoryInstalled = (QAccessible::installFactory(StepBoxFactory), true);
+    (void)factoryInstalled;
 
     chooseSaveFile = [this] { return QFileDialog::getSaveFileName(this); };
     chooseOpenFile = [this] { return QFileDialog::getOpenFileName(this); };
@@ -189,8 +225,11 @@ void TForm1::buildLayout() {
     maxmoveUpDown->setGeometry(57, 83, 18, 22);
     maxmoveUpDown->setBoundLabel(maxmovetext);
 
-    stepcheck = new QCheckBox(QStringLiteral("step"), this);
+    // Named before its caption is set: the caption brings about its
+    // accessible face, which is made for it by name.
+    stepcheck = new QCheckBox(this);
     stepcheck->setObjectName(QStringLiteral("stepcheck"));
+    stepcheck->setText(QStringLiteral("step"));
     stepcheck->setGeometry(80, 80, 49, 17);
     stepcheck->setFont(Arial(12));
     stepcheck->setFocusPolicy(Qt::NoFocus);
@@ -246,6 +285,26 @@ void TForm1::buildLayout() {
     chart_image = makeIcon("chart_image", 5, {234, 16, 46, 37}, QStringLiteral("game chart"),
                            QStringLiteral(":/icons/chart"));
     chartForm_ = new GameChart(this);
+
+    // What a screen reader says of the controls without a caption.
+    const std::pair<QWidget*, const char*> names[] = {{open_image, "open moves file"},
+                                                      {save_image, "save moves"},
+                                                      {pr_image, "print"},
+                                                      {pr_setup, "printer setup"},
+                                                      {chart_image, "game chart"},
+                                                      {Image2, "Quorvel"},
+                                                      {PaintBox1, "board"},
+                                                      {PaintBox2, "target"},
+                                                      {PaintBox3, "moves"},
+                                                      {maxmoveUpDown, "max.move"},
+                                                      {maxmoveUpDown->upButton(), "raise the move limit"},
+                                                      {maxmoveUpDown->downButton(), "lower the move limit"}};
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(QString::fromLatin1(name));
+    PaintBox2->setAccessibleDescription(
+        QStringLiteral("block X must stand on the two centre fields of the two bottom rows"));
+    togotext->setAccessibleDescription(QStringLiteral("moves to go"));
+    maxmovetext->setAccessibleDescription(QStringLiteral("max.move"));
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(10);
@@ -336,6 +395,9 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 void TForm1::setMessage(const QString& text) {
     msgtext->setText(text);
+    // A screen reader announces the new words of the message line.
+    QAccessibleEvent changed(msgtext, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TForm1::setGoCaption(const QString& caption) {

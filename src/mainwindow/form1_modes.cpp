@@ -20,7 +20,7 @@ void TForm1::ResetBoard() {
         DrawBlock(b);
     control.resetSearch();
     PaintBox1->update();
-    ShowToGo();
+    ShowPosition();
 }
 
 void TForm1::playBtnClick(QPushButton* sender) {

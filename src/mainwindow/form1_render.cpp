@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "paintkit.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -128,7 +129,56 @@ void TForm1::DrawTarget() {
 
 void TForm1::DrawMovesPanel() {
     PaintBox3->repaint();
-    ShowToGo(); // the list changes with the position, and so does the way to go
+    ShowPosition(); // the list changes with the position
+}
+
+void TForm1::ShowPosition() {
+    ShowToGo();
+    // A screen reader hears of it when the words change.
+    const std::pair<QWidget*, QString> described[] = {{PaintBox1, BoardDescription()},
+                                                      {PaintBox3, PanelDescription()}};
+    for (const auto& [widget, text] : described) {
+        if (widget->accessibleDescription() == text)
+            continue;
+        widget->setAccessibleDescription(text);
+        QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+namespace {
+// "column 1" or "columns 2 to 3", and the same for rows, counted from 1.
+QString Span(const char* one, const char* many, int first, int size) {
+    return size == 1
+               ? QStringLiteral("%1 %2").arg(QLatin1String(one)).arg(first + 1)
+               : QStringLiteral("%1 %2 to %3").arg(QLatin1String(many)).arg(first + 1).arg(first + size);
+}
+} // namespace
+
+QString TForm1::BoardDescription() const {
+    QStringList blocks;
+    for (int b = 1; b <= kBlocks; ++b) {
+        const Block& k = p.blockTable()[b];
+        const BlockShape& s = shapeTable[k.shape];
+        blocks << QStringLiteral("%1: %2, %3")
+                      .arg(QLatin1Char(k.letter))
+                      .arg(Span("column", "columns", k.field % kColumns, s.width))
+                      .arg(Span("row", "rows", k.field / kColumns, s.height));
+    }
+    return blocks.join(QStringLiteral("; "));
+}
+
+QString TForm1::PanelDescription() const {
+    const int made = p.moveNr() - 1;
+    QString text = QStringLiteral("move %1 of %2").arg(made).arg(p.lastMove());
+    if (made >= 1 && made <= kMaxMoves) {
+        const MoveRecord& m = p.movesList()[made];
+        if (m.block >= 1 && m.block <= kBlocks && IsDirection(m.direction))
+            text += QStringLiteral(": %1 %2")
+                        .arg(QLatin1Char(startTable[m.block].letter))
+                        .arg(QLatin1String(DirectionWords[m.direction]));
+    }
+    return text;
 }
 
 void TForm1::PaintMovesPanel(QPainter& canvas) const {

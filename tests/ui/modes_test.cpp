@@ -44,25 +44,6 @@ private slots:
         QVERIFY(c.upDown && c.back && c.go && c.stat && c.step);
         QCOMPARE(fx.f().maxmovetext->text(), QStringLiteral("150"));
         QCOMPARE(fx.p().maxMove(), 150);
-        // Every control carries its name and place.
-        const struct {
-            const char* name;
-            QRect geometry;
-        } layout[] = {{"open_image", {16, 5, 50, 46}},    {"save_image", {72, 12, 49, 40}},
-                      {"pr_image", {128, 16, 43, 37}},    {"pr_setup", {176, 24, 49, 26}},
-                      {"Image2", {288, 8, 125, 30}},      {"helpBtn", {488, 8, 65, 28}},
-                      {"PaintBox3", {432, 48, 120, 600}}, {"PaintBox2", {352, 64, 60, 75}},
-                      {"maxmovetext", {16, 83, 41, 22}},  {"maxmoveUpDown", {57, 83, 18, 22}},
-                      {"stepcheck", {80, 80, 49, 17}},    {"playBtn", {16, 112, 65, 28}},
-                      {"replayBtn", {88, 112, 65, 28}},   {"searchBtn", {160, 112, 65, 28}},
-                      {"PaintBox1", {16, 148, 400, 500}}, {"msgtext", {16, 658, 537, 25}},
-                      {"resetBtn", {16, 696, 65, 28}},    {"BackBtn", {288, 696, 57, 28}},
-                      {"goBtn", {360, 696, 57, 28}},      {"statBtn", {472, 696, 75, 28}}};
-        for (const auto& l : layout) {
-            auto* w = fx.f().findChild<QWidget*>(QLatin1String(l.name));
-            QVERIFY2(w, l.name);
-            QCOMPARE(w->geometry(), l.geometry);
-        }
         QCOMPARE(fx.f().playBtn->toolTip(), QStringLiteral("find solutions yourself"));
         QCOMPARE(fx.f().searchBtn->toolTip(), QStringLiteral("let computer search for solutions"));
     }
