@@ -14,7 +14,7 @@ namespace trulp {
 namespace {
 
 // Inside the area: room for the labels on the left and below.
-constexpr int kLeft = 56, kRight = 16, kTop = 14, kBottom = 44;
+constexpr int kLeft = 56, kRight = 16, kTop = 14, kBottom = 60;
 
 const QColor kLine(0, 70, 200);
 const QColor kAway(220, 30, 30);
@@ -94,7 +94,7 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
     canvas.drawLine(origin, QPointF(origin.x(), corner.y()));
     canvas.drawLine(origin, QPointF(corner.x(), origin.y()));
     const QString xName = QStringLiteral("moves"), yName = QStringLiteral("moves to go");
-    TextOut(canvas, int(corner.x()) - fm.horizontalAdvance(xName), area.bottom() - fm.height() - 2, xName);
+    TextOut(canvas, int(corner.x()) - fm.horizontalAdvance(xName), int(origin.y()) + 4 + fm.height(), xName);
     canvas.save();
     canvas.translate(area.left() + 4, (origin.y() + corner.y()) / 2 + fm.horizontalAdvance(yName) / 2.0);
     canvas.rotate(-90);
@@ -114,26 +114,24 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
         canvas.drawLine(ChartPoint(area, c, int(n) - 1, c.distances[n - 1]),
                         ChartPoint(area, c, int(n), c.distances[n]));
     }
-    // What the lines mean, top right.
+    // What the lines mean, in a row under the chart.
     canvas.setRenderHint(QPainter::Antialiasing, false);
     const struct {
         QPen pen;
         const char* text;
     } legend[] = {{QPen(kLine, 2.5), "moves played"},
                   {QPen(kAway, 2.5), "away from the goal"},
-                  {QPen(kPace, 1.5, Qt::DashLine), "shortest possible pace"},
+                  {QPen(kPace, 1.5, Qt::DashLine), "shortest pace"},
                   {QPen(kMark, 1.5, Qt::DotLine), "the board now"}};
-    int widest = 0;
-    for (const auto& l : legend)
-        widest = std::max(widest, fm.horizontalAdvance(QString::fromLatin1(l.text)));
-    const int lx = int(corner.x()) - widest - 40, ly = int(corner.y()) + 6;
-    canvas.fillRect(QRect(lx - 6, ly - 2, widest + 46, 4 * 18 + 4), QColor(255, 255, 255, 230));
-    for (int i = 0; i < 4; ++i) {
-        const int y = ly + i * 18 + 9;
-        canvas.setPen(legend[i].pen);
-        canvas.drawLine(lx, y, lx + 26, y);
+    int lx = int(origin.x());
+    const int ly = area.bottom() - fm.height() / 2 - 4;
+    for (const auto& l : legend) {
+        canvas.setPen(l.pen);
+        canvas.drawLine(lx, ly, lx + 24, ly);
         canvas.setPen(Qt::black);
-        TextOut(canvas, lx + 32, y - fm.height() / 2, QString::fromLatin1(legend[i].text));
+        const QString text = QString::fromLatin1(l.text);
+        TextOut(canvas, lx + 30, ly - fm.height() / 2, text);
+        lx += 30 + fm.horizontalAdvance(text) + 18;
     }
     canvas.setRenderHint(QPainter::Antialiasing);
 

@@ -66,6 +66,17 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& g, const QStri
     return l;
 }
 
+// A number in a sunken field, centred.
+QLabel* MakeValueField(QWidget* parent, const char* name, const QRect& g) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(g);
+    l->setFont(Arial(13));
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return l;
+}
+
 // The move pointer: a red triangle pointing right, 10 x 18, column 0 empty;
 // at the screen's density, so that it stays sharp.
 QImage MakePointerPicture(qreal dpr) {
@@ -214,12 +225,7 @@ void TForm1::buildLayout() {
     Label2 = MakeLabel(this, "Label2", {304, 126, 38, 15}, QStringLiteral("is here"));
     Label4 = MakeLabel(this, "Label4", {16, 65, 56, 15}, QStringLiteral("max.move"));
 
-    maxmovetext = new QLabel(this);
-    maxmovetext->setObjectName(QStringLiteral("maxmovetext"));
-    maxmovetext->setGeometry(16, 83, 41, 22);
-    maxmovetext->setFont(Arial(13));
-    maxmovetext->setAlignment(Qt::AlignCenter);
-    maxmovetext->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    maxmovetext = MakeValueField(this, "maxmovetext", {16, 83, 41, 22});
     maxmoveUpDown = new UpDown(this, kMinMoveLimit, kMaxMoveLimit, kDefaultMoveLimit);
     maxmoveUpDown->setObjectName(QStringLiteral("maxmoveUpDown"));
     maxmoveUpDown->setGeometry(57, 83, 18, 22);
@@ -269,12 +275,7 @@ void TForm1::buildLayout() {
     // The coach, in the free space beside the move limit and the buttons.
     Label8 = MakeLabel(this, "Label8", {144, 65, 40, 15}, QStringLiteral("to go"));
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    togotext = new QLabel(this);
-    togotext->setObjectName(QStringLiteral("togotext"));
-    togotext->setGeometry(144, 83, 41, 22);
-    togotext->setFont(Arial(13));
-    togotext->setAlignment(Qt::AlignCenter);
-    togotext->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    togotext = MakeValueField(this, "togotext", {144, 83, 41, 22});
     hintBtn = MakeButton(this, "hintBtn", {96, 696, 65, 28}, QStringLiteral("hint"), &kOchre);
     hintBtn->setToolTip(QStringLiteral("show the best next move"));
     solveBtn = MakeButton(this, "solveBtn", {168, 696, 65, 28}, QStringLiteral("solve"), &kTeal);

@@ -337,6 +337,8 @@ private slots:
             QVERIFY2(monkey.step(), qPrintable(monkey.failure()));
             if (monkey.events % 500 == 0)
                 QVERIFY2(monkey.settle(), qPrintable(monkey.failure()));
+            if (monkey.events % 20000 == 0)
+                qInfo("%ld events in %.0f s", monkey.events, clock.elapsed() / 1000.0);
         }
         QVERIFY2(monkey.settle(), qPrintable(monkey.failure()));
         qInfo("seed %u: %ld events, %ld invariant checks in %.1f s; closes idle %d, in a slide %d, in a "
