@@ -27,7 +27,7 @@ int RoundUp(int value, int step) {
 }
 
 int XRange(const ChartData& c) {
-    return RoundUp(std::max(c.lastMove, c.shortest), 20);
+    return RoundUp(std::max(c.moves, c.shortest), 20);
 }
 
 int YRange(const ChartData& c) {
@@ -49,14 +49,14 @@ ChartData ChartOf(const Puzzle& p) {
             c.distances.push_back(distances[n]);
         else
             break;
-    c.lastMove = p.lastMove();
-    c.mark = std::clamp(p.moveNr() - 1, 0, c.lastMove);
+    c.moves = p.lastMove();
+    c.mark = std::clamp(p.moveNr() - 1, 0, c.moves);
     c.shortest = c.distances.empty() ? 0 : c.distances.front();
     return c;
 }
 
 QString ChartCaption(const ChartData& c) {
-    return QStringLiteral("%1 moves, shortest possible %2").arg(c.lastMove).arg(c.shortest);
+    return QStringLiteral("%1 moves, shortest possible %2").arg(c.moves).arg(c.shortest);
 }
 
 QPointF ChartPoint(const QRect& area, const ChartData& c, int move, int distance) {

@@ -19,7 +19,7 @@ namespace trulp {
 
 struct ChartData {
     std::vector<int> distances; // after moves 0..n of the list, as far as it replays
-    int lastMove = 0;           // the list's length
+    int moves = 0;              // the list's length
     int mark = 0;               // the move the board stands after (moveNr - 1)
     int shortest = 0;           // moves to go from the start
 };
