@@ -1,0 +1,257 @@
+#include "screenfit.h"
+
+#include "paintkit.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+namespace trulp {
+
+namespace {
+
+// Before a window manager has framed any window of ours: a title bar and
+// thin borders, on the large side, so that the window rather ends up a
+// little small than reaching past the screen.
+constexpr QMargins kGuessedFrame{4, 38, 4, 4};
+
+QSize Scaled(QSize design, double scale) {
+    return {int(std::lround(design.width() * scale)), int(std::lround(design.height() * scale))};
+}
+
+// Moves `outer` the least so that it lies inside `area`; where it is larger,
+// its top left goes to the area's.
+QPoint MovedInside(const QRect& outer, const QRect& area) {
+    const int x = std::max(area.left(), std::min(outer.left(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(outer.top(), area.bottom() + 1 - outer.height()));
+    return {x, y};
+}
+
+// The window manager's frame, once it has put one around the window; a
+// null margin before (or where there is no window manager).
+QMargins KnownMargins(const QWidget& window) {
+    if (!window.isWindow() || !window.testAttribute(Qt::WA_WState_Created))
+        return {};
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+QScreen* ScreenFor(const QWidget& window, const QRect& outer) {
+    if (QScreen* s = QGuiApplication::screenAt(outer.center()))
+        return s;
+    if (const QWidget* parent = window.parentWidget())
+        return parent->screen();
+    return window.screen();
+}
+
+// Fits the window once more when the window manager has framed it, should
+// the guessed frame have been too small for it to fit.
+class FrameWatcher : public QObject {
+public:
+    FrameWatcher(QWidget& window, QSize design) : QObject(&window), m_window(window), m_design(design) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            done();
+        } else if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            const QMargins frame = KnownMargins(m_window);
+            if (!frame.isNull()) {
+                done();
+                refit(frame);
+            }
+        }
+        return false;
+    }
+
+private:
+    void done() {
+        m_window.removeEventFilter(this);
+        deleteLater();
+    }
+    void refit(const QMargins& frame) {
+        const QRect available = m_window.screen()->availableGeometry();
+        const QRect outer = m_window.frameGeometry();
+        if (available.contains(outer))
+            return;
+        const WindowFit fit = FitWindow(m_design, frame, available, outer.topLeft());
+        // Not from inside the window's own move or resize.
+        QWidget* window = &m_window;
+        QMetaObject::invokeMethod(
+            window,
+            [window, fit] {
+                window->resize(fit.client);
+                window->move(fit.position);
+            },
+            Qt::QueuedConnection);
+    }
+
+    QWidget& m_window;
+    QSize m_design;
+};
+
+} // namespace
+
+WindowFit FitWindow(QSize design, const QMargins& frame, const QRect& available, QPoint preferred) {
+    const int frameWidth = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
+    const double room = std::min(double(available.width() - frameWidth) / design.width(),
+                                 double(available.height() - frameHeight) / design.height());
+    WindowFit fit;
+    fit.client = room >= 1 ? design : Scaled(design, std::max(room, kMinimumScale));
+    fit.scale = AspectScale(design, fit.client);
+    const QRect outer(preferred, fit.client.grownBy(frame));
+    fit.position = available.contains(outer) ? preferred : MovedInside(outer, available);
+    return fit;
+}
+
+double AspectScale(QSize design, QSize client) {
+    return std::min(double(client.width()) / design.width(), double(client.height()) / design.height());
+}
+
+QPoint CentringOffset(QSize design, double scale, QSize client) {
+    const QSize used = Scaled(design, scale);
+    return {(client.width() - used.width()) / 2, (client.height() - used.height()) / 2};
+}
+
+QRect ScaledRect(const QRect& design, double scale, QPoint offset) {
+    const auto edge = [scale](int v) { return int(std::lround(v * scale)); };
+    const int left = edge(design.left()), top = edge(design.top());
+    const int right = edge(design.left() + design.width()), bottom = edge(design.top() + design.height());
+    return QRect(left, top, right - left, bottom - top).translated(offset);
+}
+
+QPoint CentredOver(const QRect& over, QSize frame) {
+    // C++ integer division truncates toward zero, as wanted for both signs.
+    return {over.left() + (over.width() - frame.width()) / 2,
+            over.top() + (over.height() - frame.height()) / 2};
+}
+
+void ScaleToDesign(QPainter& painter, QSize actual, QSize design) {
+    if (actual != design)
+        painter.scale(double(actual.width()) / design.width(), double(actual.height()) / design.height());
+}
+
+QMargins FrameMargins(const QWidget& window) {
+    QMargins frame = KnownMargins(window);
+    if (!frame.isNull())
+        return frame;
+    if (const QWidget* parent = window.parentWidget()) {
+        frame = KnownMargins(*parent->window());
+        if (!frame.isNull())
+            return frame;
+    }
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != &window && other->isVisible()) {
+            frame = KnownMargins(*other);
+            if (!frame.isNull())
+                return frame;
+        }
+    }
+    return kGuessedFrame;
+}
+
+void FitToScreen(QWidget& window, QSize design, QPoint preferred) {
+    const QMargins frame = FrameMargins(window);
+    const QScreen* screen = ScreenFor(window, QRect(preferred, design.grownBy(frame)));
+    const WindowFit fit = FitWindow(design, frame, screen->availableGeometry(), preferred);
+    window.resize(fit.client);
+    window.move(fit.position);
+    if (KnownMargins(window).isNull())
+        new FrameWatcher(window, design);
+}
+
+void FitToScreenOver(QWidget& window, QSize design, const QWidget& over) {
+    FitToScreen(window, design, CentredOver(over.frameGeometry(), design.grownBy(FrameMargins(window))));
+}
+
+QFont ScaledFont(const DesignFont& font, double scale) {
+    const int cell = std::max(1, int(std::lround(font.cell * scale)));
+    return CellFont(font.family, cell, font.bold, font.italic);
+}
+
+// Lays the window out again whenever it is resized, before it paints.
+class ScaledLayout::ResizeWatcher : public QObject {
+public:
+    ResizeWatcher(QWidget& window, ScaledLayout& layout) : QObject(&window), m_layout(layout) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            m_layout.fit(static_cast<QWidget*>(watched)->size());
+        return false;
+    }
+
+private:
+    ScaledLayout& m_layout;
+};
+
+ScaledLayout::ScaledLayout(QWidget& window, QSize design, const DesignFont& windowFont)
+    : m_window(window), m_design(design), m_windowFont(windowFont),
+      m_watcher(new ResizeWatcher(window, *this)) {
+    if (windowFont.cell > 0)
+        window.setFont(ScaledFont(windowFont, 1));
+    window.setMinimumSize(Scaled(design, kMinimumScale));
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window.resize(design);
+}
+
+ScaledLayout::~ScaledLayout() {
+    delete m_watcher;
+}
+
+void ScaledLayout::add(QWidget* control, const DesignFont& font) {
+    const auto* frame = qobject_cast<const QFrame*>(control);
+    const int lineWidth = frame != nullptr && frame->frameShape() != QFrame::NoFrame ? frame->lineWidth() : 0;
+    m_items.push_back({control, control->geometry(), font, lineWidth});
+    if (font.cell > 0)
+        control->setFont(ScaledFont(font, 1));
+    if (m_scale != 1 || !m_offset.isNull()) {
+        // Added to a window already scaled: place it like the others.
+        const double scale = m_scale;
+        m_scale = 0;
+        apply(scale, m_offset);
+    }
+}
+
+void ScaledLayout::apply(double scale, QPoint offset) {
+    if (scale == m_scale && offset == m_offset)
+        return;
+    m_scale = scale;
+    m_offset = offset;
+    if (m_windowFont.cell > 0)
+        m_window.setFont(ScaledFont(m_windowFont, scale));
+    for (const Item& item : m_items) {
+        if (item.control.isNull())
+            continue;
+        item.control->setGeometry(ScaledRect(item.design, scale, offset));
+        if (item.font.cell > 0)
+            item.control->setFont(ScaledFont(item.font, scale));
+        if (item.lineWidth > 0) {
+            if (auto* frame = qobject_cast<QFrame*>(item.control.data()))
+                frame->setLineWidth(std::max(1, int(std::lround(item.lineWidth * scale))));
+        }
+    }
+}
+
+void ScaledLayout::fit(QSize client) {
+    const double scale = AspectScale(m_design, client);
+    apply(scale, CentringOffset(m_design, scale, client));
+}
+
+QPointF ScaledLayout::toDesign(QPointF window) const {
+    return (window - QPointF(m_offset)) / m_scale;
+}
+
+} // namespace trulp
