@@ -10,10 +10,10 @@ namespace trulp {
 OptimalResult SolveOptimal(const Block (&table)[kBlocks + 1]) {
     OptimalResult result;
     const DistanceTable& distances = DistanceTable::Shared();
+    result.positions = distances.FamilySize(table);
     const int distance = distances.Distance(table);
     if (distance == kNoDistance)
         return result;
-    result.positions = distances.size();
 
     // Each step is the best move of the same position with the blocks of a
     // shape numbered by field, so the line depends on the position alone; the

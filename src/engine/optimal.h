@@ -10,7 +10,7 @@ namespace trulp {
 
 struct OptimalResult {
     bool solved = false;          // a line to the goal exists
-    int positions = 0;            // positions reachable from the given one; 0 when it is not in the table
+    int positions = 0;            // positions reachable from the given one; 0 for an impossible board
     std::vector<MoveRecord> line; // single-field steps (dirSet 0), empty when not solved
 };
 

@@ -35,7 +35,12 @@ struct BoardKey {
 using BlockTable = Block[kBlocks + 1]; // 1-based
 
 struct Board {
-    Board() { std::memcpy(blockTable, startTable, sizeof blockTable), MakeKey(); }
+    Board() : Board(startTable) {}
+    // A board standing on the given blocks (a puzzle's start).
+    explicit Board(const Block (&table)[kBlocks + 1]) {
+        std::memcpy(blockTable, table, sizeof blockTable);
+        MakeKey();
+    }
 
     BlockTable blockTable;
     BoardKey boardKey;
@@ -96,17 +101,20 @@ struct Zobrist {
     // The hash change of a step: shape, field before, direction index.
     uint64_t step[kShapes + 1][kFields][4];
 };
+// splitmix64: small, fast and the same everywhere.
+constexpr uint64_t SplitMix64(uint64_t& state) {
+    state += 0x9E3779B97F4A7C15ull;
+    uint64_t r = state;
+    r = (r ^ (r >> 30)) * 0xBF58476D1CE4E5B9ull;
+    r = (r ^ (r >> 27)) * 0x94D049BB133111EBull;
+    return r ^ (r >> 31);
+}
 constexpr Zobrist MakeZobrist() {
     Zobrist z{};
     uint64_t state = 0x2545F4914F6CDD1Dull;
     for (int s = 1; s <= kShapes; ++s)
-        for (int f = 0; f < kFields; ++f) {
-            state += 0x9E3779B97F4A7C15ull; // splitmix64
-            uint64_t r = state;
-            r = (r ^ (r >> 30)) * 0xBF58476D1CE4E5B9ull;
-            r = (r ^ (r >> 27)) * 0x94D049BB133111EBull;
-            z.field[s][f] = r ^ (r >> 31);
-        }
+        for (int f = 0; f < kFields; ++f)
+            z.field[s][f] = SplitMix64(state);
     for (int s = 1; s <= kShapes; ++s)
         for (int f = 0; f < kFields; ++f)
             for (int k = 0; k < 4; ++k) {

@@ -19,23 +19,41 @@ constexpr uint64_t kNoCode = ~uint64_t(0); // no board has this code
 // Field offsets by direction index k (direction code 1 << k).
 constexpr int kStepDelta[4] = {1, -4, -1, 4};
 
-// Only a real board of this puzzle can be coded: every block with its own
-// shape, inside the board, no two on one field.
-inline bool IsValidTable(const Block (&table)[kBlocks + 1]) {
+// Where a table fails to be a real board of this puzzle: every block with
+// its own shape, inside the board, no two on one field. `block` is the
+// first block at fault, `other` the earlier block it overlaps.
+enum class Placement : uint8_t { Ok, WrongShape, OffBoard, Overlap };
+struct PlacementCheck {
+    Placement placement;
+    int block = 0;
+    int other = 0;
+};
+
+inline PlacementCheck CheckPlacement(const Block (&table)[kBlocks + 1]) {
     uint32_t occupied = 0;
     for (int b = 1; b <= kBlocks; ++b) {
         const Block& k = table[b];
-        if (k.shape != startTable[b].shape || k.field >= kFields)
-            return false;
+        if (k.shape != startTable[b].shape)
+            return {Placement::WrongShape, b};
         const BlockShape& s = shapeTable[k.shape];
-        if (k.field % kColumns + s.width > kColumns || k.field / kColumns + s.height > kRows)
-            return false;
+        if (k.field >= kFields || k.field % kColumns + s.width > kColumns ||
+            k.field / kColumns + s.height > kRows)
+            return {Placement::OffBoard, b};
         const uint32_t mask = s.mask << k.field;
-        if (mask & occupied)
-            return false;
+        if (mask & occupied) {
+            int other = 1;
+            while (!((shapeTable[table[other].shape].mask << table[other].field) & mask))
+                ++other;
+            return {Placement::Overlap, b, other};
+        }
         occupied |= mask;
     }
-    return true;
+    return {Placement::Ok};
+}
+
+// Only a real board of this puzzle can be coded.
+inline bool IsValidTable(const Block (&table)[kBlocks + 1]) {
+    return CheckPlacement(table).placement == Placement::Ok;
 }
 
 // For valid tables only.

@@ -3,6 +3,7 @@
 // steps that lower it.
 #include "distance.h"
 #include "optimal.h"
+#include "start.h"
 
 #include <gtest/gtest.h>
 
@@ -50,9 +51,34 @@ int BitOf(const MoveRecord& m) {
 
 } // namespace
 
+TEST(Distance, CoversEveryPlacementOfTheBlocks) {
+    // Our own count of the placements, their families and distances.
+    const DistanceTable& t = DistanceTable::Shared();
+    EXPECT_EQ(t.size(), 65880);
+    EXPECT_EQ(t.families(), 898);
+    EXPECT_EQ(t.solvable(), 53954);
+    EXPECT_EQ(t.MaxDistance(), 126);
+    EXPECT_EQ(t.FamilySize(startTable), 25955);
+    // Every position listed at a distance has that distance, and the lists
+    // hold the positions with a way to the goal exactly once each.
+    int listed = 0;
+    for (int d = -1; d <= 127; ++d) {
+        const int count = t.CountAt(d);
+        EXPECT_EQ(count > 0, d >= 0 && d <= 126) << d;
+        listed += count;
+        Board b;
+        for (int n : {0, count / 2, count - 1})
+            if (count > 0) {
+                ASSERT_TRUE(t.PositionAt(d, n, b.table)) << d;
+                EXPECT_EQ(t.Distance(b.table), d) << d << " " << n;
+            }
+        EXPECT_FALSE(t.PositionAt(d, count, b.table)) << d;
+    }
+    EXPECT_EQ(listed, t.solvable());
+}
+
 TEST(Distance, BestMovesFromTheStartReachTheGoal) {
     const DistanceTable& t = DistanceTable::Shared();
-    EXPECT_EQ(t.size(), 25955);
     Board b = StartBoard();
     ASSERT_EQ(t.Distance(b.table), 116);
     for (int left = 116; left > 0; --left) {
@@ -117,17 +143,23 @@ TEST(Distance, PositionsOutsideTheTableHaveNoDistance) {
     struct Case {
         const char* what;
         Change changes[2];
+        int family; // positions connected with it, 0 for no real board
     };
     const Case cases[] = {
-        {"F onto G", {{7, 14, 1}}},
-        {"C below the bottom row", {{4, 17, 3}}},
-        {"H far off the board", {{9, 200, 1}}},
-        {"F as a 2 x 2 block", {{7, 13, 4}}},
-        {"D above X, a real board but not reachable", {{kXBlock, 5, 4}, {5, 1, 2}}},
+        {"F onto G", {{7, 14, 1}}, 0},
+        {"C below the bottom row", {{4, 17, 3}}, 0},
+        {"H far off the board", {{9, 200, 1}}, 0},
+        {"F as a 2 x 2 block", {{7, 13, 4}}, 0},
+        {"a real board without a way to the goal", {}, 118},
     };
     const DistanceTable& t = DistanceTable::Shared();
     for (const Case& c : cases) {
         Board b = StartBoard();
+        if (c.family != 0) {
+            const ParsedStart trapped = ParseStart("A15 X1 B0 C12 D8 E14 F11 G3 H10 I13");
+            ASSERT_EQ(trapped.error, "no line of moves leads from this start to the goal");
+            std::copy(trapped.start, trapped.start + kBlocks + 1, b.table);
+        }
         for (const Change& change : c.changes)
             if (change.block != 0) {
                 b.table[change.block].field = change.field;
@@ -138,7 +170,8 @@ TEST(Distance, PositionsOutsideTheTableHaveNoDistance) {
         EXPECT_EQ(t.BestMove(b.table).block, 0) << c.what;
         const OptimalResult r = SolveOptimal(b.table);
         EXPECT_FALSE(r.solved) << c.what;
-        EXPECT_EQ(r.positions, 0) << c.what;
+        EXPECT_EQ(r.positions, c.family) << c.what;
+        EXPECT_EQ(t.FamilySize(b.table), c.family) << c.what;
         EXPECT_TRUE(r.line.empty()) << c.what;
     }
 }
