@@ -1,5 +1,6 @@
 #include "movesfile.h"
 
+#include "start.h"
 #include "utf8.h"
 
 #include <algorithm>
@@ -39,7 +40,22 @@ MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord
     return r;
 }
 
-DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size) {
+MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord* movesList, int count,
+                                   const Block (&start)[kBlocks + 1]) {
+    MovesRecordBytes r = EncodeMovesRecord(storedName, movesList, count);
+    if (IsClassicStart(start))
+        return r;
+    if (std::equal(kFileMark.begin(), kFileMark.end(), r.begin() + 1) && r[0] >= kFileMark.size())
+        std::copy(kPuzzleFileMark.begin(), kPuzzleFileMark.end(), r.begin() + 1);
+    for (int b = 1; b <= kBlocks; ++b)
+        r[size_t(kStartOffset + b - 1)] = start[b].field;
+    return r;
+}
+
+namespace {
+
+// The record with its name's mark already known.
+DecodedMoves Decode(const uint8_t* data, size_t size, std::string_view mark) {
     DecodedMoves d;
     d.status = RecordStatus::ReadError;
     if (data == nullptr || size < size_t(kRecordSize))
@@ -48,7 +64,7 @@ DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size) {
     if (nameLength > kStoredNameMax)
         return d;
     d.storedName.assign(reinterpret_cast<const char*>(data + 1), size_t(nameLength));
-    if (!d.storedName.starts_with(kFileMark)) {
+    if (!d.storedName.starts_with(mark)) {
         d.status = RecordStatus::WrongFile;
         return d;
     }
@@ -69,8 +85,40 @@ DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size) {
     return d;
 }
 
+} // namespace
+
+DecodedMoves DecodeClassicMovesRecord(const uint8_t* data, size_t size) {
+    return Decode(data, size, kFileMark);
+}
+
+DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size) {
+    const bool puzzleMark = data != nullptr && size >= size_t(kRecordSize) && data[0] <= kStoredNameMax &&
+                            std::string_view(reinterpret_cast<const char*>(data + 1), size_t(data[0]))
+                                .starts_with(kPuzzleFileMark);
+    if (!puzzleMark)
+        return DecodeClassicMovesRecord(data, size);
+    DecodedMoves d = Decode(data, size, kPuzzleFileMark);
+    if (d.status != RecordStatus::Ok)
+        return d;
+    // 25 name bytes and 200 moves end at byte 226: the start is never a move.
+    for (int b = 1; b <= kBlocks; ++b)
+        d.start[b].field = data[kStartOffset + b - 1];
+    if (!IsPlayable(d.start)) {
+        DecodedMoves refused;
+        refused.status = RecordStatus::WrongFile;
+        refused.storedName = d.storedName;
+        return refused;
+    }
+    d.hasStart = true;
+    return d;
+}
+
 bool LoadMoves(Puzzle& p, const DecodedMoves& d) {
-    return d.status == RecordStatus::Ok && p.LoadMoves(d.moves, d.count);
+    if (d.status != RecordStatus::Ok || !Puzzle::CanHold(d.moves, d.count))
+        return false;
+    if (d.hasStart && !p.ChoosePuzzle(d.start, p.maxMove()))
+        return false;
+    return p.LoadMoves(d.moves, d.count);
 }
 
 } // namespace trulp

@@ -1,6 +1,10 @@
 // The moves file: a 250-byte record holding a stored name, a move count and
-// one byte per move (block number * 16 + direction). Pure encoding and
-// decoding; reading and writing files is the caller's business.
+// one byte per move (block number * 16 + direction). A game of another
+// puzzle than the classic marks its name "TRULP+" instead of "TRULP_" and
+// keeps the start fields of blocks 1..10 in bytes 240..249, which the name
+// and 200 moves never reach; a reader that knows only the classic record
+// refuses it as the wrong file. Pure encoding and decoding; reading and
+// writing files is the caller's business.
 #pragma once
 
 #include "puzzle.h"
@@ -17,6 +21,8 @@ constexpr int kRecordSize = 250;
 constexpr int kStoredNameMax = 25;
 inline constexpr std::string_view kStoredNamePrefix = "TRULP_ "; // written by a save
 inline constexpr std::string_view kFileMark = "TRULP_";          // tested by an open
+inline constexpr std::string_view kPuzzleFileMark = "TRULP+";    // a record with its own start
+constexpr int kStartOffset = kRecordSize - kBlocks;              // bytes 240..249
 
 using MovesRecordBytes = std::array<uint8_t, kRecordSize>;
 
@@ -31,6 +37,10 @@ SaveNames NamesForSave(std::string_view fileName);
 
 // The record for moves 1..count of a 1-based moves list (count 0..200).
 MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord* movesList, int count);
+// The same played from `start`: the classic record for the classic start;
+// otherwise the name's mark becomes "TRULP+" and the start follows.
+MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord* movesList, int count,
+                                   const Block (&start)[kBlocks + 1]);
 
 enum class RecordStatus { Ok, ReadError, WrongFile };
 
@@ -39,16 +49,26 @@ struct DecodedMoves {
     std::string storedName;               // bytes 1..L
     int count = 0;                        // N
     MoveRecord moves[kMaxMoves + 1] = {}; // 1-based, dirSet 0
+    bool hasStart = false;                // a "TRULP+" record
+    BlockTable start = {startTable[0], startTable[1], startTable[2], startTable[3],
+                        startTable[4], startTable[5], startTable[6], startTable[7],
+                        startTable[8], startTable[9], startTable[10]}; // its puzzle, else the classic
 };
 
 // Checks and decodes the first `size` bytes of a file (size may be more or
-// less than 250). Anything short, too long a name, a count beyond the list or
-// the record, or a move byte with a bad block or direction is a read error;
-// a name not starting with "TRULP_" is the wrong file.
+// less than 250), classic records and "TRULP+" ones alike. Anything short,
+// too long a name, a count beyond the list or the record, or a move byte
+// with a bad block or direction is a read error; a name starting with
+// neither mark, or a "TRULP+" record whose start is not playable, is the
+// wrong file.
 DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size);
+// The classic record alone: a name must start with "TRULP_".
+DecodedMoves DecodeClassicMovesRecord(const uint8_t* data, size_t size);
 
-// Replaces the moves list of p by the decoded moves (Puzzle::LoadMoves).
-// A record that did not decode changes nothing and gives false.
+// Replaces the moves list of p by the decoded moves (Puzzle::LoadMoves),
+// after choosing the record's puzzle when it has one (the board then stands
+// at that start); a classic record leaves the puzzle and the board as they
+// are. A record that did not decode changes nothing and gives false.
 bool LoadMoves(Puzzle& p, const DecodedMoves& d);
 
 } // namespace trulp

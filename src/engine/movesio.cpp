@@ -50,6 +50,11 @@ MovesFileBytes ReadMovesFile(const std::string& path) {
 }
 
 SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count) {
+    return WriteMovesFile(path, movesList, count, startTable);
+}
+
+SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count,
+                         const Block (&start)[kBlocks + 1]) {
     SavedFile saved;
     const size_t slash = path.rfind('/');
     const std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -57,7 +62,7 @@ SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, i
     const SaveNames names = NamesForSave(fileName);
     saved.path = directory + names.diskName;
     saved.name = names.diskName;
-    const MovesRecordBytes record = EncodeMovesRecord(names.storedName, movesList, count);
+    const MovesRecordBytes record = EncodeMovesRecord(names.storedName, movesList, count, start);
 
     std::string temporary = (directory.empty() ? "./" : directory) + ".trulp-save-XXXXXX";
     const int fd = ::mkstemp(temporary.data());

@@ -29,5 +29,8 @@ struct SavedFile {
 // only then renamed over the target, so a failure never leaves a short file
 // in place of a good one, nor anything beside it.
 SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count);
+// The same for a game played from `start` (see EncodeMovesRecord).
+SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count,
+                         const Block (&start)[kBlocks + 1]);
 
 } // namespace trulp

@@ -1,5 +1,7 @@
 #include "puzzle.h"
 
+#include "start.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -18,12 +20,28 @@ int32_t ClampLimit(int32_t limit) {
 } // namespace
 
 Puzzle::Puzzle() {
+    std::copy(startTable, startTable + kBlocks + 1, start_);
     std::memset(movesList_, 0, sizeof movesList_);
     std::memset(pendingCands_, 0, sizeof pendingCands_);
 }
 
+bool Puzzle::isClassic() const {
+    return IsClassicStart(start_);
+}
+
+bool Puzzle::ChoosePuzzle(const Block (&start)[kBlocks + 1], int32_t moveLimit) {
+    if (!IsPlayable(start))
+        return false;
+    // The same ten blocks: only the fields come from outside.
+    for (int b = 1; b <= kBlocks; ++b)
+        start_[b].field = start[b].field;
+    ClearMoves();
+    ResetBoard(moveLimit);
+    return true;
+}
+
 void Puzzle::ResetBoard(int32_t moveLimit) {
-    board_ = Board();
+    board_ = Board(start_);
     history_.backward.SetStart(board_.boardKey);
     history_.ClearBuffers();
     moveNr_ = 1;
@@ -94,12 +112,18 @@ int32_t Puzzle::SetMoveLimit(int32_t position) {
     return maxMove_;
 }
 
-bool Puzzle::LoadMoves(const MoveRecord* list, int count) {
+bool Puzzle::CanHold(const MoveRecord* list, int count) {
     if (count < 0 || count > kMaxMoves || (count > 0 && list == nullptr))
         return false;
     for (int i = 1; i <= count; ++i)
         if (!ValidMove(list[i]))
             return false;
+    return true;
+}
+
+bool Puzzle::LoadMoves(const MoveRecord* list, int count) {
+    if (!CanHold(list, count))
+        return false;
     ClearMoves();
     for (int i = 1; i <= count; ++i)
         movesList_[i] = {list[i].block, list[i].direction, 0};

@@ -66,6 +66,9 @@ public:
     const SearchHistory& history() const { return history_; }
     const MoveRecord& trialMove() const { return trialMove_; }
     int forwardLength() const { return history_.forward.length(); }
+    // The puzzle being played: where the blocks stand at its start.
+    const BlockTable& start() const { return start_; }
+    bool isClassic() const;
 
     uint32_t BlockMask(int block) const { return board_.BlockMask(block); }
     uint8_t PossibleDirections(int block) const { return board_.PossibleDirections(block); }
@@ -75,7 +78,11 @@ public:
     bool ListFull() const { return moveNr_ > maxMove_ || moveNr_ > kMaxMoves; }
 
     // --- changes ---
-    // The engine's part of a board reset: start position, key, backward
+    // Plays another puzzle: the same blocks from `start`. A start that is
+    // not playable (start.h) changes nothing: false. Otherwise the list is
+    // emptied and the board reset to the new start.
+    bool ChoosePuzzle(const Block (&start)[kBlocks + 1], int32_t moveLimit);
+    // The engine's part of a board reset: the puzzle's start, key, backward
     // entry 0, empty buffers, moveNr 1 and the move limit. The list, the
     // counters and the stacks stay, so a list replays after a reset.
     void ResetBoard(int32_t moveLimit);
@@ -97,6 +104,7 @@ public:
     // ClearMoves; the board stays. A list that cannot be held (more than
     // 200 moves, a bad block or direction) changes nothing: false.
     bool LoadMoves(const MoveRecord* list, int count);
+    static bool CanHold(const MoveRecord* list, int count);
     // Play goes on from the position on the board: later moves leave the list.
     void CutList() { lastMove_ = moveNr_ - 1; }
     // A search run has stopped: the counters written at its end.
@@ -110,6 +118,7 @@ private:
     // bucket); nothing in the program is one.
     friend struct PuzzleTestAccess;
 
+    BlockTable start_;
     Board board_;
     MovesList movesList_;
     int32_t moveNr_ = 1;
