@@ -4,7 +4,9 @@
 #include "movesio.h"
 #include "optimal.h"
 #include "options.h"
+#include "puzzles.h"
 #include "report.h"
+#include "start.h"
 #include "trulp_version.h"
 
 #include <chrono>
@@ -39,7 +41,9 @@ std::string ReadFrom(const std::string& path, DecodedMoves& moves) {
     case RecordStatus::Ok:
         return {};
     case RecordStatus::WrongFile:
-        return "'" + path + "' is not a moves file: its name does not begin with TRULP_";
+        if (moves.storedName.starts_with(kPuzzleFileMark))
+            return "'" + path + "' is not a moves file: the start it holds cannot be played";
+        return "'" + path + "' is not a moves file: its name does not begin with TRULP_ or TRULP+";
     case RecordStatus::ReadError:
         break;
     }
@@ -52,6 +56,7 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 
 Report Search(const Options& o, Puzzle& p) {
     const auto start = std::chrono::steady_clock::now();
+    // The board goes back to the puzzle's start.
     p.ResetBoard(o.maxMove);
     p.ClearMoves();
     uint8_t result;
@@ -73,6 +78,32 @@ Report Search(const Options& o, Puzzle& p) {
     return r;
 }
 
+// The puzzle named by --puzzle or --start: an empty string, or why it
+// cannot be played.
+std::string ChooseStart(const Options& o, Puzzle& p) {
+    if (o.puzzle) {
+        const PuzzleInfo* info = FindPuzzle(*o.puzzle);
+        if (info == nullptr)
+            return "no puzzle is named '" + *o.puzzle + "' (see --puzzles)";
+        p.ChoosePuzzle(info->start, o.maxMove);
+    } else if (o.start) {
+        const ParsedStart parsed = ParseStart(*o.start);
+        if (!parsed.ok)
+            return "--start '" + *o.start + "': " + parsed.error;
+        p.ChoosePuzzle(parsed.start, o.maxMove);
+    }
+    return {};
+}
+
+// The report names any puzzle but the classic.
+void NamePuzzle(const Puzzle& p, Report& r) {
+    if (p.isClassic())
+        return;
+    r.start = FormatStart(p.start());
+    if (const PuzzleInfo* info = FindPuzzleByStart(p.start()))
+        r.puzzle = info->name;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -88,10 +119,17 @@ int main(int argc, char** argv) {
         std::printf("trulp-solve %s\n", TRULP_VERSION);
         return 0;
     }
+    if (o.puzzles) {
+        const std::string list = o.json ? JsonPuzzles(Collection()) : TextPuzzles(Collection());
+        std::fwrite(list.data(), 1, list.size(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : Fail("cannot write the list");
+    }
 
     // The moves that lead to the reported line's first position, and that a
     // saved file must hold before it, so that it replays from the start.
     auto p = std::make_unique<Puzzle>();
+    if (std::string error = ChooseStart(o, *p); !error.empty())
+        return Fail(error);
     int leadIn = 0;
     Report r;
     if (o.optimal) {
@@ -99,14 +137,16 @@ int main(int argc, char** argv) {
             DecodedMoves d;
             if (std::string error = ReadFrom(*o.from, d); !error.empty())
                 return Fail(error);
-            // The file's moves are replayed from the start as the window
-            // replays them; the first that the board cannot make is named.
+            // The file's moves are replayed from its puzzle's start as the
+            // window replays them; the first that the board cannot make is
+            // named.
             LoadMoves(*p, d);
             while (p->ReplayMove().made) {
             }
             if (p->moveNr() <= d.count)
                 return Fail("'" + *o.from + "': move " + std::to_string(p->moveNr()) +
-                            " cannot be made from the start position");
+                            " cannot be made from " +
+                            (p->isClassic() ? "the start position" : "the start of its puzzle"));
             leadIn = d.count;
             r.from = *o.from;
             r.fromMoves = d.count;
@@ -123,6 +163,7 @@ int main(int argc, char** argv) {
         r = Search(o, *p);
     }
 
+    NamePuzzle(*p, r);
     r.saveAsked = o.save.has_value();
     if (o.save && r.solved) {
         MoveRecord list[kMaxMoves + 1] = {};
@@ -132,7 +173,7 @@ int main(int argc, char** argv) {
                         " moves, and a moves file holds at most 200");
         std::copy(p->movesList() + 1, p->movesList() + 1 + leadIn, list + 1);
         std::copy(r.line.begin(), r.line.end(), list + 1 + leadIn);
-        const SavedFile saved = WriteMovesFile(*o.save, list, total);
+        const SavedFile saved = WriteMovesFile(*o.save, list, total, p->start());
         if (!saved.error.empty())
             return Fail(saved.error);
         r.savedPath = saved.path;

@@ -48,8 +48,10 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
             return r;
         }
 
-        const bool takesValue = arg == "--max-move" || arg == "--slice" || arg == "--save" || arg == "--from";
-        const bool isFlag = arg == "--help" || arg == "--version" || arg == "--optimal" || arg == "--json";
+        const bool takesValue = arg == "--max-move" || arg == "--slice" || arg == "--save" ||
+                                arg == "--from" || arg == "--puzzle" || arg == "--start";
+        const bool isFlag = arg == "--help" || arg == "--version" || arg == "--optimal" || arg == "--json" ||
+                            arg == "--puzzles";
         if (!takesValue && !isFlag) {
             r.error = "unknown option '" + arg + "' (see --help)";
             return r;
@@ -62,6 +64,7 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
             (arg == "--help"      ? o.help
              : arg == "--version" ? o.version
              : arg == "--optimal" ? o.optimal
+             : arg == "--puzzles" ? o.puzzles
                                   : o.json) = true;
             continue;
         }
@@ -101,6 +104,10 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
                 return r;
             }
             o.save = value;
+        } else if (arg == "--puzzle") {
+            o.puzzle = value;
+        } else if (arg == "--start") {
+            o.start = value;
         } else {
             o.from = value;
         }
@@ -108,7 +115,13 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
 
     if (o.help || o.version)
         return r;
-    if (o.optimal && maxMoveGiven)
+    if (o.puzzles && given.size() > (o.json ? 2u : 1u))
+        r.error = "--puzzles goes with --json alone";
+    else if (o.puzzle && o.start)
+        r.error = "--puzzle and --start do not go together";
+    else if (o.from && (o.puzzle || o.start))
+        r.error = "--from carries its own puzzle: not with --puzzle or --start";
+    else if (o.optimal && maxMoveGiven)
         r.error = "--max-move does not go with --optimal";
     else if (o.optimal && sliceGiven)
         r.error = "--slice does not go with --optimal";
@@ -119,19 +132,31 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
 
 const char* UsageText() {
     return "Usage:\n"
-           "  trulp-solve [--max-move N] [--slice N] [--save FILE] [--json]\n"
-           "  trulp-solve --optimal [--from FILE] [--save FILE] [--json]\n"
+           "  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]\n"
+           "              [--save FILE] [--json]\n"
+           "  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]\n"
+           "              [--save FILE] [--json]\n"
+           "  trulp-solve --puzzles [--json]\n"
            "  trulp-solve --help | --version\n"
            "\n"
-           "Solves the sliding-block puzzle from its start position.\n"
+           "Solves the sliding-block puzzle from a start position: the classic one,\n"
+           "or another from the collection or given block by block.\n"
            "\n"
            "  --max-move N  move limit of the depth-first search, 100 to 200 (default 150)\n"
            "  --slice N     moves recorded per search step, at least 1 (default 10000);\n"
            "                the result does not depend on it\n"
            "  --optimal     shortest line by breadth-first search over all positions\n"
-           "  --from FILE   with --optimal: start after the moves of this moves file\n"
+           "  --puzzle NAME the start of that puzzle of the collection (see --puzzles)\n"
+           "  --start POSITION\n"
+           "                each block's letter and the field (0-19, row by row) of its\n"
+           "                top-left square, in the order A X B C D E F G H I, as one\n"
+           "                argument: \"A0 X1 B3 C8 D9 E11 F13 G14 H16 I19\" is the classic\n"
+           "  --from FILE   with --optimal: start after the moves of this moves file,\n"
+           "                from the start of its own puzzle\n"
            "  --save FILE   write the line as a moves file named \"TRULP_ \" + FILE's name\n"
-           "                in FILE's directory; with --from, the file's moves come first\n"
+           "                in FILE's directory; with --from, the file's moves come first;\n"
+           "                a puzzle other than the classic is kept in the file\n"
+           "  --puzzles     list the collection: name, shortest line and start\n"
            "  --json        print one JSON object instead of the report\n"
            "  --help        show this help\n"
            "  --version     show the version\n"

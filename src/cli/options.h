@@ -12,10 +12,13 @@ struct Options {
     bool version = false;
     bool optimal = false;
     bool json = false;
+    bool puzzles = false; // list the collection
     int maxMove = 150;
     int32_t slice = 10000;
     std::optional<std::string> save;
     std::optional<std::string> from;
+    std::optional<std::string> puzzle; // a name from the collection
+    std::optional<std::string> start;  // a start as text
 };
 
 struct ParseResult {

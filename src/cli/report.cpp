@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "start.h"
 #include "text.h"
 #include "utf8.h"
 
@@ -25,11 +26,25 @@ void AddRow(std::string& out, const char* label, const std::string& value) {
     out += row + value + "\n";
 }
 
+// Where the line begins: the classic start, a puzzle of the collection, or
+// a start given block by block.
+std::string StartOf(const Report& r) {
+    if (r.start.empty())
+        return "the start position";
+    if (!r.puzzle.empty())
+        return "the start of puzzle '" + r.puzzle + "'";
+    return "the start " + r.start;
+}
+
 } // namespace
 
 std::string JsonReport(const Report& r) {
     std::string out = "{\"result\": ";
     out += r.solved ? "\"solved\"" : "\"no solution\"";
+    if (!r.puzzle.empty())
+        out += ", \"puzzle\": " + JsonString(r.puzzle);
+    if (!r.start.empty())
+        out += ", \"start\": " + JsonString(r.start);
     AddField(out, "moves", r.moves);
     if (r.optimal) {
         AddField(out, "positions", r.positions);
@@ -51,12 +66,12 @@ std::string JsonReport(const Report& r) {
 std::string TextReport(const Report& r) {
     std::string out;
     if (!r.optimal)
-        out += "depth-first search from the start position, move limit " + std::to_string(r.maxMove) + "\n";
+        out += "depth-first search from " + StartOf(r) + ", move limit " + std::to_string(r.maxMove) + "\n";
     else if (r.from.empty())
-        out += "shortest line from the start position\n";
+        out += "shortest line from " + StartOf(r) + "\n";
     else
         out += "shortest line from the position after the " + std::to_string(r.fromMoves) + " moves of '" +
-               r.from + "'\n";
+               r.from + "'" + (r.start.empty() ? "" : " from " + StartOf(r)) + "\n";
     out += "\n";
     AddRow(out, "result", r.solved ? "solved" : "no solution");
     AddRow(out, "number of moves", std::to_string(r.moves));
@@ -87,6 +102,27 @@ std::string TextReport(const Report& r) {
         out += "\nsaved as: " + r.savedPath + "\n";
     else if (r.saveAsked)
         out += "\nnothing saved: no line was found\n";
+    return out;
+}
+
+std::string JsonPuzzles(const std::vector<PuzzleInfo>& puzzles) {
+    std::string out = "{\"puzzles\": [";
+    for (size_t i = 0; i < puzzles.size(); ++i) {
+        out += i ? ", {\"name\": " : "{\"name\": ";
+        out += JsonString(puzzles[i].name) + ", \"start\": " + JsonString(FormatStart(puzzles[i].start));
+        out += ", \"shortest\": " + std::to_string(puzzles[i].shortest) + "}";
+    }
+    return out + "]}\n";
+}
+
+std::string TextPuzzles(const std::vector<PuzzleInfo>& puzzles) {
+    std::string out = "puzzle       shortest  start\n";
+    for (const PuzzleInfo& p : puzzles) {
+        char row[96];
+        std::snprintf(row, sizeof row, "%-12s %8d  %s\n", p.name.c_str(), p.shortest,
+                      FormatStart(p.start).c_str());
+        out += row;
+    }
     return out;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "puzzle.h"
+#include "puzzles.h"
 
 #include <string>
 #include <vector>
@@ -11,6 +12,10 @@ namespace trulp::cli {
 struct Report {
     bool optimal = false; // breadth-first solve instead of the program's search
     bool solved = false;
+    // The puzzle, when it is not the classic: its start as text, and its
+    // name when the collection has it.
+    std::string start;
+    std::string puzzle;
     std::vector<MoveRecord> line;
     int moves = 0;
 
@@ -33,5 +38,9 @@ struct Report {
 
 std::string JsonReport(const Report& r);
 std::string TextReport(const Report& r);
+
+// The collection, as one JSON object or a table for people.
+std::string JsonPuzzles(const std::vector<PuzzleInfo>& puzzles);
+std::string TextPuzzles(const std::vector<PuzzleInfo>& puzzles);
 
 } // namespace trulp::cli
