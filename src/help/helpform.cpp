@@ -1,7 +1,7 @@
 #include "helpform.h"
 
 #include "helptext.h"
-#include "paintkit.h"
+#include "theme.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +16,9 @@ namespace {
 
 constexpr QSize kClientSize{824, 704};
 constexpr QPoint kScreenPosition{239, 127};
+constexpr QRect kHelpBoxPlace{8, 56, 800, 610};
 const QColor kPageNumberBackground{240, 240, 192};
+const QColor kTitleColour{0, 0, 255};
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
@@ -41,43 +43,43 @@ void HelpBox::paintEvent(QPaintEvent*) {
 }
 
 Thelpform::Thelpform(QWidget* parent)
-    : QDialog(parent), m_renderer([this](const QString& title) { subtitle->setText(title); }) {
+    : QDialog(parent), m_layout(*this, kClientSize, DesignFont{11}),
+      m_renderer([this](const QString& title) { subtitle->setText(title); }) {
     setObjectName(QStringLiteral("helpform"));
     setWindowTitle(QStringLiteral("TRULP help"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(kClientSize);
     move(kScreenPosition);
-    QPalette face = palette();
-    face.setColor(QPalette::Window, face.color(QPalette::Button));
-    setPalette(face);
-    setAutoFillBackground(true);
     // The window takes the keys itself; none of its controls takes the focus.
     setFocusPolicy(Qt::StrongFocus);
-    setFont(Arial(11));
 
     buildControls();
+    FollowPalette(*this, [this] { recolour(); });
     ListBox1 = loadHelpText();
+}
+
+void Thelpform::recolour() {
+    SetButtonFace(*this);
+    SetTextColour(subtitle, kTitleColour);
 }
 
 void Thelpform::buildControls() {
     subtitle = makeLabel(this, "subtitle", QString(), QRect(8, 16, 609, 30));
     subtitle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     subtitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    subtitle->setFont(Arial(19));
-    QPalette titlePalette = subtitle->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    subtitle->setPalette(titlePalette);
+    m_layout.add(subtitle, {19});
 
     Label1 = makeLabel(this, "Label1", QStringLiteral("page"), QRect(624, 24, 24, 13));
     Label2 = makeLabel(this, "Label2", QStringLiteral("UP"), QRect(656, 16, 15, 13));
     Label3 = makeLabel(this, "Label3", QStringLiteral("DOWN"), QRect(656, 32, 35, 13));
     Label4 = makeLabel(this, "Label4", QStringLiteral("<ECS> close page"), QRect(16, 680, 88, 13));
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        m_layout.add(label);
 
     page1btn = new QPushButton(QStringLiteral("1"), this);
     page1btn->setObjectName(QStringLiteral("page1btn"));
     page1btn->setGeometry(704, 16, 33, 33);
-    page1btn->setFont(Arial(15, true));
+    m_layout.add(page1btn, {15, true});
     page1btn->setFocusPolicy(Qt::NoFocus);
     // Return must not click it: a dialog would make it the default button.
     page1btn->setAutoDefault(false);
@@ -86,12 +88,13 @@ void Thelpform::buildControls() {
     pageNrDisplay = makeLabel(this, "pageNrDisplay", QStringLiteral("1"), QRect(744, 16, 58, 33));
     pageNrDisplay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pageNrDisplay->setAlignment(Qt::AlignCenter);
-    pageNrDisplay->setFont(Arial(21, true));
+    m_layout.add(pageNrDisplay, {21, true});
     pageNrDisplay->setAutoFillBackground(true);
     pageNrDisplay->installEventFilter(this);
 
     helpbox = new HelpBox(*this, this);
-    helpbox->setGeometry(8, 56, 800, 610);
+    helpbox->setGeometry(kHelpBoxPlace);
+    m_layout.add(helpbox);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -100,11 +103,16 @@ void Thelpform::buildControls() {
 }
 
 void Thelpform::ShowHelp() {
+    if (!m_placed) {
+        // Where the user puts it later, it stays for the rest of the run.
+        FitToScreen(*this, kClientSize, kScreenPosition);
+        m_placed = true;
+    }
     HelpPage = 1;
     QPalette numberPalette = pageNrDisplay->palette();
     numberPalette.setColor(QPalette::Window, kPageNumberBackground);
-    numberPalette.setColor(QPalette::WindowText, Qt::black);
     pageNrDisplay->setPalette(numberPalette);
+    SetTextColour(pageNrDisplay, Qt::black);
     pageNrDisplay->setText(QStringLiteral("1"));
     HelpPageCount = trulp::HelpPageCount(ListBox1.size());
     showTitle();
@@ -128,7 +136,9 @@ void Thelpform::showTitle() {
 void Thelpform::redrawPage() {
     showTitle();
     m_pageTurn = true;
-    helpbox->repaint(helpbox->rect().adjusted(5, 5, -5, -5));
+    // The inside of the box, its bevel left out, at the scale it is shown.
+    const int bevel = int(5 * m_layout.scale());
+    helpbox->repaint(helpbox->rect().adjusted(bevel, bevel, -bevel, -bevel));
     m_pageTurn = false;
 }
 
@@ -154,7 +164,9 @@ void Thelpform::FirstHelpPage() {
 }
 
 void Thelpform::helpboxPaint(QPainter& painter) {
-    const QSize box = helpbox->size();
+    // The page is drawn at its design size, scaled to the box as shown.
+    const QSize box = kHelpBoxPlace.size();
+    ScaleToDesign(painter, helpbox->size(), box);
     if (m_pageTurn) {
         HelpRenderer::ClearHelpPage(painter, box);
     } else {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "helprenderer.h"
+#include "screenfit.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -53,6 +54,8 @@ protected:
 
 private:
     void buildControls();
+    // Text colours for the desktop's palette, light or dark.
+    void recolour();
     // direction 0 repeats the last one, 1 is the next page, 2 the previous
     void StepHelpPage(int direction);
     void FirstHelpPage();
@@ -75,6 +78,8 @@ private:
     QTimer* Timer1 = nullptr;
     QStringList ListBox1;
 
+    ScaledLayout m_layout;
+    bool m_placed = false;
     HelpRenderer m_renderer;
     int HelpPage = 1;
     int HelpPageCount = 1;

@@ -86,6 +86,13 @@ void SetTextColour(QWidget* control, const QColor& design) {
     control->setPalette(pal);
 }
 
+void SetButtonFace(QWidget& window) {
+    QPalette face = window.palette();
+    face.setColor(QPalette::Window, QApplication::palette(&window).color(QPalette::Button));
+    window.setPalette(face);
+    window.setAutoFillBackground(true);
+}
+
 void FollowPalette(QWidget& window, std::function<void()> recolour) {
     recolour();
     new PaletteWatcher(window, std::move(recolour));

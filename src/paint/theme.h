@@ -36,6 +36,10 @@ QColor ReadableColour(const QColor& design, const QColor& background, const QPal
 // the button face for buttons, the window colour for everything else.
 void SetTextColour(QWidget* control, const QColor& design);
 
+// Gives a window the desktop's button-face colour as its background, as the
+// program's windows are designed; autofilled.
+void SetButtonFace(QWidget& window);
+
 // Runs `recolour` now and again whenever the application's palette changes
 // (the desktop switched between light and dark), for as long as `window`
 // lives.

@@ -1,11 +1,13 @@
 #include "statform.h"
 
-#include "paintkit.h"
+#include "theme.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
+
+constexpr QSize kClientSize{396, 279};
 
 struct Row {
     const char* labelName;
@@ -26,20 +28,14 @@ const Row kRows[6] = {
 } // namespace
 
 TStatForm::TStatForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      m_layout(*this, kClientSize, trulp::DesignFont{13}) {
     setObjectName(QStringLiteral("StatForm"));
     setWindowTitle(QStringLiteral("TRULP statistics"));
-    setFixedSize(396, 279);
     setSizeGripEnabled(false);
+    trulp::FollowPalette(*this, [this] { trulp::SetButtonFace(*this); });
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    setFont(trulp::Arial(13));
-
-    const QFont valueFont = trulp::Arial(15);
     for (int i = 0; i < 6; ++i) {
         // Right-aligned so that the text always ends just left of its value
         // field, whatever the font's exact widths; bottom-aligned so that it
@@ -48,12 +44,13 @@ TStatForm::TStatForm(QWidget* parent)
         label->setObjectName(QString::fromLatin1(kRows[i].labelName));
         label->setGeometry(kRows[i].label);
         label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        m_layout.add(label);
 
         auto* field = new QLabel(this);
         field->setObjectName(QStringLiteral("StaticText%1").arg(i + 1));
         field->setGeometry(272, 24 + 32 * i, 81, 21);
-        field->setFont(valueFont);
         field->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        m_layout.add(field, {15});
         field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         field->setIndent(1);
         field->setFocusPolicy(Qt::NoFocus);
@@ -65,6 +62,7 @@ TStatForm::TStatForm(QWidget* parent)
     m_ok->setObjectName(QStringLiteral("Button1"));
     m_ok->setGeometry(168, 232, 75, 33);
     m_ok->setDefault(true);
+    m_layout.add(m_ok);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 
     for (int i = 0; i + 1 < 6; ++i)
@@ -80,25 +78,13 @@ void TStatForm::FillCounters(const trulp::SearchCounters& counters) {
 }
 
 QPoint TStatForm::CentredPosition(const QRect& mainFrame, const QSize& dialogFrame) {
-    // C++ integer division truncates toward zero, as wanted for both signs.
-    return {mainFrame.left() + (mainFrame.width() - dialogFrame.width()) / 2,
-            mainFrame.top() + (mainFrame.height() - dialogFrame.height()) / 2};
-}
-
-QSize TStatForm::frameSizeFor(const QWidget* mainWindow) const {
-    // Until the dialog has been shown once the window manager has not told
-    // us its frame; take the main window's frame margins as the best guess.
-    if (testAttribute(Qt::WA_WState_Created) && frameGeometry().size() != size())
-        return frameGeometry().size();
-    if (mainWindow == nullptr)
-        return size();
-    const QSize margins = mainWindow->frameGeometry().size() - mainWindow->size();
-    return size() + margins;
+    return trulp::CentredOver(mainFrame, dialogFrame);
 }
 
 void TStatForm::ShowStatistics(const trulp::SearchCounters& counters, const QWidget* mainWindow) {
+    // Centred over the main window, at its design size where that fits.
     if (mainWindow != nullptr)
-        move(CentredPosition(mainWindow->frameGeometry(), frameSizeFor(mainWindow)));
+        trulp::FitToScreenOver(*this, kClientSize, *mainWindow);
     FillCounters(counters);
     exec();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "puzzle.h"
+#include "screenfit.h"
 
 #include <QDialog>
 #include <QPoint>
@@ -30,8 +31,7 @@ public:
     static QPoint CentredPosition(const QRect& mainFrame, const QSize& dialogFrame);
 
 private:
-    QSize frameSizeFor(const QWidget* mainWindow) const;
-
+    trulp::ScaledLayout m_layout;
     QLabel* m_fields[6];
     QPushButton* m_ok;
 };
