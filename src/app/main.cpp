@@ -19,8 +19,10 @@ int main(int argc, char** argv) {
     trulp::TForm1 Form1(*puzzle);
     // The window's pictures, the icon among them, are loaded with it.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trulp-desktop.png")));
-    TStatForm StatForm;
-    trulp::Thelpform helpform;
+    // Children of the main window, so that every window manager, Wayland's
+    // too, keeps them above it while they are open.
+    TStatForm StatForm(&Form1);
+    trulp::Thelpform helpform(&Form1);
     Form1.setDialogs(&StatForm, &helpform);
     Form1.show();
     return app.exec();
