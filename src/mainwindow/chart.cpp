@@ -148,27 +148,37 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
     canvas.restore();
 }
 
-GameChart::GameChart(QWidget* parent) : QDialog(parent), caption_(new QLabel(this)) {
+namespace {
+
+// The chart with its caption under it.
+const QSize kChartClientSize(GameChart::plotArea().width(), GameChart::plotArea().height() + 34);
+
+} // namespace
+
+GameChart::GameChart(QWidget* parent)
+    : QDialog(parent), caption_(new QLabel(this)), layout_(*this, kChartClientSize, DesignFont{}) {
     setObjectName(QStringLiteral("chartform"));
     setWindowTitle(QStringLiteral("TRULP game chart"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(plotArea().width(), plotArea().height() + 34);
     caption_->setObjectName(QStringLiteral("caption"));
-    caption_->setGeometry(0, plotArea().height() + 4, width(), 26);
+    caption_->setGeometry(0, plotArea().height() + 4, kChartClientSize.width(), 26);
     caption_->setAlignment(Qt::AlignCenter);
-    caption_->setFont(Arial(16, true));
+    layout_.add(caption_, {16, true});
 }
 
 void GameChart::ShowChart(const ChartData& chart) {
     chart_ = chart;
     caption_->setText(ChartCaption(chart));
+    if (parentWidget() != nullptr)
+        FitToScreenOver(*this, kChartClientSize, *parentWidget()->window());
     update();
     exec();
 }
 
 void GameChart::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
+    layout_.scalePainter(canvas);
     PaintChart(canvas, plotArea(), chart_);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "puzzle.h"
+#include "screenfit.h"
 
 #include <QDialog>
 #include <QPointF>
@@ -35,7 +36,8 @@ class GameChart : public QDialog {
     Q_OBJECT
 public:
     explicit GameChart(QWidget* parent = nullptr);
-    // Shows the chart modally; returns when it is closed.
+    // Shows the chart modally, centred over its parent, at its design size
+    // where that fits the screen; returns when it is closed.
     void ShowChart(const ChartData& chart);
     const ChartData& chart() const { return chart_; }
     static QRect plotArea() { return {0, 0, 620, 360}; }
@@ -46,6 +48,7 @@ protected:
 private:
     ChartData chart_;
     QLabel* caption_;
+    ScaledLayout layout_;
 };
 
 } // namespace trulp

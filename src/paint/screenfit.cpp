@@ -254,4 +254,9 @@ QPointF ScaledLayout::toDesign(QPointF window) const {
     return (window - QPointF(m_offset)) / m_scale;
 }
 
+void ScaledLayout::scalePainter(QPainter& painter) const {
+    painter.translate(m_offset);
+    painter.scale(m_scale, m_scale);
+}
+
 } // namespace trulp

@@ -111,6 +111,8 @@ public:
     // coordinates (for hit-testing).
     QRect toWindow(const QRect& design) const { return ScaledRect(design, m_scale, m_offset); }
     QPointF toDesign(QPointF window) const;
+    // Sets a painter of the window to draw in design coordinates.
+    void scalePainter(QPainter& painter) const;
 
 private:
     struct Item {
