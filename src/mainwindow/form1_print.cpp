@@ -62,10 +62,22 @@ void TForm1::PrintPage(QPrinter& device) {
 }
 
 void TForm1::PrinterSetup() {
-    QPrintDialog dialog(&printer(), this);
+    QPrinter& device = printer();
+    // Printing to a file not yet named: propose the file printing proposes.
+    // Left to itself the dialog proposes a folder on some platforms, and
+    // printing into a folder fails.
+    const bool propose = device.outputFormat() == QPrinter::PdfFormat && device.outputFileName().isEmpty();
+    if (propose)
+        device.setOutputFileName(ProposedPdfPath());
+    QPrintDialog dialog(&device, this);
     dialog.setWindowTitle(QStringLiteral("Printer setup"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted && propose) {
+        // Cancelled: printing asks for the file again. An empty name also
+        // means the native format, so the PDF format is set back.
+        device.setOutputFileName(QString());
+        device.setOutputFormat(QPrinter::PdfFormat);
+    }
 }
 
 } // namespace trulp

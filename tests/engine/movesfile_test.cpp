@@ -1,5 +1,7 @@
 #include "movesfile.h"
 #include "optimal.h"
+#include "puzzles.h"
+#include "start.h"
 
 #include <gtest/gtest.h>
 
@@ -257,4 +259,78 @@ TEST(MovesFile, ReplayStopsAtTheFirstMoveTheBoardCannotMake) {
     EXPECT_EQ(firstRefused(list), -1);
     list[1] = {7, 3, 0};
     EXPECT_EQ(firstRefused(list), -1);
+}
+
+TEST(MovesFile, AnotherPuzzleKeepsItsStartAndTheClassicReaderRefusesIt) {
+    const PuzzleInfo& ladder = *FindPuzzle("ladder");
+    const std::vector<MoveRecord> line = SolveOptimal(ladder.start).line;
+    std::vector<MoveRecord> list(1);
+    list.insert(list.end(), line.begin(), line.end());
+    const int count = int(line.size());
+
+    // The classic start writes the classic record, byte for byte.
+    EXPECT_EQ(EncodeMovesRecord(Stored("lad"), list.data(), count, startTable),
+              EncodeMovesRecord(Stored("lad"), list.data(), count));
+
+    const MovesRecordBytes r = EncodeMovesRecord(Stored("lad"), list.data(), count, ladder.start);
+    EXPECT_EQ(std::string(r.begin(), r.begin() + 11), "\x0aTRULP+ lad");
+    for (int b = 1; b <= kBlocks; ++b)
+        EXPECT_EQ(r[size_t(kStartOffset + b - 1)], ladder.start[b].field);
+    // What today's reader of the classic record makes of it.
+    EXPECT_EQ(DecodeClassicMovesRecord(r.data(), r.size()).status, RecordStatus::WrongFile);
+
+    const DecodedMoves d = Decode(r);
+    ASSERT_EQ(d.status, RecordStatus::Ok);
+    EXPECT_TRUE(d.hasStart);
+    EXPECT_TRUE(SameStart(d.start, ladder.start));
+    EXPECT_EQ(d.count, count);
+    EXPECT_FALSE(Decode(Record(Stored("lad"), line)).hasStart);
+
+    // Loading it plays its puzzle: the board goes to its start, and the
+    // line replays from there to the goal.
+    auto p = std::make_unique<Puzzle>();
+    ASSERT_TRUE(p->PlayMove(7, Down).made());
+    ASSERT_TRUE(LoadMoves(*p, d));
+    EXPECT_TRUE(SameStart(p->start(), ladder.start));
+    EXPECT_TRUE(SameStart(p->blockTable(), ladder.start));
+    EXPECT_EQ(p->lastMove(), count);
+    while (p->ReplayMove().made) {
+    }
+    EXPECT_EQ(p->moveNr(), count + 1);
+    EXPECT_TRUE(p->GoalReached());
+
+    // A classic file leaves the puzzle and the board as they are.
+    Block board[kBlocks + 1];
+    std::memcpy(board, p->blockTable(), sizeof board);
+    ASSERT_TRUE(LoadMoves(*p, Decode(Record(Stored("x"), kThreeMoves))));
+    EXPECT_TRUE(SameStart(p->start(), ladder.start));
+    EXPECT_EQ(std::memcmp(board, p->blockTable(), sizeof board), 0);
+
+    // A start that cannot be played makes the file the wrong one, and
+    // changes nothing.
+    const struct {
+        int block;
+        uint8_t field;
+        StartVerdict verdict;
+    } bad[] = {{10, 0, StartVerdict::Overlap},
+               {10, 20, StartVerdict::OffBoard},
+               {10, 255, StartVerdict::OffBoard},
+               {kXBlock, 3, StartVerdict::OffBoard},
+               {kXBlock, 13, StartVerdict::Solved}};
+    for (const auto& b : bad) {
+        MovesRecordBytes broken = r;
+        broken[size_t(kStartOffset + b.block - 1)] = b.field;
+        if (b.field == kGoalField)
+            broken[size_t(kStartOffset + 4)] = 1; // D makes room for X
+        Block start[kBlocks + 1];
+        std::copy(startTable, startTable + kBlocks + 1, start);
+        for (int k = 1; k <= kBlocks; ++k)
+            start[k].field = broken[size_t(kStartOffset + k - 1)];
+        ASSERT_EQ(CheckStart(start).verdict, b.verdict) << b.block << " on " << int(b.field);
+        const DecodedMoves refused = Decode(broken);
+        EXPECT_EQ(refused.status, RecordStatus::WrongFile) << b.block << " on " << int(b.field);
+        EXPECT_FALSE(LoadMoves(*p, refused));
+        EXPECT_EQ(p->lastMove(), 3);
+        EXPECT_TRUE(SameStart(p->start(), ladder.start));
+    }
 }
