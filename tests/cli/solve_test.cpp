@@ -1,7 +1,11 @@
 #include "run_solve.h"
 
+#include "distance.h"
 #include "movesfile.h"
 #include "optimal.h"
+#include "position.h"
+#include "puzzles.h"
+#include "start.h"
 #include "trulp_version.h"
 
 #include <gtest/gtest.h>
@@ -274,6 +278,15 @@ TEST_F(SolveFiles, BadInputIsOneLineOnStderrAndStatusTwo) {
         {"--optimal", "--from", d + "illegal"},
         {"--save", d},
         {"--save", d + "no/such/dir/x", "--max-move", "116"},
+        {"--puzzle", "nosuchpuzzle"},
+        {"--optimal", "--puzzle", "Ladder"},
+        {"--puzzle"},
+        {"--start", "A0 X1"},
+        {"--optimal", "--start", "A0 X13 B3 C8 D9 E11 F1 G2 H16 I19"},
+        {"--start", "A0 X1 B3 C8 D9 E11 F13 G14 H16 I15"},
+        {"--puzzle", "ladder", "--start", "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19"},
+        {"--optimal", "--from", d + "good", "--puzzle", "ladder"},
+        {"--puzzles", "--max-move", "120"},
     };
     for (const auto& args : cases) {
         std::string shown;
@@ -303,4 +316,90 @@ TEST_F(SolveFiles, StoredNameIsLatinOneAndTheDiskNameAsTyped) {
     ASSERT_EQ(d.status, RecordStatus::Ok);
     EXPECT_EQ(d.storedName, "TRULP_ \xe9?");
     EXPECT_EQ(ParseJson(run).at("saved").text(), (dir / "TRULP_ \u00e9\u20ac").string());
+}
+
+TEST(Solve, PuzzlesListedAsJsonArePlayableAndAsShortAsTheTableSays) {
+    const SolveRun run = RunSolve({"--puzzles", "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Object o = ParseJson(run);
+    ASSERT_EQ(Keys(o), std::vector<std::string>{"puzzles"});
+    const Array& puzzles = o.at("puzzles").array();
+    ASSERT_GE(puzzles.size(), 30u);
+    // The exact form, on one line.
+    EXPECT_TRUE(
+        run.out.starts_with("{\"puzzles\": [{\"name\": \"classic\", \"start\": \"A0 X1 B3 C8 D9 E11 F13 "
+                            "G14 H16 I19\", \"shortest\": 116}, {\"name\": "))
+        << run.out;
+    EXPECT_TRUE(run.out.ends_with("}]}\n"));
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
+    for (const Value& v : puzzles) {
+        const Object& p = v.object();
+        ASSERT_EQ(Keys(p), (std::vector<std::string>{"name", "shortest", "start"}));
+        const ParsedStart start = ParseStart(p.at("start").text());
+        ASSERT_TRUE(start.ok) << p.at("name").text() << ": " << start.error;
+        EXPECT_EQ(DistanceTable::Shared().Distance(start.start), p.at("shortest").number())
+            << p.at("name").text();
+    }
+    // The table for people has a row per puzzle under its heading.
+    const SolveRun text = RunSolve({"--puzzles"});
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_EQ(size_t(std::count(text.out.begin(), text.out.end(), '\n')), puzzles.size() + 1);
+}
+
+TEST_F(SolveFiles, OptimalFromAPuzzleIsALegalLineOfItsLength) {
+    const struct {
+        std::vector<std::string> args;
+        const char* name;
+    } cases[] = {
+        {{"--puzzle", "nearly"}, "nearly"},
+        {{"--puzzle=zenith"}, "zenith"},
+        {{"--start", "A0 X1 B3 C12 D17 E15 F8 G9 H10 I11"}, "ladder"},
+        {{"--start", "A0 X5 B3 C8 D17 E11 F13 G14 H16 I19"}, ""}, // not in the collection
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--optimal", "--json"});
+        const SolveRun run = RunSolve(args);
+        ASSERT_EQ(run.exitCode, 0) << c.args[0] << ": " << run.err;
+        const Object o = ParseJson(run);
+        const ParsedStart start = ParseStart(o.at("start").text());
+        ASSERT_TRUE(start.ok) << start.error;
+        if (*c.name) {
+            EXPECT_EQ(o.at("puzzle").text(), c.name);
+            EXPECT_TRUE(SameStart(start.start, FindPuzzle(c.name)->start));
+        } else {
+            EXPECT_EQ(o.count("puzzle"), 0u);
+        }
+        const int shortest = DistanceTable::Shared().Distance(start.start);
+        EXPECT_EQ(o.at("moves").number(), shortest);
+        // Every step legal from the puzzle's start, the last on the goal.
+        Board board(start.start);
+        const std::vector<std::string> line = LineOf(o);
+        ASSERT_EQ(int(line.size()), shortest);
+        for (const std::string& step : line) {
+            const int block = int(std::string_view("AXBCDEFGHI").find(step[0])) + 1;
+            const unsigned direction = step[1] == 'R'   ? Right
+                                       : step[1] == 'U' ? Up
+                                       : step[1] == 'L' ? Left
+                                                        : Down;
+            ASSERT_TRUE(board.PossibleDirections(block) & direction) << step;
+            board.ApplyStep(block, direction);
+        }
+        EXPECT_TRUE(board.GoalReached()) << c.args[0];
+    }
+
+    // The report names the puzzle; saved, the file keeps it for --from.
+    const SolveRun named =
+        RunSolve({"--puzzle", "ladder", "--max-move", "120", "--save", (dir / "lad").string()});
+    ASSERT_EQ(named.exitCode, 0) << named.err;
+    EXPECT_TRUE(
+        named.out.starts_with("depth-first search from the start of puzzle 'ladder', move limit 120\n"));
+    const DecodedMoves saved = ReadRecord(dir / "TRULP_ lad");
+    ASSERT_EQ(saved.status, RecordStatus::Ok);
+    EXPECT_EQ(saved.storedName, "TRULP+ lad");
+    EXPECT_TRUE(SameStart(saved.start, FindPuzzle("ladder")->start));
+    const SolveRun from = RunSolve({"--optimal", "--from", (dir / "TRULP_ lad").string(), "--json"});
+    ASSERT_EQ(from.exitCode, 0) << from.err;
+    EXPECT_EQ(ParseJson(from).at("puzzle").text(), "ladder");
+    EXPECT_EQ(ParseJson(from).at("moves").number(), 0);
 }
