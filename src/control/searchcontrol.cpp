@@ -1,14 +1,12 @@
 #include "searchcontrol.h"
 
-#include "distance.h"
-
 #include <chrono>
 #include <cmath>
 
 namespace trulp {
 
-SearchControl::SearchControl(Puzzle& puzzle, RunHost& runHost, QObject* parent)
-    : QObject(parent), p(puzzle), host(runHost) {
+SearchControl::SearchControl(Session& session, RunHost& runHost, QObject* parent)
+    : QObject(parent), session_(session), p(session.puzzle()), host(runHost) {
     waitTimer_.setSingleShot(true);
     connect(&waitTimer_, &QTimer::timeout, this, &SearchControl::afterSearchWait);
 }
@@ -23,7 +21,18 @@ int64_t SearchControl::ReadCycles() {
     return std::chrono::steady_clock::now().time_since_epoch().count();
 }
 
-void SearchControl::goBtnClick(Mode mode, bool windowBusy) {
+void SearchControl::say(Words words, int number) {
+    host.showReply(Reply(Said(words, number)));
+}
+
+void SearchControl::caption(GoCaption go) {
+    Reply r;
+    r.go = go;
+    host.showReply(r);
+}
+
+void SearchControl::goBtnClick(bool windowBusy) {
+    const Mode mode = session_.mode();
     if (mode == kReplay || mode == kSearch || run_ == Run::Solve)
         stopRequest_ = true;
     if (windowBusy || running())
@@ -46,9 +55,9 @@ void SearchControl::abortRun() {
         waitTimer_.stop();
         endSearch();
     } else if (run_ == Run::Replay) {
-        endReplay();
+        endReplay(session_.ReplayEnded());
     } else if (run_ == Run::Solve) {
-        endSolve(QStringLiteral("pause"));
+        endRun(session_.SolveStopped());
     }
 }
 
@@ -57,19 +66,16 @@ void SearchControl::slideFinished() {
         return;
     waitingForSlide_ = false;
     if (run_ == Run::Replay) {
-        if (stepMode_)
+        if (session_.stepMode())
             stopRequest_ = true;
         if (!stopRequest_ && p.moveNr() <= p.lastMove())
             replayNextMove();
         else
-            endReplay();
+            endReplay(session_.ReplayEnded());
     } else if (run_ == Run::Solve) {
-        if (solveStep_ == PlayResult::Solved)
-            endSolve(QStringLiteral("solution reached"));
-        else if (solveStep_ == PlayResult::MovedListFull)
-            endSolve(QStringLiteral("moves list is full"));
-        else if (stopRequest_)
-            endSolve(QStringLiteral("pause"));
+        const Reply r = session_.SolveSlid(stopRequest_);
+        if (r.runEnds)
+            endRun(r);
         else
             solveNextMove();
     }
@@ -84,31 +90,30 @@ void SearchControl::RunSearch() {
 
 void SearchControl::searchSlice() {
     stopRequest_ = false;
-    host.setGoCaption(QStringLiteral("STOP"));
+    caption(GoCaption::Stop);
     const int64_t c0 = ReadCycles();
-    searchResult_ = p.SearchStep(stepMode_ ? kStepSlice : kSlice);
+    searchResult_ = p.SearchStep(session_.stepMode() ? kStepSlice : kSlice);
     searchCycles_ += ReadCycles() - c0;
     host.redrawSearchView();
     // Presses of GO during this wait set stopRequest.
-    waitTimer_.start(stepMode_ ? kStepPauseMs : kPauseMs);
+    waitTimer_.start(session_.stepMode() ? kStepPauseMs : kPauseMs);
 }
 
 void SearchControl::afterSearchWait() {
     switch (searchResult_) {
     case kBudgetSpent:
         if (stopRequest_)
-            host.setMessage(QStringLiteral("pause"));
+            say(Words::Pause);
         else
-            host.setMessage(QStringLiteral("computer searching...move: ") +
-                            QString::number(p.counters().trialMoves));
+            say(Words::Searching, int(p.counters().trialMoves));
         break;
     case kSolved:
         stopRequest_ = true;
-        host.setMessage(QStringLiteral("puzzle solved.  (see statistics)"));
+        say(Words::SearchSolved);
         break;
     default:
         stopRequest_ = true;
-        host.setMessage(QStringLiteral("no solution found"));
+        say(Words::NoSolution);
         break;
     }
     if (stopRequest_)
@@ -120,79 +125,64 @@ void SearchControl::afterSearchWait() {
 void SearchControl::endSearch() {
     p.EndSearchRun(uint32_t(std::trunc(double(searchCycles_) / (cpuMHz_ * 1000000.0))));
     run_ = Run::None;
-    host.setGoCaption(QStringLiteral("GO"));
+    caption(GoCaption::Go);
 }
 
 // --- replay run ------------------------------------------------------------
 
 void SearchControl::RunReplay() {
     run_ = Run::Replay;
-    host.setGoCaption(stepMode_ ? QStringLiteral("STEP") : QStringLiteral("STOP"));
-    host.setBackEnabled(stepMode_);
+    caption(session_.stepMode() ? GoCaption::Step : GoCaption::Stop);
+    host.setBackEnabled(session_.stepMode());
     replayNextMove();
 }
 
 void SearchControl::replayNextMove() {
     stopRequest_ = false;
-    host.setMessage(QStringLiteral("move ") + QString::number(p.moveNr()));
-    const StepMade step = p.ReplayMove();
-    if (!step.made) {
-        // Past the end, or a move the board cannot make (a list recorded
-        // from another position): either way the run ends here.
-        endReplay();
+    const Reply r = session_.ReplayStep();
+    if (r.runEnds) {
+        endReplay(r);
         return;
     }
     waitingForSlide_ = true;
-    host.slideBlock(step);
+    host.showReply(r);
 }
 
-void SearchControl::endReplay() {
-    if (p.moveNr() > p.lastMove())
-        host.setMessage(QStringLiteral("end of list"));
-    host.setGoCaption(stepMode_ ? QStringLiteral("STEP") : QStringLiteral("GO"));
-    host.setBackEnabled(true);
+void SearchControl::endReplay(const Reply& last) {
+    Reply r = last;
+    r.go = session_.stepMode() ? GoCaption::Step : GoCaption::Go;
     run_ = Run::None;
+    host.showReply(r);
+    host.setBackEnabled(true);
 }
 
 // --- solve run -------------------------------------------------------------
 
-void SearchControl::startSolve() {
-    if (running()) {
-        if (run_ == Run::Solve)
-            stopRequest_ = true;
+void SearchControl::startSolve(bool windowBusy) {
+    if (run_ == Run::Solve) {
+        stopRequest_ = true; // a second press stops it after the move under way
         return;
     }
+    if (windowBusy || running() || !session_.StartSolve())
+        return;
     run_ = Run::Solve;
     stopRequest_ = false;
     solveNextMove();
 }
 
 void SearchControl::solveNextMove() {
-    const DistanceTable& table = DistanceTable::Shared();
-    if (p.GoalReached()) {
-        endSolve(QStringLiteral("solution reached"));
+    const Reply r = session_.SolveStep();
+    if (r.runEnds) {
+        endRun(r);
         return;
     }
-    const MoveRecord best = table.BestMove(p.blockTable());
-    if (best.block == 0) {
-        endSolve(QString()); // a position the table does not know: nothing to play
-        return;
-    }
-    const PlayOutcome o = p.PlayMove(best.block, best.direction);
-    solveStep_ = o.result;
-    if (!o.made()) {
-        endSolve(o.result == PlayResult::ListFull ? QStringLiteral("moves list is full") : QString());
-        return;
-    }
-    host.setMessage(QStringLiteral("solving... %1 to go").arg(table.Distance(p.blockTable())));
     waitingForSlide_ = true;
-    host.slideBlock({true, best.block, best.direction, o.fromField});
+    host.showReply(r);
 }
 
-void SearchControl::endSolve(const QString& message) {
+void SearchControl::endRun(const Reply& last) {
     run_ = Run::None;
-    if (!message.isEmpty())
-        host.setMessage(message);
+    host.showReply(last);
 }
 
 } // namespace trulp

@@ -9,41 +9,28 @@
 namespace trulp {
 
 void TForm1::SaveMoves() {
-    const QString path = chooseSaveFile();
+    const QString path = desktop_.chooseSaveFile();
     if (path.isEmpty())
         return;
     const SavedFile saved =
-        WriteMovesFile(QFile::encodeName(path).toStdString(), p.movesList(), p.lastMove());
+        WriteMovesFile(QFile::encodeName(path).toStdString(), p().movesList(), p().lastMove());
     if (!saved.error.empty()) {
-        reportError(QFile::decodeName(saved.error.c_str()));
+        desktop_.reportError(QFile::decodeName(saved.error.c_str()));
         return;
     }
-    setMessage(QStringLiteral("puzzle saved as: ") + QFile::decodeName(saved.name.c_str()));
+    showReply(Reply(Said(Words::Saved, 0, 0, 0, QFile::decodeName(saved.name.c_str()).toStdString())));
 }
 
 void TForm1::OpenMoves() {
-    const QString path = chooseOpenFile();
+    const QString path = desktop_.chooseOpenFile();
     if (path.isEmpty())
         return;
     const MovesFileBytes file = ReadMovesFile(QFile::encodeName(path).toStdString());
     if (!file.error.empty()) {
-        reportError(QFile::decodeName(file.error.c_str()));
+        desktop_.reportError(QFile::decodeName(file.error.c_str()));
         return;
     }
-    const DecodedMoves decoded = DecodeMovesRecord(file.record.data(), file.size);
-    if (decoded.status == RecordStatus::ReadError) {
-        setMessage(QStringLiteral("read error"));
-        return;
-    }
-    if (decoded.status == RecordStatus::WrongFile) {
-        setMessage(QStringLiteral("wrong file"));
-        return;
-    }
-    LoadMoves(puzzle_, decoded);
-    DrawMovesPanel();
-    const std::string rest = decoded.storedName.substr(kFileMark.size());
-    setMessage(QStringLiteral("puzzle ") + QString::fromLatin1(rest.data(), qsizetype(rest.size())) +
-               QStringLiteral(" opened"));
+    showReply(session_.Open(DecodeMovesRecord(file.record.data(), file.size)));
 }
 
 } // namespace trulp

@@ -124,7 +124,7 @@ QAccessibleInterface* StepBoxFactory(const QString& className, QObject* object) 
 } // namespace
 
 TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
-    : QWidget(parent), p(puzzle), control(puzzle, *this), puzzle_(puzzle) {
+    : QWidget(parent), session_(puzzle), control_(session_, *this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TRULP puzzel"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -138,20 +138,20 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     static const bool factoryInstalled = (QAccessible::installFactory(StepBoxFactory), true);
     (void)factoryInstalled;
 
-    chooseSaveFile = [this] { return QFileDialog::getSaveFileName(this); };
-    chooseOpenFile = [this] { return QFileDialog::getOpenFileName(this); };
+    desktop_.chooseSaveFile = [this] { return QFileDialog::getSaveFileName(this); };
+    desktop_.chooseOpenFile = [this] { return QFileDialog::getOpenFileName(this); };
     // The dialog asks before it lets a file be replaced.
-    choosePdfFile = [this](const QString& proposed) {
+    desktop_.choosePdfFile = [this](const QString& proposed) {
         return QFileDialog::getSaveFileName(this, QStringLiteral("Print to PDF file"), proposed,
                                             QStringLiteral("PDF files (*.pdf)"));
     };
-    runPrinterSetup = [this] {
+    desktop_.runPrinterSetup = [this] {
         PrinterSetup();
         return true;
     };
-    reportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
-    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-    runChart = [this](const ChartData& chart) { chartForm_->ShowChart(chart); };
+    desktop_.reportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
+    desktop_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    desktop_.runChart = [this](const ChartData& chart) { chartForm_->ShowChart(chart); };
 
     buildLayout();
     connectHandlers();
@@ -161,8 +161,8 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
 TForm1::~TForm1() {
     // FormDestroy: the images go with the window; a slide or run must not
     // outlive it.
-    Timer1.stop();
-    control.abortRun();
+    Timer1->stop();
+    control_.abortRun();
 }
 
 void TForm1::setDialogs(TStatForm* statForm, Thelpform* helpForm) {
@@ -254,11 +254,11 @@ void TForm1::buildLayout() {
     PaintBox1->setGeometry(16, 148, 400, 500);
     PaintBox1->setMouseTracking(true);
 
-    pointerPicture = MakePointerPicture(devicePixelRatioF());
+    pointerPicture_ = MakePointerPicture(devicePixelRatioF());
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(64, 160, 10, 18);
-    Image1->setPixmap(QPixmap::fromImage(pointerPicture));
+    Image1->setPixmap(QPixmap::fromImage(pointerPicture_));
     Image1->hide();
 
     msgtext = new QLabel(this);
@@ -280,9 +280,6 @@ void TForm1::buildLayout() {
     hintBtn->setToolTip(QStringLiteral("show the best next move"));
     solveBtn = MakeButton(this, "solveBtn", {168, 696, 65, 28}, QStringLiteral("solve"), &kTeal);
     solveBtn->setToolTip(QStringLiteral("play the shortest way to the goal"));
-    // Play mode enables them.
-    hintBtn->setEnabled(false);
-    solveBtn->setEnabled(false);
     chart_image = makeIcon("chart_image", 5, {234, 16, 46, 37}, QStringLiteral("game chart"),
                            QStringLiteral(":/icons/chart"));
     chartForm_ = new GameChart(this);
@@ -307,9 +304,10 @@ void TForm1::buildLayout() {
     togotext->setAccessibleDescription(QStringLiteral("moves to go"));
     maxmovetext->setAccessibleDescription(QStringLiteral("max.move"));
 
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    Timer1.setInterval(10);
-    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(10);
+    Timer1->setTimerType(Qt::PreciseTimer);
 }
 
 void TForm1::connectHandlers() {
@@ -323,7 +321,7 @@ void TForm1::connectHandlers() {
     connect(solveBtn, &QPushButton::clicked, this, &TForm1::solveBtnClick);
     connect(helpBtn, &QPushButton::clicked, this, &TForm1::helpBtnClick);
     connect(stepcheck, &QCheckBox::clicked, this, &TForm1::stepcheckClick);
-    connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     maxmoveUpDown->onMouseUp = [this] { maxmoveUpDownMouseUp(); };
 
     Label7->onEnter = [this] { Label7MouseEnter(); };
@@ -333,9 +331,9 @@ void TForm1::connectHandlers() {
             Label7Click();
     };
 
-    PaintBox1->onPaint = [this](QPainter& canvas, const QRect& r) { DrawImagePart(canvas, r, boardImage); };
+    PaintBox1->onPaint = [this](QPainter& canvas, const QRect& r) { DrawImagePart(canvas, r, boardImage_); };
     PaintBox2->onPaint = [this](QPainter& canvas, const QRect&) {
-        DrawImagePart(canvas, PaintBox2->rect(), targetImage);
+        DrawImagePart(canvas, PaintBox2->rect(), targetImage_);
     };
     PaintBox3->onPaint = [this](QPainter& canvas, const QRect&) { PaintMovesPanel(canvas); };
     PaintBox1->onMouseMove = [this](QMouseEvent* e) {
@@ -350,18 +348,16 @@ void TForm1::connectHandlers() {
 }
 
 void TForm1::FormCreate() {
-    flags.creating = true;
-    boardImage = ScreenImage(PaintBox1->size(), devicePixelRatioF());
-    targetImage = ScreenImage(PaintBox2->size(), devicePixelRatioF());
-    dirtyRect = PaintBox1->rect();
-    dirtyPending = true;
-    msgtext->setText(QStringLiteral("welcome at the TRULP puzzle. Select \"play\" or \"search\"..."));
+    creating_ = true;
+    boardImage_ = ScreenImage(PaintBox1->size(), devicePixelRatioF());
+    targetImage_ = ScreenImage(PaintBox2->size(), devicePixelRatioF());
+    dirtyRect_ = PaintBox1->rect();
+    dirtyPending_ = true;
     DrawTarget();
-    flags.mode = kNoMode;
-    hoverIcon = 0;
-    flags.creating = false;
-    ResetBoard();
-    control.CalibrateClock();
+    hoverIcon_ = 0;
+    creating_ = false;
+    showReply(session_.Start(maxmoveUpDown->position()));
+    control_.CalibrateClock();
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
@@ -376,8 +372,8 @@ void TForm1::FormPaint(QPainter& canvas) {
                                static_cast<QWidget*>(PaintBox3)}) {
         Bevel(canvas, box->geometry().adjusted(-2, -2, 2, 2), 2, Qt::black, QColor(0xC0, 0xC0, 0xC0));
     }
-    if (hoverIcon != 0) {
-        const QRect f = IconFrameRect(hoverIcon);
+    if (hoverIcon_ != 0) {
+        const QRect f = IconFrameRect(hoverIcon_);
         canvas.setPen(QPen(QColor(0, 0, 255), 2));
         canvas.setBrush(Qt::NoBrush);
         canvas.drawRect(QRectF(f).adjusted(1, 1, -1, -1));
@@ -386,11 +382,12 @@ void TForm1::FormPaint(QPainter& canvas) {
 
 void TForm1::closeEvent(QCloseEvent* e) {
     // Closing during a slide or a run ends it as STOP would.
-    if (Timer1.isActive()) {
-        Timer1.stop();
-        flags.animating = false;
+    if (Timer1->isActive()) {
+        Timer1->stop();
+        animating_ = false;
     }
-    control.abortRun();
+    queuedKeys_ = 0;
+    control_.abortRun();
     e->accept();
 }
 
@@ -401,10 +398,6 @@ void TForm1::setMessage(const QString& text) {
     QAccessible::updateAccessibility(&changed);
 }
 
-void TForm1::setGoCaption(const QString& caption) {
-    goBtn->setText(caption);
-}
-
 void TForm1::setBackEnabled(bool enabled) {
     BackBtn->setEnabled(enabled);
 }
@@ -412,6 +405,37 @@ void TForm1::setBackEnabled(bool enabled) {
 void TForm1::redrawSearchView() {
     DrawMovesPanel();
     RedrawBoard();
+}
+
+// What the session answered, shown: the board reset, the list, the words,
+// GO's caption, the controls of the mode, the selection ring, and a slide.
+void TForm1::showReply(const Reply& r) {
+    if (r.board) {
+        ClearRect(PaintBox1->rect());
+        ringBlock_ = session_.selected();
+        for (int b = 1; b <= kBlocks; ++b)
+            DrawBlock(b);
+        control_.resetSearch();
+        PaintBox1->update();
+        ShowPosition();
+    }
+    if (r.said.words != Words::Keep)
+        setMessage(QString::fromStdString(Text(r.said)));
+    if (r.go != GoCaption::Keep)
+        goBtn->setText(QLatin1String(CaptionText(r.go)));
+    if (r.controls) {
+        const std::pair<Control, QWidget*> controls[] = {
+            {Control::MoveLimit, maxmoveUpDown}, {Control::Back, BackBtn},   {Control::Go, goBtn},
+            {Control::Statistics, statBtn},      {Control::Step, stepcheck}, {Control::Hint, hintBtn},
+            {Control::Solve, solveBtn}};
+        for (const auto& [control, widget] : controls)
+            widget->setEnabled(session_.controls() & Bit(control));
+    }
+    if (r.list)
+        DrawMovesPanel();
+    ShowSelection();
+    if (r.slide.made)
+        StartAnimation(r.slide);
 }
 
 } // namespace trulp

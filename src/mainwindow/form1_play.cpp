@@ -1,8 +1,10 @@
 // Play by mouse (drag a block one field) and by keyboard (letter, then a
-// cursor key, with a 25-tick slide), and the slide itself.
+// cursor key, with a 25-tick slide), and the slide itself. What a drag or a
+// key means is the session's; here are the pointer, the keys and the slide.
 #include "form1.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -12,11 +14,15 @@ namespace {
 constexpr int kHitMargin = 5;
 constexpr int kDragCommit = 50;
 constexpr int kDragLimit = 100;
+
+bool IsGoKey(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 } // namespace
 
 int TForm1::BlockAt(int x, int y) const {
     for (int b = 1; b <= kBlocks; ++b) {
-        const PixelRect r = p.BlockRect(b);
+        const PixelRect r = p().BlockRect(b);
         if (r.left + kHitMargin <= x && x < r.right - kHitMargin && r.top + kHitMargin <= y &&
             y < r.bottom - kHitMargin)
             return b;
@@ -25,31 +31,26 @@ int TForm1::BlockAt(int x, int y) const {
 }
 
 void TForm1::PaintBox1MouseMove(int x, int y) {
-    if (flags.mode != kPlay || busy() || p.ListFull())
+    if (session_.mode() != kPlay || busy() || p().ListFull())
         return;
-    if (!dragging) {
+    if (!dragging_) {
         const int b = BlockAt(x, y);
-        if (b != hoverBlock) {
-            if (b != 0) {
-                openDirs = p.PossibleDirections(b);
-                PaintBox1->setCursor(openDirs != 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-            } else {
-                PaintBox1->setCursor(Qt::ArrowCursor);
-            }
-        }
-        hoverBlock = uint8_t(b);
+        if (b != hoverBlock_)
+            PaintBox1->setCursor(b != 0 && p().PossibleDirections(b) != 0 ? Qt::PointingHandCursor
+                                                                          : Qt::ArrowCursor);
+        hoverBlock_ = uint8_t(b);
         return;
     }
-    const QRect r = BlockRect(hoverBlock);
-    int dx = x - grabX - r.left();
-    int dy = y - grabY - r.top();
-    if (!(openDirs & Right) && dx > 0)
+    const QRect r = BlockRect(hoverBlock_);
+    int dx = x - grabX_ - r.left();
+    int dy = y - grabY_ - r.top();
+    if (!(dragDirs_ & Right) && dx > 0)
         dx = 0;
-    if (!(openDirs & Up) && dy < 0)
+    if (!(dragDirs_ & Up) && dy < 0)
         dy = 0;
-    if (!(openDirs & Left) && dx < 0)
+    if (!(dragDirs_ & Left) && dx < 0)
         dx = 0;
-    if (!(openDirs & Down) && dy > 0)
+    if (!(dragDirs_ & Down) && dy > 0)
         dy = 0;
     dx = std::clamp(dx, -kDragLimit, kDragLimit);
     dy = std::clamp(dy, -kDragLimit, kDragLimit);
@@ -57,45 +58,44 @@ void TForm1::PaintBox1MouseMove(int x, int y) {
         dy = 0;
     else
         dx = 0;
-    ClearRect(dragRect);
-    dragRect = r.translated(dx, dy);
-    DrawBlockAt(r.left() + dx, r.top() + dy, hoverBlock);
+    ClearRect(dragRect_);
+    dragRect_ = r.translated(dx, dy);
+    DrawBlockAt(r.left() + dx, r.top() + dy, hoverBlock_);
     FlushBoard();
 }
 
 void TForm1::PaintBox1MouseDown(int x, int y) {
     // A full list takes no more moves, so a press does not start a drag.
-    if (flags.mode != kPlay || busy() || p.ListFull())
+    if (session_.mode() != kPlay || busy() || p().ListFull())
         return;
-    if (selectedBlock != 0) {
-        const int previous = selectedBlock;
-        selectedBlock = 0;
-        DrawBlock(previous);
-        FlushBoard();
-    }
-    if (hoverBlock != 0) {
-        openDirs = p.PossibleDirections(hoverBlock);
-        dragRect = BlockRect(hoverBlock);
-        grabX = x - dragRect.left();
-        grabY = y - dragRect.top();
-        dragging = true;
+    session_.Deselect();
+    ShowSelection();
+    // The block under the press, whether or not the pointer moved since the
+    // last release: a tap and then a drag is two presses and no move.
+    hoverBlock_ = uint8_t(BlockAt(x, y));
+    if (hoverBlock_ != 0) {
+        dragDirs_ = p().PossibleDirections(hoverBlock_);
+        dragRect_ = BlockRect(hoverBlock_);
+        grabX_ = x - dragRect_.left();
+        grabY_ = y - dragRect_.top();
+        dragging_ = true;
     }
 }
 
 void TForm1::PaintBox1MouseUp(int, int) {
-    if (flags.mode != kPlay || busy() || !dragging)
+    if (session_.mode() != kPlay || busy() || !dragging_)
         return;
     FinishDrag();
-    dragging = false;
+    dragging_ = false;
     PaintBox1->setCursor(Qt::ArrowCursor);
-    hoverBlock = 0;
+    hoverBlock_ = 0;
 }
 
 void TForm1::FinishDrag() {
-    const QRect r = BlockRect(hoverBlock);
-    const int dx = dragRect.left() - r.left();
-    const int dy = dragRect.top() - r.top();
-    uint8_t d = 0;
+    const QRect r = BlockRect(hoverBlock_);
+    const int dx = dragRect_.left() - r.left();
+    const int dy = dragRect_.top() - r.top();
+    unsigned d = 0;
     if (dx > kDragCommit)
         d = Right;
     else if (dx < -kDragCommit)
@@ -104,143 +104,98 @@ void TForm1::FinishDrag() {
         d = Down;
     else if (dy < -kDragCommit)
         d = Up;
-    // The puzzle decides: only an open step is made, and only while the
-    // list has room; otherwise the block snaps back without a word.
-    const PlayOutcome o = d != 0 ? puzzle_.PlayMove(hoverBlock, d) : PlayOutcome{PlayResult::Closed};
-    ClearRect(dragRect);
-    DrawBlock(hoverBlock);
+    const Reply reply = session_.Drag(hoverBlock_, d);
+    // The block snaps onto its field, new or old.
+    ClearRect(dragRect_);
+    DrawBlock(hoverBlock_);
     FlushBoard();
-    if (!o.made())
-        return;
-    if (o.number == 1)
-        solvedFromStart = true;
-    DrawMovesPanel();
-    if (o.result == PlayResult::Solved)
-        showGoalMessage();
-    else if (o.result == PlayResult::MovedListFull)
-        setMessage(QStringLiteral("moves list is full"));
-    else
-        setMessage(QStringLiteral("find solutions..."));
-}
-
-// Reaching the goal is worth the same words however the block moved.
-void TForm1::showGoalMessage() {
-    setMessage(solvedFromStart ? QStringLiteral("SOLUTION FOUND ...congratulations !")
-                               : QStringLiteral("solution reached"));
+    showReply(reply);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
-    // The key as pressed first, then the character it types.
-    FormKeyDown(e->key());
-    if (!e->text().isEmpty())
-        FormKeyPress(e->text().at(0));
-    e->ignore();
-}
-
-void TForm1::FormKeyPress(QChar c) {
-    if (flags.mode != kPlay || busy() || dragging)
-        return;
-    const char16_t ch = c.unicode();
-    if (!((ch >= u'a' && ch <= u'i') || ch == u'x'))
-        return;
-    const char upper = char(ch - u'a' + 'A');
-    for (int b = 1; b <= kBlocks; ++b)
-        if (p.blockTable()[b].letter == upper) {
-            SelectBlock(b);
-            return;
-        }
-}
-
-void TForm1::FormKeyDown(int key) {
-    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+    e->ignore(); // the focused control, if any, sees the key too
+    if (IsGoKey(e->key())) {
         goBtnClick();
         return;
     }
-    if (busy())
-        return;
-    if (flags.mode == kPlay) {
-        // A drag in progress owns the board until it is released.
-        if (dragging)
-            return;
-        uint8_t d = 0;
-        switch (key) {
-        case Qt::Key_Backspace:
-            SelectBlock(0);
-            StepBack();
-            return;
-        case Qt::Key_Left:
-            d = Left;
-            break;
-        case Qt::Key_Up:
-            d = Up;
-            break;
-        case Qt::Key_Right:
-            d = Right;
-            break;
-        case Qt::Key_Down:
-            d = Down;
-            break;
-        default:
-            break;
-        }
-        if (selectedBlock == 0)
-            return;
-        openDirs = p.PossibleDirections(selectedBlock);
-        if (d != 0) {
-            if (openDirs & d)
-                KeyMove(selectedBlock, d);
-        } else {
-            setMessage(p.ListFull() ? QStringLiteral("list is full") : QStringLiteral("find solution..."));
-        }
-    } else if (flags.mode == kReplay && key == Qt::Key_Backspace) {
-        StepBack();
-    }
-}
-
-void TForm1::KeyMove(int block, uint8_t direction) {
-    const PlayOutcome o = puzzle_.PlayMove(block, direction);
-    if (o.result == PlayResult::ListFull) {
-        setMessage(QStringLiteral("list is full"));
+    if (animating_ && !dragging_) {
+        // Kept for after the slide; a held key's repeats are not, so it
+        // stops when it is let go.
+        if (!e->isAutoRepeat() && queuedKeys_ < kKeyQueue)
+            keyQueue_[queuedKeys_++] = {e->key(), e->text()};
         return;
     }
-    if (!o.made())
-        return;
-    setMessage(QStringLiteral("find solution..."));
-    if (o.number == 1)
-        solvedFromStart = true;
-    slideBlock({true, uint8_t(block), direction, o.fromField});
-    if (o.result == PlayResult::Solved)
-        showGoalMessage();
+    handleKey(e->key(), e->text());
 }
 
-void TForm1::slideBlock(const StepMade& step) {
-    DrawMovesPanel();
-    StartAnimation(step);
+void TForm1::handleKey(int key, const QString& text) {
+    // The key as pressed first, then the character it types.
+    FormKeyDown(key);
+    if (!text.isEmpty())
+        FormKeyPress(text.at(0));
+}
+
+void TForm1::FormKeyPress(QChar c) {
+    if (busy() || dragging_)
+        return;
+    showReply(session_.Letter(c.unicode()));
+}
+
+void TForm1::FormKeyDown(int key) {
+    // A drag in progress owns the board until it is released.
+    if (busy() || dragging_)
+        return;
+    if (key == Qt::Key_Backspace) {
+        if (session_.mode() == kPlay) {
+            session_.Deselect();
+            ShowSelection();
+        }
+        showReply(session_.Back());
+        return;
+    }
+    if (session_.mode() != kPlay)
+        return;
+    const unsigned d = key == Qt::Key_Left    ? Left
+                       : key == Qt::Key_Up    ? Up
+                       : key == Qt::Key_Right ? Right
+                       : key == Qt::Key_Down  ? Down
+                                              : 0;
+    showReply(session_.Key(d));
 }
 
 void TForm1::StartAnimation(const StepMade& step) {
-    flags.animating = true;
-    hoverBlock = 0;
-    const Block& b = p.blockTable()[step.block];
+    animating_ = true;
+    hoverBlock_ = 0;
+    const Block& b = p().blockTable()[step.block];
     const PixelRect from = BlockRectOf({b.shape, step.fromField, b.letter});
-    animRect = QRect(QPoint(from.left, from.top), QPoint(from.right - 1, from.bottom - 1));
-    animTicks = 0;
-    animBlock = step.block;
-    animDX = step.direction == Right ? kSlideStep : step.direction == Left ? -kSlideStep : 0;
-    animDY = step.direction == Down ? kSlideStep : step.direction == Up ? -kSlideStep : 0;
-    Timer1.start();
+    animRect_ = QRect(QPoint(from.left, from.top), QPoint(from.right - 1, from.bottom - 1));
+    animTicks_ = 0;
+    animBlock_ = step.block;
+    animDX_ = step.direction == Right ? kSlideStep : step.direction == Left ? -kSlideStep : 0;
+    animDY_ = step.direction == Down ? kSlideStep : step.direction == Up ? -kSlideStep : 0;
+    Timer1->start();
 }
 
 void TForm1::Timer1Timer() {
-    ++animTicks;
-    ClearRect(animRect);
-    animRect.translate(animDX, animDY);
-    DrawBlockAt(animRect.left(), animRect.top(), animBlock);
+    ++animTicks_;
+    ClearRect(animRect_);
+    animRect_.translate(animDX_, animDY_);
+    DrawBlockAt(animRect_.left(), animRect_.top(), animBlock_);
     FlushBoard();
-    if (animTicks >= kSlideTicks) {
-        Timer1.stop();
-        flags.animating = false;
-        control.slideFinished();
+    if (animTicks_ < kSlideTicks)
+        return;
+    Timer1->stop();
+    animating_ = false;
+    control_.slideFinished();
+    // Keys typed during a run's slides belong to no one: the run ignores them.
+    if (control_.running())
+        queuedKeys_ = 0;
+    // The keys typed meanwhile, in order, until one starts another slide.
+    while (queuedKeys_ > 0 && !animating_) {
+        const QueuedKey k = keyQueue_[0];
+        std::move(keyQueue_ + 1, keyQueue_ + queuedKeys_, keyQueue_);
+        --queuedKeys_;
+        handleKey(k.key, k.text);
     }
 }
 

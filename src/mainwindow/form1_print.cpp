@@ -37,7 +37,7 @@ void TForm1::PrintMoves() {
     // A PDF file not chosen in the printer setup is asked for each time.
     const bool askForFile = device.outputFormat() == QPrinter::PdfFormat && device.outputFileName().isEmpty();
     if (askForFile) {
-        const QString path = choosePdfFile(ProposedPdfPath());
+        const QString path = desktop_.choosePdfFile(ProposedPdfPath());
         if (path.isEmpty())
             return;
         device.setOutputFileName(path);
@@ -52,13 +52,13 @@ void TForm1::PrintPage(QPrinter& device) {
     if (!canvas.begin(&device)) {
         const QString target =
             device.outputFormat() == QPrinter::PdfFormat ? device.outputFileName() : device.printerName();
-        reportError(QStringLiteral("The print job could not be started on %1.").arg(target));
+        desktop_.reportError(QStringLiteral("The print job could not be started on %1.").arg(target));
         return;
     }
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    PaintMovesPage(canvas, device.width(), {p.movesList(), p.lastMove(), p.blockTable()}, date);
+    PaintMovesPage(canvas, device.width(), {p().movesList(), p().lastMove(), p().blockTable()}, date);
     canvas.end();
-    setMessage(QStringLiteral("puzzle send to printer"));
+    showReply(Reply(Said(Words::Printed)));
 }
 
 void TForm1::PrinterSetup() {

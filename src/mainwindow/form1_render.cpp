@@ -39,34 +39,34 @@ void DottedLine(QPainter& canvas, QPoint from, QPoint to) {
 } // namespace
 
 QRect TForm1::BlockRect(int block) const {
-    const PixelRect r = p.BlockRect(block);
+    const PixelRect r = p().BlockRect(block);
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
 void TForm1::AddDirty(const QRect& rect) {
-    if (!dirtyPending) {
-        dirtyRect = rect;
-        dirtyPending = true;
+    if (!dirtyPending_) {
+        dirtyRect_ = rect;
+        dirtyPending_ = true;
     } else {
-        dirtyRect = dirtyRect.united(rect);
+        dirtyRect_ = dirtyRect_.united(rect);
     }
 }
 
 void TForm1::FlushBoard() {
-    if (!dirtyPending)
+    if (!dirtyPending_)
         return;
     // An immediate copy of just the changed pixels, not a later repaint.
-    PaintBox1->repaint(dirtyRect);
-    dirtyPending = false;
+    PaintBox1->repaint(dirtyRect_);
+    dirtyPending_ = false;
 }
 
 void TForm1::DrawBlockAt(int x, int y, int block) {
-    const Block& b = p.blockTable()[block];
+    const Block& b = p().blockTable()[block];
     const BlockShape& s = shapeTable[b.shape];
     const QRect r(x, y, s.width * kFieldPixels, s.height * kFieldPixels);
-    QPainter canvas(&boardImage);
+    QPainter canvas(&boardImage_);
     PaintBlock(canvas, r, QLatin1Char(b.letter), BoardLook(b.shape));
-    if (block == selectedBlock) {
+    if (block == ringBlock_) {
         const int cx = x + r.width() / 2, cy = y + r.height() / 2;
         canvas.setPen(QPen(QColor(0xFF, 0xFF, 0x00), 3));
         canvas.setBrush(Qt::NoBrush);
@@ -81,21 +81,23 @@ void TForm1::DrawBlock(int block) {
 }
 
 void TForm1::ClearRect(const QRect& rect) {
-    QPainter canvas(&boardImage);
+    QPainter canvas(&boardImage_);
     canvas.fillRect(rect, Qt::white);
     AddDirty(rect);
 }
 
-void TForm1::SelectBlock(int block) {
-    if (selectedBlock != 0) {
-        const int previous = selectedBlock;
-        selectedBlock = 0;
+void TForm1::ShowSelection() {
+    const int block = session_.selected();
+    if (block == ringBlock_)
+        return;
+    if (ringBlock_ != 0) {
+        const int previous = ringBlock_;
+        ringBlock_ = 0;
         DrawBlock(previous);
     }
-    if (block != 0) {
-        selectedBlock = block;
+    ringBlock_ = block;
+    if (block != 0)
         DrawBlock(block);
-    }
     FlushBoard();
 }
 
@@ -107,7 +109,7 @@ void TForm1::RedrawBoard() {
 }
 
 void TForm1::DrawTarget() {
-    QPainter canvas(&targetImage);
+    QPainter canvas(&targetImage_);
     const int w = PaintBox2->width(), h = PaintBox2->height();
     canvas.fillRect(0, 0, w, h, Qt::white);
     const QColor grid(0xC0, 0xC0, 0xC0);
@@ -158,7 +160,7 @@ QString Span(const char* one, const char* many, int first, int size) {
 QString TForm1::BoardDescription() const {
     QStringList blocks;
     for (int b = 1; b <= kBlocks; ++b) {
-        const Block& k = p.blockTable()[b];
+        const Block& k = p().blockTable()[b];
         const BlockShape& s = shapeTable[k.shape];
         blocks << QStringLiteral("%1: %2, %3")
                       .arg(QLatin1Char(k.letter))
@@ -169,10 +171,10 @@ QString TForm1::BoardDescription() const {
 }
 
 QString TForm1::PanelDescription() const {
-    const int made = p.moveNr() - 1;
-    QString text = QStringLiteral("move %1 of %2").arg(made).arg(p.lastMove());
+    const int made = p().moveNr() - 1;
+    QString text = QStringLiteral("move %1 of %2").arg(made).arg(p().lastMove());
     if (made >= 1 && made <= kMaxMoves) {
-        const MoveRecord& m = p.movesList()[made];
+        const MoveRecord& m = p().movesList()[made];
         if (m.block >= 1 && m.block <= kBlocks && IsDirection(m.direction))
             text += QStringLiteral(": %1 %2")
                         .arg(QLatin1Char(startTable[m.block].letter))
@@ -191,15 +193,15 @@ void TForm1::PaintMovesPanel(QPainter& canvas) const {
         DottedLine(canvas, {x, 0}, {x, height});
 
     // The list scrolls so that the row of moveNr is never below the last.
-    const int first = p.moveNr() > kPanelRows ? p.moveNr() - kPanelRows : 0;
+    const int first = p().moveNr() > kPanelRows ? p().moveNr() - kPanelRows : 0;
     const QFont numberFont = Arial(18);
     const QFont arrowFont = ArrowFont(20);
     canvas.setPen(Qt::black);
     for (int row = 1; row <= kPanelRows; ++row) {
         const int m = first + row;
-        if (m > p.lastMove() || m > kMaxMoves)
+        if (m > p().lastMove() || m > kMaxMoves)
             continue;
-        const MoveRecord& rec = p.movesList()[m];
+        const MoveRecord& rec = p().movesList()[m];
         const int ty = (row - 1) * kRowHeight + 2;
         canvas.setFont(numberFont);
         const QString number = QString::number(m);
@@ -211,7 +213,7 @@ void TForm1::PaintMovesPanel(QPainter& canvas) const {
             TextOut(canvas, kMoveColumnEdges[2] - 25, ty, QString(QChar(ArrowGlyphs[rec.direction])));
         }
     }
-    canvas.drawImage(0, (p.moveNr() - first - 1) * kRowHeight + 1, pointerPicture);
+    canvas.drawImage(0, (p().moveNr() - first - 1) * kRowHeight + 1, pointerPicture_);
 }
 
 } // namespace trulp

@@ -12,29 +12,29 @@ QRect TForm1::IconFrameRect(int tag) const {
     return QRect(QPoint(g.left() - 2, g.top() - 2), QPoint(g.right() + 2, g.bottom() + 2));
 }
 
-// The frame is part of the window's painting while hoverIcon is set; this
+// The frame is part of the window's painting while hoverIcon_ is set; this
 // makes it appear or go at once.
 void TForm1::DrawIconFrame() {
-    if (hoverIcon != 0)
-        repaint(IconFrameRect(hoverIcon));
+    if (hoverIcon_ != 0)
+        repaint(IconFrameRect(hoverIcon_));
 }
 
 // Moves the frame: the old one goes, the new one (if any) comes.
 void TForm1::setHoverIcon(int tag) {
-    const uint8_t old = hoverIcon;
-    hoverIcon = uint8_t(tag);
+    const uint8_t old = hoverIcon_;
+    hoverIcon_ = uint8_t(tag);
     if (old != 0)
         repaint(IconFrameRect(old));
     DrawIconFrame();
 }
 
 void TForm1::open_imageMouseMove(int tag) {
-    if (!busy() && tag != hoverIcon)
+    if (!busy() && tag != hoverIcon_)
         setHoverIcon(tag);
 }
 
 void TForm1::FormMouseMove() {
-    if (hoverIcon != 0)
+    if (hoverIcon_ != 0)
         setHoverIcon(0);
 }
 
@@ -47,9 +47,9 @@ void TForm1::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void TForm1::open_imageMouseDown() {
-    if (busy() || hoverIcon == 0)
+    if (busy() || hoverIcon_ == 0)
         return;
-    switch (hoverIcon) {
+    switch (hoverIcon_) {
     case 1:
         OpenMoves();
         break;
@@ -60,7 +60,7 @@ void TForm1::open_imageMouseDown() {
         PrintMoves();
         break;
     case 4:
-        runPrinterSetup();
+        desktop_.runPrinterSetup();
         break;
     case 5:
         ShowChart();

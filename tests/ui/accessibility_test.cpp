@@ -27,44 +27,43 @@ private slots:
             QVERIFY2(w, l.name);
             QCOMPARE(w->geometry(), l.geometry);
             QCOMPARE(Face(w)->rect().translated(-origin), l.geometry);
-            if (w != fx.f().msgtext)
+            if (w != fx.msgtext())
                 QVERIFY2(!Face(w)->text(QAccessible::Name).isEmpty(), l.name);
         }
         const struct {
             QWidget* widget;
             const char* name;
-        } names[] = {{fx.f().open_image, "open moves file"},
-                     {fx.f().save_image, "save moves"},
-                     {fx.f().pr_image, "print"},
-                     {fx.f().pr_setup, "printer setup"},
-                     {fx.f().chart_image, "game chart"},
-                     {fx.f().playBtn, "play"},
-                     {fx.f().stepcheck, "step"},
-                     {fx.f().hintBtn, "hint"}};
+        } names[] = {{fx.open_image(), "open moves file"},
+                     {fx.save_image(), "save moves"},
+                     {fx.pr_image(), "print"},
+                     {fx.pr_setup(), "printer setup"},
+                     {fx.chart_image(), "game chart"},
+                     {fx.playBtn(), "play"},
+                     {fx.stepcheck(), "step"},
+                     {fx.hintBtn(), "hint"}};
         for (const auto& n : names)
             QCOMPARE(Face(n.widget)->text(QAccessible::Name), QString::fromLatin1(n.name));
-        QCOMPARE(Face(fx.f().stepcheck)->role(), QAccessible::CheckBox);
-        QVERIFY(!Face(fx.f().stepcheck)->state().checked);
-        fx.click(fx.f().stepcheck);
-        QVERIFY(Face(fx.f().stepcheck)->state().checked);
+        QCOMPARE(Face(fx.stepcheck())->role(), QAccessible::CheckBox);
+        QVERIFY(!Face(fx.stepcheck())->state().checked);
+        fx.click(fx.stepcheck());
+        QVERIFY(Face(fx.stepcheck())->state().checked);
     }
 
     void boardPanelAndMessageInWords() {
         FormFixture fx;
-        QAccessibleInterface* board = Face(fx.f().PaintBox1);
+        QAccessibleInterface* board = Face(fx.PaintBox1());
         QCOMPARE(board->text(QAccessible::Description),
                  QStringLiteral(
                      "A: column 1, rows 1 to 2; X: columns 2 to 3, rows 1 to 2; B: column 4, rows 1 to 2; "
                      "C: column 1, rows 3 to 4; D: columns 2 to 3, row 3; E: column 4, rows 3 to 4; "
                      "F: column 2, row 4; G: column 3, row 4; H: column 1, row 5; I: column 4, row 5"));
-        QCOMPARE(Face(fx.f().PaintBox3)->text(QAccessible::Description), QStringLiteral("move 0 of 0"));
+        QCOMPARE(Face(fx.PaintBox3())->text(QAccessible::Description), QStringLiteral("move 0 of 0"));
 
-        fx.click(fx.f().playBtn);
+        fx.click(fx.playBtn());
         fx.drag(7, 0, 80); // F down
         QVERIFY(board->text(QAccessible::Description).contains(QStringLiteral("F: column 2, row 5;")));
-        QCOMPARE(Face(fx.f().PaintBox3)->text(QAccessible::Description),
-                 QStringLiteral("move 1 of 1: F down"));
-        QCOMPARE(Face(fx.f().msgtext)->text(QAccessible::Name), QStringLiteral("find solutions..."));
+        QCOMPARE(Face(fx.PaintBox3())->text(QAccessible::Description), QStringLiteral("move 1 of 1: F down"));
+        QCOMPARE(Face(fx.msgtext())->text(QAccessible::Name), QStringLiteral("find solutions..."));
     }
 };
 

@@ -11,7 +11,7 @@ using namespace trulp;
 namespace {
 
 int ToGo(FormFixture& fx) {
-    return fx.f().togotext->text().toInt();
+    return fx.togotext()->text().toInt();
 }
 int Distance(FormFixture& fx) {
     return DistanceTable::Shared().Distance(fx.p().blockTable());
@@ -39,31 +39,31 @@ class CoachTest : public QObject {
 private slots:
     void hintRingsFirstAndMovesSecond() {
         FormFixture fx;
-        QCOMPARE(fx.f().togotext->text(), QStringLiteral("116"));
-        QVERIFY(!fx.f().hintBtn->isEnabled()); // play mode only
-        fx.click(fx.f().playBtn);
+        QCOMPARE(fx.togotext()->text(), QStringLiteral("116"));
+        QVERIFY(!fx.hintBtn()->isEnabled()); // play mode only
+        fx.click(fx.playBtn());
         const MoveRecord best = DistanceTable::Shared().BestMove(fx.p().blockTable());
-        fx.click(fx.f().hintBtn);
-        QCOMPARE(fx.f().selectedBlock, int(best.block));
+        fx.click(fx.hintBtn());
+        QCOMPARE(fx.f().session().selected(), int(best.block));
         QCOMPARE(fx.message(), QStringLiteral("hint: H right (116 to go)"));
         QCOMPARE(fx.p().lastMove(), 0); // nothing else changed
         QCOMPARE(fx.p().moveNr(), 1);
 
-        fx.click(fx.f().hintBtn); // the hint stands: its move is made
-        QVERIFY(fx.f().flags.animating);
+        fx.click(fx.hintBtn()); // the hint stands: its move is made
+        QVERIFY(fx.f().sliding());
         QCOMPARE(fx.p().lastMove(), 1);
         QCOMPARE(fx.p().movesList()[1].block, best.block);
         QCOMPARE(fx.p().movesList()[1].direction, best.direction);
         QCOMPARE(fx.message(), QStringLiteral("115 to go"));
         QCOMPARE(ToGo(fx), 115);
-        fx.click(fx.f().hintBtn); // refused during the slide
+        fx.click(fx.hintBtn()); // refused during the slide
         QCOMPARE(fx.message(), QStringLiteral("115 to go"));
         QVERIFY(fx.waitIdle());
 
         // After a first hint, the cursor key makes the move by hand.
-        fx.click(fx.f().hintBtn);
+        fx.click(fx.hintBtn());
         const MoveRecord next = DistanceTable::Shared().BestMove(fx.p().blockTable());
-        QCOMPARE(fx.f().selectedBlock, int(next.block));
+        QCOMPARE(fx.f().session().selected(), int(next.block));
         fx.key(next.direction == Right  ? Qt::Key_Right
                : next.direction == Up   ? Qt::Key_Up
                : next.direction == Left ? Qt::Key_Left
@@ -76,19 +76,19 @@ private slots:
 
     void toGoFollowsEveryChangeOfThePosition() {
         FormFixture fx;
-        fx.click(fx.f().playBtn);
+        fx.click(fx.playBtn());
         fx.drag(7, 0, 80); // F down
         QCOMPARE(ToGo(fx), Distance(fx));
         QVERIFY(ToGo(fx) != 116);
-        fx.click(fx.f().BackBtn);
+        fx.click(fx.BackBtn());
         QVERIFY(fx.waitIdle());
         QCOMPARE(ToGo(fx), 116);
         fx.drag(7, 0, 80);
-        fx.click(fx.f().replayBtn);
+        fx.click(fx.replayBtn());
         QCOMPARE(ToGo(fx), 116);
         QVERIFY(fx.replayStep());
         QCOMPARE(ToGo(fx), Distance(fx));
-        QVERIFY(!fx.f().solveBtn->isEnabled());
+        QVERIFY(!fx.solveBtn()->isEnabled());
         fx.f().solveBtnClick(); // outside play mode nothing happens
         fx.f().hintBtnClick();
         QVERIFY(!fx.f().busy());
@@ -97,12 +97,12 @@ private slots:
 
     void solveStopsAfterTheMoveUnderWay() {
         FormFixture fx;
-        fx.click(fx.f().playBtn);
-        fx.click(fx.f().solveBtn);
+        fx.click(fx.playBtn());
+        fx.click(fx.solveBtn());
         QVERIFY(fx.f().busy());
         QCOMPARE(fx.message(), QStringLiteral("solving... 115 to go"));
-        fx.click(fx.f().playBtn); // nothing else acts meanwhile
-        QCOMPARE(fx.f().flags.mode, kPlay);
+        fx.click(fx.playBtn()); // nothing else acts meanwhile
+        QCOMPARE(fx.f().session().mode(), kPlay);
         fx.key(Qt::Key_Space);
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.message(), QStringLiteral("pause"));
@@ -113,28 +113,28 @@ private slots:
 
     void solveFromTheStartReachesTheGoalAndCharts() {
         FormFixture fx;
-        fx.click(fx.f().playBtn);
-        fx.click(fx.f().solveBtn);
+        fx.click(fx.playBtn());
+        fx.click(fx.solveBtn());
         QVERIFY(fx.waitIdle(60000));
         QCOMPARE(fx.message(), QStringLiteral("solution reached"));
         QCOMPARE(fx.p().lastMove(), 116);
         QVERIFY(fx.p().GoalReached());
-        QCOMPARE(fx.f().togotext->text(), QStringLiteral("0"));
+        QCOMPARE(fx.togotext()->text(), QStringLiteral("0"));
 
         // The chart of it, as the icon shows it.
         ChartData shown;
-        fx.f().runChart = [&](const ChartData& c) { shown = c; };
-        QTest::mouseMove(fx.f().chart_image, QPoint(5, 5));
-        QTest::mouseMove(fx.f().chart_image, QPoint(10, 10));
-        QTest::mouseClick(fx.f().chart_image, Qt::LeftButton, {}, QPoint(10, 10));
+        fx.desktop([&](Desktop& d) { d.runChart = [&](const ChartData& c) { shown = c; }; });
+        QTest::mouseMove(fx.chart_image(), QPoint(5, 5));
+        QTest::mouseMove(fx.chart_image(), QPoint(10, 10));
+        QTest::mouseClick(fx.chart_image(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(int(shown.distances.size()), 117);
         QCOMPARE(ChartCaption(shown), QStringLiteral("116 moves, shortest possible 116"));
     }
 
     void chartOfTheSearchLine() {
         FormFixture fx;
-        fx.click(fx.f().searchBtn);
-        fx.click(fx.f().goBtn);
+        fx.click(fx.searchBtn());
+        fx.click(fx.goBtn());
         QVERIFY(fx.waitIdle(60000));
         const ChartData c = ChartOf(fx.p());
         QCOMPARE(ChartCaption(c), QStringLiteral("148 moves, shortest possible 116"));

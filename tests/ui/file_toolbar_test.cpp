@@ -32,7 +32,7 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
 }
 
 void ThreeMoves(FormFixture& fx) {
-    fx.click(fx.f().playBtn);
+    fx.click(fx.playBtn());
     fx.drag(7, 0, 80); // F down
     fx.drag(8, 0, 80); // G down
     fx.drag(5, 0, 80); // D down
@@ -205,13 +205,13 @@ private slots:
         QCOMPARE(fx.p().counters().seconds, 0u);
         QCOMPARE(fx.p().movesList()[2].block, 8);
         QCOMPARE(fx.p().movesList()[2].direction, Down);
-        QCOMPARE(fx.f().flags.mode, kPlay);
+        QCOMPARE(fx.f().session().mode(), kPlay);
         for (int b = 1; b <= kBlocks; ++b)
             QCOMPARE(fx.p().blockTable()[b].field, fields[b]);
 
         // Replay from the start plays the opened list.
-        fx.click(fx.f().replayBtn);
-        fx.click(fx.f().goBtn);
+        fx.click(fx.replayBtn());
+        fx.click(fx.goBtn());
         QVERIFY(QTest::qWaitFor([&] { return !fx.f().busy(); }, 5000));
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
         QCOMPARE(fx.p().blockTable()[7].field, 17);
@@ -266,7 +266,7 @@ private slots:
         } else if (kind == QLatin1String("vanished")) {
             const QString gone = dir.filePath(QStringLiteral("gone"));
             QVERIFY(QFile::copy(good, gone));
-            fx.f().chooseOpenFile = [&] { return QFile::remove(gone), gone; };
+            fx.desktop([&](Desktop& d) { d.chooseOpenFile = [&] { return QFile::remove(gone), gone; }; });
             fx.f().OpenMoves();
         } else if (kind == QLatin1String("read-only folder")) {
             QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
@@ -321,48 +321,48 @@ private slots:
 
     void hoverFrameAppearsAndGoesAtTheRightMoments() {
         FormFixture fx;
-        QCOMPARE(fx.f().hoverIcon, 0);
-        HoverIcon(fx, fx.f().open_image);
-        QCOMPARE(fx.f().hoverIcon, 1);
+        QCOMPARE(fx.f().hoverIcon(), 0);
+        HoverIcon(fx, fx.open_image());
+        QCOMPARE(fx.f().hoverIcon(), 1);
         QVERIFY(FrameShown(fx, 1));
-        HoverIcon(fx, fx.f().save_image); // straight onto the next icon
-        QCOMPARE(fx.f().hoverIcon, 2);
+        HoverIcon(fx, fx.save_image()); // straight onto the next icon
+        QCOMPARE(fx.f().hoverIcon(), 2);
         QVERIFY(FrameShown(fx, 2));
         QVERIFY(!FrameShown(fx, 1));
         // Onto another control without crossing the background: stays.
-        QTest::mouseMove(fx.f().Label7, QPoint(5, 5));
-        QTest::mouseMove(fx.f().PaintBox1, QPoint(50, 50));
-        QCOMPARE(fx.f().hoverIcon, 2);
+        QTest::mouseMove(fx.Label7(), QPoint(5, 5));
+        QTest::mouseMove(fx.PaintBox1(), QPoint(50, 50));
+        QCOMPARE(fx.f().hoverIcon(), 2);
         HoverBackground(fx);
-        QCOMPARE(fx.f().hoverIcon, 0);
+        QCOMPARE(fx.f().hoverIcon(), 0);
         QVERIFY(!FrameShown(fx, 2));
 
         // Cancelling the open dialog still takes the frame away.
-        HoverIcon(fx, fx.f().open_image);
+        HoverIcon(fx, fx.open_image());
         fx.nextOpenPath.clear();
-        QTest::mouseClick(fx.f().open_image, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(fx.f().hoverIcon, 0);
+        QTest::mouseClick(fx.open_image(), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(fx.f().hoverIcon(), 0);
         QVERIFY(!FrameShown(fx, 1));
 
         // While busy no frame is drawn and clicks do nothing; the background
         // still removes a frame drawn before.
-        HoverIcon(fx, fx.f().pr_setup);
-        fx.click(fx.f().searchBtn);
-        fx.click(fx.f().stepcheck); // a slow search keeps the window busy
-        fx.click(fx.f().goBtn);
+        HoverIcon(fx, fx.pr_setup());
+        fx.click(fx.searchBtn());
+        fx.click(fx.stepcheck()); // a slow search keeps the window busy
+        fx.click(fx.goBtn());
         QVERIFY(fx.f().busy());
-        HoverIcon(fx, fx.f().save_image);
-        QCOMPARE(fx.f().hoverIcon, 4);
+        HoverIcon(fx, fx.save_image());
+        QCOMPARE(fx.f().hoverIcon(), 4);
         int setups = 0;
-        fx.f().runPrinterSetup = [&] { return ++setups, true; };
-        QTest::mouseClick(fx.f().pr_setup, Qt::LeftButton, {}, QPoint(10, 10));
+        fx.desktop([&](Desktop& d) { d.runPrinterSetup = [&] { return ++setups, true; }; });
+        QTest::mouseClick(fx.pr_setup(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(setups, 0);
         HoverBackground(fx);
-        QCOMPARE(fx.f().hoverIcon, 0);
-        fx.click(fx.f().goBtn); // STOP
+        QCOMPARE(fx.f().hoverIcon(), 0);
+        fx.click(fx.goBtn()); // STOP
         QVERIFY(fx.waitIdle());
-        HoverIcon(fx, fx.f().pr_setup);
-        QTest::mouseClick(fx.f().pr_setup, Qt::LeftButton, {}, QPoint(10, 10));
+        HoverIcon(fx, fx.pr_setup());
+        QTest::mouseClick(fx.pr_setup(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(setups, 1);
     }
 
@@ -370,24 +370,24 @@ private slots:
         QTemporaryDir dir;
         FormFixture fx;
         fx.nextSavePath = dir.filePath(QStringLiteral("viaicon"));
-        HoverIcon(fx, fx.f().save_image);
-        QTest::mouseClick(fx.f().save_image, Qt::LeftButton, {}, QPoint(10, 10));
+        HoverIcon(fx, fx.save_image());
+        QTest::mouseClick(fx.save_image(), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("TRULP_ viaicon"))));
 
         const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
         fx.f().printer().setOutputFormat(QPrinter::PdfFormat);
         fx.f().printer().setOutputFileName(pdf);
-        HoverIcon(fx, fx.f().pr_image);
-        QTest::mouseDClick(fx.f().pr_image, Qt::LeftButton, {}, QPoint(10, 10));
+        HoverIcon(fx, fx.pr_image());
+        QTest::mouseDClick(fx.pr_image(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(fx.message(), QStringLiteral("puzzle send to printer"));
-        QCOMPARE(fx.f().hoverIcon, 0);
+        QCOMPARE(fx.f().hoverIcon(), 0);
         const QByteArray doc = ReadAll(pdf);
         QVERIFY(doc.startsWith("%PDF"));
         QCOMPARE(doc.count("/Type /Page\n") + doc.count("/Type /Page\r") + doc.count("/Type /Page "), 1);
         // The second click found no frame: printing again would have reset
         // the message after we clear it.
         fx.f().setMessage(QString());
-        QTest::mouseClick(fx.f().pr_image, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseClick(fx.pr_image(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(fx.message(), QString());
     }
 
@@ -397,8 +397,8 @@ private slots:
         QTemporaryDir dir;
         FormFixture fx;
         fx.nextPdfPath = dir.filePath(QStringLiteral("game.pdf"));
-        HoverIcon(fx, fx.f().pr_image);
-        QTest::mouseClick(fx.f().pr_image, Qt::LeftButton, {}, QPoint(10, 10));
+        HoverIcon(fx, fx.pr_image());
+        QTest::mouseClick(fx.pr_image(), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(fx.proposedPdf.endsWith(QStringLiteral("/TRULP puzzle.pdf")));
         const QString folder = QFileInfo(fx.proposedPdf).absolutePath();
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -39,21 +40,62 @@ struct FormFixture {
 
     FormFixture() {
         form = std::make_unique<trulp::TForm1>(*puzzle);
-        form->reportError = [this](const QString& text) { errors << text; };
-        form->chooseSaveFile = [this] { return nextSavePath; };
-        form->chooseOpenFile = [this] { return nextOpenPath; };
-        form->choosePdfFile = [this](const QString& proposed) {
-            proposedPdf = proposed;
-            return nextPdfPath;
-        };
-        form->openUrl = [](const QUrl&) {};
+        desktop([this](trulp::Desktop& d) {
+            d.reportError = [this](const QString& text) { errors << text; };
+            d.chooseSaveFile = [this] { return nextSavePath; };
+            d.chooseOpenFile = [this] { return nextOpenPath; };
+            d.choosePdfFile = [this](const QString& proposed) {
+                proposedPdf = proposed;
+                return nextPdfPath;
+            };
+            d.openUrl = [](const QUrl&) {};
+        });
         form->show();
         (void)QTest::qWaitForWindowExposed(form.get());
     }
 
     trulp::TForm1& f() { return *form; }
     trulp::Puzzle& p() { return *puzzle; }
-    QString message() const { return form->msgtext->text(); }
+    QString message() const { return form->findChild<QLabel*>(QStringLiteral("msgtext"))->text(); }
+
+    // Changes some of the window's ways to the desktop.
+    template <class Change> void desktop(Change change) {
+        trulp::Desktop d = form->desktop();
+        change(d);
+        form->setDesktop(std::move(d));
+    }
+
+    // The window's controls, by their names.
+    template <class T = QWidget> T* w(const char* name) const {
+        T* found = form->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QPushButton* playBtn() const { return w<QPushButton>("playBtn"); }
+    QPushButton* replayBtn() const { return w<QPushButton>("replayBtn"); }
+    QPushButton* searchBtn() const { return w<QPushButton>("searchBtn"); }
+    QPushButton* resetBtn() const { return w<QPushButton>("resetBtn"); }
+    QPushButton* BackBtn() const { return w<QPushButton>("BackBtn"); }
+    QPushButton* goBtn() const { return w<QPushButton>("goBtn"); }
+    QPushButton* statBtn() const { return w<QPushButton>("statBtn"); }
+    QPushButton* helpBtn() const { return w<QPushButton>("helpBtn"); }
+    QPushButton* hintBtn() const { return w<QPushButton>("hintBtn"); }
+    QPushButton* solveBtn() const { return w<QPushButton>("solveBtn"); }
+    QCheckBox* stepcheck() const { return w<QCheckBox>("stepcheck"); }
+    trulp::UpDown* maxmoveUpDown() const { return w<trulp::UpDown>("maxmoveUpDown"); }
+    QLabel* maxmovetext() const { return w<QLabel>("maxmovetext"); }
+    QLabel* togotext() const { return w<QLabel>("togotext"); }
+    QLabel* msgtext() const { return w<QLabel>("msgtext"); }
+    trulp::HookLabel* Label7() const { return w<trulp::HookLabel>("Label7"); }
+    trulp::PaintBox* PaintBox1() const { return w<trulp::PaintBox>("PaintBox1"); }
+    trulp::PaintBox* PaintBox3() const { return w<trulp::PaintBox>("PaintBox3"); }
+    trulp::HookLabel* open_image() const { return w<trulp::HookLabel>("open_image"); }
+    trulp::HookLabel* save_image() const { return w<trulp::HookLabel>("save_image"); }
+    trulp::HookLabel* pr_image() const { return w<trulp::HookLabel>("pr_image"); }
+    trulp::HookLabel* pr_setup() const { return w<trulp::HookLabel>("pr_setup"); }
+    trulp::HookLabel* chart_image() const { return w<trulp::HookLabel>("chart_image"); }
+    QTimer* Timer1() const { return w<QTimer>("Timer1"); }
 
     // Centre of a block on the board view.
     QPoint centreOf(int block) const { return form->BlockRect(block).center(); }
@@ -64,12 +106,12 @@ struct FormFixture {
     void drag(int block, int dx, int dy) {
         const QPoint start = centreOf(block);
         // Two moves, so the pointer really arrives even if it was there.
-        QTest::mouseMove(form->PaintBox1, start + QPoint(1, 1));
-        QTest::mouseMove(form->PaintBox1, start);
-        QTest::mousePress(form->PaintBox1, Qt::LeftButton, {}, start);
+        QTest::mouseMove(PaintBox1(), start + QPoint(1, 1));
+        QTest::mouseMove(PaintBox1(), start);
+        QTest::mousePress(PaintBox1(), Qt::LeftButton, {}, start);
         for (int i = 1; i <= 4; ++i)
-            QTest::mouseMove(form->PaintBox1, start + QPoint(dx * i / 4, dy * i / 4));
-        QTest::mouseRelease(form->PaintBox1, Qt::LeftButton, {}, start + QPoint(dx, dy));
+            QTest::mouseMove(PaintBox1(), start + QPoint(dx * i / 4, dy * i / 4));
+        QTest::mouseRelease(PaintBox1(), Qt::LeftButton, {}, start + QPoint(dx, dy));
     }
 
     void key(Qt::Key k) { QTest::keyClick(form.get(), k); }
@@ -93,13 +135,13 @@ struct FormFixture {
     // One press of STEP in replay; true when a move was played.
     bool replayStep() {
         const int before = puzzle->moveNr();
-        const bool wasStep = form->control.stepMode();
+        const bool wasStep = form->session().stepMode();
         if (!wasStep)
-            click(form->stepcheck);
-        click(form->goBtn);
+            click(stepcheck());
+        click(goBtn());
         const bool idle = waitIdle();
         if (!wasStep)
-            click(form->stepcheck);
+            click(stepcheck());
         return idle && puzzle->moveNr() == before + 1;
     }
 

@@ -22,10 +22,10 @@ private slots:
         const struct {
             QWidget* widget;
             const char* picture;
-        } pictures[] = {{fx.f().open_image, ":/icons/open@2x.png"},
-                        {fx.f().pr_image, ":/icons/print@2x.png"},
-                        {fx.f().chart_image, ":/icons/chart@2x.png"},
-                        {fx.f().Image2, ":/icons/logo@2x.png"}};
+        } pictures[] = {{fx.open_image(), ":/icons/open@2x.png"},
+                        {fx.pr_image(), ":/icons/print@2x.png"},
+                        {fx.chart_image(), ":/icons/chart@2x.png"},
+                        {fx.w("Image2"), ":/icons/logo@2x.png"}};
         for (const auto& p : pictures) {
             const QImage source = TransparentImage(QImage(QString::fromLatin1(p.picture)));
             QCOMPARE(source.size(), p.widget->size() * 2);
@@ -41,12 +41,12 @@ private slots:
         }
 
         // F's bevel: four rings of two screen pixels each, then its fill.
-        const QPoint f = (fx.f().PaintBox1->pos() + QPoint(100, 350)) * 2;
+        const QPoint f = (fx.PaintBox1()->pos() + QPoint(100, 350)) * 2;
         for (int i = 0; i < 8; ++i)
             QCOMPARE(shown.pixel(f + QPoint(i, 0)), qRgb(0xA0, 0xE0, 0xFF));
         QCOMPARE(shown.pixel(f + QPoint(8, 0)), qRgb(0x00, 0x60, 0xFF));
         // The move pointer in row 1 of the panel: red from its column 1 on.
-        const QPoint pointer = (fx.f().PaintBox3->pos() + QPoint(1, 9)) * 2;
+        const QPoint pointer = (fx.PaintBox3()->pos() + QPoint(1, 9)) * 2;
         QCOMPARE(shown.pixel(pointer), qRgb(0xFF, 0, 0));
         QVERIFY(shown.pixel(pointer - QPoint(1, 0)) != qRgb(0xFF, 0, 0));
     }

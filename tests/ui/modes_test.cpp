@@ -22,8 +22,8 @@ struct ControlState {
 };
 
 ControlState Controls(FormFixture& fx) {
-    return {fx.f().maxmoveUpDown->isEnabled(), fx.f().BackBtn->isEnabled(), fx.f().goBtn->isEnabled(),
-            fx.f().statBtn->isEnabled(), fx.f().stepcheck->isEnabled()};
+    return {fx.maxmoveUpDown()->isEnabled(), fx.BackBtn()->isEnabled(), fx.goBtn()->isEnabled(),
+            fx.statBtn()->isEnabled(), fx.stepcheck()->isEnabled()};
 }
 
 } // namespace
@@ -38,76 +38,64 @@ private slots:
         QCOMPARE(fx.f().size(), QSize(564, 730));
         QCOMPARE(fx.message(),
                  QStringLiteral("welcome at the TRULP puzzle. Select \"play\" or \"search\"..."));
-        QCOMPARE(fx.f().flags.mode, kNoMode);
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
+        QCOMPARE(fx.f().session().mode(), kNoMode);
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("GO"));
         const ControlState c = Controls(fx);
         QVERIFY(c.upDown && c.back && c.go && c.stat && c.step);
-        QCOMPARE(fx.f().maxmovetext->text(), QStringLiteral("150"));
+        QCOMPARE(fx.maxmovetext()->text(), QStringLiteral("150"));
         QCOMPARE(fx.p().maxMove(), 150);
-        QCOMPARE(fx.f().playBtn->toolTip(), QStringLiteral("find solutions yourself"));
-        QCOMPARE(fx.f().searchBtn->toolTip(), QStringLiteral("let computer search for solutions"));
+        QCOMPARE(fx.playBtn()->toolTip(), QStringLiteral("find solutions yourself"));
+        QCOMPARE(fx.searchBtn()->toolTip(), QStringLiteral("let computer search for solutions"));
     }
 
-    void modeButtonsFollowTheTable() {
+    // The buttons stand as the session's mode, and the controls as what it offers.
+    void modeButtonsShowTheSessionsMode() {
         FormFixture fx;
-        fx.click(fx.f().playBtn);
-        QCOMPARE(fx.f().flags.mode, kPlay);
-        ControlState c = Controls(fx);
-        QVERIFY(c.upDown && c.back && !c.go && !c.stat && !c.step);
-        QCOMPARE(fx.message(), QStringLiteral("search for solution..."));
-
-        fx.drag(F, 0, 80);
-        fx.click(fx.f().replayBtn);
-        QCOMPARE(fx.f().flags.mode, kReplay);
-        QVERIFY(!fx.f().playBtn->isChecked());
-        QVERIFY(fx.f().replayBtn->isChecked());
-        c = Controls(fx);
-        QVERIFY(!c.upDown && c.back && c.go && !c.stat && c.step);
-        QCOMPARE(fx.message(), QStringLiteral("show moves"));
-        QCOMPARE(fx.p().blockTable()[F].field, 13); // start position
-        QCOMPARE(fx.p().lastMove(), 1);             // list kept
-        QCOMPARE(fx.p().moveNr(), 1);
-
-        fx.click(fx.f().searchBtn);
-        c = Controls(fx);
-        QVERIFY(c.upDown && !c.back && c.go && c.stat && c.step);
-        QCOMPARE(fx.p().lastMove(), 0); // emptied
-        QCOMPARE(fx.message(), QStringLiteral("click GO to start search"));
-
-        // Releasing the pressed button: none, board and message unchanged.
-        fx.click(fx.f().searchBtn);
-        QCOMPARE(fx.f().flags.mode, kNoMode);
-        c = Controls(fx);
-        QVERIFY(!c.upDown && !c.back && !c.go && !c.stat && !c.step);
-        QCOMPARE(fx.message(), QStringLiteral("click GO to start search"));
-        QVERIFY(!fx.f().playBtn->isChecked() && !fx.f().replayBtn->isChecked() &&
-                !fx.f().searchBtn->isChecked());
+        const std::pair<QPushButton*, Mode> presses[] = {{fx.playBtn(), kPlay},
+                                                         {fx.replayBtn(), kReplay},
+                                                         {fx.searchBtn(), kSearch},
+                                                         {fx.searchBtn(), kNoMode}};
+        for (const auto& [button, mode] : presses) {
+            fx.click(button);
+            QCOMPARE(fx.f().session().mode(), mode);
+            QCOMPARE(fx.playBtn()->isChecked(), mode == kPlay);
+            QCOMPARE(fx.replayBtn()->isChecked(), mode == kReplay);
+            QCOMPARE(fx.searchBtn()->isChecked(), mode == kSearch);
+            const ControlSet offered = fx.f().session().controls();
+            const ControlState c = Controls(fx);
+            QCOMPARE(c.upDown, bool(offered & Bit(Control::MoveLimit)));
+            QCOMPARE(c.back, bool(offered & Bit(Control::Back)));
+            QCOMPARE(c.go, bool(offered & Bit(Control::Go)));
+            QCOMPARE(c.stat, bool(offered & Bit(Control::Statistics)));
+            QCOMPARE(c.step, bool(offered & Bit(Control::Step)));
+            QCOMPARE(fx.hintBtn()->isEnabled(), bool(offered & Bit(Control::Hint)));
+        }
     }
 
     void stepBoxSetsTheCaptionOnlyWhenReplayIsEntered() {
         FormFixture fx;
-        fx.click(fx.f().stepcheck);
-        QVERIFY(fx.f().control.stepMode());
-        fx.click(fx.f().replayBtn);
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STEP"));
-        fx.click(fx.f().stepcheck);
-        QVERIFY(!fx.f().control.stepMode());
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STEP"));
-        fx.click(fx.f().searchBtn);
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
+        fx.click(fx.stepcheck());
+        QVERIFY(fx.f().session().stepMode());
+        fx.click(fx.replayBtn());
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("STEP"));
+        fx.click(fx.stepcheck());
+        QVERIFY(!fx.f().session().stepMode());
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("STEP"));
+        fx.click(fx.searchBtn());
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("GO"));
     }
 
     void modeClickDuringASlideChangesNothing() {
         FormFixture fx;
-        fx.click(fx.f().playBtn);
+        fx.click(fx.playBtn());
         fx.type('h');
         fx.key(Qt::Key_Right);
-        QVERIFY(fx.f().flags.animating);
-        fx.click(fx.f().replayBtn);
-        QCOMPARE(fx.f().flags.mode, kPlay);
-        QVERIFY(fx.f().playBtn->isChecked());
-        QVERIFY(!fx.f().replayBtn->isChecked());
-        fx.click(fx.f().resetBtn); // refused too
+        QVERIFY(fx.f().sliding());
+        fx.click(fx.replayBtn());
+        QCOMPARE(fx.f().session().mode(), kPlay);
+        QVERIFY(fx.playBtn()->isChecked());
+        QVERIFY(!fx.replayBtn()->isChecked());
+        fx.click(fx.resetBtn()); // refused too
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.p().blockTable()[H].field, 17);
         QCOMPARE(fx.p().lastMove(), 1);
@@ -116,7 +104,7 @@ private slots:
     void playFromTheMiddleOfAReplayCutsTheList() {
         FormFixture fx;
         PlayKnownLine(fx, 40);
-        fx.click(fx.f().replayBtn);
+        fx.click(fx.replayBtn());
         for (int i = 0; i < 9; ++i) {
             QVERIFY(fx.replayStep());
         }
@@ -124,7 +112,7 @@ private slots:
         Board after9;
         for (int i = 1; i <= 9; ++i)
             after9.ApplyStep(fx.p().movesList()[i].block, fx.p().movesList()[i].direction);
-        fx.click(fx.f().playBtn);
+        fx.click(fx.playBtn());
         QCOMPARE(fx.p().lastMove(), 9);
         for (int b = 1; b <= kBlocks; ++b)
             QCOMPARE(fx.p().blockTable()[b].field, after9.blockTable[b].field);
@@ -133,15 +121,15 @@ private slots:
     void replayBackAndForward() {
         FormFixture fx;
         PlayKnownLine(fx, 8);
-        fx.click(fx.f().replayBtn);
+        fx.click(fx.replayBtn());
         for (int i = 0; i < 5; ++i) {
             QVERIFY(fx.replayStep());
         }
         QCOMPARE(fx.p().moveNr(), 6);
         const MoveRecord fifth = fx.p().movesList()[5];
         const uint8_t fieldAfter = fx.p().blockTable()[fifth.block].field;
-        fx.click(fx.f().BackBtn);
-        QVERIFY(fx.f().flags.animating);
+        fx.click(fx.BackBtn());
+        QVERIFY(fx.f().sliding());
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.message(), QStringLiteral("move 4"));
         QCOMPARE(fx.p().lastMove(), 8);
@@ -151,7 +139,7 @@ private slots:
         QCOMPARE(fx.p().moveNr(), 6);
 
         // Reset in replay keeps the list and points at move 1.
-        fx.click(fx.f().resetBtn);
+        fx.click(fx.resetBtn());
         QCOMPARE(fx.p().moveNr(), 1);
         QCOMPARE(fx.p().lastMove(), 8);
         QCOMPARE(fx.message(), QString());
@@ -159,12 +147,12 @@ private slots:
 
     void backInPlayDropsTheMove() {
         FormFixture fx;
-        fx.click(fx.f().playBtn);
+        fx.click(fx.playBtn());
         fx.drag(F, 0, 80);
         fx.drag(G, 0, 80);
         fx.drag(5, 0, 80); // D into the two freed fields
         QCOMPARE(fx.p().lastMove(), 3);
-        fx.click(fx.f().BackBtn);
+        fx.click(fx.BackBtn());
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.p().lastMove(), 2);
         QCOMPARE(fx.p().blockTable()[5].field, 9);
@@ -174,7 +162,7 @@ private slots:
 
     void replayRefusesAMoveTheBoardCannotMake() {
         FormFixture fx;
-        fx.click(fx.f().replayBtn);
+        fx.click(fx.replayBtn());
         const MoveRecord list[2] = {{}, {1, Right, 0}}; // A right runs into X
         fx.setLine(list, 1, 0);
         QVERIFY(!fx.replayStep());
@@ -186,49 +174,49 @@ private slots:
     void moveLimitNeverFallsBelowTheMovesMade() {
         FormFixture fx;
         PlayKnownLine(fx, 120);
-        fx.click(fx.f().playBtn);
-        fx.f().maxmoveUpDown->setPosition(110);
+        fx.click(fx.playBtn());
+        fx.maxmoveUpDown()->setPosition(110);
         fx.f().maxmoveUpDownMouseUp();
         QCOMPARE(fx.p().maxMove(), 120);
-        QCOMPARE(fx.f().maxmoveUpDown->position(), 120);
-        QCOMPARE(fx.f().maxmovetext->text(), QStringLiteral("120"));
-        fx.f().maxmoveUpDown->setPosition(180);
+        QCOMPARE(fx.maxmoveUpDown()->position(), 120);
+        QCOMPARE(fx.maxmovetext()->text(), QStringLiteral("120"));
+        fx.maxmoveUpDown()->setPosition(180);
         fx.f().maxmoveUpDownMouseUp();
         QCOMPARE(fx.p().maxMove(), 180);
         // The arrow buttons step the position and report the release.
-        QTest::mouseClick(fx.f().maxmoveUpDown->upButton(), Qt::LeftButton);
-        QCOMPARE(fx.f().maxmovetext->text(), QStringLiteral("181"));
+        QTest::mouseClick(fx.maxmoveUpDown()->upButton(), Qt::LeftButton);
+        QCOMPARE(fx.maxmovetext()->text(), QStringLiteral("181"));
         QTRY_COMPARE(fx.p().maxMove(), 181);
-        fx.f().maxmoveUpDown->setPosition(300);
-        QCOMPARE(fx.f().maxmoveUpDown->position(), 200);
+        fx.maxmoveUpDown()->setPosition(300);
+        QCOMPARE(fx.maxmoveUpDown()->position(), 200);
     }
 
     void resetWithASelectionLeavesNoRing() {
         FormFixture fx;
-        fx.click(fx.f().playBtn);
+        fx.click(fx.playBtn());
         fx.drag(F, 0, 80);
         fx.type('g');
-        QCOMPARE(fx.f().selectedBlock, G);
-        fx.click(fx.f().resetBtn);
-        QCOMPARE(fx.f().selectedBlock, 0);
+        QCOMPARE(fx.f().session().selected(), G);
+        fx.click(fx.resetBtn());
+        QCOMPARE(fx.f().session().selected(), 0);
         QCOMPARE(fx.p().lastMove(), 0);
         QCOMPARE(fx.p().blockTable()[F].field, 13);
         const QRect r = fx.f().BlockRect(G);
         for (int dy = -22; dy <= 22; ++dy)
-            QVERIFY(fx.f().boardImage.pixel(r.center().x(), r.center().y() + dy) != qRgb(0xFF, 0xFF, 0));
+            QVERIFY(fx.f().boardPicture().pixel(r.center().x(), r.center().y() + dy) != qRgb(0xFF, 0xFF, 0));
     }
 
     void webLabelHoverAndClick() {
         FormFixture fx;
         QUrl opened;
-        fx.f().openUrl = [&](const QUrl& url) { opened = url; };
+        fx.desktop([&](Desktop& d) { d.openUrl = [&](const QUrl& url) { opened = url; }; });
         fx.f().Label7MouseEnter();
-        QCOMPARE(fx.f().Label7->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
-        QVERIFY(fx.f().Label7->font().underline());
+        QCOMPARE(fx.Label7()->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+        QVERIFY(fx.Label7()->font().underline());
         fx.f().Label7MouseLeave();
-        QCOMPARE(fx.f().Label7->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
-        QVERIFY(!fx.f().Label7->font().underline());
-        QTest::mouseClick(fx.f().Label7, Qt::LeftButton);
+        QCOMPARE(fx.Label7()->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
+        QVERIFY(!fx.Label7()->font().underline());
+        QTest::mouseClick(fx.Label7(), Qt::LeftButton);
         QCOMPARE(opened.host(), QStringLiteral("www.quorvel.example"));
     }
 };

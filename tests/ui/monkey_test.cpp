@@ -73,9 +73,9 @@ private:
     // A fresh window on a fresh puzzle, its dialogs real but closed soon.
     void renew() {
         fx = std::make_unique<FormFixture>();
-        fx->f().Timer1.setInterval(1); // slides in 25 ms: more of everything
+        fx->Timer1()->setInterval(1); // slides in 25 ms: more of everything
         fx->f().setDialogs(&stats, &help);
-        fx->f().runPrinterSetup = [] { return true; };
+        fx->desktop([](Desktop& d) { d.runPrinterSetup = [] { return true; }; });
         fx->nextSavePath.clear();
         fromStart = true;
         log(QStringLiteral("new window"));
@@ -92,12 +92,12 @@ private:
             const QPoint from = onBoard();
             const int dx = pick(-160, 160), dy = pick(-160, 160);
             log(QStringLiteral("drag %1,%2 by %3,%4").arg(from.x()).arg(from.y()).arg(dx).arg(dy));
-            QTest::mouseMove(f.PaintBox1, from + QPoint(1, 1));
-            QTest::mouseMove(f.PaintBox1, from);
-            QTest::mousePress(f.PaintBox1, chance(85) ? Qt::LeftButton : Qt::RightButton, {}, from);
+            QTest::mouseMove(fx->PaintBox1(), from + QPoint(1, 1));
+            QTest::mouseMove(fx->PaintBox1(), from);
+            QTest::mousePress(fx->PaintBox1(), chance(85) ? Qt::LeftButton : Qt::RightButton, {}, from);
             for (int i = 1, n = pick(1, 5); i <= n; ++i)
-                QTest::mouseMove(f.PaintBox1, from + QPoint(dx * i / n, dy * i / n));
-            QTest::mouseRelease(f.PaintBox1, Qt::LeftButton, {},
+                QTest::mouseMove(fx->PaintBox1(), from + QPoint(dx * i / n, dy * i / n));
+            QTest::mouseRelease(fx->PaintBox1(), Qt::LeftButton, {},
                                 chance(10) ? QPoint(pick(-900, 1500), pick(-900, 1500))
                                            : from + QPoint(dx, dy));
             break;
@@ -121,20 +121,20 @@ private:
         }
         case 6:
         case 7:
-            clickOne({f.playBtn, f.replayBtn, f.searchBtn, f.playBtn});
+            clickOne({fx->playBtn(), fx->replayBtn(), fx->searchBtn(), fx->playBtn()});
             break;
         case 8:
-            clickOne({f.resetBtn, f.BackBtn, f.goBtn, f.stepcheck});
+            clickOne({fx->resetBtn(), fx->BackBtn(), fx->goBtn(), fx->stepcheck()});
             break;
         case 9:
-            clickOne({f.hintBtn, f.hintBtn, f.solveBtn, f.goBtn});
+            clickOne({fx->hintBtn(), fx->hintBtn(), fx->solveBtn(), fx->goBtn()});
             break;
         case 10:
-            clickOne({f.maxmoveUpDown->upButton(), f.maxmoveUpDown->downButton(), f.Label7});
+            clickOne({fx->maxmoveUpDown()->upButton(), fx->maxmoveUpDown()->downButton(), fx->Label7()});
             break;
         case 11: // a dialog of its own: statistics, help, the chart
             closeModalSoon();
-            clickOne({f.statBtn, f.helpBtn});
+            clickOne({fx->statBtn(), fx->helpBtn()});
             break;
         case 12:
         case 13:
@@ -154,7 +154,7 @@ private:
             break;
         default: // a press without a drag
             log(QStringLiteral("press"));
-            QTest::mouseClick(f.PaintBox1, chance(80) ? Qt::LeftButton : Qt::MiddleButton, {}, onBoard());
+            QTest::mouseClick(fx->PaintBox1(), chance(80) ? Qt::LeftButton : Qt::MiddleButton, {}, onBoard());
             break;
         }
     }
@@ -177,7 +177,8 @@ private:
     // A toolbar icon: open a file of some kind, save, print, set up, chart.
     void toolbar() {
         TForm1& f = fx->f();
-        QWidget* icons[] = {f.open_image, f.save_image, f.pr_image, f.pr_setup, f.chart_image};
+        QWidget* icons[] = {fx->open_image(), fx->save_image(), fx->pr_image(), fx->pr_setup(),
+                            fx->chart_image()};
         const int tag = pick(1, 5);
         if (tag == 1) {
             prepareFile();
@@ -238,14 +239,14 @@ private:
 
     void closeWindow() {
         TForm1& f = fx->f();
-        const int when = !f.busy()                                   ? 0
-                         : f.flags.animating && !f.control.running() ? 1
-                         : f.flags.mode == kSearch                   ? 2
-                                                                     : 3;
+        const int when = !f.busy()                            ? 0
+                         : f.sliding() && !f.runs().running() ? 1
+                         : f.session().mode() == kSearch      ? 2
+                                                              : 3;
         ++closes[when];
         log(QStringLiteral("close the window (%1)").arg(when));
         f.close();
-        if (f.busy() || f.Timer1.isActive()) {
+        if (f.busy() || fx->Timer1()->isActive()) {
             fail(QStringLiteral("a closed window still runs"));
             return;
         }

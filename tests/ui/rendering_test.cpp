@@ -80,7 +80,7 @@ class RenderingTest : public QObject {
 private slots:
     void blockBevelAndLetter() {
         FormFixture fx;
-        const QImage& img = fx.f().boardImage;
+        const QImage& img = fx.f().boardPicture();
         // F on field 13: (100, 300) to (200, 400).
         QCOMPARE(img.pixel(110, 310), kBlue);
         for (int i = 0; i < 4; ++i) {
@@ -113,41 +113,40 @@ private slots:
 
     void selectionRingAroundTheCentre() {
         FormFixture fx;
-        fx.click(fx.f().playBtn);
+        fx.click(fx.playBtn());
         fx.type('x');
-        const QRect ring = BoxOf(fx.f().boardImage, {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0));
+        const QRect ring = BoxOf(fx.f().boardPicture(), {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0));
         QVERIFY(std::abs(ring.center().x() - 200) <= 1);
         QVERIFY(std::abs(ring.center().y() - 100) <= 1);
         QVERIFY(ring.width() >= 40 && ring.width() <= 43);
         fx.type('x'); // selecting it again keeps the ring
-        QCOMPARE(BoxOf(fx.f().boardImage, {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0)), ring);
-        fx.f().SelectBlock(0);
-        QVERIFY(BoxOf(fx.f().boardImage, {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0)).isEmpty());
+        QCOMPARE(BoxOf(fx.f().boardPicture(), {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0)), ring);
+        QTest::mouseClick(fx.PaintBox1(), Qt::LeftButton, {}, QPoint(2, 2)); // a press drops the ring
+        QVERIFY(BoxOf(fx.f().boardPicture(), {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0)).isEmpty());
     }
 
     void dirtyRectangleAndFlush() {
         FormFixture fx;
+        QVERIFY(fx.f().flushPending()); // the board drawn at creation
         fx.f().FlushBoard();
-        QVERIFY(!fx.f().dirtyPending);
-        fx.f().FlushBoard(); // nothing pending: nothing to copy
-        QVERIFY(!fx.f().dirtyPending);
+        QVERIFY(!fx.f().flushPending());
         fx.f().DrawBlockAt(0, 0, 7);
         fx.f().DrawBlockAt(300, 400, 8);
-        QVERIFY(fx.f().dirtyPending);
-        QCOMPARE(fx.f().dirtyRect, QRect(0, 0, 400, 500));
+        QVERIFY(fx.f().flushPending());
+        QCOMPARE(fx.f().dirtyArea(), QRect(0, 0, 400, 500));
         fx.f().FlushBoard();
         fx.f().ClearRect(QRect(10, 20, 30, 40));
         fx.f().ClearRect(QRect(100, 200, 5, 5));
-        QCOMPARE(fx.f().dirtyRect, QRect(QPoint(10, 20), QPoint(104, 204)));
+        QCOMPARE(fx.f().dirtyArea(), QRect(QPoint(10, 20), QPoint(104, 204)));
         // The view shows the image after a flush.
         fx.f().FlushBoard();
-        const QImage shown = fx.f().PaintBox1->grab().toImage();
-        QCOMPARE(shown.pixel(5, 5), fx.f().boardImage.pixel(5, 5));
+        const QImage shown = fx.PaintBox1()->grab().toImage();
+        QCOMPARE(shown.pixel(5, 5), fx.f().boardPicture().pixel(5, 5));
     }
 
     void targetIndicator() {
         FormFixture fx;
-        const QImage& t = fx.f().targetImage;
+        const QImage& t = fx.f().targetPicture();
         QCOMPARE(t.size(), QSize(60, 75));
         QCOMPARE(t.pixel(15, 5), qRgb(0xC0, 0xC0, 0xC0)); // grid
         QCOMPARE(t.pixel(5, 60), qRgb(0xC0, 0xC0, 0xC0));

@@ -45,17 +45,17 @@ class RunsTest : public QObject {
 private slots:
     void searchRunSolvesAndFillsTheStatistics() {
         FormFixture fx;
-        fx.click(fx.f().searchBtn);
-        fx.click(fx.f().goBtn);
+        fx.click(fx.searchBtn());
+        fx.click(fx.goBtn());
         QVERIFY(fx.f().busy());
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STOP"));
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("STOP"));
         // While running, other handlers refuse.
-        fx.click(fx.f().resetBtn);
-        fx.click(fx.f().playBtn);
-        QCOMPARE(fx.f().flags.mode, kSearch);
+        fx.click(fx.resetBtn());
+        fx.click(fx.playBtn());
+        QCOMPARE(fx.f().session().mode(), kSearch);
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.message(), QStringLiteral("puzzle solved.  (see statistics)"));
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("GO"));
         QCOMPARE(fx.p().lastMove(), 148);
         QCOMPARE(fx.p().counters().moves, 148u);
         QCOMPARE(fx.p().counters().trialMoves, 506873u);
@@ -64,33 +64,33 @@ private slots:
         QCOMPARE(fx.p().counters().backwardHits, 3058u);
         QVERIFY(fx.p().GoalReached());
         // The picture shows the solved board: X's colour on its goal fields.
-        QCOMPARE(fx.f().boardImage.pixel(200, 450), qRgb(0xFF, 0, 0));
+        QCOMPARE(fx.f().boardPicture().pixel(200, 450), qRgb(0xFF, 0, 0));
     }
 
     void pauseAndResumeGiveTheSameResult() {
         Outcome straight;
         {
             FormFixture fx;
-            fx.f().maxmoveUpDown->setPosition(116);
-            fx.click(fx.f().searchBtn);
-            fx.click(fx.f().goBtn);
+            fx.maxmoveUpDown()->setPosition(116);
+            fx.click(fx.searchBtn());
+            fx.click(fx.goBtn());
             QVERIFY(WaitForRunEnd(fx));
             straight = OutcomeOf(fx.p());
         }
         FormFixture fx;
-        fx.f().maxmoveUpDown->setPosition(116);
-        fx.click(fx.f().searchBtn);
+        fx.maxmoveUpDown()->setPosition(116);
+        fx.click(fx.searchBtn());
         int pauses = 0;
         while (true) {
             fx.key(Qt::Key_Space); // GO
-            QVERIFY(fx.f().control.running());
+            QVERIFY(fx.f().runs().running());
             QTest::qWait(3);
             fx.key(Qt::Key_Return); // STOP, taking effect after the slice
             QVERIFY(WaitForRunEnd(fx));
             if (fx.message() != QStringLiteral("pause"))
                 break;
             ++pauses;
-            QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
+            QCOMPARE(fx.goBtn()->text(), QStringLiteral("GO"));
             QCOMPARE(fx.p().counters().moves, uint32_t(fx.p().lastMove()));
         }
         QVERIFY(pauses > 3);
@@ -106,38 +106,38 @@ private slots:
 
     void stepModeRecordsOneMovePerSlice() {
         FormFixture fx;
-        fx.click(fx.f().searchBtn);
-        fx.click(fx.f().stepcheck);
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
-        fx.click(fx.f().goBtn);
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STOP"));
+        fx.click(fx.searchBtn());
+        fx.click(fx.stepcheck());
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("GO"));
+        fx.click(fx.goBtn());
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("STOP"));
         QCOMPARE(fx.p().moveNr(), 2); // the first slice: one move
         QTest::qWait(200);
         QCOMPARE(fx.p().moveNr(), 2); // still waiting out the 333 ms
         QTRY_COMPARE_WITH_TIMEOUT(fx.p().moveNr(), 3, 1000);
         QTRY_COMPARE_WITH_TIMEOUT(fx.message(), QStringLiteral("computer searching...move: 2"), 1000);
-        fx.click(fx.f().goBtn);
+        fx.click(fx.goBtn());
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.message(), QStringLiteral("pause"));
         QVERIFY(fx.p().moveNr() <= 5);
         // Ticking the box off during a pause: the next run uses big slices.
-        fx.click(fx.f().stepcheck);
-        fx.click(fx.f().goBtn);
+        fx.click(fx.stepcheck());
+        fx.click(fx.goBtn());
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.p().lastMove(), 148);
     }
 
     void exhaustedSearchEndsAgainAtOnce() {
         FormFixture fx;
-        fx.f().maxmoveUpDown->setPosition(100);
-        fx.click(fx.f().searchBtn);
-        fx.click(fx.f().goBtn);
+        fx.maxmoveUpDown()->setPosition(100);
+        fx.click(fx.searchBtn());
+        fx.click(fx.goBtn());
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.message(), QStringLiteral("no solution found"));
         QCOMPARE(fx.p().counters().moves, 0u);
         const uint32_t trials = fx.p().counters().trialMoves;
         fx.f().setMessage(QString());
-        fx.click(fx.f().goBtn);
+        fx.click(fx.goBtn());
         QVERIFY(WaitForRunEnd(fx, 2000));
         QCOMPARE(fx.message(), QStringLiteral("no solution found"));
         // Only the start position's candidates were tried again.
@@ -147,11 +147,11 @@ private slots:
 
     void goDoesNothingInPlayOrWithoutMode() {
         FormFixture fx;
-        fx.click(fx.f().goBtn);
+        fx.click(fx.goBtn());
         fx.key(Qt::Key_Space);
         QVERIFY(!fx.f().busy());
-        QVERIFY(!fx.f().control.stopRequested());
-        fx.click(fx.f().playBtn);
+        QVERIFY(!fx.f().runs().stopRequested());
+        fx.click(fx.playBtn());
         fx.key(Qt::Key_Return);
         QVERIFY(!fx.f().busy());
         QCOMPARE(fx.message(), QStringLiteral("search for solution..."));
@@ -159,12 +159,12 @@ private slots:
 
     void replayRunsToTheEndOrStepByStep() {
         FormFixture fx;
-        fx.f().maxmoveUpDown->setPosition(116);
-        fx.click(fx.f().searchBtn);
-        fx.click(fx.f().goBtn);
+        fx.maxmoveUpDown()->setPosition(116);
+        fx.click(fx.searchBtn());
+        fx.click(fx.goBtn());
         QVERIFY(WaitForRunEnd(fx));
         fx.setLine(fx.p().movesList(), 6, 0); // a short list keeps the test quick
-        fx.click(fx.f().replayBtn);
+        fx.click(fx.replayBtn());
         QStringList seen;
         QTimer probe;
         QObject::connect(&probe, &QTimer::timeout, [&] {
@@ -173,10 +173,19 @@ private slots:
                 seen << m;
         });
         probe.start(5);
-        fx.click(fx.f().goBtn);
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STOP"));
-        QVERIFY(!fx.f().BackBtn->isEnabled());
-        // A press during the run only stops it; it never starts another.
+        fx.click(fx.goBtn());
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("STOP"));
+        QVERIFY(!fx.BackBtn()->isEnabled());
+        // A press during the run only stops it after the move under way; it
+        // never starts another.
+        QVERIFY(QTest::qWaitFor([&] { return fx.p().moveNr() == 3; }, 5000));
+        fx.click(fx.goBtn());
+        QVERIFY(WaitForRunEnd(fx));
+        QCOMPARE(fx.p().moveNr(), 3);
+        QCOMPARE(fx.message(), QStringLiteral("move 2"));
+        QTest::qWait(50);
+        QVERIFY(!fx.f().busy());
+        fx.click(fx.goBtn()); // on from there
         QVERIFY(WaitForRunEnd(fx));
         probe.stop();
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
@@ -184,41 +193,41 @@ private slots:
         QVERIFY(fx.p().GoalReached() == false);
         QVERIFY(seen.contains(QStringLiteral("move 1")));
         QVERIFY(seen.contains(QStringLiteral("move 6")));
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
-        QVERIFY(fx.f().BackBtn->isEnabled());
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("GO"));
+        QVERIFY(fx.BackBtn()->isEnabled());
         QVERIFY(fx.boardSound());
 
         // Step mode: each press plays one move.
-        fx.click(fx.f().resetBtn);
-        fx.click(fx.f().stepcheck);
-        fx.click(fx.f().goBtn);
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("STEP"));
-        QVERIFY(fx.f().BackBtn->isEnabled());
+        fx.click(fx.resetBtn());
+        fx.click(fx.stepcheck());
+        fx.click(fx.goBtn());
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("STEP"));
+        QVERIFY(fx.BackBtn()->isEnabled());
         QCOMPARE(fx.message(), QStringLiteral("move 1"));
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.p().moveNr(), 2);
         fx.key(Qt::Key_Space);
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.p().moveNr(), 3);
-        fx.click(fx.f().stepcheck);
-        fx.click(fx.f().goBtn); // continuous again from move 3
+        fx.click(fx.stepcheck());
+        fx.click(fx.goBtn()); // continuous again from move 3
         QVERIFY(WaitForRunEnd(fx));
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
         // Past the end: one pass that replays nothing.
-        fx.click(fx.f().goBtn);
+        fx.click(fx.goBtn());
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
         QVERIFY(!fx.f().busy());
     }
 
     void stopDuringReplayEndsAfterTheMoveUnderWay() {
         FormFixture fx;
-        fx.click(fx.f().searchBtn);
-        fx.click(fx.f().goBtn);
+        fx.click(fx.searchBtn());
+        fx.click(fx.goBtn());
         QVERIFY(WaitForRunEnd(fx));
-        fx.click(fx.f().replayBtn);
-        fx.click(fx.f().goBtn);
+        fx.click(fx.replayBtn());
+        fx.click(fx.goBtn());
         QTest::qWait(400);
-        fx.click(fx.f().goBtn); // STOP
+        fx.click(fx.goBtn());   // STOP
         QVERIFY(fx.f().busy()); // the slide under way finishes
         QVERIFY(WaitForRunEnd(fx));
         const int stoppedAt = fx.p().moveNr();
@@ -239,19 +248,19 @@ private slots:
                 shown << stats.findChild<QLabel*>(QStringLiteral("StaticText%1").arg(i))->text();
             stats.accept();
         });
-        fx.click(fx.f().statBtn);
+        fx.click(fx.statBtn());
         QCOMPARE(shown, QStringList({"0", "0", "0", "0", "0", "0"}));
 
         // Refused while a search runs.
-        fx.click(fx.f().searchBtn);
-        fx.click(fx.f().goBtn);
+        fx.click(fx.searchBtn());
+        fx.click(fx.goBtn());
         bool opened = false;
         QTimer::singleShot(50, &stats, [&] {
             opened = stats.isVisible();
             if (opened)
                 stats.accept();
         });
-        fx.click(fx.f().statBtn);
+        fx.click(fx.statBtn());
         QTest::qWait(80);
         QVERIFY(!opened);
         QVERIFY(WaitForRunEnd(fx));
@@ -259,13 +268,13 @@ private slots:
 
     void closingMidRunEndsItCleanly() {
         FormFixture fx;
-        fx.click(fx.f().searchBtn);
-        fx.click(fx.f().stepcheck);
-        fx.click(fx.f().goBtn);
-        QVERIFY(fx.f().control.running());
+        fx.click(fx.searchBtn());
+        fx.click(fx.stepcheck());
+        fx.click(fx.goBtn());
+        QVERIFY(fx.f().runs().running());
         fx.f().close();
         QVERIFY(!fx.f().busy());
-        QCOMPARE(fx.f().goBtn->text(), QStringLiteral("GO"));
+        QCOMPARE(fx.goBtn()->text(), QStringLiteral("GO"));
         QTest::qWait(400); // no slice runs after the close
         const int moveNr = fx.p().moveNr();
         QTest::qWait(400);
@@ -273,14 +282,14 @@ private slots:
 
         // Closing during a replay slide.
         FormFixture fx2;
-        fx2.click(fx2.f().playBtn);
+        fx2.click(fx2.playBtn());
         fx2.drag(7, 0, 80);
-        fx2.click(fx2.f().replayBtn);
-        fx2.click(fx2.f().goBtn);
-        QVERIFY(fx2.f().flags.animating);
+        fx2.click(fx2.replayBtn());
+        fx2.click(fx2.goBtn());
+        QVERIFY(fx2.f().sliding());
         fx2.f().close();
         QVERIFY(!fx2.f().busy());
-        QVERIFY(!fx2.f().Timer1.isActive());
+        QVERIFY(!fx2.Timer1()->isActive());
     }
 };
 

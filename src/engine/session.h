@@ -1,0 +1,159 @@
+// The game around the moves: the mode, the keyboard selection, the hint's
+// two stages, whether the player reached the goal from the start alone,
+// which controls each mode offers, and the program's words for every
+// outcome. The window and the runs ask it and show what it answers; the
+// puzzle itself still makes every move.
+#pragma once
+
+#include "movesfile.h"
+#include "puzzle.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace trulp {
+
+enum Mode : uint8_t { kPlay = 0, kReplay = 1, kSearch = 2, kNoMode = 3 };
+
+// The controls whose state follows the mode.
+enum class Control : uint8_t { MoveLimit, Back, Go, Statistics, Step, Hint, Solve };
+constexpr int kModeControls = 7;
+using ControlSet = uint8_t; // bit k: Control k is enabled
+constexpr ControlSet Bit(Control c) {
+    return ControlSet(1u << unsigned(c));
+}
+
+// Every message the program writes into its message line.
+enum class Words : uint8_t {
+    Keep,  // the line stays as it is
+    Clear, // the empty line
+    Welcome,
+    PlayEntered,
+    ReplayEntered,
+    SearchEntered,
+    DragMoved,       // a move by mouse
+    KeyMoved,        // a move by key, or a key that could start one
+    ListFull,        // refused: the list takes no more
+    MovedListFull,   // made, and now the list takes no more
+    SolvedAlone,     // the goal, from the start, by the player alone
+    SolutionReached, // the goal, in any other way
+    MoveNumber,      // "move N", replay and take-back
+    EndOfList,
+    Hint, // block, direction, moves to go
+    ToGo,
+    Solving,
+    Pause,
+    Searching, // trial moves so far
+    SearchSolved,
+    NoSolution,
+    Saved,  // name
+    Opened, // name
+    ReadError,
+    WrongFile,
+    Printed,
+};
+
+struct Said {
+    Said() = default;
+    Said(Words w, int n = 0, uint8_t b = 0, uint8_t d = 0, std::string text = {})
+        : words(w), number(n), block(b), direction(d), name(std::move(text)) {}
+    Words words = Words::Keep;
+    int number = 0;
+    uint8_t block = 0;
+    uint8_t direction = 0;
+    std::string name;
+};
+
+// The one place the words are written.
+std::string Text(const Said& said);
+
+// The captions of GO.
+enum class GoCaption : uint8_t { Keep, Go, Stop, Step };
+const char* CaptionText(GoCaption caption);
+
+// What the window has to show after a call.
+struct Reply {
+    Reply() = default;
+    explicit Reply(Said s) : said(std::move(s)) {}
+    Said said;             // for the message line
+    StepMade slide;        // the puzzle moved this block: slide it from where it stood
+    bool list = false;     // the list or the move number changed
+    bool board = false;    // the board was reset: draw it whole
+    bool controls = false; // the mode changed: enable the controls it offers
+    GoCaption go = GoCaption::Keep;
+    bool runEnds = false; // a run has nothing more to do
+};
+
+class Session {
+public:
+    explicit Session(Puzzle& puzzle) : puzzle_(puzzle) {}
+
+    const Puzzle& puzzle() const { return puzzle_; }
+    Puzzle& puzzle() { return puzzle_; }
+    Mode mode() const { return mode_; }
+    int selected() const { return selected_; }
+    bool stepMode() const { return stepMode_; }
+    // Reaching the goal now would be the player's own from the start.
+    bool playedAlone() const { return alone_; }
+    // The controls the current mode offers; before any mode was chosen,
+    // everything but the coach.
+    ControlSet controls() const { return controls_; }
+    // Moves from the board to the goal, or kNoDistance.
+    int toGo() const;
+
+    // The window opens: the board at the start, the welcome.
+    Reply Start(int32_t moveLimit);
+    // Mode buttons: a press brings its mode, releasing the pressed one
+    // leaves none. The caller refuses while a block slides or a run goes.
+    Reply ChooseMode(Mode mode, bool pressed, int32_t moveLimit);
+    Reply Reset(int32_t moveLimit);
+    // The limit that holds for the control's position.
+    int32_t SetMoveLimit(int32_t position);
+    void SetStepMode(bool on) { stepMode_ = on; }
+
+    // Play by hand. A drag ends with a direction, or 0 when it was too short.
+    Reply Drag(int block, unsigned direction);
+    // A press on the board, or Backspace in play, drops the keyboard selection.
+    void Deselect() { selected_ = 0; }
+    // A typed character: a block's letter selects it.
+    Reply Letter(char32_t c);
+    // A key pressed in play, as a direction (0 for any other key).
+    Reply Key(unsigned direction);
+    // Back and Backspace: one move back, in play and replay.
+    Reply Back();
+
+    // The coach: a hint in two stages, and whether solve may start now.
+    Reply Hint();
+    bool StartSolve();
+    // One move of the solve run, or the run's end.
+    Reply SolveStep();
+    // A solve move has slid: the run's end, or nothing and it goes on.
+    Reply SolveSlid(bool stopRequested);
+    // The solve run stopped from outside.
+    Reply SolveStopped();
+
+    // One move of the replay run, or the run's end.
+    Reply ReplayStep();
+    Reply ReplayEnded();
+
+    // A moves file read: its moves become the list when it is one.
+    Reply Open(const DecodedMoves& file);
+
+private:
+    Reply moved(const PlayOutcome& o, Words plain);
+    Reply stepBack();
+
+    Puzzle& puzzle_;
+    Mode mode_ = kNoMode;
+    ControlSet controls_ = ControlSet(~(Bit(Control::Hint) | Bit(Control::Solve)) & 0x7F);
+    int selected_ = 0;
+    bool stepMode_ = false;
+    bool alone_ = false;
+    PlayResult lastSolve_ = PlayResult::Moved;
+    // A hint that stands: its block and the position it was given for.
+    int hintBlock_ = 0;
+    BoardKey hintKey_{};
+};
+
+} // namespace trulp
