@@ -281,11 +281,24 @@ TEST(Solver, BudgetOneStepsThroughTheFirstMoves) {
         for (int b = 1; b <= kBlocks; ++b)
             EXPECT_EQ(p->blockTable()[b].field, board.blockTable[b].field);
     }
-    // Two calls of one equal one call of two.
+    // Two calls of one leave the same search as one call of two.
     auto q = SearchReady(150);
+    auto r = SearchReady(150);
     q->SearchStep(2);
+    r->SearchStep(1);
+    r->SearchStep(1);
     EXPECT_EQ(q->moveNr(), 3);
-    EXPECT_EQ(q->movesList()[2].direction, Right);
+    EXPECT_EQ(r->moveNr(), q->moveNr());
+    EXPECT_EQ(r->lastMove(), q->lastMove());
+    for (int i = 1; i <= q->lastMove(); ++i) {
+        EXPECT_EQ(r->movesList()[i].block, q->movesList()[i].block);
+        EXPECT_EQ(r->movesList()[i].direction, q->movesList()[i].direction);
+        EXPECT_EQ(r->movesList()[i].dirSet, q->movesList()[i].dirSet);
+    }
+    EXPECT_EQ(r->boardKey(), q->boardKey());
+    EXPECT_EQ(r->counters().trialMoves, q->counters().trialMoves);
+    EXPECT_EQ(r->counters().backwardHits, q->counters().backwardHits);
+    EXPECT_EQ(r->forwardLength(), q->forwardLength());
 }
 
 TEST(Solver, BudgetZeroTriesNothing) {

@@ -81,7 +81,6 @@ private slots:
     void pageSevenIsBlank();
     void reopensAtPageOne();
     void escClosesFromEveryPage();
-    void closeBoxCloses();
 };
 
 void HelpWindowTest::controlsStandInTheirPlaces_data() {
@@ -307,13 +306,6 @@ void HelpWindowTest::escClosesFromEveryPage() {
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Accepted));
     }
-}
-
-void HelpWindowTest::closeBoxCloses() {
-    Thelpform form;
-    QTimer::singleShot(0, &form, [&form] { form.close(); });
-    form.ShowHelp();
-    QVERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(HelpWindowTest)
