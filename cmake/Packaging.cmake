@@ -71,5 +71,8 @@ a shortest solution on the command line.")
 # letters with are linked by nothing, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+# Qt's Wayland platform plugin, so that the program also runs on a Wayland
+# session without X; an X11 desktop does without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -46,5 +46,14 @@ for opt in $options; do
   grep -qxF -- "$opt" <<<"$entries" || fail "trulp-solve.6 has no entry for $opt"
 done
 
-lintian --fail-on error "$deb"
+# Without X (a Wayland session) the program needs Qt's Wayland plugin.
+dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland || fail "does not recommend qt6-wayland"
+
+# No errors, and built with Debian's hardening flags: not even an
+# informational hardening tag.
+status=0
+report=$(lintian -I --fail-on error "$deb") || status=$?
+[ -z "$report" ] || echo "$report"
+[ $status -eq 0 ] || fail "lintian reports errors"
+if grep -q hardening- <<<"$report"; then fail "built without some hardening flag"; fi
 echo "package layout ok: $deb"
