@@ -1,5 +1,5 @@
 // Building the distance table, its memory, and single lookups of positions
-// along a random walk from the start.
+// along a random walk from the start and of positions from every family.
 #include "distance.h"
 
 #include <benchmark/benchmark.h>
@@ -42,17 +42,19 @@ std::vector<Board> Walk(size_t length) {
 }
 
 void BM_DistanceBuild(benchmark::State& state) {
-    int positions = 0, fromStart = 0;
+    int positions = 0, fromStart = 0, family = 0;
     size_t bytes = 0;
     for (auto _ : state) {
         const auto table = std::make_unique<DistanceTable>();
         benchmark::DoNotOptimize(table.get());
         positions = table->size();
         fromStart = table->Distance(startTable);
+        family = table->FamilySize(startTable);
         bytes = table->memoryBytes();
     }
-    if (positions != 25955 || fromStart != 116) {
-        std::fprintf(stderr, "distance table: %d positions, %d moves from the start\n", positions, fromStart);
+    if (positions != 65880 || fromStart != 116 || family != 25955) {
+        std::fprintf(stderr, "distance table: %d positions, %d moves from the start in a family of %d\n",
+                     positions, fromStart, family);
         std::abort();
     }
     state.counters["positions"] = positions;
@@ -73,6 +75,25 @@ void BM_DistanceLookup(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DistanceLookup);
+
+// Positions with a way to the goal, from every distance and family.
+void BM_DistanceLookupAnywhere(benchmark::State& state) {
+    const DistanceTable& t = DistanceTable::Shared();
+    std::vector<Board> positions;
+    std::mt19937 random(126);
+    for (size_t i = 0; i < kWalk; ++i) {
+        const int d = int(random() % unsigned(t.MaxDistance() + 1));
+        Board b;
+        t.PositionAt(d, int(random() % unsigned(t.CountAt(d))), b.table);
+        positions.push_back(b);
+    }
+    size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(t.Distance(positions[i].table));
+        i = (i + 1) % kWalk;
+    }
+}
+BENCHMARK(BM_DistanceLookupAnywhere);
 
 void BM_DistanceBestMove(benchmark::State& state) {
     const DistanceTable& t = DistanceTable::Shared();
