@@ -222,20 +222,6 @@ private slots:
         QVERIFY(fx.boardSound());
     }
 
-    // A tap on a block, then a press and drag with no pointer move between.
-    void tapThenDragMovesTheBlock() {
-        FormFixture fx;
-        fx.click(fx.playBtn());
-        const QPoint at = fx.centreOf(H);
-        QTest::mouseMove(fx.PaintBox1(), at);
-        QTest::mouseClick(fx.PaintBox1(), Qt::LeftButton, {}, at);
-        QTest::mousePress(fx.PaintBox1(), Qt::LeftButton, {}, at);
-        QTest::mouseMove(fx.PaintBox1(), at + QPoint(80, 0));
-        QTest::mouseRelease(fx.PaintBox1(), Qt::LeftButton, {}, at + QPoint(80, 0));
-        QCOMPARE(fx.p().blockTable()[H].field, 17);
-        QCOMPARE(fx.p().lastMove(), 1);
-    }
-
     void hoverSetsTheHandOnlyOverMovableBlocks() {
         FormFixture fx;
         fx.click(fx.playBtn());
