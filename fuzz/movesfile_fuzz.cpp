@@ -1,7 +1,10 @@
 // Any bytes at all, offered as a moves file: the decoder must either refuse
-// them without touching the moves list or hand over a list the program can
-// hold, and a decoded record must encode back to the bytes it came from.
+// them without touching the moves list or the puzzle, or hand over a list
+// the program can hold and a start it can play, and a decoded record must
+// encode back to the bytes it came from. A record with its own start is
+// never one the classic reader takes.
 #include "movesfile.h"
+#include "start.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,9 +33,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t lastBefore = p.lastMove();
     const int32_t moveNrBefore = p.moveNr();
     const SearchCounters countersBefore = p.counters();
+    Block startBefore[kBlocks + 1];
+    std::memcpy(startBefore, p.start(), sizeof startBefore);
+    const BoardKey boardBefore = p.boardKey();
 
     const DecodedMoves d = DecodeMovesRecord(data, size);
+    const DecodedMoves classic = DecodeClassicMovesRecord(data, size);
     const bool loaded = LoadMoves(p, d);
+
+    if (d.storedName.starts_with(kPuzzleFileMark))
+        Check(classic.status == RecordStatus::WrongFile, "the classic reader took a record with a start");
+    else
+        Check(classic.status == d.status && classic.count == d.count,
+              "the readers disagree on a classic record");
 
     if (d.status != RecordStatus::Ok) {
         Check(!loaded, "a refused record was loaded");
@@ -42,6 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
               "a refused record changed the move numbers");
         Check(std::memcmp(&countersBefore, &p.counters(), sizeof countersBefore) == 0,
               "a refused record changed the counters");
+        Check(SameStart(startBefore, p.start()) && p.boardKey() == boardBefore,
+              "a refused record changed the puzzle or the board");
         if (d.status == RecordStatus::WrongFile)
             Check(size >= size_t(kRecordSize) && data[0] <= kStoredNameMax, "wrong file for a short record");
         return 0;
@@ -57,12 +72,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(IsDirection(m.direction), "not a direction");
         Check(m.dirSet == 0, "dirSet kept");
     }
-    Check(d.storedName.size() <= size_t(kStoredNameMax) && d.storedName.starts_with(kFileMark),
+    Check(d.storedName.size() <= size_t(kStoredNameMax) &&
+              d.storedName.starts_with(d.hasStart ? kPuzzleFileMark : kFileMark),
           "bad stored name");
+    if (d.hasStart) {
+        Check(IsPlayable(d.start), "a start that cannot be played");
+        Check(SameStart(p.start(), d.start) && SameStart(p.blockTable(), d.start),
+              "the record's puzzle was not chosen");
+    } else {
+        Check(SameStart(startBefore, p.start()) && p.boardKey() == boardBefore,
+              "a classic record changed the puzzle or the board");
+    }
 
-    const MovesRecordBytes again = EncodeMovesRecord(d.storedName, d.moves, d.count);
+    // A record whose own start is the classic one encodes as the classic
+    // record: only its mark differs.
+    const MovesRecordBytes again = EncodeMovesRecord(d.storedName, d.moves, d.count, d.start);
     const size_t used = 2 + d.storedName.size() + size_t(d.count);
-    Check(std::memcmp(again.data(), data, used) == 0, "the record does not encode back to its bytes");
+    uint8_t expected[kRecordSize];
+    std::memcpy(expected, data, used);
+    if (d.hasStart && IsClassicStart(d.start))
+        expected[kFileMark.size()] = uint8_t(kFileMark.back());
+    Check(std::memcmp(again.data(), expected, used) == 0, "the record does not encode back to its bytes");
+    if (d.hasStart && !IsClassicStart(d.start))
+        Check(std::memcmp(again.data() + kStartOffset, data + kStartOffset, kBlocks) == 0,
+              "the start does not encode back to its bytes");
 
     // Replaying it (from whatever board the last one left) stays on the
     // board and within the list, and every step taken back restores it.
