@@ -141,6 +141,10 @@ void ScaleToDesign(QPainter& painter, QSize actual, QSize design) {
         painter.scale(double(actual.width()) / design.width(), double(actual.height()) / design.height());
 }
 
+QPointF SurfaceToDesign(QPointF local, QSize actual, QSize design) {
+    return {local.x() * design.width() / actual.width(), local.y() * design.height() / actual.height()};
+}
+
 QMargins FrameMargins(const QWidget& window) {
     QMargins frame = KnownMargins(window);
     if (!frame.isNull())

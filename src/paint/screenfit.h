@@ -56,6 +56,8 @@ QPoint CentredOver(const QRect& over, QSize frame);
 // Lets `painter` draw a surface designed at `design` in design coordinates
 // on a widget of size `actual`; the identity where the two are equal.
 void ScaleToDesign(QPainter& painter, QSize actual, QSize design);
+// A point of such a widget in design coordinates (for hit-testing).
+QPointF SurfaceToDesign(QPointF local, QSize actual, QSize design);
 
 // The frame the window manager puts around `window`: its own once it has
 // been shown, else that of another shown window of the program (its parent
