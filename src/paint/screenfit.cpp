@@ -219,14 +219,7 @@ void ScaledLayout::add(QWidget* control, const DesignFont& font) {
     const auto* frame = qobject_cast<const QFrame*>(control);
     const int lineWidth = frame != nullptr && frame->frameShape() != QFrame::NoFrame ? frame->lineWidth() : 0;
     m_items.push_back({control, control->geometry(), font, lineWidth});
-    if (font.cell > 0)
-        control->setFont(ScaledFont(font, 1));
-    if (m_scale != 1 || !m_offset.isNull()) {
-        // Added to a window already scaled: place it like the others.
-        const double scale = m_scale;
-        m_scale = 0;
-        apply(scale, m_offset);
-    }
+    place(m_items.back());
 }
 
 void ScaledLayout::apply(double scale, QPoint offset) {
@@ -236,16 +229,19 @@ void ScaledLayout::apply(double scale, QPoint offset) {
     m_offset = offset;
     if (m_windowFont.cell > 0)
         m_window.setFont(ScaledFont(m_windowFont, scale));
-    for (const Item& item : m_items) {
-        if (item.control.isNull())
-            continue;
-        item.control->setGeometry(ScaledRect(item.design, scale, offset));
-        if (item.font.cell > 0)
-            item.control->setFont(ScaledFont(item.font, scale));
-        if (item.lineWidth > 0) {
-            if (auto* frame = qobject_cast<QFrame*>(item.control.data()))
-                frame->setLineWidth(std::max(1, int(std::lround(item.lineWidth * scale))));
-        }
+    for (const Item& item : m_items)
+        place(item);
+}
+
+void ScaledLayout::place(const Item& item) const {
+    if (item.control.isNull())
+        return;
+    item.control->setGeometry(ScaledRect(item.design, m_scale, m_offset));
+    if (item.font.cell > 0)
+        item.control->setFont(ScaledFont(item.font, m_scale));
+    if (item.lineWidth > 0) {
+        if (auto* frame = qobject_cast<QFrame*>(item.control.data()))
+            frame->setLineWidth(std::max(1, int(std::lround(item.lineWidth * m_scale))));
     }
 }
 

@@ -124,6 +124,7 @@ private:
         int lineWidth; // a frame's, 0 for none
     };
     class ResizeWatcher;
+    void place(const Item& item) const;
 
     QWidget& m_window;
     QSize m_design;
