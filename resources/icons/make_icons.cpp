@@ -251,6 +251,35 @@ QImage Chart() {
     return image;
 }
 
+// The puzzles: a stack of cards, each a small board; the front one shows
+// the blue blocks and the red X.
+QImage Puzzles() {
+    QImage image = Canvas(44, 32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(gScale, gScale);
+    for (int card = 2; card >= 0; --card) {
+        const QRectF r(4.5 + card * 6, 1.5 + card * 1.5, 24, 28);
+        p.setPen(Outline(QColor(120, 124, 140), 1.0));
+        p.setBrush(card == 0 ? QColor(255, 255, 255) : QColor(226, 228, 236));
+        p.drawRoundedRect(r, 2, 2);
+    }
+    struct B {
+        int col, row, w, h;
+    };
+    const B blocks[10] = {{0, 0, 1, 2}, {1, 0, 2, 2}, {3, 0, 1, 2}, {0, 2, 1, 2}, {1, 2, 2, 1},
+                          {3, 2, 1, 2}, {1, 3, 1, 1}, {2, 3, 1, 1}, {0, 4, 1, 1}, {3, 4, 1, 1}};
+    const double field = 5, x0 = 6.5, y0 = 3.5;
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 10; ++i) {
+        const B& b = blocks[i];
+        p.setBrush(i == 1 ? QColor(230, 20, 20) : QColor(0, 96, 255));
+        p.drawRect(
+            QRectF(x0 + b.col * field + 0.4, y0 + b.row * field + 0.4, b.w * field - 0.8, b.h * field - 0.8));
+    }
+    return image;
+}
+
 // The application icon: the puzzle in its start position on a dark tile,
 // with the goal of the red block marked; no letters, so it reads when small.
 // On the background colour, or with real transparency for the desktop,
@@ -327,9 +356,10 @@ int main(int argc, char** argv) {
     for (const char* suffix : {"", "@2x"}) {
         gScale = *suffix ? 2 : 1;
         const auto name = [&](const char* base) { return std::string(base) + suffix + ".png"; };
-        ok = ok && Save(OpenFolder(), dir, name("open").c_str()) && Save(HardDisk(), dir, name("save").c_str()) &&
-             Save(Printer(), dir, name("print").c_str()) && Save(Key(), dir, name("printer_setup").c_str()) &&
-             Save(Logo(), dir, name("logo").c_str()) && Save(Chart(), dir, name("chart").c_str());
+        ok = ok && Save(OpenFolder(), dir, name("open").c_str()) &&
+             Save(HardDisk(), dir, name("save").c_str()) && Save(Printer(), dir, name("print").c_str()) &&
+             Save(Key(), dir, name("printer_setup").c_str()) && Save(Logo(), dir, name("logo").c_str()) &&
+             Save(Chart(), dir, name("chart").c_str()) && Save(Puzzles(), dir, name("puzzles").c_str());
     }
     gScale = 1;
     ok = ok && Save(AppIcon(), dir, "trulp.png") &&

@@ -1,7 +1,11 @@
 #include "session.h"
 
 #include "distance.h"
+#include "puzzles.h"
+#include "start.h"
 #include "utf8.h"
+
+#include <algorithm>
 
 namespace trulp {
 
@@ -14,6 +18,20 @@ constexpr ControlSet kModeControlsTable[4] = {
     /* search */ Bit(Control::MoveLimit) | Bit(Control::Go) | Bit(Control::Statistics) | Bit(Control::Step),
     /* none   */ 0,
 };
+
+// What the coach knows of a start: how far the goal is, or why it cannot
+// be played.
+Said StartWords(const Block (&start)[kBlocks + 1]) {
+    const StartCheck check = CheckStart(start);
+    switch (check.verdict) {
+    case StartVerdict::Solved:
+        return Said(Words::OnGoal);
+    case StartVerdict::Playable:
+        return Said(Words::ToGo, DistanceTable::Shared().Distance(start));
+    default:
+        return Said(Words::NoWay);
+    }
+}
 
 std::string LetterOf(int block) {
     return std::string(1, block >= 1 && block <= kBlocks ? startTable[block].letter : '?');
@@ -76,6 +94,16 @@ std::string Text(const Said& s) {
         return "wrong file";
     case Words::Printed:
         return "puzzle send to printer";
+    case Words::PuzzleChosen:
+        return "puzzle " + s.name + ": shortest solution " + n + " moves";
+    case Words::SettingUp:
+        return "drag the blocks where you want them";
+    case Words::NoWay:
+        return "no way to the goal";
+    case Words::OnGoal:
+        return "block X is on the goal already";
+    case Words::NoRoom:
+        return "no room there";
     }
     return {};
 }
@@ -92,13 +120,73 @@ const char* CaptionText(GoCaption caption) {
 }
 
 int Session::toGo() const {
-    return DistanceTable::Shared().Distance(puzzle_.blockTable());
+    return DistanceTable::Shared().Distance(boardShown());
+}
+
+std::string Session::NameOf(const Block (&start)[kBlocks + 1]) {
+    const PuzzleInfo* known = FindPuzzleByStart(start);
+    return known ? known->name : "your own";
+}
+
+Reply Session::ChoosePuzzle(const Block (&start)[kBlocks + 1], const std::string& name, int32_t moveLimit) {
+    if (!puzzle_.ChoosePuzzle(start, moveLimit))
+        return Reply(StartWords(start));
+    name_ = name;
+    selected_ = 0;
+    hintBlock_ = 0;
+    Reply r = ChooseMode(kPlay, true, moveLimit);
+    r.board = true;
+    r.said = Said(Words::PuzzleChosen, toGo(), 0, 0, name_);
+    return r;
+}
+
+Reply Session::BeginSetup() {
+    std::copy(puzzle_.start(), puzzle_.start() + kBlocks + 1, draft_);
+    editing_ = true;
+    selected_ = 0;
+    Reply r{Said(Words::SettingUp)};
+    r.drawn = r.controls = true;
+    return r;
+}
+
+Reply Session::Place(int block, int field) {
+    Reply refused{Said(Words::NoRoom)};
+    refused.drawn = true; // the block goes back where it stood
+    if (!editing_ || block < 1 || block > kBlocks || field < 0 || field >= kFields)
+        return refused;
+    const Block& b = draft_[block];
+    const BlockShape& s = shapeTable[b.shape];
+    uint32_t others = 0;
+    for (int k = 1; k <= kBlocks; ++k)
+        if (k != block)
+            others |= shapeTable[draft_[k].shape].mask << draft_[k].field;
+    if (field % kColumns + s.width > kColumns || field / kColumns + s.height > kRows ||
+        (s.mask << field & others) != 0)
+        return refused;
+    draft_[block].field = uint8_t(field);
+    Reply r(StartWords(draft_));
+    r.drawn = true;
+    return r;
+}
+
+Reply Session::EndSetup(bool use, int32_t moveLimit) {
+    if (!editing_)
+        return {};
+    if (use && !IsPlayable(draft_))
+        return Reply(StartWords(draft_));
+    editing_ = false;
+    selected_ = 0;
+    if (use)
+        return ChoosePuzzle(draft_, NameOf(draft_), moveLimit);
+    Reply r{Said(Words::Clear)};
+    r.drawn = r.controls = true;
+    return r;
 }
 
 Reply Session::Start(int32_t moveLimit) {
     puzzle_.ResetBoard(moveLimit);
     selected_ = 0;
-    Reply r(Said(Words::Welcome));
+    Reply r{Said(Words::Welcome)};
     r.board = r.controls = true;
     return r;
 }
@@ -179,7 +267,7 @@ Reply Session::Drag(int block, unsigned direction) {
 }
 
 Reply Session::Letter(char32_t c) {
-    if (mode_ != kPlay || !((c >= U'a' && c <= U'i') || c == U'x'))
+    if ((mode_ != kPlay && !editing_) || !((c >= U'a' && c <= U'i') || c == U'x'))
         return {};
     const char upper = char(c - U'a' + 'A');
     for (int b = 1; b <= kBlocks; ++b)
@@ -192,6 +280,14 @@ Reply Session::Letter(char32_t c) {
 
 Reply Session::Key(unsigned direction) {
     Reply r;
+    if (editing_ && selected_ != 0 && IsDirection(direction)) {
+        const int from = draft_[selected_].field;
+        // A step off the board's side would wrap onto the next row.
+        const bool edge =
+            (direction == Left && from % kColumns == 0) ||
+            (direction == Right && from % kColumns + shapeTable[draft_[selected_].shape].width >= kColumns);
+        return edge ? Reply(Said(Words::NoRoom)) : Place(selected_, StepField(from, direction));
+    }
     if (mode_ != kPlay || selected_ == 0)
         return r;
     if (direction == 0) {
@@ -356,9 +452,16 @@ Reply Session::Open(const DecodedMoves& file) {
         r.said.words = file.status == RecordStatus::WrongFile ? Words::WrongFile : Words::ReadError;
         return r;
     }
-    if (!LoadMoves(puzzle_, file)) {
+    // A list belongs to its puzzle: a file of another one brings it along.
+    const bool other = !SameStart(file.start, puzzle_.start());
+    if ((other && !puzzle_.ChoosePuzzle(file.start, puzzle_.maxMove())) || !LoadMoves(puzzle_, file)) {
         r.said.words = Words::ReadError;
         return r;
+    }
+    if (other) {
+        name_ = NameOf(file.start);
+        selected_ = 0;
+        r.board = true;
     }
     r.list = true;
     r.said.words = Words::Opened;

@@ -52,6 +52,11 @@ enum class Words : uint8_t {
     ReadError,
     WrongFile,
     Printed,
+    PuzzleChosen, // name, shortest solution
+    SettingUp,    // the editor opened
+    NoWay,        // a set-up position that cannot be solved
+    OnGoal,       // a set-up position with X on the goal already
+    NoRoom,       // a set-up block where it cannot stand
 };
 
 struct Said {
@@ -81,6 +86,7 @@ struct Reply {
     bool list = false;     // the list or the move number changed
     bool board = false;    // the board was reset: draw it whole
     bool controls = false; // the mode changed: enable the controls it offers
+    bool drawn = false;    // the board shown changed: draw it whole
     GoCaption go = GoCaption::Keep;
     bool runEnds = false; // a run has nothing more to do
 };
@@ -91,6 +97,11 @@ public:
 
     const Puzzle& puzzle() const { return puzzle_; }
     Puzzle& puzzle() { return puzzle_; }
+    // The name of the puzzle being played.
+    const std::string& puzzleName() const { return name_; }
+    // The board to show: the puzzle's, or the one being set up.
+    const BlockTable& boardShown() const { return editing_ ? draft_ : puzzle_.blockTable(); }
+    bool editing() const { return editing_; }
     Mode mode() const { return mode_; }
     int selected() const { return selected_; }
     bool stepMode() const { return stepMode_; }
@@ -98,9 +109,25 @@ public:
     bool playedAlone() const { return alone_; }
     // The controls the current mode offers; before any mode was chosen,
     // everything but the coach.
-    ControlSet controls() const { return controls_; }
-    // Moves from the board to the goal, or kNoDistance.
+    ControlSet controls() const { return editing_ ? 0 : controls_; }
+    // Moves from the board shown to the goal, or kNoDistance.
     int toGo() const;
+
+    // Another puzzle: its start on the board, an empty list, play mode.
+    // A start that cannot be played changes nothing.
+    Reply ChoosePuzzle(const Block (&start)[kBlocks + 1], const std::string& name, int32_t moveLimit);
+    // The name a start goes by: its name in the collection, or the one for
+    // a puzzle of one's own.
+    static std::string NameOf(const Block (&start)[kBlocks + 1]);
+
+    // Setting up a puzzle of one's own, from the start of the one played.
+    Reply BeginSetup();
+    // A block put with its top-left square on `field`; refused off the
+    // board or on another block.
+    Reply Place(int block, int field);
+    // The set-up position becomes the puzzle to play (when it can be
+    // played), or is given up.
+    Reply EndSetup(bool use, int32_t moveLimit);
 
     // The window opens: the board at the start, the welcome.
     Reply Start(int32_t moveLimit);
@@ -118,7 +145,8 @@ public:
     void Deselect() { selected_ = 0; }
     // A typed character: a block's letter selects it.
     Reply Letter(char32_t c);
-    // A key pressed in play, as a direction (0 for any other key).
+    // A key pressed in play, as a direction (0 for any other key); while
+    // setting up, it moves the selected block a field.
     Reply Key(unsigned direction);
     // Back and Backspace: one move back, in play and replay.
     Reply Back();
@@ -151,6 +179,9 @@ private:
     bool stepMode_ = false;
     bool alone_ = false;
     PlayResult lastSolve_ = PlayResult::Moved;
+    std::string name_ = "classic";
+    bool editing_ = false;
+    BlockTable draft_{};
     // A hint that stands: its block and the position it was given for.
     int hintBlock_ = 0;
     BoardKey hintKey_{};

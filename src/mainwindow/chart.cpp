@@ -43,7 +43,7 @@ ChartData ChartOf(const Puzzle& p) {
     ChartData c;
     int distances[kMaxMoves + 1];
     const DistanceTable& table = DistanceTable::Shared();
-    const int replayed = table.LineDistances(p.movesList(), p.lastMove(), distances);
+    const int replayed = table.LineDistances(p.start(), p.movesList(), p.lastMove(), distances);
     for (int n = 0; n <= replayed; ++n)
         if (distances[n] != kNoDistance)
             c.distances.push_back(distances[n]);

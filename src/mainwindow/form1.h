@@ -27,6 +27,8 @@ namespace trulp {
 class GameChart;
 struct ChartData;
 class Thelpform;
+class PuzzlesDialog;
+struct PuzzleChoice;
 
 // Where the window meets the desktop; tests replace these.
 struct Desktop {
@@ -38,6 +40,8 @@ struct Desktop {
     std::function<void(const QString&)> reportError;
     std::function<void(const QUrl&)> openUrl;
     std::function<void(const ChartData&)> runChart;
+    // The puzzles dialog: which puzzle to play, if any.
+    std::function<PuzzleChoice()> choosePuzzle;
 };
 
 class TForm1 : public QWidget, private RunHost {
@@ -61,7 +65,7 @@ public:
     const Session& session() const { return session_; }
     const SearchControl& runs() const { return control_; }
     // Handlers that change the puzzle or open a dialog refuse while busy.
-    bool busy() const { return animating_ || control_.running() || creating_; }
+    bool busy() const { return animating_ || control_.running() || creating_ || session_.editing(); }
     bool sliding() const { return animating_; }
 
     // Board drawing, through the off-screen picture and its dirty rectangle.
@@ -89,6 +93,7 @@ public:
     void OpenMoves();
     void PrintMoves();
     void PrinterSetup();
+    void ShowPuzzles();
     void setMessage(const QString& text);
     void Label7Click();
     void Label7MouseEnter();
@@ -143,6 +148,11 @@ private:
     void PaintBox1MouseDown(int x, int y);
     void PaintBox1MouseUp(int x, int y);
     void FinishDrag();
+    // Setting up a puzzle: a block dragged anywhere, keys, and the two buttons.
+    void SetupMouseMove(int x, int y);
+    void SetupMouseUp();
+    bool SetupKey(int key, const QString& text);
+    void DrawSetupBoard(int floating, QPoint at);
     void handleKey(int key, const QString& text);
     void FormKeyPress(QChar c);
     void FormKeyDown(int key);
@@ -173,6 +183,7 @@ private:
     TStatForm* statForm_ = nullptr;
     Thelpform* helpForm_ = nullptr;
     GameChart* chartForm_ = nullptr;
+    PuzzlesDialog* puzzlesForm_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
 
     // Controls, named as their objectName.
@@ -181,6 +192,11 @@ private:
     HookLabel* pr_image = nullptr;
     HookLabel* pr_setup = nullptr;
     HookLabel* chart_image = nullptr;
+    HookLabel* puzzles_image = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* puzzletext = nullptr;
+    QPushButton* setupDoneBtn = nullptr;
+    QPushButton* setupCancelBtn = nullptr;
     QLabel* Image2 = nullptr;
     HookLabel* Label7 = nullptr;
     QPushButton* helpBtn = nullptr;

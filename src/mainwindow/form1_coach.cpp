@@ -4,6 +4,7 @@
 #include "chart.h"
 #include "distance.h"
 #include "form1.h"
+#include "puzzlesdialog.h"
 
 #include <QLabel>
 
@@ -21,6 +22,14 @@ void TForm1::hintBtnClick() {
 
 void TForm1::solveBtnClick() {
     control_.startSolve(busy());
+}
+
+void TForm1::ShowPuzzles() {
+    const PuzzleChoice choice = desktop_.choosePuzzle();
+    if (choice.kind == PuzzleChoice::Play)
+        showReply(session_.ChoosePuzzle(choice.start, choice.name.toStdString(), maxmoveUpDown->position()));
+    else if (choice.kind == PuzzleChoice::SetUp)
+        showReply(session_.BeginSetup());
 }
 
 void TForm1::ShowChart() {

@@ -13,7 +13,7 @@ void TForm1::SaveMoves() {
     if (path.isEmpty())
         return;
     const SavedFile saved =
-        WriteMovesFile(QFile::encodeName(path).toStdString(), p().movesList(), p().lastMove());
+        WriteMovesFile(QFile::encodeName(path).toStdString(), p().movesList(), p().lastMove(), p().start());
     if (!saved.error.empty()) {
         desktop_.reportError(QFile::decodeName(saved.error.c_str()));
         return;

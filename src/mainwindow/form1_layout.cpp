@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "maker.h"
 #include "paintkit.h"
+#include "puzzlesdialog.h"
 #include "toolbar_pictures.h"
 
 #include <QAccessible>
@@ -152,6 +153,7 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     desktop_.reportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
     desktop_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     desktop_.runChart = [this](const ChartData& chart) { chartForm_->ShowChart(chart); };
+    desktop_.choosePuzzle = [this] { return puzzlesForm_->choose(); };
 
     buildLayout();
     connectHandlers();
@@ -284,12 +286,28 @@ void TForm1::buildLayout() {
                            QStringLiteral(":/icons/chart"));
     chartForm_ = new GameChart(this);
 
+    // The puzzles: the one played is named beside the moves to go, and a
+    // picture below it opens the collection.
+    Label9 = MakeLabel(this, "Label9", {196, 65, 90, 15}, QStringLiteral("puzzle"));
+    Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    puzzletext = MakeValueField(this, "puzzletext", {196, 83, 90, 22});
+    puzzles_image = makeIcon("puzzles_image", 6, {238, 111, 44, 32}, QStringLiteral("puzzles"),
+                             QStringLiteral(":/icons/puzzles"));
+    puzzlesForm_ = new PuzzlesDialog(this);
+    // Setting up a puzzle takes the coach's place in the bottom row.
+    setupDoneBtn = MakeButton(this, "setupDoneBtn", {96, 696, 65, 28}, QStringLiteral("play it"), &kGreen);
+    setupDoneBtn->setToolTip(QStringLiteral("play the position set up"));
+    setupCancelBtn = MakeButton(this, "setupCancelBtn", {168, 696, 65, 28}, QStringLiteral("cancel"), &kRed);
+    setupDoneBtn->hide();
+    setupCancelBtn->hide();
+
     // What a screen reader says of the controls without a caption.
     const std::pair<QWidget*, const char*> names[] = {{open_image, "open moves file"},
                                                       {save_image, "save moves"},
                                                       {pr_image, "print"},
                                                       {pr_setup, "printer setup"},
                                                       {chart_image, "game chart"},
+                                                      {puzzles_image, "puzzles"},
                                                       {Image2, "Quorvel"},
                                                       {PaintBox1, "board"},
                                                       {PaintBox2, "target"},
@@ -302,6 +320,7 @@ void TForm1::buildLayout() {
     PaintBox2->setAccessibleDescription(
         QStringLiteral("block X must stand on the two centre fields of the two bottom rows"));
     togotext->setAccessibleDescription(QStringLiteral("moves to go"));
+    puzzletext->setAccessibleDescription(QStringLiteral("puzzle"));
     maxmovetext->setAccessibleDescription(QStringLiteral("max.move"));
 
     Timer1 = new QTimer(this);
@@ -319,6 +338,10 @@ void TForm1::connectHandlers() {
     connect(statBtn, &QPushButton::clicked, this, &TForm1::statBtnClick);
     connect(hintBtn, &QPushButton::clicked, this, &TForm1::hintBtnClick);
     connect(solveBtn, &QPushButton::clicked, this, &TForm1::solveBtnClick);
+    connect(setupDoneBtn, &QPushButton::clicked, this,
+            [this] { showReply(session_.EndSetup(true, maxmoveUpDown->position())); });
+    connect(setupCancelBtn, &QPushButton::clicked, this,
+            [this] { showReply(session_.EndSetup(false, maxmoveUpDown->position())); });
     connect(helpBtn, &QPushButton::clicked, this, &TForm1::helpBtnClick);
     connect(stepcheck, &QCheckBox::clicked, this, &TForm1::stepcheckClick);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -388,6 +411,9 @@ void TForm1::closeEvent(QCloseEvent* e) {
     }
     queuedKeys_ = 0;
     control_.abortRun();
+    if (session_.editing())
+        session_.EndSetup(false, maxmoveUpDown->position());
+    dragging_ = false;
     e->accept();
 }
 
@@ -410,14 +436,17 @@ void TForm1::redrawSearchView() {
 // What the session answered, shown: the board reset, the list, the words,
 // GO's caption, the controls of the mode, the selection ring, and a slide.
 void TForm1::showReply(const Reply& r) {
-    if (r.board) {
+    if (r.board || r.drawn) {
         ClearRect(PaintBox1->rect());
         ringBlock_ = session_.selected();
         for (int b = 1; b <= kBlocks; ++b)
             DrawBlock(b);
-        control_.resetSearch();
         PaintBox1->update();
         ShowPosition();
+    }
+    if (r.board) {
+        control_.resetSearch();
+        puzzletext->setText(QString::fromStdString(session_.puzzleName()));
     }
     if (r.said.words != Words::Keep)
         setMessage(QString::fromStdString(Text(r.said)));
@@ -430,6 +459,19 @@ void TForm1::showReply(const Reply& r) {
             {Control::Solve, solveBtn}};
         for (const auto& [control, widget] : controls)
             widget->setEnabled(session_.controls() & Bit(control));
+        playBtn->setChecked(session_.mode() == kPlay);
+        replayBtn->setChecked(session_.mode() == kReplay);
+        searchBtn->setChecked(session_.mode() == kSearch);
+        // While a puzzle is set up, only the set-up takes input.
+        const bool editing = session_.editing();
+        for (QWidget* w : {static_cast<QWidget*>(playBtn), static_cast<QWidget*>(replayBtn),
+                           static_cast<QWidget*>(searchBtn), static_cast<QWidget*>(resetBtn),
+                           static_cast<QWidget*>(helpBtn)})
+            w->setEnabled(!editing);
+        hintBtn->setVisible(!editing);
+        solveBtn->setVisible(!editing);
+        setupDoneBtn->setVisible(editing);
+        setupCancelBtn->setVisible(editing);
     }
     if (r.list)
         DrawMovesPanel();

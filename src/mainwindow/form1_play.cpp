@@ -22,7 +22,7 @@ bool IsGoKey(int key) {
 
 int TForm1::BlockAt(int x, int y) const {
     for (int b = 1; b <= kBlocks; ++b) {
-        const PixelRect r = p().BlockRect(b);
+        const PixelRect r = BlockRectOf(session_.boardShown()[b]);
         if (r.left + kHitMargin <= x && x < r.right - kHitMargin && r.top + kHitMargin <= y &&
             y < r.bottom - kHitMargin)
             return b;
@@ -31,6 +31,10 @@ int TForm1::BlockAt(int x, int y) const {
 }
 
 void TForm1::PaintBox1MouseMove(int x, int y) {
+    if (session_.editing()) {
+        SetupMouseMove(x, y);
+        return;
+    }
     if (session_.mode() != kPlay || busy() || p().ListFull())
         return;
     if (!dragging_) {
@@ -65,6 +69,18 @@ void TForm1::PaintBox1MouseMove(int x, int y) {
 }
 
 void TForm1::PaintBox1MouseDown(int x, int y) {
+    if (session_.editing() && !dragging_) {
+        // Any block may be taken to any free place.
+        hoverBlock_ = uint8_t(BlockAt(x, y));
+        if (hoverBlock_ != 0) {
+            showReply(session_.Letter(char32_t(startTable[hoverBlock_].letter - 'A' + 'a')));
+            dragRect_ = BlockRect(hoverBlock_);
+            grabX_ = x - dragRect_.left();
+            grabY_ = y - dragRect_.top();
+            dragging_ = true;
+        }
+        return;
+    }
     // A full list takes no more moves, so a press does not start a drag.
     if (session_.mode() != kPlay || busy() || p().ListFull())
         return;
@@ -83,6 +99,10 @@ void TForm1::PaintBox1MouseDown(int x, int y) {
 }
 
 void TForm1::PaintBox1MouseUp(int, int) {
+    if (session_.editing()) {
+        SetupMouseUp();
+        return;
+    }
     if (session_.mode() != kPlay || busy() || !dragging_)
         return;
     FinishDrag();
@@ -114,6 +134,11 @@ void TForm1::FinishDrag() {
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
     e->ignore(); // the focused control, if any, sees the key too
+    if (session_.editing()) {
+        if (!dragging_)
+            SetupKey(e->key(), e->text());
+        return;
+    }
     if (IsGoKey(e->key())) {
         goBtnClick();
         return;
@@ -161,6 +186,57 @@ void TForm1::FormKeyDown(int key) {
                        : key == Qt::Key_Down  ? Down
                                               : 0;
     showReply(session_.Key(d));
+}
+
+// A block taken to anywhere on the board, drawn over the others until it
+// is let go.
+void TForm1::SetupMouseMove(int x, int y) {
+    if (!dragging_)
+        return;
+    const QRect r = BlockRect(hoverBlock_);
+    const QPoint at(std::clamp(x - grabX_, 0, kColumns * kFieldPixels - r.width()),
+                    std::clamp(y - grabY_, 0, kRows * kFieldPixels - r.height()));
+    dragRect_ = QRect(at, r.size());
+    DrawSetupBoard(hoverBlock_, at);
+}
+
+void TForm1::SetupMouseUp() {
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    // The field nearest to where the block was let go.
+    const int column = (dragRect_.left() + kFieldPixels / 2) / kFieldPixels;
+    const int row = (dragRect_.top() + kFieldPixels / 2) / kFieldPixels;
+    showReply(session_.Place(hoverBlock_, row * kColumns + column));
+    hoverBlock_ = 0;
+}
+
+bool TForm1::SetupKey(int key, const QString& text) {
+    // Return plays the position, Escape gives it up.
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        showReply(session_.EndSetup(key != Qt::Key_Escape, maxmoveUpDown->position()));
+        return true;
+    }
+    const unsigned d = key == Qt::Key_Left    ? Left
+                       : key == Qt::Key_Up    ? Up
+                       : key == Qt::Key_Right ? Right
+                       : key == Qt::Key_Down  ? Down
+                                              : 0;
+    if (d != 0)
+        showReply(session_.Key(d));
+    else if (!text.isEmpty())
+        showReply(session_.Letter(text.at(0).unicode()));
+    return true;
+}
+
+void TForm1::DrawSetupBoard(int floating, QPoint at) {
+    ClearRect(PaintBox1->rect());
+    for (int b = 1; b <= kBlocks; ++b)
+        if (b != floating)
+            DrawBlock(b);
+    if (floating != 0)
+        DrawBlockAt(at.x(), at.y(), floating);
+    FlushBoard();
 }
 
 void TForm1::StartAnimation(const StepMade& step) {

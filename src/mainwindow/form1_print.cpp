@@ -56,7 +56,9 @@ void TForm1::PrintPage(QPrinter& device) {
         return;
     }
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    PaintMovesPage(canvas, device.width(), {p().movesList(), p().lastMove(), p().blockTable()}, date);
+    const QString puzzle = p().isClassic() ? QString() : QString::fromStdString(session_.puzzleName());
+    PaintMovesPage(canvas, device.width(),
+                   {p().movesList(), p().lastMove(), p().blockTable(), p().start(), puzzle}, date);
     canvas.end();
     showReply(Reply(Said(Words::Printed)));
 }

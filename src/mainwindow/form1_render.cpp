@@ -39,7 +39,7 @@ void DottedLine(QPainter& canvas, QPoint from, QPoint to) {
 } // namespace
 
 QRect TForm1::BlockRect(int block) const {
-    const PixelRect r = p().BlockRect(block);
+    const PixelRect r = BlockRectOf(session_.boardShown()[block]);
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
@@ -61,7 +61,7 @@ void TForm1::FlushBoard() {
 }
 
 void TForm1::DrawBlockAt(int x, int y, int block) {
-    const Block& b = p().blockTable()[block];
+    const Block& b = session_.boardShown()[block];
     const BlockShape& s = shapeTable[b.shape];
     const QRect r(x, y, s.width * kFieldPixels, s.height * kFieldPixels);
     QPainter canvas(&boardImage_);
@@ -160,7 +160,7 @@ QString Span(const char* one, const char* many, int first, int size) {
 QString TForm1::BoardDescription() const {
     QStringList blocks;
     for (int b = 1; b <= kBlocks; ++b) {
-        const Block& k = p().blockTable()[b];
+        const Block& k = session_.boardShown()[b];
         const BlockShape& s = shapeTable[k.shape];
         blocks << QStringLiteral("%1: %2, %3")
                       .arg(QLatin1Char(k.letter))

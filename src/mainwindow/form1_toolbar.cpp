@@ -1,4 +1,4 @@
-// The four toolbar icons: a blue frame while the pointer is on one, and a
+// The toolbar icons: a blue frame while the pointer is on one, and a
 // click that runs the framed icon's operation.
 #include "form1.h"
 
@@ -7,7 +7,8 @@
 namespace trulp {
 
 QRect TForm1::IconFrameRect(int tag) const {
-    const HookLabel* icons[] = {nullptr, open_image, save_image, pr_image, pr_setup, chart_image};
+    const HookLabel* icons[] = {nullptr,  open_image,  save_image,   pr_image,
+                                pr_setup, chart_image, puzzles_image};
     const QRect g = icons[tag]->geometry();
     return QRect(QPoint(g.left() - 2, g.top() - 2), QPoint(g.right() + 2, g.bottom() + 2));
 }
@@ -64,6 +65,9 @@ void TForm1::open_imageMouseDown() {
         break;
     case 5:
         ShowChart();
+        break;
+    case 6:
+        ShowPuzzles();
         break;
     default:
         break;

@@ -87,7 +87,11 @@ void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game
 
     for (const Tline& line : kLines) {
         canvas.setFont(Arial(Units(line.height, r), false, false, device));
-        TextOut(canvas, Units(line.x, r), Units(line.y, r), QString::fromUtf8(line.text));
+        QString text = QString::fromUtf8(line.text);
+        // The title names any puzzle but the classic.
+        if (&line == &kLines[0] && !game.puzzle.isEmpty())
+            text += QStringLiteral(": ") + game.puzzle;
+        TextOut(canvas, Units(line.x, r), Units(line.y, r), text);
     }
     canvas.setFont(Arial(Units(0.5, r), false, false, device));
     TextOut(canvas, Units(1.5, r), Units(3.5, r), date);
@@ -131,7 +135,7 @@ void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game
         }
     }
 
-    PrintPosition(canvas, Units(12.5, r), Units(1.5, r), trulp::startTable, r);
+    PrintPosition(canvas, Units(12.5, r), Units(1.5, r), game.start, r);
     PrintPosition(canvas, Units(16.5, r), Units(1.5, r), game.board, r);
     canvas.restore();
 }

@@ -14,12 +14,14 @@ class QPainter;
 void PrintPosition(QPainter& canvas, int left, int top, const trulp::Block (&table)[trulp::kBlocks + 1],
                    float r);
 
-// What the page records of a game: moves 1..lastMove of a 1-based list, and
-// the board as it stands.
+// What the page records of a game: moves 1..lastMove of a 1-based list, the
+// board as it stands, the puzzle's start and its name (none for the classic).
 struct GameRecord {
     const trulp::MoveRecord* movesList;
     int lastMove;
     const trulp::Block (&board)[trulp::kBlocks + 1];
+    const trulp::Block (&start)[trulp::kBlocks + 1] = trulp::startTable;
+    QString puzzle = {};
 };
 
 // Draws the whole page.

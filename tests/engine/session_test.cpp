@@ -1,8 +1,11 @@
 // The game session without a window: what each event in each mode does to
 // the list, which words it brings and which controls the mode offers; and
 // who gets the congratulation.
+#include "distance.h"
 #include "optimal.h"
+#include "puzzles.h"
 #include "session.h"
+#include "start.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +15,7 @@
 using namespace trulp;
 
 namespace {
-constexpr int A = 1, F = 7, G = 8, H = 9;
+constexpr int A = 1, F = 7, G = 8, H = 9, I = 10;
 
 constexpr ControlSet kPlayControls =
     Bit(Control::MoveLimit) | Bit(Control::Back) | Bit(Control::Hint) | Bit(Control::Solve);
@@ -196,4 +199,63 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     EXPECT_EQ(Text(full.session.Key(Right).said), "list is full");
     EXPECT_EQ(full.session.Drag(H, Right).said.words, Words::Keep);
     EXPECT_EQ(full.puzzle->lastMove(), 100);
+}
+
+// Another puzzle: chosen from the collection, set up by hand, or brought by
+// a moves file; each starts an empty list in play, and only a playable start
+// is taken.
+TEST(Session, PuzzlesChosenSetUpAndOpened) {
+    const PuzzleInfo& nearly = Collection()[1];
+    Game g;
+    Reply r = g.session.ChoosePuzzle(nearly.start, nearly.name, 150);
+    EXPECT_EQ(Text(r.said),
+              "puzzle " + nearly.name + ": shortest solution " + std::to_string(nearly.shortest) + " moves");
+    EXPECT_EQ(g.session.mode(), kPlay);
+    EXPECT_EQ(g.session.puzzleName(), nearly.name);
+    EXPECT_EQ(g.session.toGo(), nearly.shortest);
+
+    const ParsedStart noWay = ParseStart("A15 X1 B0 C12 D8 E14 F11 G3 H10 I13");
+    ASSERT_FALSE(noWay.ok);
+    EXPECT_EQ(Text(g.session.ChoosePuzzle(noWay.start, "x", 150).said), "no way to the goal");
+    EXPECT_EQ(g.session.puzzleName(), nearly.name);
+    EXPECT_TRUE(SameStart(g.puzzle->start(), nearly.start));
+
+    // Setting up, from the classic: a block goes only where it has room.
+    Game s;
+    s.session.BeginSetup();
+    EXPECT_EQ(s.session.controls(), 0);
+    const struct {
+        int block, field;
+        const char* words;
+    } places[] = {{F, 14, "no room there"}, // G stands there
+                  {2, 3, "no room there"},  // X over the right edge
+                  {2, 17, "no room there"}, // X below the bottom
+                  {G, -1, "no room there"}, // no field
+                  {H, 17, "115 to go"},     // free
+                  {F, 16, "117 to go"}};    // where H stood
+    for (const auto& p : places) {
+        SCOPED_TRACE(p.field);
+        EXPECT_EQ(Text(s.session.Place(p.block, p.field).said), p.words);
+    }
+    EXPECT_EQ(s.session.boardShown()[H].field, 17);
+    EXPECT_EQ(s.puzzle->blockTable()[H].field, 16); // the game waits
+    s.session.Letter(U'i');
+    EXPECT_EQ(Text(s.session.Key(Right).said), "no room there"); // off the right edge
+    const std::string toGo = Text(s.session.Key(Left).said);
+    const int d = DistanceTable::Shared().Distance(s.session.boardShown());
+    EXPECT_EQ(toGo, std::to_string(d) + " to go");
+    r = s.session.EndSetup(true, 150);
+    EXPECT_EQ(Text(r.said), "puzzle your own: shortest solution " + std::to_string(d) + " moves");
+    EXPECT_FALSE(s.session.editing());
+    EXPECT_EQ(s.puzzle->start()[I].field, 18);
+    EXPECT_EQ(s.session.controls(), kPlayControls);
+
+    // A moves file of the classic, opened while another puzzle is played,
+    // brings the classic back; its list belongs to it.
+    DecodedMoves classic = FileOf(RecordStatus::Ok);
+    r = g.session.Open(classic);
+    EXPECT_TRUE(r.board);
+    EXPECT_EQ(g.session.puzzleName(), "classic");
+    EXPECT_TRUE(g.puzzle->isClassic());
+    EXPECT_EQ(g.puzzle->lastMove(), 1);
 }

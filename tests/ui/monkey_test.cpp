@@ -5,6 +5,8 @@
 #include "form_fixture.h"
 #include "helpform.h"
 #include "movesfile.h"
+#include "puzzles.h"
+#include "puzzlesdialog.h"
 #include "statform.h"
 
 #include <QApplication>
@@ -41,7 +43,8 @@ public:
         if (!fx->f().busy())
             return check();
         log(QStringLiteral("settle"));
-        QTest::keyClick(&fx->f(), Qt::Key_Space); // GO, STOP, STEP: every run stops
+        // GO, STOP, STEP: every run stops; Escape gives up a set-up.
+        QTest::keyClick(&fx->f(), fx->f().session().editing() ? Qt::Key_Escape : Qt::Key_Space);
         const bool idle = QTest::qWaitFor([&] { return !fx->f().busy(); }, 3000);
         if (!idle)
             return fail(QStringLiteral("still busy 3 s after the run was stopped"));
@@ -75,7 +78,26 @@ private:
         fx = std::make_unique<FormFixture>();
         fx->Timer1()->setInterval(1); // slides in 25 ms: more of everything
         fx->f().setDialogs(&stats, &help);
-        fx->desktop([](Desktop& d) { d.runPrinterSetup = [] { return true; }; });
+        fx->desktop([this](Desktop& d) {
+            d.runPrinterSetup = [] { return true; };
+            // Now and then another puzzle, drawn or from the collection, or a set-up.
+            d.choosePuzzle = [this] {
+                PuzzleChoice c;
+                const int kind = pick(0, 4);
+                if (kind >= 3) {
+                    c.kind = kind == 3 ? PuzzleChoice::Play : PuzzleChoice::SetUp;
+                    const GeneratedPuzzle g = GeneratePuzzle(pick(1, 126), uint64_t(pick(1, 9999)));
+                    std::copy(g.start, g.start + kBlocks + 1, c.start);
+                    c.name = QStringLiteral("drawn");
+                } else if (kind >= 1) {
+                    const PuzzleInfo& p = Collection()[size_t(pick(0, int(Collection().size()) - 1))];
+                    c.kind = PuzzleChoice::Play;
+                    std::copy(p.start, p.start + kBlocks + 1, c.start);
+                    c.name = QString::fromStdString(p.name);
+                }
+                return c;
+            };
+        });
         fx->nextSavePath.clear();
         fromStart = true;
         log(QStringLiteral("new window"));
@@ -177,9 +199,9 @@ private:
     // A toolbar icon: open a file of some kind, save, print, set up, chart.
     void toolbar() {
         TForm1& f = fx->f();
-        QWidget* icons[] = {fx->open_image(), fx->save_image(), fx->pr_image(), fx->pr_setup(),
-                            fx->chart_image()};
-        const int tag = pick(1, 5);
+        QWidget* icons[] = {fx->open_image(), fx->save_image(),  fx->pr_image(),
+                            fx->pr_setup(),   fx->chart_image(), fx->w("puzzles_image")};
+        const int tag = pick(1, 6);
         if (tag == 1) {
             prepareFile();
             f.setMessage(QString()); // to see whether the file opened
@@ -199,7 +221,7 @@ private:
     bool atStart() const {
         bool at = fx->p().moveNr() == 1;
         for (int b = 1; b <= kBlocks && at; ++b)
-            at = fx->p().blockTable()[b].field == startTable[b].field;
+            at = fx->p().blockTable()[b].field == fx->p().start()[b].field;
         return at;
     }
 
@@ -282,7 +304,7 @@ private:
         if (atStart())
             fromStart = true;
         if (fromStart) {
-            Board board;
+            Board board(p.start());
             for (int i = 1; i < p.moveNr(); ++i) {
                 const MoveRecord& m = p.movesList()[i];
                 if (!(board.PossibleDirections(m.block) & m.direction))

@@ -1,0 +1,151 @@
+#include "puzzlesdialog.h"
+
+#include "paintkit.h"
+#include "print_page.h"
+#include "puzzles.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace trulp {
+
+namespace {
+constexpr int kThumbField = 15; // a 60 x 75 picture
+constexpr int kFarthest = 126;
+const char* const kByNumber = "moves";
+} // namespace
+
+QImage StartPicture(const Block (&start)[kBlocks + 1], int field, qreal devicePixelRatio) {
+    QImage image = ScreenImage(QSize(4 * field, 5 * field), devicePixelRatio);
+    QPainter canvas(&image);
+    // The printed page's small board, a field being 0.75 r there.
+    PrintPosition(canvas, 0, 0, start, float(field) / 0.75f);
+    return image;
+}
+
+QString GeneratedName(const QString& difficulty, uint32_t seed) {
+    return QStringLiteral("%1 #%2").arg(difficulty).arg(seed);
+}
+
+PuzzlesDialog::PuzzlesDialog(QWidget* parent)
+    : QDialog(parent), list_(new QListWidget(this)), difficulty_(new QComboBox(this)),
+      moves_(new QSpinBox(this)), seed_(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("puzzleform"));
+    setWindowTitle(QStringLiteral("TRULP puzzles"));
+    setFont(Arial(13));
+
+    list_->setObjectName(QStringLiteral("puzzleList"));
+    list_->setIconSize(QSize(4 * kThumbField, 5 * kThumbField));
+    list_->setSpacing(2);
+    list_->setAccessibleName(QStringLiteral("puzzles"));
+    const qreal dpr = devicePixelRatioF();
+    for (const PuzzleInfo& p : Collection()) {
+        auto* item = new QListWidgetItem(
+            QIcon(QPixmap::fromImage(StartPicture(p.start, kThumbField, dpr))),
+            QStringLiteral("%1\nshortest %2").arg(QString::fromStdString(p.name)).arg(p.shortest), list_);
+        item->setData(Qt::UserRole, QString::fromStdString(p.name));
+    }
+    list_->setCurrentRow(0);
+    connect(list_, &QListWidget::itemActivated, this, [this] { playSelected(); });
+
+    auto* play = new QPushButton(QStringLiteral("play"), this);
+    play->setObjectName(QStringLiteral("playPuzzleBtn"));
+    play->setDefault(true);
+    connect(play, &QPushButton::clicked, this, &PuzzlesDialog::playSelected);
+
+    // A new puzzle: a difficulty or a number of moves, and the seed.
+    auto* fresh = new QGroupBox(QStringLiteral("new puzzle"), this);
+    for (const Difficulty& d : kDifficulties)
+        difficulty_->addItem(QString::fromLatin1(d.name.data(), qsizetype(d.name.size())));
+    difficulty_->addItem(QString::fromLatin1(kByNumber));
+    difficulty_->setObjectName(QStringLiteral("difficulty"));
+    difficulty_->setAccessibleName(QStringLiteral("difficulty"));
+    moves_->setObjectName(QStringLiteral("movesBox"));
+    moves_->setAccessibleName(QStringLiteral("moves to the goal"));
+    moves_->setRange(1, kFarthest);
+    moves_->setValue(50);
+    moves_->setEnabled(false);
+    connect(difficulty_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { moves_->setEnabled(i == difficulty_->count() - 1); });
+    seed_->setObjectName(QStringLiteral("seedEdit"));
+    seed_->setAccessibleName(QStringLiteral("seed"));
+    seed_->setValidator(new QIntValidator(1, 99999, seed_));
+    seed_->setText(QString::number(QRandomGenerator::global()->bounded(1, 10000)));
+    auto* draw = new QPushButton(QStringLiteral("new puzzle"), fresh);
+    draw->setObjectName(QStringLiteral("newPuzzleBtn"));
+    connect(draw, &QPushButton::clicked, this, &PuzzlesDialog::drawNew);
+    auto* grid = new QGridLayout(fresh);
+    grid->addWidget(difficulty_, 0, 0);
+    grid->addWidget(moves_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("seed"), fresh), 1, 0, Qt::AlignRight);
+    grid->addWidget(seed_, 1, 1);
+    grid->addWidget(draw, 2, 0, 1, 2);
+
+    auto* own = new QPushButton(QStringLiteral("set up your own"), this);
+    own->setObjectName(QStringLiteral("setUpBtn"));
+    connect(own, &QPushButton::clicked, this, [this] {
+        choice_.kind = PuzzleChoice::SetUp;
+        accept();
+    });
+    auto* close = new QPushButton(QStringLiteral("close"), this);
+    close->setObjectName(QStringLiteral("closeBtn"));
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(play);
+    side->addSpacing(12);
+    side->addWidget(fresh);
+    side->addSpacing(12);
+    side->addWidget(own);
+    side->addStretch();
+    side->addWidget(close);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(side);
+    resize(460, 520);
+}
+
+PuzzleChoice PuzzlesDialog::choose() {
+    choice_ = {};
+    exec();
+    return choice_;
+}
+
+void PuzzlesDialog::playSelected() {
+    const QListWidgetItem* item = list_->currentItem();
+    const PuzzleInfo* p = item ? FindPuzzle(item->data(Qt::UserRole).toString().toStdString()) : nullptr;
+    if (!p)
+        return;
+    choice_.kind = PuzzleChoice::Play;
+    std::copy(p->start, p->start + kBlocks + 1, choice_.start);
+    choice_.name = QString::fromStdString(p->name);
+    accept();
+}
+
+void PuzzlesDialog::drawNew() {
+    bool ok = false;
+    const uint32_t seed = seed_->text().toUInt(&ok);
+    if (!ok || seed == 0)
+        return;
+    const int index = difficulty_->currentIndex();
+    const bool byNumber = index == difficulty_->count() - 1;
+    const GeneratedPuzzle g =
+        byNumber ? GeneratePuzzle(moves_->value(), seed) : GeneratePuzzle(kDifficulties[index], seed);
+    choice_.kind = PuzzleChoice::Play;
+    std::copy(g.start, g.start + kBlocks + 1, choice_.start);
+    choice_.name =
+        GeneratedName(byNumber ? QString::number(moves_->value()) : difficulty_->currentText(), seed);
+    accept();
+}
+
+} // namespace trulp

@@ -1,0 +1,49 @@
+// The puzzles: the collection with a picture of each start and its shortest
+// solution, a new puzzle by difficulty from a seed that is shown, and the
+// way to set up one's own. It only chooses; the main window plays.
+#pragma once
+
+#include "position.h"
+
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+
+namespace trulp {
+
+struct PuzzleChoice {
+    enum Kind { None, Play, SetUp } kind = None;
+    BlockTable start{};
+    QString name;
+};
+
+// A small picture of a start, fields `field` pixels wide, at the density.
+QImage StartPicture(const Block (&start)[kBlocks + 1], int field, qreal devicePixelRatio);
+
+// The name of a puzzle drawn at random: its difficulty and the seed that
+// draws it again.
+QString GeneratedName(const QString& difficulty, uint32_t seed);
+
+class PuzzlesDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit PuzzlesDialog(QWidget* parent);
+    // Modal; the choice made, or None when closed.
+    PuzzleChoice choose();
+
+private:
+    void playSelected();
+    void drawNew();
+
+    QListWidget* list_;
+    QComboBox* difficulty_;
+    QSpinBox* moves_;
+    QLineEdit* seed_;
+    PuzzleChoice choice_;
+};
+
+} // namespace trulp
