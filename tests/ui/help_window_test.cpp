@@ -9,11 +9,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 using namespace trulp;
 
 namespace {
+
+constexpr int kPages = 9;
 
 // Runs `body` while the window is open modally, then closes it with Esc.
 // Returns the dialog's result.
@@ -72,13 +75,14 @@ private slots:
     void controlsStandInTheirPlaces_data();
     void controlsStandInTheirPlaces();
     void windowLook();
-    void helpTextHas151LinesIn7Pages();
+    void helpTextLinesAndPages();
     void keysTurnPages();
     void mouseOnPageNumberTurnsPages();
     void holdingTheButtonRepeatsEverySecond();
     void holdingAtTheFirstPageChangesNothing();
     void closingStopsTheRepeat();
-    void pageSevenIsBlank();
+    void pageSixAndTheLastPage_data();
+    void pageSixAndTheLastPage();
     void reopensAtPageOne();
     void escClosesFromEveryPage();
 };
@@ -136,16 +140,21 @@ void HelpWindowTest::windowLook() {
     });
 }
 
-void HelpWindowTest::helpTextHas151LinesIn7Pages() {
+void HelpWindowTest::helpTextLinesAndPages() {
     Thelpform form;
     const QStringList& lines = form.lines();
-    QCOMPARE(lines.size(), 151);
     whileOpen(form, [] {});
-    QCOMPARE(form.pageCount(), 7);
+    QCOMPARE(form.pageCount(), kPages);
 
-    const QStringList titles = {"Introduction",      "the buttons",        "buttons (continued)",
-                                "save, open, print", "mouse and keyboard", "installation, conditions",
-                                QString(28, u' ')};
+    const QStringList titles = {"Introduction",
+                                "the buttons",
+                                "buttons (continued)",
+                                "save, open, print",
+                                "mouse and keyboard",
+                                "installation, conditions",
+                                "the coach",
+                                "puzzles",
+                                "records"};
     for (int page = 0; page < titles.size(); ++page) {
         QCOMPARE(lines[page * 25], titles[page]);
     }
@@ -162,6 +171,7 @@ void HelpWindowTest::helpTextHas151LinesIn7Pages() {
     for (const QString& line : lines) {
         QVERIFY(line.size() <= kHelpMaxLineLength);
         QVERIFY(!line.contains(QStringLiteral("@TRULP_VERSION@")));
+        QVERIFY2(!line.contains(QStringLiteral(".exe")), qPrintable(line));
         versionShown = versionShown || line.contains(QStringLiteral(TRULP_VERSION));
     }
     QVERIFY(versionShown);
@@ -197,7 +207,7 @@ void HelpWindowTest::keysTurnPages() {
         QCOMPARE(form.currentPage(), 2);
 
         key(form, Qt::Key_PageDown, 10);
-        QCOMPARE(form.currentPage(), 7);
+        QCOMPARE(form.currentPage(), kPages);
         key(form, Qt::Key_Home);
         QCOMPARE(form.currentPage(), 1);
         QCOMPARE(text(form, "pageNrDisplay"), QStringLiteral("1"));
@@ -266,17 +276,33 @@ void HelpWindowTest::closingStopsTheRepeat() {
     QVERIFY(!form.findChild<QTimer*>("Timer1")->isActive());
 }
 
-void HelpWindowTest::pageSevenIsBlank() {
+void HelpWindowTest::pageSixAndTheLastPage_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("part");
+    // how the program is really installed and started, the package's name following the version
+    QTest::newRow("page 6 installs the package")
+        << 6 << 1 << QStringLiteral("\\fsudo apt-get install ./trulp_" TRULP_VERSION "_amd64.deb\\n");
+    QTest::newRow("page 6 starts the program") << 6 << 2 << QStringLiteral("type \\ftrulp\\n in a terminal");
+    QTest::newRow("records, the last page") << kPages << 0 << QStringLiteral("records");
+}
+
+void HelpWindowTest::pageSixAndTheLastPage() {
+    QFETCH(int, page);
+    QFETCH(int, row);
+    QFETCH(QString, part);
     Thelpform form;
-    whileOpen(form, [&form] {
-        key(form, Qt::Key_PageDown, 5);
+    whileOpen(form, [&form, page, row, &part] {
+        key(form, Qt::Key_PageDown, page - 1);
+        QCOMPARE(form.currentPage(), page);
+        QCOMPARE(text(form, "pageNrDisplay"), QString::number(page));
+        const qsizetype first = qsizetype(page - 1) * kHelpPageLines;
+        QVERIFY2(form.lines().at(first + row).contains(part), qPrintable(form.lines().at(first + row)));
+        QCOMPARE(text(form, "subtitle"), form.lines().at(first));
+        QCOMPARE(shownBox(form), expectedBox(form.lines(), page));
+        // Page Down on the last page does nothing
         key(form, Qt::Key_PageDown);
-        QCOMPARE(form.currentPage(), 7);
-        QCOMPARE(text(form, "pageNrDisplay"), QStringLiteral("7"));
-        QCOMPARE(text(form, "subtitle"), QString(28, u' '));
-        QCOMPARE(shownBox(form), expectedBox({}, 1));
-        key(form, Qt::Key_PageDown);
-        QCOMPARE(form.currentPage(), 7);
+        QCOMPARE(form.currentPage(), std::min(page + 1, kPages));
     });
 }
 
@@ -294,7 +320,7 @@ void HelpWindowTest::reopensAtPageOne() {
 
 void HelpWindowTest::escClosesFromEveryPage() {
     Thelpform form;
-    for (int page = 1; page <= 7; ++page) {
+    for (int page = 1; page <= kPages; ++page) {
         bool sawPage = false;
         QTimer::singleShot(0, &form, [&form, page, &sawPage] {
             key(form, Qt::Key_PageDown, page - 1);
