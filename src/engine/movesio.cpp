@@ -53,6 +53,34 @@ SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, i
     return WriteMovesFile(path, movesList, count, startTable);
 }
 
+std::string WriteFileAtomically(const std::string& path, const void* data, size_t size) {
+    const size_t slash = path.rfind('/');
+    const std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    std::string temporary = (directory.empty() ? "./" : directory) + ".trulp-save-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return SystemError("cannot write in", directory.empty() ? "." : directory);
+    // mkstemp makes the file private; give it the mode a plain create would.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    bool ok = ::fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, static_cast<const uint8_t*>(data), size) &&
+              ::fsync(fd) == 0;
+    int savedErrno = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (ok)
+        return {};
+    ::unlink(temporary.c_str());
+    errno = savedErrno;
+    return SystemError("cannot save", path);
+}
+
 SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count,
                          const Block (&start)[kBlocks + 1]) {
     SavedFile saved;
@@ -63,32 +91,7 @@ SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, i
     saved.path = directory + names.diskName;
     saved.name = names.diskName;
     const MovesRecordBytes record = EncodeMovesRecord(names.storedName, movesList, count, start);
-
-    std::string temporary = (directory.empty() ? "./" : directory) + ".trulp-save-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        saved.error = SystemError("cannot write in", directory.empty() ? "." : directory);
-        return saved;
-    }
-    // mkstemp makes the file private; give it the mode a plain create would.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    bool ok =
-        ::fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, record.data(), record.size()) && ::fsync(fd) == 0;
-    int savedErrno = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (ok && std::rename(temporary.c_str(), saved.path.c_str()) != 0) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        errno = savedErrno;
-        saved.error = SystemError("cannot save", saved.path);
-    }
+    saved.error = WriteFileAtomically(saved.path, record.data(), record.size());
     return saved;
 }
 

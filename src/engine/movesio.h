@@ -33,4 +33,9 @@ SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, i
 SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count,
                          const Block (&start)[kBlocks + 1]);
 
+// Writes `size` bytes as the file at `path`: into a temporary file beside it,
+// flushed to the disk and only then renamed over it, so a failure leaves
+// whatever was there before. Empty, or why it failed in the system's words.
+std::string WriteFileAtomically(const std::string& path, const void* data, size_t size);
+
 } // namespace trulp

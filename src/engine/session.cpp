@@ -104,6 +104,8 @@ std::string Text(const Said& s) {
         return "block X is on the goal already";
     case Words::NoRoom:
         return "no room there";
+    case Words::NewRecord:
+        return "new record: " + n + " moves (shortest " + std::to_string(s.second) + ")";
     }
     return {};
 }
@@ -134,6 +136,7 @@ Reply Session::ChoosePuzzle(const Block (&start)[kBlocks + 1], const std::string
     name_ = name;
     selected_ = 0;
     hintBlock_ = 0;
+    coached_.fill(false);
     Reply r = ChooseMode(kPlay, true, moveLimit);
     r.board = true;
     r.said = Said(Words::PuzzleChosen, toGo(), 0, 0, name_);
@@ -184,6 +187,7 @@ Reply Session::EndSetup(bool use, int32_t moveLimit) {
 }
 
 Reply Session::Start(int32_t moveLimit) {
+    coached_.fill(false);
     puzzle_.ResetBoard(moveLimit);
     selected_ = 0;
     Reply r{Said(Words::Welcome)};
@@ -218,6 +222,7 @@ Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
     default:
         puzzle_.ResetBoard(moveLimit);
         puzzle_.ClearMoves();
+        coached_.fill(false);
         selected_ = 0;
         r.board = true;
         r.go = GoCaption::Go;
@@ -231,8 +236,10 @@ Reply Session::Reset(int32_t moveLimit) {
     Reply r;
     r.said.words = Words::Clear;
     // In replay the list stays; the reset puts moveNr back to 1.
-    if (mode_ == kPlay || mode_ == kSearch)
+    if (mode_ == kPlay || mode_ == kSearch) {
         puzzle_.ClearMoves();
+        coached_.fill(false);
+    }
     puzzle_.ResetBoard(moveLimit);
     selected_ = 0;
     r.board = r.list = true;
@@ -244,14 +251,25 @@ int32_t Session::SetMoveLimit(int32_t position) {
 }
 
 // A move by hand or by the coach has been asked of the puzzle.
-Reply Session::moved(const PlayOutcome& o, Words plain) {
+Reply Session::moved(const PlayOutcome& o, Words plain, bool byCoach) {
     Reply r;
     if (!o.made())
         return r;
+    coached_[size_t(o.number)] = byCoach;
     r.list = true;
     r.said.words = o.result == PlayResult::Solved ? (alone_ ? Words::SolvedAlone : Words::SolutionReached)
                    : o.result == PlayResult::MovedListFull ? Words::MovedListFull
                                                            : plain;
+    if (o.result != PlayResult::Solved)
+        return r;
+    r.celebrate = true;
+    // Only a game from the start by the player alone can be a record.
+    if (alone_ && records_.Offer(puzzle_.start(), o.number, today_())) {
+        const int shortest = DistanceTable::Shared().Distance(puzzle_.start());
+        r.record = Said(Words::NewRecord, o.number);
+        r.record.second = shortest;
+        r.recordsChanged = true;
+    }
     return r;
 }
 
@@ -353,7 +371,7 @@ Reply Session::Hint() {
         // The hint stands: the second press makes its move.
         hintBlock_ = 0;
         const PlayOutcome o = puzzle_.PlayMove(best.block, best.direction);
-        r = moved(o, Words::ToGo);
+        r = moved(o, Words::ToGo, true);
         if (!o.made())
             return r;
         if (!puzzle_.GoalReached())
@@ -389,6 +407,8 @@ Reply Session::SolveStep() {
         return r; // a position the table does not know: nothing to play
     const PlayOutcome o = puzzle_.PlayMove(best.block, best.direction);
     lastSolve_ = o.result;
+    if (o.made())
+        coached_[size_t(o.number)] = true;
     if (!o.made()) {
         if (o.result == PlayResult::ListFull)
             r.said.words = Words::MovedListFull;
@@ -458,6 +478,7 @@ Reply Session::Open(const DecodedMoves& file) {
         r.said.words = Words::ReadError;
         return r;
     }
+    coached_.fill(false);
     if (other) {
         name_ = NameOf(file.start);
         selected_ = 0;

@@ -7,8 +7,11 @@
 
 #include "movesfile.h"
 #include "puzzle.h"
+#include "records.h"
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -57,6 +60,7 @@ enum class Words : uint8_t {
     NoWay,        // a set-up position that cannot be solved
     OnGoal,       // a set-up position with X on the goal already
     NoRoom,       // a set-up block where it cannot stand
+    NewRecord,    // moves, shortest solution
 };
 
 struct Said {
@@ -68,6 +72,7 @@ struct Said {
     uint8_t block = 0;
     uint8_t direction = 0;
     std::string name;
+    int second = 0; // a second number, where the words have one
 };
 
 // The one place the words are written.
@@ -88,7 +93,10 @@ struct Reply {
     bool controls = false; // the mode changed: enable the controls it offers
     bool drawn = false;    // the board shown changed: draw it whole
     GoCaption go = GoCaption::Keep;
-    bool runEnds = false; // a run has nothing more to do
+    bool runEnds = false;
+    bool celebrate = false;      // the player brought X to the goal
+    Said record;                 // a new record to announce
+    bool recordsChanged = false; // a run has nothing more to do
 };
 
 class Session {
@@ -102,6 +110,12 @@ public:
     // The board to show: the puzzle's, or the one being set up.
     const BlockTable& boardShown() const { return editing_ ? draft_ : puzzle_.blockTable(); }
     bool editing() const { return editing_; }
+    // Whether move n of the list was the coach's (a hint's or solve's).
+    bool coached(int n) const { return n >= 1 && n <= kMaxMoves && coached_[size_t(n)]; }
+    const Records& records() const { return records_; }
+    void SetRecords(Records records) { records_ = std::move(records); }
+    // Where the date of a record comes from.
+    void SetClock(std::function<std::string()> today) { today_ = std::move(today); }
     Mode mode() const { return mode_; }
     int selected() const { return selected_; }
     bool stepMode() const { return stepMode_; }
@@ -169,7 +183,7 @@ public:
     Reply Open(const DecodedMoves& file);
 
 private:
-    Reply moved(const PlayOutcome& o, Words plain);
+    Reply moved(const PlayOutcome& o, Words plain, bool byCoach = false);
     Reply stepBack();
 
     Puzzle& puzzle_;
@@ -180,6 +194,9 @@ private:
     bool alone_ = false;
     PlayResult lastSolve_ = PlayResult::Moved;
     std::string name_ = "classic";
+    std::array<bool, kMaxMoves + 1> coached_{};
+    Records records_;
+    std::function<std::string()> today_ = Today;
     bool editing_ = false;
     BlockTable draft_{};
     // A hint that stands: its block and the position it was given for.

@@ -164,10 +164,24 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     };
 
     Game alone;
+    alone.session.SetClock([] { return std::string("2026-12-09"); });
     alone.enter(kPlay);
     playTo(alone, 115);
-    EXPECT_EQ(Text(alone.session.Drag(line[115].block, line[115].direction).said),
-              "SOLUTION FOUND ...congratulations !");
+    Reply goal = alone.session.Drag(line[115].block, line[115].direction);
+    EXPECT_EQ(Text(goal.said), "SOLUTION FOUND ...congratulations !");
+    EXPECT_TRUE(goal.celebrate);
+    // The first solution alone is a record; a longer one is not.
+    EXPECT_EQ(Text(goal.record), "new record: 116 moves (shortest 116)");
+    EXPECT_TRUE(goal.recordsChanged);
+    EXPECT_EQ(alone.session.records().Find(startTable)->date, "2026-12-09");
+    alone.session.Reset(150);
+    alone.session.Drag(F, Down);
+    alone.session.Drag(F, Up);
+    playTo(alone, 115);
+    goal = alone.session.Drag(line[115].block, line[115].direction);
+    EXPECT_EQ(Text(goal.said), "SOLUTION FOUND ...congratulations !");
+    EXPECT_EQ(goal.record.words, Words::Keep);
+    EXPECT_EQ(alone.session.records().Find(startTable)->moves, 116);
 
     // Play entered again mid-game: the same goal is only reached.
     Game again;
@@ -184,7 +198,10 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     ASSERT_EQ(coached.puzzle->lastMove(), 1);
     for (size_t i = 1; i + 1 < line.size(); ++i)
         coached.session.Drag(line[i].block, line[i].direction);
-    EXPECT_EQ(Text(coached.session.Drag(line[115].block, line[115].direction).said), "solution reached");
+    goal = coached.session.Drag(line[115].block, line[115].direction);
+    EXPECT_EQ(Text(goal.said), "solution reached");
+    EXPECT_EQ(goal.record.words, Words::Keep);
+    EXPECT_EQ(coached.session.records().size(), 0);
 
     // A full list: a key says so and moves nothing; the drag that filled it
     // said so too.
