@@ -1,29 +1,13 @@
 #include "options.h"
 
 #include "board.h"
+#include "number.h"
 
 #include <cstdint>
 #include <set>
 #include <string_view>
 
 namespace trulp::cli {
-
-namespace {
-
-// Digits only: no sign, no blanks, nothing after the number.
-bool ParseWholeNumber(std::string_view text, long long max, long long& value) {
-    if (text.empty() || text.size() > 12)
-        return false;
-    value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + (c - '0');
-    }
-    return value <= max;
-}
-
-} // namespace
 
 ParseResult ParseOptions(int argc, const char* const* argv) {
     ParseResult r;

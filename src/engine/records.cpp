@@ -1,6 +1,7 @@
 #include "records.h"
 
 #include "movesio.h"
+#include "number.h"
 #include "start.h"
 
 #include <cctype>
@@ -28,15 +29,11 @@ bool IsDate(std::string_view d) {
 }
 
 bool ParseMoves(std::string_view text, int& moves) {
-    if (text.empty() || text.size() > 3)
+    long long n = 0;
+    if (!ParseWholeNumber(text, kMaxMoves, n) || n < 1)
         return false;
-    moves = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        moves = moves * 10 + (c - '0');
-    }
-    return moves >= 1 && moves <= kMaxMoves;
+    moves = int(n);
+    return true;
 }
 
 } // namespace

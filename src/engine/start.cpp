@@ -1,5 +1,7 @@
 #include "start.h"
 
+#include "number.h"
+
 #include "distance.h"
 #include "position_code.h"
 
@@ -96,14 +98,8 @@ ParsedStart ParseStart(std::string_view text) {
                            " (order A X B C D E F G H I), not " + shown;
             return parsed;
         }
-        const std::string_view digits = t.substr(1);
-        int field = 0;
-        bool number = !digits.empty() && digits.size() <= 2;
-        for (char c : digits) {
-            number = number && c >= '0' && c <= '9';
-            field = field * 10 + (c - '0');
-        }
-        if (!number || field >= kFields) {
+        long long field = 0;
+        if (t.size() > 3 || !ParseWholeNumber(t.substr(1), kFields - 1, field)) {
             parsed.error = shown + ": the field must be a number from 0 to 19";
             return parsed;
         }
