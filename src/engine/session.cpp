@@ -278,9 +278,10 @@ Reply Session::Drag(int block, unsigned direction) {
         return {};
     // The puzzle decides: only an open step is made, and only while the
     // list has room; otherwise the block snaps back without a word.
+    const bool fromStart = SameStart(puzzle_.blockTable(), puzzle_.start());
     const PlayOutcome o = puzzle_.PlayMove(block, direction);
     if (o.number == 1)
-        alone_ = true;
+        alone_ = fromStart;
     return moved(o, Words::DragMoved);
 }
 
@@ -315,13 +316,14 @@ Reply Session::Key(unsigned direction) {
     }
     if (!(puzzle_.PossibleDirections(selected_) & direction))
         return r;
+    const bool fromStart = SameStart(puzzle_.blockTable(), puzzle_.start());
     const PlayOutcome o = puzzle_.PlayMove(selected_, direction);
     if (o.result == PlayResult::ListFull) {
         r.said.words = Words::ListFull;
         return r;
     }
     if (o.number == 1)
-        alone_ = true;
+        alone_ = fromStart;
     r = moved(o, Words::KeyMoved);
     // A key move says nothing of the list it fills; the next key will.
     if (o.result == PlayResult::MovedListFull)

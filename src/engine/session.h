@@ -119,7 +119,8 @@ public:
     Mode mode() const { return mode_; }
     int selected() const { return selected_; }
     bool stepMode() const { return stepMode_; }
-    // Reaching the goal now would be the player's own from the start.
+    // Reaching the goal now would be the player's own from the start: move 1
+    // was made by hand from the puzzle's start, and no coach helped since.
     bool playedAlone() const { return alone_; }
     // The controls the current mode offers; before any mode was chosen,
     // everything but the coach.

@@ -203,6 +203,17 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     EXPECT_EQ(goal.record.words, Words::Keep);
     EXPECT_EQ(coached.session.records().size(), 0);
 
+    // A list opened mid-game starts again at move 1, but not from the start:
+    // the goal is only reached, and sets no record.
+    Game opened;
+    opened.enter(kPlay);
+    playTo(opened, 115);
+    opened.session.Open(FileOf(RecordStatus::Ok));
+    ASSERT_EQ(opened.puzzle->moveNr(), 1);
+    goal = opened.session.Drag(line[115].block, line[115].direction);
+    EXPECT_EQ(Text(goal.said), "solution reached");
+    EXPECT_EQ(goal.record.words, Words::Keep);
+
     // A full list: a key says so and moves nothing; the drag that filled it
     // said so too.
     Game full;
