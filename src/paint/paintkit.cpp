@@ -8,17 +8,44 @@
 
 namespace trulp {
 
+namespace {
+
+// A line one pixel thick. Under a painter that scales it below a pixel of
+// the device it might fall between the device's pixels and vanish; there it
+// is one device pixel thick, in the row or column where its middle falls.
+void FillLine(QPainter& canvas, int x, int y, int w, int h, const QColor& colour) {
+    const QTransform& t = canvas.deviceTransform();
+    const bool thin = t.type() <= QTransform::TxScale && (h == 1 ? t.m22() : t.m11()) < 1;
+    if (!thin) {
+        canvas.fillRect(x, y, w, h, colour);
+        return;
+    }
+    QRectF r(x, y, w, h);
+    if (h == 1) {
+        const double row = std::floor(t.m22() * (y + 0.5) + t.dy());
+        r.setTop((row - t.dy()) / t.m22());
+        r.setHeight(1 / t.m22());
+    } else {
+        const double column = std::floor(t.m11() * (x + 0.5) + t.dx());
+        r.setLeft((column - t.dx()) / t.m11());
+        r.setWidth(1 / t.m11());
+    }
+    canvas.fillRect(r, colour);
+}
+
+} // namespace
+
 void GdiLine(QPainter& canvas, QPoint from, QPoint to, const QColor& colour) {
     if (from.y() == to.y()) {
         if (from.x() < to.x())
-            canvas.fillRect(from.x(), from.y(), to.x() - from.x(), 1, colour);
+            FillLine(canvas, from.x(), from.y(), to.x() - from.x(), 1, colour);
         else if (from.x() > to.x())
-            canvas.fillRect(to.x() + 1, from.y(), from.x() - to.x(), 1, colour);
+            FillLine(canvas, to.x() + 1, from.y(), from.x() - to.x(), 1, colour);
     } else if (from.x() == to.x()) {
         if (from.y() < to.y())
-            canvas.fillRect(from.x(), from.y(), 1, to.y() - from.y(), colour);
+            FillLine(canvas, from.x(), from.y(), 1, to.y() - from.y(), colour);
         else
-            canvas.fillRect(from.x(), to.y() + 1, 1, from.y() - to.y(), colour);
+            FillLine(canvas, from.x(), to.y() + 1, 1, from.y() - to.y(), colour);
     }
 }
 
@@ -97,15 +124,21 @@ void PaintBlock(QPainter& canvas, const QRect& r, QChar letter, const BlockLook&
     TextOut(canvas, tx, ty, text);
 }
 
-QImage ScreenImage(QSize logical, qreal devicePixelRatio) {
+QImage ScreenImage(QSize logical, qreal devicePixelRatio, double scale) {
     QImage image(logical * devicePixelRatio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(devicePixelRatio);
+    image.setDevicePixelRatio(devicePixelRatio * scale);
     image.fill(Qt::white);
     return image;
 }
 
-void DrawImagePart(QPainter& canvas, const QRect& r, const QImage& image) {
-    const qreal dpr = image.devicePixelRatio();
+void KeepLogicalPixels(QPainter& canvas) {
+    const qreal density = canvas.device()->devicePixelRatio();
+    if (density < 1)
+        canvas.scale(density, density);
+}
+
+void DrawImagePart(QPainter& canvas, const QRect& r, const QImage& image, qreal devicePixelRatio) {
+    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : image.devicePixelRatio();
     canvas.drawImage(QRectF(r), image, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
 }
 

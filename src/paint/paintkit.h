@@ -54,8 +54,17 @@ void PaintBlock(QPainter& canvas, const QRect& r, QChar letter, const BlockLook&
 
 // An off-screen picture of a logical size at the screen's density, so that
 // what is drawn into it stays sharp on a screen of twice the density.
-QImage ScreenImage(QSize logical, qreal devicePixelRatio);
-// Copies the part `r` (logical pixels) of such a picture to the same place.
-void DrawImagePart(QPainter& canvas, const QRect& r, const QImage& image);
+// Made for a surface drawn at `scale`, it covers `logical` pixels of the
+// screen one to one, and a painter on it (see KeepLogicalPixels) works in
+// the surface's design pixels.
+QImage ScreenImage(QSize logical, qreal devicePixelRatio, double scale = 1);
+// QPainter applies a picture's density itself only from one up; this
+// applies one below it, so that a painter on any picture (a ScreenImage
+// made for a surface scaled down, too) works in its logical pixels.
+void KeepLogicalPixels(QPainter& canvas);
+// Copies the part `r` (logical pixels) of such a picture to the same place,
+// one to one at `devicePixelRatio` (the picture's own unless given; the
+// screen's for a picture made for a scaled surface).
+void DrawImagePart(QPainter& canvas, const QRect& r, const QImage& image, qreal devicePixelRatio = 0);
 
 } // namespace trulp

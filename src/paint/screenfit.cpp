@@ -130,6 +130,13 @@ QRect ScaledRect(const QRect& design, double scale, QPoint offset) {
     return QRect(left, top, right - left, bottom - top).translated(offset);
 }
 
+QRect CoveringRect(const QRect& design, double scale, QPoint offset) {
+    const int left = int(std::floor(design.left() * scale)), top = int(std::floor(design.top() * scale));
+    const int right = int(std::ceil((design.left() + design.width()) * scale));
+    const int bottom = int(std::ceil((design.top() + design.height()) * scale));
+    return QRect(left, top, right - left, bottom - top).translated(offset);
+}
+
 QPoint CentredOver(const QRect& over, QSize frame) {
     // C++ integer division truncates toward zero, as wanted for both signs.
     return {over.left() + (over.width() - frame.width()) / 2,
@@ -248,6 +255,13 @@ void ScaledLayout::place(const Item& item) const {
 void ScaledLayout::fit(QSize client) {
     const double scale = AspectScale(m_design, client);
     apply(scale, CentringOffset(m_design, scale, client));
+}
+
+QRect ScaledLayout::designOf(const QWidget* control) const {
+    for (const Item& item : m_items)
+        if (item.control == control)
+            return item.design;
+    return {};
 }
 
 QPointF ScaledLayout::toDesign(QPointF window) const {

@@ -49,6 +49,9 @@ QPoint CentringOffset(QSize design, double scale, QSize client);
 // A design rectangle at a scale, shifted by the offset. Its edges are
 // rounded, not its size, so neighbours never gap or overlap.
 QRect ScaledRect(const QRect& design, double scale, QPoint offset = {});
+// The pixels that a design rectangle touches at a scale, shifted by the
+// offset: its edges rounded outward (what to repaint when it changed).
+QRect CoveringRect(const QRect& design, double scale, QPoint offset = {});
 // The top left of a frame of size `frame` centred over `over`; the halves
 // are truncated toward zero, also when the frame is the larger of the two.
 QPoint CentredOver(const QRect& over, QSize frame);
@@ -109,6 +112,9 @@ public:
     double scale() const { return m_scale; }
     QPoint offset() const { return m_offset; }
     QSize design() const { return m_design; }
+    QWidget& window() const { return m_window; }
+    // The design rectangle a control was added at; null for any other.
+    QRect designOf(const QWidget* control) const;
     // Window coordinates of a design rectangle, and a window point in design
     // coordinates (for hit-testing).
     QRect toWindow(const QRect& design) const { return ScaledRect(design, m_scale, m_offset); }

@@ -1,8 +1,13 @@
 #include "theme.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QToolButton>
 #include <QWidget>
 
 #include <cmath>
@@ -20,6 +25,39 @@ double Luminance(const QColor& colour) {
     };
     const QRgb rgb = colour.rgb();
     return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+}
+
+// Tints aim a little above the least contrast: the thin strokes of small
+// anti-aliased text seldom show their full colour.
+constexpr double kTintContrast = kMinimumContrast + 0.25;
+
+// The lightest colour of a button's face as its style paints it, raised,
+// under the pointer and pressed: styles paint faces in gradients lighter
+// than the palette's button colour, and a caption must read on all of them.
+QColor PaintedFace(const QWidget& button) {
+    const QSize size(48, 28);
+    const int frame = 4;
+    QColor lightest = button.palette().color(QPalette::Button);
+    const QStyle::State states[] = {QStyle::State_Raised, QStyle::State_Raised | QStyle::State_MouseOver,
+                                    QStyle::State_Sunken | QStyle::State_On};
+    for (const QStyle::State state : states) {
+        QStyleOptionButton option;
+        option.initFrom(&button);
+        option.rect = QRect(QPoint(), size);
+        option.state = QStyle::State_Enabled | state;
+        QImage face(size, QImage::Format_ARGB32_Premultiplied);
+        face.fill(Qt::transparent);
+        QPainter painter(&face);
+        button.style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter, &button);
+        painter.end();
+        for (int y = frame; y < size.height() - frame; ++y)
+            for (int x = frame; x < size.width() - frame; ++x) {
+                const QRgb pixel = face.pixel(x, y);
+                if (qAlpha(pixel) == 255 && Luminance(QColor(pixel)) > Luminance(lightest))
+                    lightest = QColor(pixel);
+            }
+    }
+    return lightest;
 }
 
 class PaletteWatcher : public QObject {
@@ -67,20 +105,26 @@ QColor ReadableColour(const QColor& design, const QColor& background, const QPal
         return QColor(QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness).rgb());
     };
     double dark = hsl.lightnessF(), light = 1.0;
-    if (ContrastRatio(tint(light), background) < kMinimumContrast)
+    if (ContrastRatio(tint(light), background) < kTintContrast)
         return tint(light); // a background too light for any tint: white is the most there is
     for (int i = 0; i < 24; ++i) {
         const double mid = (dark + light) / 2;
-        (ContrastRatio(tint(mid), background) >= kMinimumContrast ? light : dark) = mid;
+        (ContrastRatio(tint(mid), background) >= kTintContrast ? light : dark) = mid;
     }
     return tint(light);
 }
 
 void SetTextColour(QWidget* control, const QColor& design) {
     QPalette pal = control->palette();
-    const bool button = qobject_cast<QAbstractButton*>(control) != nullptr;
-    const QColor background = pal.color(button ? QPalette::Button : QPalette::Window);
-    const QColor colour = ReadableColour(design, background, QApplication::palette());
+    // A check box's caption stands on the window, a button's on its face.
+    const bool button =
+        qobject_cast<QPushButton*>(control) != nullptr || qobject_cast<QToolButton*>(control) != nullptr;
+    const QPalette& desktop = QApplication::palette();
+    // In a light style every colour stays as designed: no face to measure.
+    const QColor background = !button                  ? pal.color(QPalette::Window)
+                              : IsDarkPalette(desktop) ? PaintedFace(*control)
+                                                       : pal.color(QPalette::Button);
+    const QColor colour = ReadableColour(design, background, desktop);
     pal.setColor(QPalette::ButtonText, colour);
     pal.setColor(QPalette::WindowText, colour);
     control->setPalette(pal);

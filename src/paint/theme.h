@@ -33,7 +33,8 @@ QColor ReadableColour(const QColor& design, const QColor& background, const QPal
 
 // Gives a control's text (window and button text roles) the readable colour
 // of `design` in the application's palette, on the control's background:
-// the button face for buttons, the window colour for everything else.
+// for push and tool buttons their face as the style paints it (its lightest
+// part), for everything else the window colour.
 void SetTextColour(QWidget* control, const QColor& design);
 
 // Gives a window the desktop's button-face colour as its background, as the
