@@ -69,8 +69,11 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
+        // Only windows hear of the change, before they and their controls
+        // take the new palette; the colours are measured once they have.
         if (event->type() == QEvent::ApplicationPaletteChange)
-            m_recolour();
+            QMetaObject::invokeMethod(
+                this, [this] { m_recolour(); }, Qt::QueuedConnection);
         return false;
     }
 

@@ -43,7 +43,7 @@ void SetButtonFace(QWidget& window);
 
 // Runs `recolour` now and again whenever the application's palette changes
 // (the desktop switched between light and dark), for as long as `window`
-// lives.
+// lives; it must be a window, as only windows hear of the change.
 void FollowPalette(QWidget& window, std::function<void()> recolour);
 
 } // namespace trulp
