@@ -5,6 +5,7 @@
 // session calls and shows what they answer.
 #pragma once
 
+#include "screenfit.h"
 #include "searchcontrol.h"
 #include "session.h"
 #include "widgets.h"
@@ -49,6 +50,8 @@ class TForm1 : public QWidget, private RunHost {
 public:
     static constexpr int kClientWidth = 564;
     static constexpr int kClientHeight = 730;
+    // The board's picture, in board pixels whatever the scale it is shown at.
+    static constexpr QRect kBoardArea{0, 0, kColumns * kFieldPixels, kRows * kFieldPixels};
     static constexpr int kSlideTicks = 25;
     static constexpr int kSlideStep = 4;
     // Keys typed during a slide wait for it, a few at most.
@@ -98,7 +101,7 @@ public:
     void Label7Click();
     void Label7MouseEnter();
     void Label7MouseLeave();
-    // The frame drawn around a toolbar icon under the pointer.
+    // The frame drawn around a toolbar icon under the pointer, in design pixels.
     QRect IconFrameRect(int tag) const;
 
     // Where a PDF goes by default: "TRULP puzzle.pdf" in Documents, or home.
@@ -110,6 +113,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // Pictures are made again for the scale the window is shown at.
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     struct QueuedKey {
@@ -138,6 +143,8 @@ private:
     // The ring follows the session's selection.
     void ShowSelection();
     void DrawTarget();
+    // The off-screen pictures at the scale and density the window is shown at.
+    void MakeSurfaces();
     void ShowPosition();
     void ShowToGo();
     QString BoardDescription() const;
@@ -179,6 +186,8 @@ private:
 
     Session session_;
     SearchControl control_;
+    // Every control and drawing at one scale of the design.
+    ScaledLayout layout_;
     Desktop desktop_;
     TStatForm* statForm_ = nullptr;
     Thelpform* helpForm_ = nullptr;

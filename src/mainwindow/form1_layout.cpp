@@ -5,10 +5,11 @@
 #include "maker.h"
 #include "paintkit.h"
 #include "puzzlesdialog.h"
-#include "toolbar_pictures.h"
+#include "theme.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -37,57 +38,58 @@ const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kOchre(0x80, 0x60, 0x00);
 const QColor kTeal(0x00, 0x80, 0x80);
 
-void SetTextColour(QWidget* w, const QColor& c) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::ButtonText, c);
-    pal.setColor(QPalette::WindowText, c);
-    w->setPalette(pal);
+// A coloured text in the colour that reads on its background, now and
+// whenever the desktop's palette changes.
+void FollowColour(QWidget* w, const QColor& design) {
+    FollowPalette(*w->window(), [w, design] { SetTextColour(w, design); });
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& g, const QString& caption,
+// Every control is made at its design place and handed to the layout,
+// which scales its place and its font with the window.
+QPushButton* MakeButton(ScaledLayout& layout, const char* name, const QRect& g, const QString& caption,
                         const QColor* colour) {
-    auto* b = new QPushButton(caption, parent);
+    auto* b = new QPushButton(&layout.window());
+    // Named before its caption is set: the caption brings about its
+    // accessible face, which is made for it by name.
     b->setObjectName(QLatin1String(name));
+    b->setText(caption);
     b->setGeometry(g);
-    b->setFont(Arial(13, true));
+    layout.add(b, {13, true});
     // Keys belong to the puzzle (Space, Return, arrows, letters), so no
     // button keeps the keyboard focus.
     b->setFocusPolicy(Qt::NoFocus);
     if (colour)
-        SetTextColour(b, *colour);
+        FollowColour(b, *colour);
     return b;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& g, const QString& text, int cell = 12) {
-    auto* l = new QLabel(text, parent);
+QLabel* MakeLabel(ScaledLayout& layout, const char* name, const QRect& g, const QString& text,
+                  const DesignFont& font = {12}) {
+    auto* l = new QLabel(text, &layout.window());
     l->setObjectName(QLatin1String(name));
     l->setGeometry(g);
-    l->setFont(Arial(cell));
+    layout.add(l, font);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }
 
 // A number in a sunken field, centred.
-QLabel* MakeValueField(QWidget* parent, const char* name, const QRect& g) {
-    auto* l = new QLabel(parent);
+QLabel* MakeValueField(ScaledLayout& layout, const char* name, const QRect& g) {
+    auto* l = new QLabel(&layout.window());
     l->setObjectName(QLatin1String(name));
     l->setGeometry(g);
-    l->setFont(Arial(13));
     l->setAlignment(Qt::AlignCenter);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    layout.add(l, {13});
     return l;
 }
 
-// The move pointer: a red triangle pointing right, 10 x 18, column 0 empty;
-// at the screen's density, so that it stays sharp.
-QImage MakePointerPicture(qreal dpr) {
-    QImage img(QSize(10, 18) * dpr, QImage::Format_ARGB32);
-    img.setDevicePixelRatio(dpr);
-    img.fill(Qt::transparent);
-    QPainter canvas(&img);
-    for (int row = 0; row < 18; ++row)
-        canvas.fillRect(1, row, std::min(row, 17 - row) + 1, 1, QColor(0xFF, 0, 0));
-    return img;
+PaintBox* MakePaintBox(ScaledLayout& layout, const char* name, const QRect& g) {
+    auto* box = new PaintBox(&layout.window());
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(g);
+    layout.add(box);
+    return box;
 }
 
 // The step box as a screen reader sees it: a check box over all of its
@@ -125,14 +127,13 @@ QAccessibleInterface* StepBoxFactory(const QString& className, QObject* object) 
 } // namespace
 
 TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
-    : QWidget(parent), session_(puzzle), control_(session_, *this) {
+    : QWidget(parent), session_(puzzle), control_(session_, *this),
+      layout_(*this, {kClientWidth, kClientHeight}, DesignFont{11}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TRULP puzzel"));
+    // Resizable: the content scales with the window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
-    move(298, 123);
-    setFont(Arial(11));
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     InitPictures();
@@ -158,6 +159,7 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     buildLayout();
     connectHandlers();
     FormCreate();
+    FitToScreen(*this, {kClientWidth, kClientHeight}, {298, 123});
 }
 
 TForm1::~TForm1() {
@@ -181,7 +183,8 @@ HookLabel* TForm1::makeIcon(const char* name, int tag, const QRect& geometry, co
     icon->setToolTip(hint);
     icon->setCursor(Qt::PointingHandCursor);
     icon->setMouseTracking(true);
-    icon->setPixmap(ToolbarPicture(picture, devicePixelRatioF()));
+    icon->setPicture(picture);
+    layout_.add(icon);
     icon->onMouseMove = [this, tag](QMouseEvent*) { open_imageMouseMove(tag); };
     icon->onMouseDown = [this](QMouseEvent*) { open_imageMouseDown(); };
     return icon;
@@ -197,40 +200,44 @@ void TForm1::buildLayout() {
     pr_setup = makeIcon("pr_setup", 4, {176, 24, 49, 26}, QStringLiteral("printer setup"),
                         QStringLiteral(":/icons/printer_setup"));
 
-    Image2 = new QLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(288, 8, 125, 30);
-    Image2->setPixmap(ToolbarPicture(QStringLiteral(":/icons/logo"), devicePixelRatioF()));
+    auto* logo = new HookLabel(this);
+    logo->setObjectName(QStringLiteral("Image2"));
+    logo->setGeometry(288, 8, 125, 30);
+    layout_.add(logo);
+    // The maker's name is dark: in a dark style the logo keeps its own
+    // light background, as pictures do.
+    FollowPalette(*this, [logo] {
+        logo->setPicture(QStringLiteral(":/icons/logo"), !IsDarkPalette(QApplication::palette()));
+    });
+    Image2 = logo;
 
     Label7 = new HookLabel(this);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setText(QString::fromLatin1(kMakerWebAddress));
-    Label7->setGeometry(288, 40, 86, 15);
-    Label7->setFont(Arial(12));
-    // Sized to its text, like the other labels, so the address shows whole.
-    Label7->resize(std::max(86, Label7->sizeHint().width()), 15);
+    const DesignFont linkFont{12};
+    Label7->setFont(ScaledFont(linkFont, 1));
+    // Sized to its text, like the other labels, so the address shows whole;
+    // with a little room, so that it still does in a scaled font.
+    Label7->setGeometry(288, 40, std::max(86, Label7->sizeHint().width() + 4), 15);
+    layout_.add(Label7, linkFont);
     Label7->setCursor(Qt::PointingHandCursor);
-    SetTextColour(Label7, kBlue);
 
-    helpBtn = MakeButton(this, "helpBtn", {488, 8, 65, 28}, QStringLiteral("help"), nullptr);
-    Label3 = MakeLabel(this, "Label3", {432, 27, 37, 15}, QStringLiteral("moves"));
+    helpBtn = MakeButton(layout_, "helpBtn", {488, 8, 65, 28}, QStringLiteral("help"), nullptr);
+    Label3 = MakeLabel(layout_, "Label3", {432, 27, 37, 15}, QStringLiteral("moves"));
 
-    PaintBox3 = new PaintBox(this);
-    PaintBox3->setObjectName(QStringLiteral("PaintBox3"));
-    PaintBox3->setGeometry(432, 48, 120, 600);
-    PaintBox2 = new PaintBox(this);
-    PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
-    PaintBox2->setGeometry(352, 64, 60, 75);
+    PaintBox3 = MakePaintBox(layout_, "PaintBox3", {432, 48, 120, 600});
+    PaintBox2 = MakePaintBox(layout_, "PaintBox2", {352, 64, 60, 75});
 
-    Label1 = MakeLabel(this, "Label1", {296, 93, 49, 15}, QStringLiteral("shift until"));
-    Label5 = MakeLabel(this, "Label5", {304, 110, 39, 15}, QStringLiteral("block X"));
-    Label2 = MakeLabel(this, "Label2", {304, 126, 38, 15}, QStringLiteral("is here"));
-    Label4 = MakeLabel(this, "Label4", {16, 65, 56, 15}, QStringLiteral("max.move"));
+    Label1 = MakeLabel(layout_, "Label1", {296, 93, 49, 15}, QStringLiteral("shift until"));
+    Label5 = MakeLabel(layout_, "Label5", {304, 110, 39, 15}, QStringLiteral("block X"));
+    Label2 = MakeLabel(layout_, "Label2", {304, 126, 38, 15}, QStringLiteral("is here"));
+    Label4 = MakeLabel(layout_, "Label4", {16, 65, 56, 15}, QStringLiteral("max.move"));
 
-    maxmovetext = MakeValueField(this, "maxmovetext", {16, 83, 41, 22});
+    maxmovetext = MakeValueField(layout_, "maxmovetext", {16, 83, 41, 22});
     maxmoveUpDown = new UpDown(this, kMinMoveLimit, kMaxMoveLimit, kDefaultMoveLimit);
     maxmoveUpDown->setObjectName(QStringLiteral("maxmoveUpDown"));
     maxmoveUpDown->setGeometry(57, 83, 18, 22);
+    layout_.add(maxmoveUpDown);
     maxmoveUpDown->setBoundLabel(maxmovetext);
 
     // Named before its caption is set: the caption brings about its
@@ -239,48 +246,43 @@ void TForm1::buildLayout() {
     stepcheck->setObjectName(QStringLiteral("stepcheck"));
     stepcheck->setText(QStringLiteral("step"));
     stepcheck->setGeometry(80, 80, 49, 17);
-    stepcheck->setFont(Arial(12));
+    layout_.add(stepcheck, {12});
+    ScaleWithHeight(stepcheck);
     stepcheck->setFocusPolicy(Qt::NoFocus);
 
-    playBtn = MakeButton(this, "playBtn", {16, 112, 65, 28}, QStringLiteral("play"), &kGreen);
+    playBtn = MakeButton(layout_, "playBtn", {16, 112, 65, 28}, QStringLiteral("play"), &kGreen);
     playBtn->setToolTip(QStringLiteral("find solutions yourself"));
-    replayBtn = MakeButton(this, "replayBtn", {88, 112, 65, 28}, QStringLiteral("replay"), &kNavy);
+    replayBtn = MakeButton(layout_, "replayBtn", {88, 112, 65, 28}, QStringLiteral("replay"), &kNavy);
     replayBtn->setToolTip(QStringLiteral("replay moves"));
-    searchBtn = MakeButton(this, "searchBtn", {160, 112, 65, 28}, QStringLiteral("search"), &kPurple);
+    searchBtn = MakeButton(layout_, "searchBtn", {160, 112, 65, 28}, QStringLiteral("search"), &kPurple);
     searchBtn->setToolTip(QStringLiteral("let computer search for solutions"));
     for (QPushButton* b : {playBtn, replayBtn, searchBtn})
         b->setCheckable(true);
 
-    PaintBox1 = new PaintBox(this);
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->setGeometry(16, 148, 400, 500);
+    PaintBox1 = MakePaintBox(layout_, "PaintBox1", {16, 148, 400, 500});
     PaintBox1->setMouseTracking(true);
 
-    pointerPicture_ = MakePointerPicture(devicePixelRatioF());
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(64, 160, 10, 18);
-    Image1->setPixmap(QPixmap::fromImage(pointerPicture_));
+    layout_.add(Image1);
     Image1->hide();
 
-    msgtext = new QLabel(this);
-    msgtext->setObjectName(QStringLiteral("msgtext"));
-    msgtext->setGeometry(16, 658, 537, 25);
-    msgtext->setFont(Arial(16, true));
+    msgtext = MakeLabel(layout_, "msgtext", {16, 658, 537, 25}, QString(), {16, true});
     msgtext->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    resetBtn = MakeButton(this, "resetBtn", {16, 696, 65, 28}, QStringLiteral("reset"), &kRed);
-    BackBtn = MakeButton(this, "BackBtn", {288, 696, 57, 28}, QStringLiteral("back"), &kGreen);
-    goBtn = MakeButton(this, "goBtn", {360, 696, 57, 28}, QStringLiteral("GO"), &kGreen);
-    statBtn = MakeButton(this, "statBtn", {472, 696, 75, 28}, QStringLiteral("statistics"), &kNavy);
+    resetBtn = MakeButton(layout_, "resetBtn", {16, 696, 65, 28}, QStringLiteral("reset"), &kRed);
+    BackBtn = MakeButton(layout_, "BackBtn", {288, 696, 57, 28}, QStringLiteral("back"), &kGreen);
+    goBtn = MakeButton(layout_, "goBtn", {360, 696, 57, 28}, QStringLiteral("GO"), &kGreen);
+    statBtn = MakeButton(layout_, "statBtn", {472, 696, 75, 28}, QStringLiteral("statistics"), &kNavy);
 
     // The coach, in the free space beside the move limit and the buttons.
-    Label8 = MakeLabel(this, "Label8", {144, 65, 40, 15}, QStringLiteral("to go"));
+    Label8 = MakeLabel(layout_, "Label8", {144, 65, 40, 15}, QStringLiteral("to go"));
     Label8->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    togotext = MakeValueField(this, "togotext", {144, 83, 41, 22});
-    hintBtn = MakeButton(this, "hintBtn", {96, 696, 65, 28}, QStringLiteral("hint"), &kOchre);
+    togotext = MakeValueField(layout_, "togotext", {144, 83, 41, 22});
+    hintBtn = MakeButton(layout_, "hintBtn", {96, 696, 65, 28}, QStringLiteral("hint"), &kOchre);
     hintBtn->setToolTip(QStringLiteral("show the best next move"));
-    solveBtn = MakeButton(this, "solveBtn", {168, 696, 65, 28}, QStringLiteral("solve"), &kTeal);
+    solveBtn = MakeButton(layout_, "solveBtn", {168, 696, 65, 28}, QStringLiteral("solve"), &kTeal);
     solveBtn->setToolTip(QStringLiteral("play the shortest way to the goal"));
     chart_image = makeIcon("chart_image", 5, {234, 16, 46, 37}, QStringLiteral("game chart"),
                            QStringLiteral(":/icons/chart"));
@@ -288,16 +290,17 @@ void TForm1::buildLayout() {
 
     // The puzzles: the one played is named beside the moves to go, and a
     // picture below it opens the collection.
-    Label9 = MakeLabel(this, "Label9", {196, 65, 90, 15}, QStringLiteral("puzzle"));
+    Label9 = MakeLabel(layout_, "Label9", {196, 65, 90, 15}, QStringLiteral("puzzle"));
     Label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    puzzletext = MakeValueField(this, "puzzletext", {196, 83, 90, 22});
+    puzzletext = MakeValueField(layout_, "puzzletext", {196, 83, 90, 22});
     puzzles_image = makeIcon("puzzles_image", 6, {238, 111, 44, 32}, QStringLiteral("puzzles"),
                              QStringLiteral(":/icons/puzzles"));
     puzzlesForm_ = new PuzzlesDialog(this);
     // Setting up a puzzle takes the coach's place in the bottom row.
-    setupDoneBtn = MakeButton(this, "setupDoneBtn", {96, 696, 65, 28}, QStringLiteral("play it"), &kGreen);
+    setupDoneBtn = MakeButton(layout_, "setupDoneBtn", {96, 696, 65, 28}, QStringLiteral("play it"), &kGreen);
     setupDoneBtn->setToolTip(QStringLiteral("play the position set up"));
-    setupCancelBtn = MakeButton(this, "setupCancelBtn", {168, 696, 65, 28}, QStringLiteral("cancel"), &kRed);
+    setupCancelBtn =
+        MakeButton(layout_, "setupCancelBtn", {168, 696, 65, 28}, QStringLiteral("cancel"), &kRed);
     setupDoneBtn->hide();
     setupCancelBtn->hide();
 
@@ -347,34 +350,55 @@ void TForm1::connectHandlers() {
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     maxmoveUpDown->onMouseUp = [this] { maxmoveUpDownMouseUp(); };
 
-    Label7->onEnter = [this] { Label7MouseEnter(); };
-    Label7->onLeave = [this] { Label7MouseLeave(); };
+    // Blue, and red while the pointer is on it, as the colour rule shows them.
+    const auto linkColour = [this] { SetTextColour(Label7, Label7->underMouse() ? kRed : kBlue); };
+    FollowPalette(*this, linkColour);
+    Label7->onEnter = [this, linkColour] {
+        Label7MouseEnter();
+        linkColour();
+    };
+    Label7->onLeave = [this, linkColour] {
+        Label7MouseLeave();
+        linkColour();
+    };
     Label7->onMouseDown = [this](QMouseEvent* e) {
         if (e->button() == Qt::LeftButton)
             Label7Click();
     };
 
-    PaintBox1->onPaint = [this](QPainter& canvas, const QRect& r) { DrawImagePart(canvas, r, boardImage_); };
+    // The surfaces are drawn in design pixels at the window's scale: the
+    // pictures are made at that scale and copied one to one, the panel is
+    // painted on a scaled painter, and the pointer on the board is taken
+    // back to design pixels, so that every rule of play holds at any scale.
+    PaintBox1->onPaint = [this](QPainter& canvas, const QRect& r) {
+        DrawImagePart(canvas, r, boardImage_, devicePixelRatioF());
+    };
     PaintBox2->onPaint = [this](QPainter& canvas, const QRect&) {
-        DrawImagePart(canvas, PaintBox2->rect(), targetImage_);
+        DrawImagePart(canvas, PaintBox2->rect(), targetImage_, devicePixelRatioF());
     };
-    PaintBox3->onPaint = [this](QPainter& canvas, const QRect&) { PaintMovesPanel(canvas); };
-    PaintBox1->onMouseMove = [this](QMouseEvent* e) {
-        PaintBox1MouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+    PaintBox3->onPaint = [this](QPainter& canvas, const QRect&) {
+        canvas.scale(layout_.scale(), layout_.scale());
+        PaintMovesPanel(canvas);
     };
-    PaintBox1->onMouseDown = [this](QMouseEvent* e) {
-        PaintBox1MouseDown(e->position().toPoint().x(), e->position().toPoint().y());
+    const auto onBoard = [this](QMouseEvent* e) { return (e->position() / layout_.scale()).toPoint(); };
+    PaintBox1->onMouseMove = [this, onBoard](QMouseEvent* e) {
+        const QPoint at = onBoard(e);
+        PaintBox1MouseMove(at.x(), at.y());
     };
-    PaintBox1->onMouseUp = [this](QMouseEvent* e) {
-        PaintBox1MouseUp(e->position().toPoint().x(), e->position().toPoint().y());
+    PaintBox1->onMouseDown = [this, onBoard](QMouseEvent* e) {
+        const QPoint at = onBoard(e);
+        PaintBox1MouseDown(at.x(), at.y());
+    };
+    PaintBox1->onMouseUp = [this, onBoard](QMouseEvent* e) {
+        const QPoint at = onBoard(e);
+        PaintBox1MouseUp(at.x(), at.y());
     };
 }
 
 void TForm1::FormCreate() {
     creating_ = true;
-    boardImage_ = ScreenImage(PaintBox1->size(), devicePixelRatioF());
-    targetImage_ = ScreenImage(PaintBox2->size(), devicePixelRatioF());
-    dirtyRect_ = PaintBox1->rect();
+    MakeSurfaces();
+    dirtyRect_ = kBoardArea;
     dirtyPending_ = true;
     DrawTarget();
     hoverIcon_ = 0;
@@ -389,11 +413,12 @@ void TForm1::paintEvent(QPaintEvent*) {
 }
 
 // Sunken two-pixel frames just outside the three paint boxes, and the frame
-// of the toolbar icon under the pointer.
+// of the toolbar icon under the pointer, in design pixels at the scale.
 void TForm1::FormPaint(QPainter& canvas) {
+    layout_.scalePainter(canvas);
     for (const QWidget* box : {static_cast<QWidget*>(PaintBox1), static_cast<QWidget*>(PaintBox2),
                                static_cast<QWidget*>(PaintBox3)}) {
-        Bevel(canvas, box->geometry().adjusted(-2, -2, 2, 2), 2, Qt::black, QColor(0xC0, 0xC0, 0xC0));
+        Bevel(canvas, layout_.designOf(box).adjusted(-2, -2, 2, 2), 2, Qt::black, QColor(0xC0, 0xC0, 0xC0));
     }
     if (hoverIcon_ != 0) {
         const QRect f = IconFrameRect(hoverIcon_);
@@ -437,7 +462,7 @@ void TForm1::redrawSearchView() {
 // GO's caption, the controls of the mode, the selection ring, and a slide.
 void TForm1::showReply(const Reply& r) {
     if (r.board || r.drawn) {
-        ClearRect(PaintBox1->rect());
+        ClearRect(kBoardArea);
         ringBlock_ = session_.selected();
         for (int b = 1; b <= kBlocks; ++b)
             DrawBlock(b);

@@ -230,7 +230,7 @@ bool TForm1::SetupKey(int key, const QString& text) {
 }
 
 void TForm1::DrawSetupBoard(int floating, QPoint at) {
-    ClearRect(PaintBox1->rect());
+    ClearRect(kBoardArea);
     for (int b = 1; b <= kBlocks; ++b)
         if (b != floating)
             DrawBlock(b);

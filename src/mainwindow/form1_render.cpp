@@ -28,8 +28,31 @@ BlockLook BoardLook(int shape) {
             2};
 }
 
-// Dotted one-pixel line, every other pixel set.
+// The move pointer: a red triangle pointing right, 10 x 18, column 0 empty;
+// at the screen's density and the window's scale, so that it stays sharp.
+QImage MakePointerPicture(qreal density) {
+    QImage img(QSize(10, 18) * density, QImage::Format_ARGB32);
+    img.setDevicePixelRatio(density);
+    img.fill(Qt::transparent);
+    QPainter canvas(&img);
+    KeepLogicalPixels(canvas);
+    for (int row = 0; row < 18; ++row)
+        canvas.fillRect(1, row, std::min(row, 17 - row) + 1, 1, QColor(0xFF, 0, 0));
+    return img;
+}
+
+// Dotted one-pixel line, every other pixel set; on a panel scaled down,
+// every other pixel of the device, so that no dot falls between them.
 void DottedLine(QPainter& canvas, QPoint from, QPoint to) {
+    if (canvas.deviceTransform().m11() < 1) {
+        QPen dots(Qt::black, 0);
+        dots.setDashPattern({1, 1});
+        dots.setCapStyle(Qt::FlatCap);
+        canvas.setPen(dots);
+        const QPointF middle(0.5, 0.5);
+        canvas.drawLine(QPointF(from) + middle, QPointF(to) + middle);
+        return;
+    }
     const int dx = from.x() == to.x() ? 0 : 1, dy = from.y() == to.y() ? 0 : 1;
     for (QPoint pt = from; pt != to; pt += QPoint(dx, dy))
         if (((pt.x() + pt.y()) & 1) == 0)
@@ -56,7 +79,7 @@ void TForm1::FlushBoard() {
     if (!dirtyPending_)
         return;
     // An immediate copy of just the changed pixels, not a later repaint.
-    PaintBox1->repaint(dirtyRect_);
+    PaintBox1->repaint(CoveringRect(dirtyRect_, layout_.scale()));
     dirtyPending_ = false;
 }
 
@@ -65,6 +88,7 @@ void TForm1::DrawBlockAt(int x, int y, int block) {
     const BlockShape& s = shapeTable[b.shape];
     const QRect r(x, y, s.width * kFieldPixels, s.height * kFieldPixels);
     QPainter canvas(&boardImage_);
+    KeepLogicalPixels(canvas);
     PaintBlock(canvas, r, QLatin1Char(b.letter), BoardLook(b.shape));
     if (block == ringBlock_) {
         const int cx = x + r.width() / 2, cy = y + r.height() / 2;
@@ -82,6 +106,7 @@ void TForm1::DrawBlock(int block) {
 
 void TForm1::ClearRect(const QRect& rect) {
     QPainter canvas(&boardImage_);
+    KeepLogicalPixels(canvas);
     canvas.fillRect(rect, Qt::white);
     AddDirty(rect);
 }
@@ -102,15 +127,39 @@ void TForm1::ShowSelection() {
 }
 
 void TForm1::RedrawBoard() {
-    ClearRect(PaintBox1->rect());
+    ClearRect(kBoardArea);
     for (int b = 1; b <= kBlocks; ++b)
         DrawBlock(b);
     PaintBox1->update();
 }
 
+void TForm1::MakeSurfaces() {
+    const qreal dpr = devicePixelRatioF();
+    boardImage_ = ScreenImage(PaintBox1->size(), dpr, layout_.scale());
+    targetImage_ = ScreenImage(PaintBox2->size(), dpr, layout_.scale());
+    pointerPicture_ = MakePointerPicture(dpr * layout_.scale());
+    Image1->setPixmap(QPixmap::fromImage(pointerPicture_));
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    // The layout has placed the controls for the new size already.
+    if (boardImage_.size() == PaintBox1->size() * devicePixelRatioF() &&
+        boardImage_.devicePixelRatio() == devicePixelRatioF() * layout_.scale())
+        return;
+    MakeSurfaces();
+    DrawTarget();
+    // The board as it stands, with a block under way where it is now.
+    const int moving = animating_ ? animBlock_ : dragging_ ? hoverBlock_ : 0;
+    DrawSetupBoard(moving, animating_ ? animRect_.topLeft() : dragRect_.topLeft());
+    PaintBox1->update();
+}
+
 void TForm1::DrawTarget() {
     QPainter canvas(&targetImage_);
-    const int w = PaintBox2->width(), h = PaintBox2->height();
+    KeepLogicalPixels(canvas);
+    const QSize size = layout_.designOf(PaintBox2).size();
+    const int w = size.width(), h = size.height();
     canvas.fillRect(0, 0, w, h, Qt::white);
     const QColor grid(0xC0, 0xC0, 0xC0);
     for (int x : {15, 30, 45})

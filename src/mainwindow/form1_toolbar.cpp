@@ -9,15 +9,21 @@ namespace trulp {
 QRect TForm1::IconFrameRect(int tag) const {
     const HookLabel* icons[] = {nullptr,  open_image,  save_image,   pr_image,
                                 pr_setup, chart_image, puzzles_image};
-    const QRect g = icons[tag]->geometry();
-    return QRect(QPoint(g.left() - 2, g.top() - 2), QPoint(g.right() + 2, g.bottom() + 2));
+    return layout_.designOf(icons[tag]).adjusted(-2, -2, 2, 2);
 }
+
+namespace {
+// The window's pixels under a frame at the window's scale.
+QRect FramePixels(const ScaledLayout& layout, const QRect& frame) {
+    return CoveringRect(frame, layout.scale(), layout.offset());
+}
+} // namespace
 
 // The frame is part of the window's painting while hoverIcon_ is set; this
 // makes it appear or go at once.
 void TForm1::DrawIconFrame() {
     if (hoverIcon_ != 0)
-        repaint(IconFrameRect(hoverIcon_));
+        repaint(FramePixels(layout_, IconFrameRect(hoverIcon_)));
 }
 
 // Moves the frame: the old one goes, the new one (if any) comes.
@@ -25,7 +31,7 @@ void TForm1::setHoverIcon(int tag) {
     const uint8_t old = hoverIcon_;
     hoverIcon_ = uint8_t(tag);
     if (old != 0)
-        repaint(IconFrameRect(old));
+        repaint(FramePixels(layout_, IconFrameRect(old)));
     DrawIconFrame();
 }
 

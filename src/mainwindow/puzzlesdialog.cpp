@@ -3,6 +3,7 @@
 #include "paintkit.h"
 #include "print_page.h"
 #include "puzzles.h"
+#include "screenfit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,6 +23,9 @@ namespace trulp {
 namespace {
 constexpr int kThumbField = 15; // a 60 x 75 picture
 constexpr int kFarthest = 126;
+// Its size where the screen has room; on a small screen it is made smaller
+// as a whole and the list shows fewer puzzles.
+constexpr QSize kSize{460, 520};
 const char* const kByNumber = "moves";
 } // namespace
 
@@ -112,11 +116,13 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_, 1);
     layout->addLayout(side);
-    resize(460, 520);
+    resize(kSize);
 }
 
 PuzzleChoice PuzzlesDialog::choose() {
     choice_ = {};
+    if (parentWidget() != nullptr)
+        FitToScreenOver(*this, kSize, *parentWidget()->window());
     exec();
     return choice_;
 }

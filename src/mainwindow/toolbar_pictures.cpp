@@ -19,10 +19,19 @@ QPixmap TransparentPicture(const QImage& picture) {
     return QPixmap::fromImage(TransparentImage(picture));
 }
 
-QPixmap ToolbarPicture(const QString& base, qreal devicePixelRatio) {
-    const bool dense = devicePixelRatio > 1.25;
-    QPixmap picture =
-        TransparentPicture(QImage(base + (dense ? QStringLiteral("@2x.png") : QStringLiteral(".png"))));
-    picture.setDevicePixelRatio(dense ? 2 : 1);
-    return picture;
+QPixmap ToolbarPicture(const QString& base, QSize shown, qreal devicePixelRatio, bool transparent) {
+    const QImage plain(base + QStringLiteral(".png"));
+    const QSize pixels = shown * devicePixelRatio;
+    const bool dense = pixels.width() * 4 > plain.width() * 5;
+    QImage picture = dense ? QImage(base + QStringLiteral("@2x.png")) : plain;
+    if (transparent)
+        picture = TransparentImage(picture);
+    if (!picture.isNull() && picture.size() != pixels) {
+        // Premultiplied, so that the transparent background does not darken the edges.
+        picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                      .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
 }

@@ -12,5 +12,8 @@ QImage TransparentImage(const QImage& picture);
 QPixmap TransparentPicture(const QImage& picture);
 
 // A toolbar picture or the logo (resource path without ".png"), made
-// transparent; on a dense screen the one drawn at twice the size.
-QPixmap ToolbarPicture(const QString& base, qreal devicePixelRatio);
+// transparent unless asked not to, to show at `shown` logical pixels on a
+// screen of the density: the one drawn at twice the size where the density
+// asks for more than one and a quarter of it, shrunk or enlarged smoothly
+// where it must.
+QPixmap ToolbarPicture(const QString& base, QSize shown, qreal devicePixelRatio, bool transparent = true);

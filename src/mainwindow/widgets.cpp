@@ -1,9 +1,15 @@
 #include "widgets.h"
 
+#include "toolbar_pictures.h"
+
+#include <QCheckBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QTimer>
 #include <QWheelEvent>
+
+#include <cmath>
 
 namespace trulp {
 
@@ -52,6 +58,18 @@ void HookLabel::mousePressEvent(QMouseEvent* e) {
         onMouseDown(e);
     else
         QLabel::mousePressEvent(e);
+}
+
+void HookLabel::setPicture(const QString& base, bool transparent) {
+    picture_ = base;
+    transparent_ = transparent;
+    setPixmap(ToolbarPicture(picture_, size(), devicePixelRatioF(), transparent_));
+}
+
+void HookLabel::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    if (!picture_.isEmpty() && pixmap().deviceIndependentSize().toSize() != size())
+        setPixmap(ToolbarPicture(picture_, size(), devicePixelRatioF(), transparent_));
 }
 
 UpDown::UpDown(QWidget* parent, int minimum, int maximum, int position)
@@ -109,6 +127,32 @@ void UpDown::wheelEvent(QWheelEvent* e) {
             onMouseUp();
     }
     e->accept();
+}
+
+namespace {
+
+// The desktop's style, with the box of a check box scaled by the control's
+// height over its design height.
+class IndicatorStyle : public QProxyStyle {
+public:
+    IndicatorStyle(QObject* owner, int designHeight) : m_designHeight(designHeight) { setParent(owner); }
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        if (widget == nullptr || widget->height() == m_designHeight ||
+            (metric != PM_IndicatorWidth && metric != PM_IndicatorHeight && metric != PM_CheckBoxLabelSpacing))
+            return value;
+        return std::max(1, int(std::lround(value * double(widget->height()) / m_designHeight)));
+    }
+
+private:
+    int m_designHeight;
+};
+
+} // namespace
+
+void ScaleWithHeight(QCheckBox* box) {
+    // Kept by the window, which lets it go after the box, its last user.
+    box->setStyle(new IndicatorStyle(box->window(), box->height()));
 }
 
 } // namespace trulp

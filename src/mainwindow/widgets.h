@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QPaintEvent;
 
 namespace trulp {
@@ -35,12 +36,21 @@ public:
     int tag = 0;
     std::function<void()> onEnter, onLeave;
     std::function<void(QMouseEvent*)> onMouseMove, onMouseDown;
+    // Shows a toolbar picture (its resource path without ".png"), its
+    // background transparent or not, at the label's size, made again
+    // whenever the label is resized.
+    void setPicture(const QString& base, bool transparent = true);
 
 protected:
     void enterEvent(QEnterEvent* e) override;
     void leaveEvent(QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    QString picture_;
+    bool transparent_ = true;
 };
 
 // An up-down control bound to a text: two arrow buttons that step a
@@ -68,5 +78,10 @@ private:
     QToolButton* up_;
     QToolButton* down_;
 };
+
+// Lets a check box's box and its gap to the caption grow and shrink with
+// the control's height, as a scaled layout sizes it; its height now is its
+// design height.
+void ScaleWithHeight(QCheckBox* box);
 
 } // namespace trulp
