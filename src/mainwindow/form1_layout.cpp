@@ -118,9 +118,49 @@ private:
     QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
 };
 
-QAccessibleInterface* StepBoxFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QCheckBox") && object->objectName() == QLatin1String("stepcheck"))
+// A mode button as a screen reader sees it: a toggle button whose action
+// clicks it, as the mouse does, so that the mode changes with it (the stock
+// action only flips the button).
+class ModeButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ModeButtonAccessible(QPushButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? button()->text() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        s.pressed = button()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (button()->isEnabled())
+            names << toggleAction() << pressAction();
+        return names;
+    }
+    void doAction(const QString& action) override {
+        if (action == toggleAction() || action == pressAction()) {
+            if (button()->isEnabled())
+                button()->click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    QPushButton* button() const { return static_cast<QPushButton*>(widget()); }
+};
+
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
+    const QString name = object->objectName();
+    if (className == QLatin1String("QCheckBox") && name == QLatin1String("stepcheck"))
         return new StepBoxAccessible(static_cast<QCheckBox*>(object));
+    if (className == QLatin1String("QPushButton") &&
+        (name == QLatin1String("playBtn") || name == QLatin1String("replayBtn") ||
+         name == QLatin1String("searchBtn")))
+        return new ModeButtonAccessible(static_cast<QPushButton*>(object));
     return nullptr;
 }
 
@@ -137,7 +177,7 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     InitPictures();
-    static const bool factoryInstalled = (QAccessible::installFactory(StepBoxFactory), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(AccessibleFactory), true);
     (void)factoryInstalled;
 
     desktop_.chooseSaveFile = [this] { return QFileDialog::getSaveFileName(this); };

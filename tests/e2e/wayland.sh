@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The program on Wayland without X: under weston's headless back end it
-# starts, takes input and opens the statistics and the help window, driven
-# through its accessibility interface. Every window it opens is tied
-# to the main window (xdg_toplevel.set_parent), the main window carries the
-# launcher's id, and nothing but the protocol trace reaches standard error.
+# starts, takes input (the move limit, the mode buttons) and opens the
+# statistics and the help window, driven through its accessibility
+# interface. Every window it opens is tied to the main window
+# (xdg_toplevel.set_parent), the main window carries the launcher's id, and
+# nothing but the protocol trace reaches standard error.
 # Runs itself again inside a private D-Bus session, which AT-SPI needs.
 set -euo pipefail
 if [ -z "${TRULP_E2E_INNER:-}" ]; then

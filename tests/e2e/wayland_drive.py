@@ -1,7 +1,8 @@
 """Drives the program through its accessibility interface (AT-SPI), as a
 screen reader would, where no X server is there to send it input: changes
-the move limit and opens the statistics and the help window. Exits
-non-zero, saying why, when something does not happen."""
+the move limit, enters play and then search mode by the mode buttons and
+opens the statistics and the help window. Exits non-zero, saying why, when
+something does not happen."""
 import sys
 import time
 
@@ -56,6 +57,12 @@ print("ok: started")
 act(find(main, "raise the move limit", "push button"), "Press")
 wait_for("the move limit did not rise", lambda: find(main, "151", "label"))
 print("ok: raised the move limit")
+
+# A mode button's action clicks it, as the mouse does: the mode changes.
+for mode, words in (("play", "search for solution..."), ("search", "click GO to start search")):
+    act(find(main, mode, "push button"), "Toggle")
+    wait_for(f"{mode} mode did not begin", lambda: find(main, words, "label"))
+    print(f"ok: {mode} mode")
 
 act(find(main, "statistics", "push button"), "Press")
 stats = wait_for("no statistics window", lambda: window(app, "TRULP statistics"))

@@ -65,6 +65,30 @@ private slots:
         QCOMPARE(Face(fx.PaintBox3())->text(QAccessible::Description), QStringLiteral("move 1 of 1: F down"));
         QCOMPARE(Face(fx.msgtext())->text(QAccessible::Name), QStringLiteral("find solutions..."));
     }
+
+    // A screen reader's action on a mode button clicks it, as the mouse
+    // does: the mode changes, not the button alone.
+    void aScreenReaderChoosesTheMode() {
+        FormFixture fx;
+        const struct {
+            QPushButton* button;
+            QString action;
+            Mode mode;
+            const char* words;
+        } steps[] = {
+            {fx.playBtn(), QAccessibleActionInterface::toggleAction(), kPlay, "search for solution..."},
+            {fx.replayBtn(), QAccessibleActionInterface::pressAction(), kReplay, "show moves"},
+            {fx.searchBtn(), QAccessibleActionInterface::toggleAction(), kSearch, "click GO to start search"},
+            {fx.searchBtn(), QAccessibleActionInterface::pressAction(), kNoMode, "click GO to start search"}};
+        for (const auto& step : steps) {
+            QAccessibleActionInterface* actions = Face(step.button)->actionInterface();
+            QVERIFY(actions && actions->actionNames().contains(step.action));
+            actions->doAction(step.action);
+            QCOMPARE(fx.f().session().mode(), step.mode);
+            QCOMPARE(fx.message(), QString::fromLatin1(step.words));
+            QCOMPARE(Face(step.button)->state().checked, step.mode != kNoMode);
+        }
+    }
 };
 
 QTEST_MAIN(AccessibilityTest)
