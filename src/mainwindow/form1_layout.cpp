@@ -92,38 +92,13 @@ PaintBox* MakePaintBox(ScaledLayout& layout, const char* name, const QRect& g) {
     return box;
 }
 
-// The step box as a screen reader sees it: a check box over all of its
-// place (the stock one covers only its box and its caption).
-class StepBoxAccessible : public QAccessibleWidget {
+// The step box and the mode buttons as a screen reader sees them: a check
+// box or a toggle button over all of its place, whose action clicks it as
+// the mouse does. The stock faces cover only the step box's box and caption,
+// and their action only flips a mode button, leaving the mode as it was.
+class ToggleAccessible : public QAccessibleWidget {
 public:
-    explicit StepBoxAccessible(QCheckBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? box()->text() : QAccessibleWidget::text(t);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.checkable = true;
-        s.checked = box()->isChecked();
-        return s;
-    }
-    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << toggleAction(); }
-    void doAction(const QString& action) override {
-        if (action == toggleAction())
-            box()->click();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-
-private:
-    QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
-};
-
-// A mode button as a screen reader sees it: a toggle button whose action
-// clicks it, as the mouse does, so that the mode changes with it (the stock
-// action only flips the button).
-class ModeButtonAccessible : public QAccessibleWidget {
-public:
-    explicit ModeButtonAccessible(QPushButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    ToggleAccessible(QAbstractButton* button, QAccessible::Role role) : QAccessibleWidget(button, role) {}
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? button()->text() : QAccessibleWidget::text(t);
     }
@@ -141,26 +116,24 @@ public:
         return names;
     }
     void doAction(const QString& action) override {
-        if (action == toggleAction() || action == pressAction()) {
-            if (button()->isEnabled())
-                button()->click();
-        } else {
+        if (action == toggleAction() || action == pressAction())
+            button()->click();
+        else
             QAccessibleWidget::doAction(action);
-        }
     }
 
 private:
-    QPushButton* button() const { return static_cast<QPushButton*>(widget()); }
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
 QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
     const QString name = object->objectName();
     if (className == QLatin1String("QCheckBox") && name == QLatin1String("stepcheck"))
-        return new StepBoxAccessible(static_cast<QCheckBox*>(object));
+        return new ToggleAccessible(static_cast<QCheckBox*>(object), QAccessible::CheckBox);
     if (className == QLatin1String("QPushButton") &&
         (name == QLatin1String("playBtn") || name == QLatin1String("replayBtn") ||
          name == QLatin1String("searchBtn")))
-        return new ModeButtonAccessible(static_cast<QPushButton*>(object));
+        return new ToggleAccessible(static_cast<QPushButton*>(object), QAccessible::Button);
     return nullptr;
 }
 
