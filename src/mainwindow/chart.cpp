@@ -2,6 +2,7 @@
 
 #include "distance.h"
 #include "paintkit.h"
+#include "screenfit.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -20,6 +21,7 @@ const QColor kLine(0, 70, 200);
 const QColor kAway(220, 30, 30);
 const QColor kPace(150, 150, 160);
 const QColor kMark(255, 150, 0);
+const QColor kCoach(0, 150, 140);
 const QColor kGrid(225, 225, 232);
 
 int RoundUp(int value, int step) {
@@ -27,36 +29,58 @@ int RoundUp(int value, int step) {
 }
 
 int XRange(const ChartData& c) {
-    return RoundUp(std::max(c.moves, c.shortest), 20);
+    return AxisFor(std::max(c.moves, c.shortest)).range;
 }
 
-int YRange(const ChartData& c) {
+int YLargest(const ChartData& c) {
     int top = c.shortest;
     for (int d : c.distances)
         top = std::max(top, d);
-    return RoundUp(top, 20);
+    return top;
+}
+
+int YRange(const ChartData& c) {
+    return AxisFor(YLargest(c)).range;
 }
 
 } // namespace
 
-ChartData ChartOf(const Puzzle& p) {
+ChartAxis AxisFor(int largest) {
+    const int step = largest <= 10 ? 2 : largest <= 25 ? 5 : largest <= 60 ? 10 : 20;
+    return {RoundUp(largest + std::max(1, largest / 20), step), step};
+}
+
+ChartData ChartOf(const Session& game) {
+    const Puzzle& p = game.puzzle();
     ChartData c;
     int distances[kMaxMoves + 1];
     const DistanceTable& table = DistanceTable::Shared();
     const int replayed = table.LineDistances(p.start(), p.movesList(), p.lastMove(), distances);
-    for (int n = 0; n <= replayed; ++n)
-        if (distances[n] != kNoDistance)
-            c.distances.push_back(distances[n]);
-        else
+    c.coached.push_back(false);
+    for (int n = 0; n <= replayed; ++n) {
+        if (distances[n] == kNoDistance)
             break;
+        c.distances.push_back(distances[n]);
+        if (n > 0)
+            c.coached.push_back(game.coached(n));
+    }
     c.moves = p.lastMove();
     c.mark = std::clamp(p.moveNr() - 1, 0, c.moves);
     c.shortest = c.distances.empty() ? 0 : c.distances.front();
+    c.toGo = game.toGo();
+    if (const Record* best = game.records().Find(p.start()))
+        c.record = best->moves;
     return c;
 }
 
 QString ChartCaption(const ChartData& c) {
-    return QStringLiteral("%1 moves, shortest possible %2").arg(c.moves).arg(c.shortest);
+    QString text = QStringLiteral("%1 moves").arg(c.moves);
+    if (c.toGo != kNoDistance)
+        text += QStringLiteral(", %1 to go").arg(c.toGo);
+    text += QStringLiteral(", shortest possible %1").arg(c.shortest);
+    if (c.record != 0)
+        text += QStringLiteral(", your best %1").arg(c.record);
+    return text;
 }
 
 QPointF ChartPoint(const QRect& area, const ChartData& c, int move, int distance) {
@@ -71,10 +95,11 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
     const QPointF origin = ChartPoint(area, c, 0, 0);
     const QPointF corner = ChartPoint(area, c, XRange(c), YRange(c));
 
-    // Grid and tick labels every 20 moves.
+    // Grid and tick labels at the axes' steps.
     canvas.setFont(Arial(13));
     const QFontMetrics fm = canvas.fontMetrics();
-    for (int m = 0; m <= XRange(c); m += 20) {
+    const int xStep = AxisFor(std::max(c.moves, c.shortest)).step, yStep = AxisFor(YLargest(c)).step;
+    for (int m = 0; m <= XRange(c); m += xStep) {
         const QPointF at = ChartPoint(area, c, m, 0);
         canvas.setPen(kGrid);
         canvas.drawLine(QPointF(at.x(), corner.y()), at);
@@ -82,7 +107,7 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
         const QString t = QString::number(m);
         TextOut(canvas, int(at.x()) - fm.horizontalAdvance(t) / 2, int(at.y()) + 4, t);
     }
-    for (int d = 0; d <= YRange(c); d += 20) {
+    for (int d = 0; d <= YRange(c); d += yStep) {
         const QPointF at = ChartPoint(area, c, 0, d);
         canvas.setPen(kGrid);
         canvas.drawLine(at, QPointF(corner.x(), at.y()));
@@ -107,10 +132,12 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
     canvas.setPen(pace);
     canvas.drawLine(ChartPoint(area, c, 0, c.shortest), ChartPoint(area, c, c.shortest, 0));
 
-    // The game: moves that went away from the goal in red.
+    // The game: the player's moves that went away from the goal in red, the
+    // coach's moves in their own colour.
     for (size_t n = 1; n < c.distances.size(); ++n) {
         const bool away = c.distances[n] > c.distances[n - 1];
-        canvas.setPen(QPen(away ? kAway : kLine, 2.5, Qt::SolidLine, Qt::RoundCap));
+        const bool coached = n < c.coached.size() && c.coached[n];
+        canvas.setPen(QPen(coached ? kCoach : away ? kAway : kLine, 2.5, Qt::SolidLine, Qt::RoundCap));
         canvas.drawLine(ChartPoint(area, c, int(n) - 1, c.distances[n - 1]),
                         ChartPoint(area, c, int(n), c.distances[n]));
     }
@@ -119,19 +146,20 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
     const struct {
         QPen pen;
         const char* text;
-    } legend[] = {{QPen(kLine, 2.5), "moves played"},
-                  {QPen(kAway, 2.5), "away from the goal"},
+    } legend[] = {{QPen(kLine, 2.5), "your moves"},
+                  {QPen(kAway, 2.5), "away from goal"},
+                  {QPen(kCoach, 2.5), "hint or solve"},
                   {QPen(kPace, 1.5, Qt::DashLine), "shortest pace"},
-                  {QPen(kMark, 1.5, Qt::DotLine), "the board now"}};
-    int lx = int(origin.x());
+                  {QPen(kMark, 1.5, Qt::DotLine), "board now"}};
+    int lx = area.left() + 12;
     const int ly = area.bottom() - fm.height() / 2 - 4;
     for (const auto& l : legend) {
         canvas.setPen(l.pen);
-        canvas.drawLine(lx, ly, lx + 24, ly);
+        canvas.drawLine(lx, ly, lx + 20, ly);
         canvas.setPen(Qt::black);
         const QString text = QString::fromLatin1(l.text);
-        TextOut(canvas, lx + 30, ly - fm.height() / 2, text);
-        lx += 30 + fm.horizontalAdvance(text) + 18;
+        TextOut(canvas, lx + 25, ly - fm.height() / 2, text);
+        lx += 25 + fm.horizontalAdvance(text) + 14;
     }
     canvas.setRenderHint(QPainter::Antialiasing);
 
@@ -168,12 +196,25 @@ GameChart::GameChart(QWidget* parent)
 }
 
 void GameChart::ShowChart(const ChartData& chart) {
+    Follow(chart);
+    if (isVisible()) {
+        raise();
+        return;
+    }
+    // Beside the main window, so the board stays in sight; the keys stay
+    // with the board.
+    if (const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr) {
+        const QRect frame = main->frameGeometry();
+        FitToScreen(*this, kChartClientSize, QPoint(frame.right() + 8, frame.top()));
+    }
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    show();
+}
+
+void GameChart::Follow(const ChartData& chart) {
     chart_ = chart;
     caption_->setText(ChartCaption(chart));
-    if (parentWidget() != nullptr)
-        FitToScreenOver(*this, kChartClientSize, *parentWidget()->window());
     update();
-    exec();
 }
 
 void GameChart::paintEvent(QPaintEvent*) {

@@ -98,6 +98,9 @@ public:
     void PrinterSetup();
     void ShowPuzzles();
     void setMessage(const QString& text);
+    // Where the records are kept (read from there at once); empty keeps none.
+    void setRecordsFile(const QString& path);
+    bool celebrating() const;
     void Label7Click();
     void Label7MouseEnter();
     void Label7MouseLeave();
@@ -147,6 +150,11 @@ private:
     void MakeSurfaces();
     void ShowPosition();
     void ShowToGo();
+    // The moment of success: X glows on the goal for about a second.
+    void StartCelebration();
+    void CelebrationTick();
+    void EndCelebration();
+    void ShowRecord(const Reply& reply);
     QString BoardDescription() const;
     QString PanelDescription() const;
 
@@ -175,6 +183,8 @@ private:
     void helpBtnClick();
     void stepcheckClick();
     void ShowChart();
+    // An open chart follows the game move by move.
+    void FollowChart();
     void PrintPage(QPrinter& device);
 
     // Toolbar.
@@ -225,6 +235,7 @@ private:
     PaintBox* PaintBox1 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* msgtext = nullptr;
+    QLabel* recordtext = nullptr;
     QPushButton* resetBtn = nullptr;
     QPushButton* BackBtn = nullptr;
     QPushButton* goBtn = nullptr;
@@ -234,6 +245,10 @@ private:
     QPushButton* hintBtn = nullptr;
     QPushButton* solveBtn = nullptr;
     QTimer* Timer1 = nullptr;
+    QTimer* celebrateTimer_ = nullptr;
+    int celebrateTicks_ = 0;
+    bool celebrateAfterSlide_ = false;
+    QString recordsFile_;
 
     bool animating_ = false; // a block slides
     bool creating_ = false;  // the window is being built

@@ -33,7 +33,12 @@ void TForm1::ShowPuzzles() {
 }
 
 void TForm1::ShowChart() {
-    desktop_.runChart(ChartOf(p()));
+    desktop_.runChart(ChartOf(session_));
+}
+
+void TForm1::FollowChart() {
+    if (chartForm_->isVisible())
+        chartForm_->Follow(ChartOf(session_));
 }
 
 } // namespace trulp

@@ -13,11 +13,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QUrl>
 
 // The pictures live in a static library, so their resource is brought in
@@ -167,11 +169,13 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     desktop_.reportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
     desktop_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     desktop_.runChart = [this](const ChartData& chart) { chartForm_->ShowChart(chart); };
-    desktop_.choosePuzzle = [this] { return puzzlesForm_->choose(); };
+    desktop_.choosePuzzle = [this] { return puzzlesForm_->choose(session_.records()); };
 
     buildLayout();
     connectHandlers();
     FormCreate();
+    setRecordsFile(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                       .filePath(QStringLiteral("records")));
     FitToScreen(*this, {kClientWidth, kClientHeight}, {298, 123});
 }
 
@@ -283,6 +287,12 @@ void TForm1::buildLayout() {
 
     msgtext = MakeLabel(layout_, "msgtext", {16, 658, 537, 25}, QString(), {16, true});
     msgtext->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A new record is announced at the end of the message line, beside the
+    // words that greet the goal.
+    recordtext = MakeLabel(layout_, "recordtext", {296, 658, 257, 25}, QString(), {13, true});
+    recordtext->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    FollowColour(recordtext, kPurple);
+    recordtext->hide();
 
     resetBtn = MakeButton(layout_, "resetBtn", {16, 696, 65, 28}, QStringLiteral("reset"), &kRed);
     BackBtn = MakeButton(layout_, "BackBtn", {288, 696, 57, 28}, QStringLiteral("back"), &kGreen);
@@ -469,6 +479,7 @@ void TForm1::setBackEnabled(bool enabled) {
 void TForm1::redrawSearchView() {
     DrawMovesPanel();
     RedrawBoard();
+    FollowChart();
 }
 
 // What the session answered, shown: the board reset, the list, the words,
@@ -483,6 +494,7 @@ void TForm1::showReply(const Reply& r) {
         ShowPosition();
     }
     if (r.board) {
+        recordtext->hide();
         control_.resetSearch();
         puzzletext->setText(QString::fromStdString(session_.puzzleName()));
     }
@@ -511,11 +523,23 @@ void TForm1::showReply(const Reply& r) {
         setupDoneBtn->setVisible(editing);
         setupCancelBtn->setVisible(editing);
     }
+    // Anything that changes the board ends a celebration at once.
+    if (r.list || r.board || r.drawn || r.slide.made)
+        EndCelebration();
     if (r.list)
         DrawMovesPanel();
     ShowSelection();
+    ShowRecord(r);
+    if (r.list || r.board || r.record.words != Words::Keep)
+        FollowChart();
     if (r.slide.made)
         StartAnimation(r.slide);
+    if (r.celebrate) {
+        if (animating_)
+            celebrateAfterSlide_ = true;
+        else
+            StartCelebration();
+    }
 }
 
 } // namespace trulp

@@ -86,6 +86,7 @@ void TForm1::PaintBox1MouseDown(int x, int y) {
         return;
     session_.Deselect();
     ShowSelection();
+    EndCelebration();
     // The block under the press, whether or not the pointer moved since the
     // last release: a tap and then a drag is two presses and no move.
     hoverBlock_ = uint8_t(BlockAt(x, y));
@@ -262,6 +263,10 @@ void TForm1::Timer1Timer() {
         return;
     Timer1->stop();
     animating_ = false;
+    if (celebrateAfterSlide_) {
+        celebrateAfterSlide_ = false;
+        StartCelebration();
+    }
     control_.slideFinished();
     // Keys typed during a run's slides belong to no one: the run ignores them.
     if (control_.running())

@@ -37,6 +37,12 @@ QImage StartPicture(const Block (&start)[kBlocks + 1], int field, qreal devicePi
     return image;
 }
 
+QString PuzzleLine(const QString& name, int shortest, const Record* record) {
+    if (record == nullptr)
+        return QStringLiteral("%1\nshortest %2").arg(name).arg(shortest);
+    return QStringLiteral("%1\nyour best %2 \u00B7 shortest %3").arg(name).arg(record->moves).arg(shortest);
+}
+
 QString GeneratedName(const QString& difficulty, uint32_t seed) {
     return QStringLiteral("%1 #%2").arg(difficulty).arg(seed);
 }
@@ -54,9 +60,12 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
     list_->setAccessibleName(QStringLiteral("puzzles"));
     const qreal dpr = devicePixelRatioF();
     for (const PuzzleInfo& p : Collection()) {
-        auto* item = new QListWidgetItem(
-            QIcon(QPixmap::fromImage(StartPicture(p.start, kThumbField, dpr))),
-            QStringLiteral("%1\nshortest %2").arg(QString::fromStdString(p.name)).arg(p.shortest), list_);
+        // The picture stays as it is when the row is chosen.
+        QIcon picture;
+        const QPixmap start = QPixmap::fromImage(StartPicture(p.start, kThumbField, dpr));
+        picture.addPixmap(start, QIcon::Normal);
+        picture.addPixmap(start, QIcon::Selected);
+        auto* item = new QListWidgetItem(picture, QString::fromStdString(p.name), list_);
         item->setData(Qt::UserRole, QString::fromStdString(p.name));
     }
     list_->setCurrentRow(0);
@@ -119,8 +128,14 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
     resize(kSize);
 }
 
-PuzzleChoice PuzzlesDialog::choose() {
+PuzzleChoice PuzzlesDialog::choose(const Records& records) {
     choice_ = {};
+    for (int row = 0; row < list_->count(); ++row) {
+        QListWidgetItem* item = list_->item(row);
+        const PuzzleInfo* p = FindPuzzle(item->data(Qt::UserRole).toString().toStdString());
+        if (p)
+            item->setText(PuzzleLine(QString::fromStdString(p->name), p->shortest, records.Find(p->start)));
+    }
     if (parentWidget() != nullptr)
         FitToScreenOver(*this, kSize, *parentWidget()->window());
     exec();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "position.h"
+#include "records.h"
 
 #include <QDialog>
 #include <QString>
@@ -24,6 +25,10 @@ struct PuzzleChoice {
 // A small picture of a start, fields `field` pixels wide, at the density.
 QImage StartPicture(const Block (&start)[kBlocks + 1], int field, qreal devicePixelRatio);
 
+// What the list says of a puzzle: its name, the record if there is one and
+// its shortest solution.
+QString PuzzleLine(const QString& name, int shortest, const Record* record);
+
 // The name of a puzzle drawn at random: its difficulty and the seed that
 // draws it again.
 QString GeneratedName(const QString& difficulty, uint32_t seed);
@@ -32,8 +37,9 @@ class PuzzlesDialog : public QDialog {
     Q_OBJECT
 public:
     explicit PuzzlesDialog(QWidget* parent);
-    // Modal; the choice made, or None when closed.
-    PuzzleChoice choose();
+    // Modal, with the player's records beside the shortest solutions; the
+    // choice made, or None when closed.
+    PuzzleChoice choose(const Records& records);
 
 private:
     void playSelected();

@@ -3,8 +3,15 @@
 #include "chart.h"
 #include "distance.h"
 #include "form_fixture.h"
+#include "optimal.h"
+#include "puzzles.h"
+#include "puzzlesdialog.h"
+
+#include <QTemporaryDir>
 
 #include <QPainter>
+
+#include <algorithm>
 
 using namespace trulp;
 
@@ -128,7 +135,83 @@ private slots:
         QTest::mouseMove(fx.chart_image(), QPoint(10, 10));
         QTest::mouseClick(fx.chart_image(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(int(shown.distances.size()), 117);
-        QCOMPARE(ChartCaption(shown), QStringLiteral("116 moves, shortest possible 116"));
+        QCOMPARE(ChartCaption(shown), QStringLiteral("116 moves, 0 to go, shortest possible 116"));
+        // Every move was the coach's, and is drawn in the coach's colour.
+        QCOMPARE(std::count(shown.coached.begin() + 1, shown.coached.end(), true), 116);
+        QImage img(GameChart::plotArea().size(), QImage::Format_RGB32);
+        QPainter canvas(&img);
+        PaintChart(canvas, GameChart::plotArea(), shown);
+        canvas.end();
+        const QRect area = GameChart::plotArea();
+        QVERIFY(ColourNear(img,
+                           (ChartPoint(area, shown, 50, shown.distances[50]) +
+                            ChartPoint(area, shown, 51, shown.distances[51])) /
+                               2,
+                           QColor(0, 150, 140)));
+    }
+
+    // An easy puzzle solved by hand: the goal glows, the record is announced
+    // and kept, and a new run of the program still knows it.
+    void recordOfAnEasyPuzzleLastsAcrossRuns() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("data/records"));
+        const PuzzleInfo& easy = Collection()[1];
+        {
+            FormFixture fx;
+            fx.f().setRecordsFile(file);
+            fx.desktop([&](Desktop& d) {
+                d.choosePuzzle = [&] {
+                    PuzzleChoice c{PuzzleChoice::Play, {}, QString::fromStdString(easy.name)};
+                    std::copy(easy.start, easy.start + kBlocks + 1, c.start);
+                    return c;
+                };
+            });
+            QTest::mouseMove(fx.w("puzzles_image"), QPoint(5, 5));
+            QTest::mouseClick(fx.w("puzzles_image"), Qt::LeftButton, {}, QPoint(5, 5));
+            QCOMPARE(fx.w<QLabel>("puzzletext")->text(), QString::fromStdString(easy.name));
+            for (const MoveRecord& m : SolveOptimal(easy.start).line)
+                fx.drag(m.block,
+                        m.direction == Right  ? 80
+                        : m.direction == Left ? -80
+                                              : 0,
+                        m.direction == Down ? 80
+                        : m.direction == Up ? -80
+                                            : 0);
+            QCOMPARE(fx.message(), QStringLiteral("SOLUTION FOUND ...congratulations !"));
+            QVERIFY(fx.f().celebrating());
+            QVERIFY(fx.w<QLabel>("recordtext")->isVisible());
+            QCOMPARE(fx.w<QLabel>("recordtext")->text(),
+                     QStringLiteral("new record: %1 moves (shortest %1)").arg(easy.shortest));
+            QVERIFY(QTest::qWaitFor([&] { return !fx.f().celebrating(); }, 3000));
+        }
+        FormFixture again;
+        again.f().setRecordsFile(file);
+        const Record* kept = again.f().session().records().Find(easy.start);
+        QVERIFY(kept);
+        QCOMPARE(kept->moves, easy.shortest);
+        QCOMPARE(PuzzleLine(QStringLiteral("x"), easy.shortest, kept),
+                 QStringLiteral("x\nyour best %1 \u00B7 shortest %1").arg(easy.shortest));
+    }
+
+    // The axes reach a little beyond the game, whether it is short or long.
+    void chartAxesFitTheGame() {
+        const struct {
+            int largest, range, step;
+        } axes[] = {{5, 6, 2}, {13, 15, 5}, {37, 40, 10}, {116, 140, 20}, {148, 160, 20}, {200, 220, 20}};
+        for (const auto& a : axes) {
+            const ChartAxis axis = AxisFor(a.largest);
+            QCOMPARE(axis.range, a.range);
+            QCOMPARE(axis.step, a.step);
+        }
+        // A 13-move game reaches across most of the chart.
+        ChartData c;
+        c.moves = c.shortest = 13;
+        for (int d = 13; d >= 0; --d)
+            c.distances.push_back(d);
+        const QRect area = GameChart::plotArea();
+        const QPointF origin = ChartPoint(area, c, 0, 0), end = ChartPoint(area, c, 13, 13);
+        QVERIFY(end.x() - origin.x() > 0.8 * (area.width() - 72));
+        QVERIFY(origin.y() - end.y() > 0.8 * (area.height() - 74));
     }
 
     void chartOfTheSearchLine() {
@@ -136,8 +219,8 @@ private slots:
         fx.click(fx.searchBtn());
         fx.click(fx.goBtn());
         QVERIFY(fx.waitIdle(60000));
-        const ChartData c = ChartOf(fx.p());
-        QCOMPARE(ChartCaption(c), QStringLiteral("148 moves, shortest possible 116"));
+        const ChartData c = ChartOf(fx.f().session());
+        QCOMPARE(ChartCaption(c), QStringLiteral("148 moves, 0 to go, shortest possible 116"));
         QCOMPARE(c.distances.front(), 116);
         QCOMPARE(c.distances.back(), 0);
         QImage img(GameChart::plotArea().size(), QImage::Format_RGB32);

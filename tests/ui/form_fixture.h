@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -39,7 +40,10 @@ struct FormFixture {
     QString nextSavePath, nextOpenPath, nextPdfPath, proposedPdf;
 
     FormFixture() {
+        // The window reads and keeps records only where a test says.
+        QStandardPaths::setTestModeEnabled(true);
         form = std::make_unique<trulp::TForm1>(*puzzle);
+        form->setRecordsFile(QString());
         desktop([this](trulp::Desktop& d) {
             d.reportError = [this](const QString& text) { errors << text; };
             d.chooseSaveFile = [this] { return nextSavePath; };
