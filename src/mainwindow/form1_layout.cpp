@@ -376,14 +376,8 @@ void TForm1::connectHandlers() {
     // Blue, and red while the pointer is on it, as the colour rule shows them.
     const auto linkColour = [this] { SetTextColour(Label7, Label7->underMouse() ? kRed : kBlue); };
     FollowPalette(*this, linkColour);
-    Label7->onEnter = [this, linkColour] {
-        Label7MouseEnter();
-        linkColour();
-    };
-    Label7->onLeave = [this, linkColour] {
-        Label7MouseLeave();
-        linkColour();
-    };
+    Label7->onEnter = [this] { Label7MouseEnter(); };
+    Label7->onLeave = [this] { Label7MouseLeave(); };
     Label7->onMouseDown = [this](QMouseEvent* e) {
         if (e->button() == Qt::LeftButton)
             Label7Click();

@@ -5,6 +5,7 @@
 
 #include "helpform.h"
 #include "statform.h"
+#include "theme.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -70,22 +71,20 @@ void TForm1::Label7Click() {
     desktop_.openUrl(QUrl(QString::fromLatin1(kMakerUrl)));
 }
 
+// The link's red and blue, as the colour rule shows them on the desktop's
+// palette.
 void TForm1::Label7MouseEnter() {
     QFont f = Label7->font();
     f.setUnderline(true);
     Label7->setFont(f);
-    QPalette pal = Label7->palette();
-    pal.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
-    Label7->setPalette(pal);
+    SetTextColour(Label7, QColor(0xFF, 0, 0));
 }
 
 void TForm1::Label7MouseLeave() {
     QFont f = Label7->font();
     f.setUnderline(false);
     Label7->setFont(f);
-    QPalette pal = Label7->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 0xFF));
-    Label7->setPalette(pal);
+    SetTextColour(Label7, QColor(0, 0, 0xFF));
 }
 
 } // namespace trulp
