@@ -116,7 +116,9 @@ DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size) {
 bool LoadMoves(Puzzle& p, const DecodedMoves& d) {
     if (d.status != RecordStatus::Ok || !Puzzle::CanHold(d.moves, d.count))
         return false;
-    if (d.hasStart && !p.ChoosePuzzle(d.start, p.maxMove()))
+    // A list belongs to its puzzle: a file of another one brings it along;
+    // for the puzzle played the board stays where it stands.
+    if (!SameStart(d.start, p.start()) && !p.ChoosePuzzle(d.start, p.maxMove()))
         return false;
     return p.LoadMoves(d.moves, d.count);
 }

@@ -66,9 +66,10 @@ DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size);
 DecodedMoves DecodeClassicMovesRecord(const uint8_t* data, size_t size);
 
 // Replaces the moves list of p by the decoded moves (Puzzle::LoadMoves),
-// after choosing the record's puzzle when it has one (the board then stands
-// at that start); a classic record leaves the puzzle and the board as they
-// are. A record that did not decode changes nothing and gives false.
+// after choosing the record's puzzle (the classic for a classic record) when
+// p plays another one (the board then stands at that start); for the puzzle
+// played the board stays. A record that did not decode changes nothing and
+// gives false.
 bool LoadMoves(Puzzle& p, const DecodedMoves& d);
 
 } // namespace trulp

@@ -476,7 +476,7 @@ Reply Session::Open(const DecodedMoves& file) {
     }
     // A list belongs to its puzzle: a file of another one brings it along.
     const bool other = !SameStart(file.start, puzzle_.start());
-    if ((other && !puzzle_.ChoosePuzzle(file.start, puzzle_.maxMove())) || !LoadMoves(puzzle_, file)) {
+    if (!LoadMoves(puzzle_, file)) {
         r.said.words = Words::ReadError;
         return r;
     }

@@ -299,12 +299,17 @@ TEST(MovesFile, AnotherPuzzleKeepsItsStartAndTheClassicReaderRefusesIt) {
     EXPECT_EQ(p->moveNr(), count + 1);
     EXPECT_TRUE(p->GoalReached());
 
-    // A classic file leaves the puzzle and the board as they are.
+    // Another file of the puzzle played leaves the board where it stands,
+    // as a classic file does for the classic.
     Block board[kBlocks + 1];
     std::memcpy(board, p->blockTable(), sizeof board);
-    ASSERT_TRUE(LoadMoves(*p, Decode(Record(Stored("x"), kThreeMoves))));
-    EXPECT_TRUE(SameStart(p->start(), ladder.start));
+    ASSERT_TRUE(LoadMoves(*p, d));
     EXPECT_EQ(std::memcmp(board, p->blockTable(), sizeof board), 0);
+    EXPECT_EQ(p->moveNr(), 1);
+    // A classic file brings the classic back: its list belongs to it.
+    ASSERT_TRUE(LoadMoves(*p, Decode(Record(Stored("x"), kThreeMoves))));
+    EXPECT_TRUE(p->isClassic());
+    EXPECT_TRUE(SameStart(p->blockTable(), startTable));
 
     // A start that cannot be played makes the file the wrong one, and
     // changes nothing.
@@ -331,6 +336,6 @@ TEST(MovesFile, AnotherPuzzleKeepsItsStartAndTheClassicReaderRefusesIt) {
         EXPECT_EQ(refused.status, RecordStatus::WrongFile) << b.block << " on " << int(b.field);
         EXPECT_FALSE(LoadMoves(*p, refused));
         EXPECT_EQ(p->lastMove(), 3);
-        EXPECT_TRUE(SameStart(p->start(), ladder.start));
+        EXPECT_TRUE(p->isClassic()); // the puzzle of the last file read
     }
 }
