@@ -75,14 +75,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(d.storedName.size() <= size_t(kStoredNameMax) &&
               d.storedName.starts_with(d.hasStart ? kPuzzleFileMark : kFileMark),
           "bad stored name");
-    if (d.hasStart) {
+    if (d.hasStart)
         Check(IsPlayable(d.start), "a start that cannot be played");
-        Check(SameStart(p.start(), d.start) && SameStart(p.blockTable(), d.start),
-              "the record's puzzle was not chosen");
-    } else {
-        Check(SameStart(startBefore, p.start()) && p.boardKey() == boardBefore,
-              "a classic record changed the puzzle or the board");
-    }
+    // The record's puzzle is played now: the board stays where it stood for
+    // the puzzle that was played already, and stands at the start of another.
+    Check(SameStart(p.start(), d.start), "the record's puzzle was not chosen");
+    if (SameStart(startBefore, d.start))
+        Check(p.boardKey() == boardBefore, "a record of the puzzle played moved the board");
+    else
+        Check(SameStart(p.blockTable(), d.start), "a record of another puzzle left the board elsewhere");
 
     // A record whose own start is the classic one encodes as the classic
     // record: only its mark differs.
