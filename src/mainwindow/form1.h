@@ -51,7 +51,7 @@ public:
     static constexpr int kClientWidth = 564;
     static constexpr int kClientHeight = 730;
     // The board's picture, in board pixels whatever the scale it is shown at.
-    static constexpr QRect kBoardArea{0, 0, kColumns * kFieldPixels, kRows * kFieldPixels};
+    static constexpr QRect kBoardArea{0, 0, kColumns* kFieldPixels, kRows* kFieldPixels};
     static constexpr int kSlideTicks = 25;
     static constexpr int kSlideStep = 4;
     // Keys typed during a slide wait for it, a few at most.
@@ -166,7 +166,7 @@ private:
     // Setting up a puzzle: a block dragged anywhere, keys, and the two buttons.
     void SetupMouseMove(int x, int y);
     void SetupMouseUp();
-    bool SetupKey(int key, const QString& text);
+    void SetupKey(int key, const QString& text);
     void DrawSetupBoard(int floating, QPoint at);
     void handleKey(int key, const QString& text);
     void FormKeyPress(QChar c);

@@ -15,6 +15,15 @@ constexpr int kHitMargin = 5;
 constexpr int kDragCommit = 50;
 constexpr int kDragLimit = 100;
 
+// The cursor key's direction, 0 for any other key.
+unsigned DirectionOfKey(int key) {
+    return key == Qt::Key_Left    ? Left
+           : key == Qt::Key_Up    ? Up
+           : key == Qt::Key_Right ? Right
+           : key == Qt::Key_Down  ? Down
+                                  : 0;
+}
+
 bool IsGoKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
@@ -181,11 +190,7 @@ void TForm1::FormKeyDown(int key) {
     }
     if (session_.mode() != kPlay)
         return;
-    const unsigned d = key == Qt::Key_Left    ? Left
-                       : key == Qt::Key_Up    ? Up
-                       : key == Qt::Key_Right ? Right
-                       : key == Qt::Key_Down  ? Down
-                                              : 0;
+    const unsigned d = DirectionOfKey(key);
     showReply(session_.Key(d));
 }
 
@@ -212,22 +217,17 @@ void TForm1::SetupMouseUp() {
     hoverBlock_ = 0;
 }
 
-bool TForm1::SetupKey(int key, const QString& text) {
+void TForm1::SetupKey(int key, const QString& text) {
     // Return plays the position, Escape gives it up.
     if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
         showReply(session_.EndSetup(key != Qt::Key_Escape, maxmoveUpDown->position()));
-        return true;
+        return;
     }
-    const unsigned d = key == Qt::Key_Left    ? Left
-                       : key == Qt::Key_Up    ? Up
-                       : key == Qt::Key_Right ? Right
-                       : key == Qt::Key_Down  ? Down
-                                              : 0;
+    const unsigned d = DirectionOfKey(key);
     if (d != 0)
         showReply(session_.Key(d));
     else if (!text.isEmpty())
         showReply(session_.Letter(text.at(0).unicode()));
-    return true;
 }
 
 void TForm1::DrawSetupBoard(int floating, QPoint at) {

@@ -4,10 +4,6 @@
 # step), a replay (continuous and step), a solve. While the statistics or the
 # help window is open the close request is ignored; once it is closed, the
 # program closes normally. Runs itself again inside a private X server.
-if [ -z "${TRULP_E2E_INNER:-}" ]; then
-  export TRULP_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
 source "$(dirname "$0")/common.bash"
 
 # Sends the close request and waits up to 3 s for the program to end.

@@ -2,11 +2,6 @@
 # A person asks the coach: clicks "play", drags F down, asks for a hint twice
 # (the block, then the move), lets solve play the rest, and saves the game
 # through the save dialog. The saved list must replay to the goal.
-# Runs itself again inside a private X server.
-if [ -z "${TRULP_E2E_INNER:-}" ]; then
-  export TRULP_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
 source "$(dirname "$0")/common.bash"
 SOLVE="$(dirname "$TRULP")/../cli/trulp-solve"
 

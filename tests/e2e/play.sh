@@ -1,11 +1,6 @@
 #!/usr/bin/env bash
 # A person plays: clicks "play", drags F down, selects H with its letter and
 # presses Right (closed: H stays), then moves I left by key.
-# Runs itself again inside a private X server.
-if [ -z "${TRULP_E2E_INNER:-}" ]; then
-  export TRULP_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
 source "$(dirname "$0")/common.bash"
 
 BOARD_X=16

@@ -2,11 +2,6 @@
 # A quick player loses nothing: h, Right and, while H still slides, i, Left
 # move both blocks; a tap on H and then a press and drag with no pointer
 # move between them moves H.
-# Runs itself again inside a private X server.
-if [ -z "${TRULP_E2E_INNER:-}" ]; then
-  export TRULP_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
 source "$(dirname "$0")/common.bash"
 
 BOARD_X=16
