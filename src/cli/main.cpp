@@ -8,6 +8,7 @@
 #include "report.h"
 #include "start.h"
 #include "trulp_version.h"
+#include "words.h"
 
 #include <chrono>
 #include <cstdio>
@@ -89,7 +90,7 @@ std::string ChooseStart(const Options& o, Puzzle& p) {
     } else if (o.start) {
         const ParsedStart parsed = ParseStart(*o.start);
         if (!parsed.ok)
-            return "--start '" + *o.start + "': " + parsed.error;
+            return "--start '" + *o.start + "': " + Text(parsed.error).toStdString();
         p.ChoosePuzzle(parsed.start, o.maxMove);
     }
     return {};

@@ -2,7 +2,7 @@
 
 #include "start.h"
 #include "text.h"
-#include "utf8.h"
+#include "words.h"
 
 #include <cstdio>
 
@@ -94,7 +94,7 @@ std::string TextReport(const Report& r) {
             std::snprintf(number, sizeof number, "%4zu ", i + 1);
             out += number;
             out += startTable[r.line[i].block].letter;
-            AppendUtf8(out, ArrowGlyphs[r.line[i].direction]);
+            out += QString(Wording::arrow(r.line[i].direction)).toStdString();
             out += (i + 1) % 10 == 0 || i + 1 == r.line.size() ? "\n" : "  ";
         }
     }

@@ -6,29 +6,19 @@
 namespace trulp {
 
 SearchControl::SearchControl(Session& session, RunHost& runHost, QObject* parent)
-    : QObject(parent), session_(session), p(session.puzzle()), host(runHost) {
+    : QObject(parent), session_(session), host(runHost) {
     waitTimer_.setSingleShot(true);
     connect(&waitTimer_, &QTimer::timeout, this, &SearchControl::afterSearchWait);
 }
 
 // The steady clock needs no measuring: its rate is its period.
-void SearchControl::CalibrateClock() {
+double SearchControl::cpuMHz() {
     using Period = std::chrono::steady_clock::period;
-    cpuMHz_ = double(Period::den) / double(Period::num) / 1e6;
+    return double(Period::den) / double(Period::num) / 1e6;
 }
 
 int64_t SearchControl::ReadCycles() {
     return std::chrono::steady_clock::now().time_since_epoch().count();
-}
-
-void SearchControl::say(Words words, int number) {
-    host.showReply(Reply(Said(words, number)));
-}
-
-void SearchControl::caption(GoCaption go) {
-    Reply r;
-    r.go = go;
-    host.showReply(r);
 }
 
 void SearchControl::goBtnClick(bool windowBusy) {
@@ -37,15 +27,14 @@ void SearchControl::goBtnClick(bool windowBusy) {
         stopRequest_ = true;
     if (windowBusy || running())
         return; // a press during a run only asks it to stop
-    if (mode == kReplay)
-        RunReplay();
-    else if (mode == kSearch)
-        RunSearch();
-}
-
-void SearchControl::resetSearch() {
-    searchCycles_ = 0;
-    searchResult_ = kNotSearched;
+    if (mode == kReplay) {
+        run_ = Run::Replay;
+        host.showReply(session_.ReplayStarted());
+        replayNextMove();
+    } else if (mode == kSearch) {
+        run_ = Run::Search;
+        searchSlice();
+    }
 }
 
 void SearchControl::abortRun() {
@@ -55,7 +44,7 @@ void SearchControl::abortRun() {
         waitTimer_.stop();
         endSearch();
     } else if (run_ == Run::Replay) {
-        endReplay(session_.ReplayEnded());
+        endRun(session_.ReplayEnded());
     } else if (run_ == Run::Solve) {
         endRun(session_.SolveStopped());
     }
@@ -68,10 +57,10 @@ void SearchControl::slideFinished() {
     if (run_ == Run::Replay) {
         if (session_.stepMode())
             stopRequest_ = true;
-        if (!stopRequest_ && p.moveNr() <= p.lastMove())
+        if (!stopRequest_)
             replayNextMove();
         else
-            endReplay(session_.ReplayEnded());
+            endRun(session_.ReplayEnded());
     } else if (run_ == Run::Solve) {
         const Reply r = session_.SolveSlid(stopRequest_);
         if (r.runEnds)
@@ -81,82 +70,41 @@ void SearchControl::slideFinished() {
     }
 }
 
-// --- search run ------------------------------------------------------------
-
-void SearchControl::RunSearch() {
-    run_ = Run::Search;
-    searchSlice();
-}
-
 void SearchControl::searchSlice() {
     stopRequest_ = false;
-    caption(GoCaption::Stop);
     const int64_t c0 = ReadCycles();
-    searchResult_ = p.SearchStep(session_.stepMode() ? kStepSlice : kSlice);
+    const Reply r = session_.SearchSlice(session_.stepMode() ? kStepSlice : kSlice);
     searchCycles_ += ReadCycles() - c0;
-    host.redrawSearchView();
+    host.showReply(r);
     // Presses of GO during this wait set stopRequest.
     waitTimer_.start(session_.stepMode() ? kStepPauseMs : kPauseMs);
 }
 
 void SearchControl::afterSearchWait() {
-    switch (searchResult_) {
-    case kBudgetSpent:
-        if (stopRequest_)
-            say(Words::Pause);
-        else
-            say(Words::Searching, int(p.counters().trialMoves));
-        break;
-    case kSolved:
-        stopRequest_ = true;
-        say(Words::SearchSolved);
-        break;
-    default:
-        stopRequest_ = true;
-        say(Words::NoSolution);
-        break;
-    }
-    if (stopRequest_)
+    const Reply r = session_.SearchWaited(stopRequest_);
+    host.showReply(r);
+    if (r.runEnds)
         endSearch();
     else
         searchSlice();
 }
 
 void SearchControl::endSearch() {
-    p.EndSearchRun(uint32_t(std::trunc(double(searchCycles_) / (cpuMHz_ * 1000000.0))));
     run_ = Run::None;
-    caption(GoCaption::Go);
-}
-
-// --- replay run ------------------------------------------------------------
-
-void SearchControl::RunReplay() {
-    run_ = Run::Replay;
-    caption(session_.stepMode() ? GoCaption::Step : GoCaption::Stop);
-    host.setBackEnabled(session_.stepMode());
-    replayNextMove();
+    host.showReply(
+        session_.SearchEnded(uint32_t(std::trunc(double(searchCycles_) / (cpuMHz() * 1000000.0)))));
 }
 
 void SearchControl::replayNextMove() {
     stopRequest_ = false;
     const Reply r = session_.ReplayStep();
     if (r.runEnds) {
-        endReplay(r);
+        endRun(r);
         return;
     }
     waitingForSlide_ = true;
     host.showReply(r);
 }
-
-void SearchControl::endReplay(const Reply& last) {
-    Reply r = last;
-    r.go = session_.stepMode() ? GoCaption::Step : GoCaption::Go;
-    run_ = Run::None;
-    host.showReply(r);
-    host.setBackEnabled(true);
-}
-
-// --- solve run -------------------------------------------------------------
 
 void SearchControl::startSolve(bool windowBusy) {
     if (run_ == Run::Solve) {

@@ -2,8 +2,8 @@
 // by move; and the coach's solve, best move by best move. Each is a
 // timer-driven state machine on the event loop rather than nested event
 // processing, so the window stays responsive and a run can never start
-// inside another. The runs change the puzzle only through its operations
-// and ask the window only to show things.
+// inside another. The runs hold only their own state; the session makes
+// every move and says every word, and the window shows its replies.
 #pragma once
 
 #include "session.h"
@@ -15,16 +15,12 @@
 
 namespace trulp {
 
-// What a run needs from the window.
+// What a run needs from the window: to show a reply. A slide it starts
+// ends in SearchControl::slideFinished().
 class RunHost {
 public:
     virtual ~RunHost() = default;
-    // Words, captions, the list and a slide, as the session answered them.
-    // A slide ends in SearchControl::slideFinished().
     virtual void showReply(const Reply& reply) = 0;
-    virtual void setBackEnabled(bool enabled) = 0;
-    // Moves panel and the whole board, once per search slice.
-    virtual void redrawSearchView() = 0;
 };
 
 class SearchControl : public QObject {
@@ -45,44 +41,35 @@ public:
     void slideFinished();
     // Ends a run as if STOP had been pressed, at once (window closing).
     void abortRun();
-    // A board reset: the search time and result start again.
-    void resetSearch();
+    // A board reset: the search time starts again.
+    void resetSearch() { searchCycles_ = 0; }
 
     bool running() const { return run_ != Run::None; }
     bool solving() const { return run_ == Run::Solve; }
     bool stopRequested() const { return stopRequest_; }
-    SearchResult searchResult() const { return searchResult_; }
 
-    // Measures the clock that times the search (ticks per microsecond).
-    void CalibrateClock();
-    double cpuMHz() const { return cpuMHz_; }
+    // The clock that times the search (ticks per microsecond).
+    static double cpuMHz();
     int64_t searchCycles() const { return searchCycles_; }
 
 private:
     enum class Run { None, Search, Replay, Solve };
 
     static int64_t ReadCycles();
-    void say(Words words, int number = 0);
-    void caption(GoCaption go);
-    void RunSearch();
     void searchSlice();
     void afterSearchWait();
     void endSearch();
-    void RunReplay();
     void replayNextMove();
-    void endReplay(const Reply& last);
     void solveNextMove();
+    // The run is over; its last reply is shown.
     void endRun(const Reply& last);
 
     Session& session_;
-    Puzzle& p;
     RunHost& host;
     Run run_ = Run::None;
     bool stopRequest_ = false;
     bool waitingForSlide_ = false;
-    SearchResult searchResult_ = kNotSearched;
-    double cpuMHz_ = 1.0;
-    int64_t searchCycles_ = 0; // clock ticks spent inside SearchStep
+    int64_t searchCycles_ = 0; // clock ticks spent inside the search slices
     QTimer waitTimer_;
 };
 

@@ -11,7 +11,6 @@ constexpr int kRows = 5;
 constexpr int kFields = kColumns * kRows;
 constexpr int kBlocks = 10;
 constexpr int kShapes = 4;
-constexpr int kFieldPixels = 100;
 constexpr int kGoalField = 13;
 constexpr int kXBlock = 2;
 constexpr uint32_t kFieldBits = (1u << kFields) - 1;
@@ -25,10 +24,9 @@ constexpr int kDefaultMoveLimit = 150;
 enum Direction : uint8_t { Right = 1, Up = 2, Left = 4, Down = 8 };
 
 struct BlockShape {
-    uint8_t width;   // in fields
-    uint8_t height;  // in fields
-    uint32_t mask;   // covered squares with the top-left square at bit 0
-    uint32_t colour; // 0xRRGGBB
+    uint8_t width;  // in fields
+    uint8_t height; // in fields
+    uint32_t mask;  // covered squares with the top-left square at bit 0
 };
 
 struct Block {
@@ -39,8 +37,7 @@ struct Block {
 
 // Index 0 is unused so that shapes and blocks keep their 1-based numbers.
 inline constexpr BlockShape shapeTable[kShapes + 1] = {
-    {0, 0, 0, 0},           {1, 1, 0x01, 0x0060FF}, {2, 1, 0x03, 0x0060FF},
-    {1, 2, 0x11, 0x0060FF}, {2, 2, 0x33, 0xFF0000},
+    {0, 0, 0}, {1, 1, 0x01}, {2, 1, 0x03}, {1, 2, 0x11}, {2, 2, 0x33},
 };
 
 inline constexpr Block startTable[kBlocks + 1] = {
@@ -51,13 +48,8 @@ inline constexpr Block startTable[kBlocks + 1] = {
 // Indexed by direction code; only the four codes are valid indexes.
 inline constexpr uint8_t OppositeDir[9] = {0, Left, Down, 0, Right, 0, 0, 0, Up};
 
-// Arrows shown for a direction (Unicode right, up, left, down arrows).
-inline constexpr char16_t ArrowGlyphs[9] = {0, u'\u2192', u'\u2191', 0, u'\u2190', 0, 0, 0, u'\u2193'};
-
-// One-letter name of a direction, used by the command line tool, and the
-// word for it the coach and a screen reader use.
+// One-letter name of a direction in the command line tool's lists.
 inline constexpr char DirectionLetters[9] = {0, 'R', 'U', 0, 'L', 0, 0, 0, 'D'};
-inline constexpr const char* DirectionWords[9] = {"", "right", "up", "", "left", "", "", "", "down"};
 
 constexpr bool IsDirection(unsigned d) {
     return d == Right || d == Up || d == Left || d == Down;
@@ -80,20 +72,13 @@ constexpr int UnstepField(int field, unsigned direction) {
     return field - StepOffset(direction);
 }
 
-// Rectangle in pixels, right and bottom exclusive.
-struct PixelRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-    friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
-constexpr PixelRect BlockRectOf(const Block& b) {
-    const BlockShape& s = shapeTable[b.shape];
-    int left = (b.field % kColumns) * kFieldPixels;
-    int top = (b.field / kColumns) * kFieldPixels;
-    return {left, top, left + s.width * kFieldPixels, top + s.height * kFieldPixels};
+// A block of this shape with its top-left square on `field` lies wholly
+// on the board.
+constexpr bool FitsOnBoard(int shape, int field) {
+    if (shape < 1 || shape > kShapes || field < 0 || field >= kFields)
+        return false;
+    const BlockShape& s = shapeTable[shape];
+    return field % kColumns + s.width <= kColumns && field / kColumns + s.height <= kRows;
 }
 
 // One move of a line: the block, the direction it went, and a direction set

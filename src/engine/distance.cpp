@@ -4,6 +4,7 @@
 #include "position_code.h"
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 
 namespace trulp {
@@ -174,9 +175,18 @@ DistanceTable::DistanceTable() : frameSlots_(kFrameSlotMask + 1, 0) {
     byDistance_.assign(queue.begin(), queue.begin() + ptrdiff_t(tail));
 }
 
+namespace {
+std::atomic<bool> sharedBuilt{false};
+}
+
 const DistanceTable& DistanceTable::Shared() {
     static const DistanceTable table;
+    sharedBuilt.store(true, std::memory_order_relaxed);
     return table;
+}
+
+bool DistanceTable::SharedBuilt() {
+    return sharedBuilt.load(std::memory_order_relaxed);
 }
 
 int DistanceTable::indexOf(uint64_t code) const {

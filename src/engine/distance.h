@@ -31,6 +31,9 @@ public:
 
     // The one table of the program, built on first use.
     static const DistanceTable& Shared();
+    // Whether Shared() has been built: a window asks before it shows
+    // anything of the table, so that it can show itself first.
+    static bool SharedBuilt();
 
     // Moves from the position in `table` (1-based, 10 blocks) to the goal, or
     // kNoDistance.

@@ -113,14 +113,15 @@ DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size) {
     return d;
 }
 
-bool LoadMoves(Puzzle& p, const DecodedMoves& d) {
+LoadedMoves LoadMoves(Puzzle& p, const DecodedMoves& d) {
     if (d.status != RecordStatus::Ok || !Puzzle::CanHold(d.moves, d.count))
-        return false;
+        return {};
     // A list belongs to its puzzle: a file of another one brings it along;
     // for the puzzle played the board stays where it stands.
-    if (!SameStart(d.start, p.start()) && !p.ChoosePuzzle(d.start, p.maxMove()))
-        return false;
-    return p.LoadMoves(d.moves, d.count);
+    const bool other = !SameStart(d.start, p.start());
+    if (other && !p.ChoosePuzzle(d.start, p.maxMove()))
+        return {};
+    return {p.LoadMoves(d.moves, d.count), other};
 }
 
 } // namespace trulp

@@ -70,6 +70,11 @@ DecodedMoves DecodeClassicMovesRecord(const uint8_t* data, size_t size);
 // p plays another one (the board then stands at that start); for the puzzle
 // played the board stays. A record that did not decode changes nothing and
 // gives false.
-bool LoadMoves(Puzzle& p, const DecodedMoves& d);
+struct LoadedMoves {
+    bool ok = false;
+    bool otherPuzzle = false; // the record brought its own puzzle
+    explicit operator bool() const { return ok; }
+};
+LoadedMoves LoadMoves(Puzzle& p, const DecodedMoves& d);
 
 } // namespace trulp

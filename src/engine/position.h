@@ -57,7 +57,6 @@ struct Board {
     uint8_t PossibleDirections(int block) const { return PossibleDirectionsIn(block, boardKey.occupied()); }
     // The same for a given set of occupied fields.
     inline uint8_t PossibleDirectionsIn(int block, uint32_t occupied) const;
-    PixelRect BlockRect(int block) const { return BlockRectOf(blockTable[block]); }
     bool GoalReached() const { return blockTable[kXBlock].field == kGoalField; }
     int ForwardBucket() const {
         return (blockTable[7].field ^ blockTable[8].field ^ blockTable[9].field ^ blockTable[10].field) & 3;

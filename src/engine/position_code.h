@@ -35,10 +35,9 @@ inline PlacementCheck CheckPlacement(const Block (&table)[kBlocks + 1]) {
         const Block& k = table[b];
         if (k.shape != startTable[b].shape)
             return {Placement::WrongShape, b};
-        const BlockShape& s = shapeTable[k.shape];
-        if (k.field >= kFields || k.field % kColumns + s.width > kColumns ||
-            k.field / kColumns + s.height > kRows)
+        if (!FitsOnBoard(k.shape, k.field))
             return {Placement::OffBoard, b};
+        const BlockShape& s = shapeTable[k.shape];
         const uint32_t mask = s.mask << k.field;
         if (mask & occupied) {
             int other = 1;

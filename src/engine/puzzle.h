@@ -72,7 +72,6 @@ public:
 
     uint32_t BlockMask(int block) const { return board_.BlockMask(block); }
     uint8_t PossibleDirections(int block) const { return board_.PossibleDirections(block); }
-    PixelRect BlockRect(int block) const { return board_.BlockRect(block); }
     bool GoalReached() const { return board_.GoalReached(); }
     // No move may be made or searched beyond the limit.
     bool ListFull() const { return moveNr_ > maxMove_ || moveNr_ > kMaxMoves; }

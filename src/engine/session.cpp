@@ -22,107 +22,39 @@ constexpr ControlSet kModeControlsTable[4] = {
 // What the coach knows of a start: how far the goal is, or why it cannot
 // be played.
 Said StartWords(const Block (&start)[kBlocks + 1]) {
-    const StartCheck check = CheckStart(start);
-    switch (check.verdict) {
-    case StartVerdict::Solved:
-        return Said(Words::OnGoal);
-    case StartVerdict::Playable:
-        return Said(Words::ToGo, DistanceTable::Shared().Distance(start));
-    default:
-        return Said(Words::NoWay);
-    }
-}
-
-std::string LetterOf(int block) {
-    return std::string(1, block >= 1 && block <= kBlocks ? startTable[block].letter : '?');
+    return StartSaid(CheckStart(start), start);
 }
 
 } // namespace
 
-std::string Text(const Said& s) {
-    const std::string n = std::to_string(s.number);
-    switch (s.words) {
-    case Words::Keep:
-    case Words::Clear:
-        return {};
-    case Words::Welcome:
-        return "welcome at the TRULP puzzle. Select \"play\" or \"search\"...";
-    case Words::PlayEntered:
-        return "search for solution...";
-    case Words::ReplayEntered:
-        return "show moves";
-    case Words::SearchEntered:
-        return "click GO to start search";
-    case Words::DragMoved:
-        return "find solutions...";
-    case Words::KeyMoved:
-        return "find solution...";
-    case Words::ListFull:
-        return "list is full";
-    case Words::MovedListFull:
-        return "moves list is full";
-    case Words::SolvedAlone:
-        return "SOLUTION FOUND ...congratulations !";
-    case Words::SolutionReached:
-        return "solution reached";
-    case Words::MoveNumber:
-        return "move " + n;
-    case Words::EndOfList:
-        return "end of list";
-    case Words::Hint:
-        return "hint: " + LetterOf(s.block) + " " +
-               (IsDirection(s.direction) ? DirectionWords[s.direction] : "") + " (" + n + " to go)";
-    case Words::ToGo:
-        return n + " to go";
-    case Words::Solving:
-        return "solving... " + n + " to go";
-    case Words::Pause:
-        return "pause";
-    case Words::Searching:
-        return "computer searching...move: " + n;
-    case Words::SearchSolved:
-        return "puzzle solved.  (see statistics)";
-    case Words::NoSolution:
-        return "no solution found";
-    case Words::Saved:
-        return "puzzle saved as: " + s.name;
-    case Words::Opened:
-        return "puzzle " + s.name + " opened";
-    case Words::ReadError:
-        return "read error";
-    case Words::WrongFile:
-        return "wrong file";
-    case Words::Printed:
-        return "puzzle send to printer";
-    case Words::PuzzleChosen:
-        return "puzzle " + s.name + ": shortest solution " + n + " moves";
-    case Words::SettingUp:
-        return "drag the blocks where you want them";
-    case Words::NoWay:
-        return "no way to the goal";
-    case Words::OnGoal:
-        return "block X is on the goal already";
-    case Words::NoRoom:
-        return "no room there";
-    case Words::NewRecord:
-        return "new record: " + n + " moves (shortest " + std::to_string(s.second) + ")";
-    }
-    return {};
+ControlSet Session::controls() const {
+    if (editing_)
+        return 0;
+    ControlSet c = controls_;
+    if (!DistanceTable::SharedBuilt())
+        c &= ControlSet(~(Bit(Control::Hint) | Bit(Control::Solve)));
+    if (replaying_ && !stepMode_)
+        c &= ControlSet(~Bit(Control::Back));
+    return c;
 }
 
-const char* CaptionText(GoCaption caption) {
-    switch (caption) {
-    case GoCaption::Stop:
-        return "STOP";
-    case GoCaption::Step:
-        return "STEP";
-    default:
-        return "GO";
-    }
+Reply Session::answer(Reply r) const {
+    r.view.mode = mode_;
+    r.view.controls = controls();
+    r.view.editing = editing_;
+    r.view.selected = selected_;
+    r.view.puzzleName = name_;
+    r.view.toGo = toGo();
+    r.view.moveLimit = puzzle_.maxMove();
+    return r;
+}
+
+Reply Session::CoachReady() const {
+    return answer(Reply());
 }
 
 int Session::toGo() const {
-    return DistanceTable::Shared().Distance(boardShown());
+    return DistanceTable::SharedBuilt() ? DistanceTable::Shared().Distance(boardShown()) : -1;
 }
 
 std::string Session::NameOf(const Block (&start)[kBlocks + 1]) {
@@ -132,15 +64,15 @@ std::string Session::NameOf(const Block (&start)[kBlocks + 1]) {
 
 Reply Session::ChoosePuzzle(const Block (&start)[kBlocks + 1], const std::string& name, int32_t moveLimit) {
     if (!puzzle_.ChoosePuzzle(start, moveLimit))
-        return Reply(StartWords(start));
+        return answer(Reply(StartWords(start)));
     name_ = name;
     selected_ = 0;
     hintBlock_ = 0;
     coached_.fill(false);
     Reply r = ChooseMode(kPlay, true, moveLimit);
-    r.board = true;
+    r.board = r.newGame = true;
     r.said = Said(Words::PuzzleChosen, toGo(), 0, 0, name_);
-    return r;
+    return answer(r);
 }
 
 Reply Session::BeginSetup() {
@@ -148,42 +80,41 @@ Reply Session::BeginSetup() {
     editing_ = true;
     selected_ = 0;
     Reply r{Said(Words::SettingUp)};
-    r.drawn = r.controls = true;
-    return r;
+    r.board = true;
+    return answer(r);
 }
 
 Reply Session::Place(int block, int field) {
     Reply refused{Said(Words::NoRoom)};
-    refused.drawn = true; // the block goes back where it stood
+    refused.board = true; // the block goes back where it stood
     if (!editing_ || block < 1 || block > kBlocks || field < 0 || field >= kFields)
-        return refused;
+        return answer(refused);
     const Block& b = draft_[block];
     const BlockShape& s = shapeTable[b.shape];
     uint32_t others = 0;
     for (int k = 1; k <= kBlocks; ++k)
         if (k != block)
             others |= shapeTable[draft_[k].shape].mask << draft_[k].field;
-    if (field % kColumns + s.width > kColumns || field / kColumns + s.height > kRows ||
-        (s.mask << field & others) != 0)
-        return refused;
+    if (!FitsOnBoard(b.shape, field) || (s.mask << field & others) != 0)
+        return answer(refused);
     draft_[block].field = uint8_t(field);
     Reply r(StartWords(draft_));
-    r.drawn = true;
-    return r;
+    r.board = true;
+    return answer(r);
 }
 
 Reply Session::EndSetup(bool use, int32_t moveLimit) {
     if (!editing_)
-        return {};
+        return answer(Reply());
     if (use && !IsPlayable(draft_))
-        return Reply(StartWords(draft_));
+        return answer(Reply(StartWords(draft_)));
     editing_ = false;
     selected_ = 0;
     if (use)
-        return ChoosePuzzle(draft_, NameOf(draft_), moveLimit);
+        return answer(ChoosePuzzle(draft_, NameOf(draft_), moveLimit));
     Reply r{Said(Words::Clear)};
-    r.drawn = r.controls = true;
-    return r;
+    r.board = true;
+    return answer(r);
 }
 
 Reply Session::Start(int32_t moveLimit) {
@@ -191,17 +122,16 @@ Reply Session::Start(int32_t moveLimit) {
     puzzle_.ResetBoard(moveLimit);
     selected_ = 0;
     Reply r{Said(Words::Welcome)};
-    r.board = r.controls = true;
-    return r;
+    r.board = r.newGame = true;
+    return answer(r);
 }
 
 Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
     Reply r;
-    r.controls = true;
     mode_ = kNoMode;
     controls_ = kModeControlsTable[kNoMode];
     if (!pressed || mode == kNoMode)
-        return r;
+        return answer(r);
     mode_ = mode;
     controls_ = kModeControlsTable[mode];
     r.list = true;
@@ -215,7 +145,7 @@ Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
     case kReplay:
         puzzle_.ResetBoard(moveLimit); // moveNr 1, the list kept
         selected_ = 0;
-        r.board = true;
+        r.board = r.newGame = true;
         r.go = stepMode_ ? GoCaption::Step : GoCaption::Go;
         r.said.words = Words::ReplayEntered;
         break;
@@ -224,12 +154,12 @@ Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
         puzzle_.ClearMoves();
         coached_.fill(false);
         selected_ = 0;
-        r.board = true;
+        r.board = r.newGame = true;
         r.go = GoCaption::Go;
         r.said.words = Words::SearchEntered;
         break;
     }
-    return r;
+    return answer(r);
 }
 
 Reply Session::Reset(int32_t moveLimit) {
@@ -242,12 +172,13 @@ Reply Session::Reset(int32_t moveLimit) {
     }
     puzzle_.ResetBoard(moveLimit);
     selected_ = 0;
-    r.board = r.list = true;
-    return r;
+    r.board = r.newGame = r.list = true;
+    return answer(r);
 }
 
-int32_t Session::SetMoveLimit(int32_t position) {
-    return puzzle_.SetMoveLimit(position);
+Reply Session::SetMoveLimit(int32_t position) {
+    puzzle_.SetMoveLimit(position);
+    return answer(Reply(Said(Words::Clear)));
 }
 
 // A move by hand or by the coach has been asked of the puzzle.
@@ -275,26 +206,26 @@ Reply Session::moved(const PlayOutcome& o, Words plain, bool byCoach) {
 
 Reply Session::Drag(int block, unsigned direction) {
     if (mode_ != kPlay || direction == 0)
-        return {};
+        return answer(Reply());
     // The puzzle decides: only an open step is made, and only while the
     // list has room; otherwise the block snaps back without a word.
     const bool fromStart = SameStart(puzzle_.blockTable(), puzzle_.start());
     const PlayOutcome o = puzzle_.PlayMove(block, direction);
     if (o.number == 1)
         alone_ = fromStart;
-    return moved(o, Words::DragMoved);
+    return answer(moved(o, Words::DragMoved));
 }
 
 Reply Session::Letter(char32_t c) {
     if ((mode_ != kPlay && !editing_) || !((c >= U'a' && c <= U'i') || c == U'x'))
-        return {};
+        return answer(Reply());
     const char upper = char(c - U'a' + 'A');
     for (int b = 1; b <= kBlocks; ++b)
         if (startTable[b].letter == upper) {
             selected_ = b;
             break;
         }
-    return {};
+    return answer(Reply());
 }
 
 Reply Session::Key(unsigned direction) {
@@ -305,22 +236,22 @@ Reply Session::Key(unsigned direction) {
         const bool edge =
             (direction == Left && from % kColumns == 0) ||
             (direction == Right && from % kColumns + shapeTable[draft_[selected_].shape].width >= kColumns);
-        return edge ? Reply(Said(Words::NoRoom)) : Place(selected_, StepField(from, direction));
+        return answer(edge ? Reply(Said(Words::NoRoom)) : Place(selected_, StepField(from, direction)));
     }
     if (mode_ != kPlay || selected_ == 0)
-        return r;
+        return answer(r);
     if (direction == 0) {
         // A key that is no move still says whether a move could be made.
         r.said.words = puzzle_.ListFull() ? Words::ListFull : Words::KeyMoved;
-        return r;
+        return answer(r);
     }
     if (!(puzzle_.PossibleDirections(selected_) & direction))
-        return r;
+        return answer(r);
     const bool fromStart = SameStart(puzzle_.blockTable(), puzzle_.start());
     const PlayOutcome o = puzzle_.PlayMove(selected_, direction);
     if (o.result == PlayResult::ListFull) {
         r.said.words = Words::ListFull;
-        return r;
+        return answer(r);
     }
     if (o.number == 1)
         alone_ = fromStart;
@@ -329,13 +260,13 @@ Reply Session::Key(unsigned direction) {
     if (o.result == PlayResult::MovedListFull)
         r.said.words = Words::KeyMoved;
     r.slide = {true, uint8_t(selected_), uint8_t(direction), o.fromField};
-    return r;
+    return answer(r);
 }
 
 Reply Session::Back() {
     if (mode_ != kPlay && mode_ != kReplay)
-        return {};
-    return stepBack();
+        return answer(Reply());
+    return answer(stepBack());
 }
 
 Reply Session::stepBack() {
@@ -354,19 +285,19 @@ Reply Session::stepBack() {
 Reply Session::Hint() {
     Reply r;
     if (mode_ != kPlay)
-        return r;
+        return answer(r);
     if (puzzle_.GoalReached()) {
         r.said.words = Words::SolutionReached;
-        return r;
+        return answer(r);
     }
     if (puzzle_.ListFull()) {
         r.said.words = Words::ListFull;
-        return r;
+        return answer(r);
     }
     const DistanceTable& table = DistanceTable::Shared();
     const MoveRecord best = table.BestMove(puzzle_.blockTable());
     if (best.block == 0)
-        return r; // a position the table does not know: no hint to give
+        return answer(r); // a position the table does not know: no hint to give
     // A game the coach helped with ends without the congratulation.
     alone_ = false;
     if (hintBlock_ != 0 && hintBlock_ == selected_ && hintKey_ == puzzle_.boardKey()) {
@@ -375,17 +306,17 @@ Reply Session::Hint() {
         const PlayOutcome o = puzzle_.PlayMove(best.block, best.direction);
         r = moved(o, Words::ToGo, true);
         if (!o.made())
-            return r;
+            return answer(r);
         if (!puzzle_.GoalReached())
             r.said = {Words::ToGo, table.Distance(puzzle_.blockTable())};
         r.slide = {true, best.block, best.direction, o.fromField};
-        return r;
+        return answer(r);
     }
     selected_ = best.block;
     hintBlock_ = best.block;
     hintKey_ = puzzle_.boardKey();
     r.said = {Words::Hint, table.Distance(puzzle_.blockTable()), best.block, best.direction};
-    return r;
+    return answer(r);
 }
 
 bool Session::StartSolve() {
@@ -401,12 +332,12 @@ Reply Session::SolveStep() {
     r.runEnds = true;
     if (puzzle_.GoalReached()) {
         r.said.words = Words::SolutionReached;
-        return r;
+        return answer(r);
     }
     const DistanceTable& table = DistanceTable::Shared();
     const MoveRecord best = table.BestMove(puzzle_.blockTable());
     if (best.block == 0)
-        return r; // a position the table does not know: nothing to play
+        return answer(r); // a position the table does not know: nothing to play
     const PlayOutcome o = puzzle_.PlayMove(best.block, best.direction);
     lastSolve_ = o.result;
     if (o.made())
@@ -414,13 +345,13 @@ Reply Session::SolveStep() {
     if (!o.made()) {
         if (o.result == PlayResult::ListFull)
             r.said.words = Words::MovedListFull;
-        return r;
+        return answer(r);
     }
     r.runEnds = false;
     r.list = true;
     r.said = {Words::Solving, table.Distance(puzzle_.blockTable())};
     r.slide = {true, best.block, best.direction, o.fromField};
-    return r;
+    return answer(r);
 }
 
 Reply Session::SolveSlid(bool stopRequested) {
@@ -434,14 +365,14 @@ Reply Session::SolveSlid(bool stopRequested) {
         r.said.words = Words::Pause;
     else
         r.runEnds = false;
-    return r;
+    return answer(r);
 }
 
 Reply Session::SolveStopped() {
     Reply r;
     r.runEnds = true;
     r.said.words = Words::Pause;
-    return r;
+    return answer(r);
 }
 
 Reply Session::ReplayStep() {
@@ -454,44 +385,96 @@ Reply Session::ReplayStep() {
         Reply end = ReplayEnded();
         if (end.said.words == Words::Keep)
             end.said = r.said;
-        return end;
+        return answer(end);
     }
     r.list = true;
-    return r;
+    return answer(r);
+}
+
+Reply Session::ReplayStarted() {
+    replaying_ = true;
+    Reply r;
+    r.go = stepMode_ ? GoCaption::Step : GoCaption::Stop;
+    return answer(r);
 }
 
 Reply Session::ReplayEnded() {
+    replaying_ = false;
     Reply r;
     r.runEnds = true;
+    r.go = stepMode_ ? GoCaption::Step : GoCaption::Go;
     if (puzzle_.moveNr() > puzzle_.lastMove())
         r.said.words = Words::EndOfList;
-    return r;
+    return answer(r);
+}
+
+Reply Session::SearchSlice(int32_t budget) {
+    searchResult_ = puzzle_.SearchStep(budget);
+    Reply r;
+    r.go = GoCaption::Stop;
+    r.list = r.board = true;
+    return answer(r);
+}
+
+Reply Session::SearchWaited(bool stopRequested) {
+    Reply r;
+    switch (searchResult_) {
+    case kBudgetSpent:
+        r.runEnds = stopRequested;
+        r.said =
+            stopRequested ? Said(Words::Pause) : Said(Words::Searching, int(puzzle_.counters().trialMoves));
+        break;
+    case kSolved:
+        r.runEnds = true;
+        r.said.words = Words::SearchSolved;
+        break;
+    default:
+        r.runEnds = true;
+        r.said.words = Words::NoSolution;
+        break;
+    }
+    return answer(r);
+}
+
+Reply Session::SearchEnded(uint32_t seconds) {
+    puzzle_.EndSearchRun(seconds);
+    Reply r;
+    r.go = GoCaption::Go;
+    return answer(r);
+}
+
+Reply Session::Saved(const std::string& name) {
+    return answer(Reply(Said(Words::Saved, 0, 0, 0, name)));
+}
+
+Reply Session::Printed(const std::string& file) {
+    return answer(Reply(Said(Words::Printed, 0, 0, 0, file)));
 }
 
 Reply Session::Open(const DecodedMoves& file) {
     Reply r;
     if (file.status != RecordStatus::Ok) {
         r.said.words = file.status == RecordStatus::WrongFile ? Words::WrongFile : Words::ReadError;
-        return r;
+        return answer(r);
     }
     // A list belongs to its puzzle: a file of another one brings it along.
-    const bool other = !SameStart(file.start, puzzle_.start());
-    if (!LoadMoves(puzzle_, file)) {
+    const LoadedMoves loaded = LoadMoves(puzzle_, file);
+    if (!loaded) {
         r.said.words = Words::ReadError;
-        return r;
+        return answer(r);
     }
     coached_.fill(false);
-    if (other) {
+    if (loaded.otherPuzzle) {
         name_ = NameOf(file.start);
         selected_ = 0;
-        r.board = true;
+        r.board = r.newGame = true;
     }
     r.list = true;
     r.said.words = Words::Opened;
     // The stored name is Latin-1, behind the mark every moves file begins with.
     for (size_t i = kFileMark.size(); i < file.storedName.size(); ++i)
         AppendUtf8(r.said.name, static_cast<unsigned char>(file.storedName[i]));
-    return r;
+    return answer(r);
 }
 
 } // namespace trulp

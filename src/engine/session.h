@@ -8,6 +8,7 @@
 #include "movesfile.h"
 #include "puzzle.h"
 #include "records.h"
+#include "said.h"
 
 #include <array>
 #include <cstdint>
@@ -27,81 +28,43 @@ constexpr ControlSet Bit(Control c) {
     return ControlSet(1u << unsigned(c));
 }
 
-// Every message the program writes into its message line.
-enum class Words : uint8_t {
-    Keep,  // the line stays as it is
-    Clear, // the empty line
-    Welcome,
-    PlayEntered,
-    ReplayEntered,
-    SearchEntered,
-    DragMoved,       // a move by mouse
-    KeyMoved,        // a move by key, or a key that could start one
-    ListFull,        // refused: the list takes no more
-    MovedListFull,   // made, and now the list takes no more
-    SolvedAlone,     // the goal, from the start, by the player alone
-    SolutionReached, // the goal, in any other way
-    MoveNumber,      // "move N", replay and take-back
-    EndOfList,
-    Hint, // block, direction, moves to go
-    ToGo,
-    Solving,
-    Pause,
-    Searching, // trial moves so far
-    SearchSolved,
-    NoSolution,
-    Saved,  // name
-    Opened, // name
-    ReadError,
-    WrongFile,
-    Printed,
-    PuzzleChosen, // name, shortest solution
-    SettingUp,    // the editor opened
-    NoWay,        // a set-up position that cannot be solved
-    OnGoal,       // a set-up position with X on the goal already
-    NoRoom,       // a set-up block where it cannot stand
-    NewRecord,    // moves, shortest solution
-};
-
-struct Said {
-    Said() = default;
-    Said(Words w, int n = 0, uint8_t b = 0, uint8_t d = 0, std::string text = {})
-        : words(w), number(n), block(b), direction(d), name(std::move(text)) {}
-    Words words = Words::Keep;
-    int number = 0;
-    uint8_t block = 0;
-    uint8_t direction = 0;
-    std::string name;
-    int second = 0; // a second number, where the words have one
-};
-
-// The one place the words are written.
-std::string Text(const Said& said);
-
 // The captions of GO.
 enum class GoCaption : uint8_t { Keep, Go, Stop, Step };
-const char* CaptionText(GoCaption caption);
 
-// What the window has to show after a call.
+// How the game stands after a call: what the window shows besides the board.
+struct View {
+    Mode mode = kNoMode;
+    ControlSet controls = 0; // the controls the mode offers
+    bool editing = false;    // a puzzle is being set up
+    int selected = 0;        // the block with the keyboard's ring
+    std::string puzzleName;
+    int toGo = -1; // moves to the goal from the board shown; kNoDistance; -1 while the coach gets ready
+    int32_t moveLimit = 0;
+};
+
+// Everything the window has to show after a call; it never asks again.
 struct Reply {
     Reply() = default;
     explicit Reply(Said s) : said(std::move(s)) {}
-    Said said;             // for the message line
-    StepMade slide;        // the puzzle moved this block: slide it from where it stood
-    bool list = false;     // the list or the move number changed
-    bool board = false;    // the board was reset: draw it whole
-    bool controls = false; // the mode changed: enable the controls it offers
-    bool drawn = false;    // the board shown changed: draw it whole
+    Said said;            // for the message line
+    StepMade slide;       // the puzzle moved this block: slide it from where it stood
+    bool list = false;    // the list or the move number changed
+    bool board = false;   // the board shown changed: draw it whole
+    bool newGame = false; // a new start on the board: the search and the record line start again
     GoCaption go = GoCaption::Keep;
     bool runEnds = false;
     bool celebrate = false;      // the player brought X to the goal
     Said record;                 // a new record to announce
-    bool recordsChanged = false; // a run has nothing more to do
+    bool recordsChanged = false; // the records are to be kept
+    View view;                   // filled by the session at every answer
 };
+
+// What one slice of the search came to.
+enum class SliceEnd : uint8_t { Budget, Solved, Exhausted };
 
 class Session {
 public:
-    explicit Session(Puzzle& puzzle) : puzzle_(puzzle) {}
+    explicit Session(Puzzle& puzzle) : puzzle_(puzzle), name_(NameOf(puzzle.start())) {}
 
     const Puzzle& puzzle() const { return puzzle_; }
     Puzzle& puzzle() { return puzzle_; }
@@ -123,13 +86,18 @@ public:
     // was made by hand from the puzzle's start, and no coach helped since.
     bool playedAlone() const { return alone_; }
     // The controls the current mode offers; before any mode was chosen,
-    // everything but the coach.
-    ControlSet controls() const { return editing_ ? 0 : controls_; }
-    // Moves from the board shown to the goal, or kNoDistance.
+    // everything but the coach. The coach waits for its table; back waits
+    // for a replay run that is not stepped.
+    ControlSet controls() const;
+    // Moves from the board shown to the goal, or kNoDistance; -1 while the
+    // coach's table is not built.
     int toGo() const;
+    // The coach's table has been built: to go and the coach's buttons.
+    Reply CoachReady() const;
 
     // Another puzzle: its start on the board, an empty list, play mode.
     // A start that cannot be played changes nothing.
+    // (The name is the collection's; an empty one names it by its start.)
     Reply ChoosePuzzle(const Block (&start)[kBlocks + 1], const std::string& name, int32_t moveLimit);
     // The name a start goes by: its name in the collection, or the one for
     // a puzzle of one's own.
@@ -150,8 +118,9 @@ public:
     // leaves none. The caller refuses while a block slides or a run goes.
     Reply ChooseMode(Mode mode, bool pressed, int32_t moveLimit);
     Reply Reset(int32_t moveLimit);
-    // The limit that holds for the control's position.
-    int32_t SetMoveLimit(int32_t position);
+    // The move limit control let go: the limit that holds for its position
+    // (View::moveLimit), never below the moves made.
+    Reply SetMoveLimit(int32_t position);
     void SetStepMode(bool on) { stepMode_ = on; }
 
     // Play by hand. A drag ends with a direction, or 0 when it was too short.
@@ -176,14 +145,28 @@ public:
     // The solve run stopped from outside.
     Reply SolveStopped();
 
-    // One move of the replay run, or the run's end.
+    // The replay run: its start, each move, its end.
+    Reply ReplayStarted();
     Reply ReplayStep();
     Reply ReplayEnded();
+
+    // The search run: a slice of the search, what it came to once the board
+    // has been shown, and the run's end with the time it took.
+    Reply SearchSlice(int32_t budget);
+    Reply SearchWaited(bool stopRequested);
+    Reply SearchEnded(uint32_t seconds);
+
+    // Saving and printing went well: the name saved as, the file printed to
+    // (empty for a printer).
+    Reply Saved(const std::string& name);
+    Reply Printed(const std::string& file);
 
     // A moves file read: its moves become the list when it is one.
     Reply Open(const DecodedMoves& file);
 
 private:
+    // Every answer carries the view as it now stands.
+    Reply answer(Reply r) const;
     Reply moved(const PlayOutcome& o, Words plain, bool byCoach = false);
     Reply stepBack();
 
@@ -194,7 +177,9 @@ private:
     bool stepMode_ = false;
     bool alone_ = false;
     PlayResult lastSolve_ = PlayResult::Moved;
-    std::string name_ = "classic";
+    std::string name_;
+    bool replaying_ = false;
+    SearchResult searchResult_ = kNotSearched;
     std::array<bool, kMaxMoves + 1> coached_{};
     Records records_;
     std::function<std::string()> today_ = Today;

@@ -29,22 +29,24 @@ StartCheck CheckStart(const Block (&start)[kBlocks + 1]) {
     return {};
 }
 
-std::string StartProblem(const StartCheck& check, const Block (&start)[kBlocks + 1]) {
-    auto name = [&](int block) { return std::string(1, startTable[block].letter); };
-    auto on = [&](int block) { return name(block) + " on field " + std::to_string(start[block].field); };
+Said StartSaid(const StartCheck& check, const Block (&start)[kBlocks + 1]) {
     switch (check.verdict) {
     case StartVerdict::Playable:
-        return {};
+        return Said(Words::ToGo, DistanceTable::Shared().Distance(start));
     case StartVerdict::WrongShape:
-        return "block " + name(check.block) + " does not have its own shape";
+        return Said(Words::WrongShape, 0, uint8_t(check.block));
     case StartVerdict::OffBoard:
-        return "block " + on(check.block) + " does not fit on the board";
-    case StartVerdict::Overlap:
-        return "blocks " + on(check.other) + " and " + on(check.block) + " overlap";
+        return Said(Words::OffBoard, start[check.block].field, uint8_t(check.block));
+    case StartVerdict::Overlap: {
+        Said s(Words::Overlap, start[check.other].field, uint8_t(check.other));
+        s.other = uint8_t(check.block);
+        s.second = start[check.block].field;
+        return s;
+    }
     case StartVerdict::Solved:
-        return "X already stands on the goal";
+        return Said(Words::OnGoal);
     case StartVerdict::NoWay:
-        return "no line of moves leads from this start to the goal";
+        return Said(Words::NoWay);
     }
     return {};
 }
@@ -85,29 +87,25 @@ ParsedStart ParseStart(std::string_view text) {
         i = end;
     }
     if (count != kBlocks) {
-        parsed.error = "a start names ten blocks in the order A X B C D E F G H I, each with its field, "
-                       "not " +
-                       std::to_string(count) + " tokens";
+        parsed.error = Said(Words::StartTokens, count);
         return parsed;
     }
     for (int b = 1; b <= kBlocks; ++b) {
         const std::string_view t = tokens[b];
-        const std::string shown = "'" + std::string(t) + "'";
         if (t[0] != startTable[b].letter) {
-            parsed.error = "block " + std::to_string(b) + " of the start must be " + startTable[b].letter +
-                           " (order A X B C D E F G H I), not " + shown;
+            parsed.error = Said(Words::StartOrder, b, uint8_t(b), 0, std::string(t));
             return parsed;
         }
         long long field = 0;
         if (t.size() > 3 || !ParseWholeNumber(t.substr(1), kFields - 1, field)) {
-            parsed.error = shown + ": the field must be a number from 0 to 19";
+            parsed.error = Said(Words::StartField, 0, 0, 0, std::string(t));
             return parsed;
         }
         parsed.start[b].field = uint8_t(field);
     }
     const StartCheck check = CheckStart(parsed.start);
     if (!check.playable()) {
-        parsed.error = StartProblem(check, parsed.start);
+        parsed.error = StartSaid(check, parsed.start);
         return parsed;
     }
     parsed.ok = true;

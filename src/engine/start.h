@@ -5,6 +5,7 @@
 #pragma once
 
 #include "board.h"
+#include "said.h"
 
 #include <string>
 #include <string_view>
@@ -33,8 +34,9 @@ StartCheck CheckStart(const Block (&start)[kBlocks + 1]);
 inline bool IsPlayable(const Block (&start)[kBlocks + 1]) {
     return CheckStart(start).playable();
 }
-// What is wrong with a start, in a few words ("" when it is playable).
-std::string StartProblem(const StartCheck& check, const Block (&start)[kBlocks + 1]);
+// What the program says of a start: how far the goal is when it can be
+// played, otherwise what is wrong with it.
+Said StartSaid(const StartCheck& check, const Block (&start)[kBlocks + 1]);
 
 // Block by block: the same fields for the same numbers.
 bool SameStart(const Block (&a)[kBlocks + 1], const Block (&b)[kBlocks + 1]);
@@ -47,7 +49,7 @@ std::string FormatStart(const Block (&start)[kBlocks + 1]);
 struct ParsedStart {
     bool ok = false;
     Block start[kBlocks + 1] = {}; // the fields read, also when only the playable rule refused them
-    std::string error;             // one line, when not ok
+    Said error;                    // what is wrong, when not ok
 };
 
 // Exactly ten tokens separated by blanks, in block order, each the block's

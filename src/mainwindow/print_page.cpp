@@ -1,7 +1,9 @@
 #include "print_page.h"
 
+#include "boardlook.h"
 #include "maker.h"
 #include "paintkit.h"
+#include "words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,11 +44,7 @@ void TextOutRight(QPainter& canvas, int right, int y, const QString& text) {
 }
 
 bool ValidBlock(const trulp::Block& b) {
-    if (b.shape < 1 || b.shape > trulp::kShapes)
-        return false;
-    const trulp::BlockShape& s = trulp::shapeTable[b.shape];
-    return b.field % trulp::kColumns + s.width <= trulp::kColumns &&
-           b.field / trulp::kColumns + s.height <= trulp::kRows;
+    return trulp::FitsOnBoard(b.shape, b.field);
 }
 
 } // namespace
@@ -70,7 +68,7 @@ void PrintPosition(QPainter& canvas, int left, int top, const trulp::Block (&tab
         const int l = left + Units(col * 0.75, r);
         const int t = top + Units(row * 0.75, r);
         trulp::BlockLook blockLook = look;
-        blockLook.fill = QColor(QRgb(shape.colour));
+        blockLook.fill = trulp::ShapeColour(block.shape);
         // Right and bottom edges are exclusive.
         trulp::PaintBlock(canvas, QRect(l, t, Units(shape.width * 0.75, r), Units(shape.height * 0.75, r)),
                           QChar::fromLatin1(block.letter), blockLook);
@@ -130,8 +128,7 @@ void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game
                          QString(QChar::fromLatin1(trulp::startTable[move.block].letter)));
         if (trulp::IsDirection(move.direction)) {
             canvas.setFont(arrowFont);
-            TextOutRight(canvas, Units(2.5 * c + 3.7, r), y,
-                         QString(QChar(trulp::ArrowGlyphs[move.direction])));
+            TextOutRight(canvas, Units(2.5 * c + 3.7, r), y, QString(trulp::Wording::arrow(move.direction)));
         }
     }
 

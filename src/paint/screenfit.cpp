@@ -1,12 +1,16 @@
 #include "screenfit.h"
 
 #include "paintkit.h"
+#include "theme.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QStyleOption>
 #include <QWidget>
 #include <QWindow>
 
@@ -271,6 +275,47 @@ QPointF ScaledLayout::toDesign(QPointF window) const {
 void ScaledLayout::scalePainter(QPainter& painter) const {
     painter.translate(m_offset);
     painter.scale(m_scale, m_scale);
+}
+
+namespace {
+
+// The desktop's style, with the box of a check box scaled by the control's
+// height over its design height.
+class IndicatorStyle : public QProxyStyle {
+public:
+    IndicatorStyle(QObject* owner, int designHeight) : m_designHeight(designHeight) { setParent(owner); }
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        if (widget == nullptr || widget->height() == m_designHeight ||
+            (metric != PM_IndicatorWidth && metric != PM_IndicatorHeight &&
+             metric != PM_CheckBoxLabelSpacing))
+            return value;
+        return std::max(1, int(std::lround(value * double(widget->height()) / m_designHeight)));
+    }
+
+    // On a dark window the desktop's box is drawn dark on dark: it gets a
+    // light edge there, so the step box can be seen.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_IndicatorCheckBox || !IsDarkPalette(option->palette)) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        QStyleOption lit(*option);
+        lit.palette.setColor(QPalette::Window, QColor(0xD0, 0xD0, 0xD0));
+        lit.palette.setColor(QPalette::Base, option->palette.color(QPalette::Base).lighter(160));
+        QProxyStyle::drawPrimitive(element, &lit, painter, widget);
+    }
+
+private:
+    int m_designHeight;
+};
+
+} // namespace
+
+void ScaleWithHeight(QCheckBox* box) {
+    // Kept by the window, which lets it go after the box, its last user.
+    box->setStyle(new IndicatorStyle(box->window(), box->height()));
 }
 
 } // namespace trulp

@@ -16,6 +16,7 @@
 
 #include <vector>
 
+class QCheckBox;
 class QPainter;
 class QWidget;
 
@@ -140,5 +141,10 @@ private:
     QPoint m_offset;
     ResizeWatcher* m_watcher;
 };
+
+// Lets a check box's box and its gap to the caption grow and shrink with
+// the control's height, as a scaled layout sizes it; its height now is its
+// design height. On a dark window the box gets a light edge.
+void ScaleWithHeight(QCheckBox* box);
 
 } // namespace trulp

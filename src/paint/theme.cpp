@@ -128,8 +128,12 @@ void SetTextColour(QWidget* control, const QColor& design) {
                               : IsDarkPalette(desktop) ? PaintedFace(*control)
                                                        : pal.color(QPalette::Button);
     const QColor colour = ReadableColour(design, background, desktop);
-    pal.setColor(QPalette::ButtonText, colour);
-    pal.setColor(QPalette::WindowText, colour);
+    // A disabled control keeps the desktop's grey, so that it looks disabled.
+    for (const QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText}) {
+        pal.setColor(QPalette::Active, role, colour);
+        pal.setColor(QPalette::Inactive, role, colour);
+        pal.setColor(QPalette::Disabled, role, desktop.color(QPalette::Disabled, role));
+    }
     control->setPalette(pal);
 }
 

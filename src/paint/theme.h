@@ -34,7 +34,8 @@ QColor ReadableColour(const QColor& design, const QColor& background, const QPal
 // Gives a control's text (window and button text roles) the readable colour
 // of `design` in the application's palette, on the control's background:
 // for push and tool buttons their face as the style paints it (its lightest
-// part), for everything else the window colour.
+// part), for everything else the window colour. While the control is
+// disabled its text is the desktop's disabled grey.
 void SetTextColour(QWidget* control, const QColor& design);
 
 // Gives a window the desktop's button-face colour as its background, as the

@@ -6,7 +6,7 @@ set -euo pipefail
 # The test runs itself again inside a private X server.
 if [ -z "${TRULP_E2E_INNER:-}" ]; then
   export TRULP_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 ${TRULP_E2E_SCREEN:-1280x1024x24}" bash "$0" "$@"
 fi
 
 TRULP=$1

@@ -112,11 +112,3 @@ TEST(Board, GoalIsXOnThirteenWhateverElse) {
     p.blockTable[X].field = 14;
     EXPECT_FALSE(p.GoalReached());
 }
-
-TEST(Board, BlockRectangles) {
-    Board p;
-    EXPECT_EQ(p.BlockRect(X), (PixelRect{100, 0, 300, 200}));
-    EXPECT_EQ(p.BlockRect(D), (PixelRect{100, 200, 300, 300}));
-    EXPECT_EQ(p.BlockRect(I), (PixelRect{300, 400, 400, 500}));
-    EXPECT_EQ(p.BlockRect(C), (PixelRect{0, 200, 100, 400}));
-}

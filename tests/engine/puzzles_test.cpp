@@ -6,6 +6,7 @@
 #include "puzzle.h"
 #include "puzzles.h"
 #include "start.h"
+#include "words.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ struct Table {
 
 Table Parsed(std::string_view text) {
     const ParsedStart p = ParseStart(text);
-    EXPECT_TRUE(p.ok) << text << ": " << p.error;
+    EXPECT_TRUE(p.ok) << text << ": " << Text(p.error).toStdString();
     Table t;
     std::copy(p.start, p.start + kBlocks + 1, t.start);
     return t;
@@ -93,18 +94,19 @@ TEST(Puzzles, ParserNamesEachFault) {
         {"A0 X1 B3 C8 D9 E11 F13 G14 H16 I15", "blocks E on field 11 and I on field 15 overlap"},
         {"A0 X1 B3 C8 D5 E11 F13 G14 H16 I19", "blocks X on field 1 and D on field 5 overlap"},
         {"A0 X1 B3 C8 D9 E11 F13 G14 H16 I05", "blocks X on field 1 and I on field 5 overlap"},
-        {"A0 X13 B3 C8 D9 E11 F1 G2 H16 I19", "X already stands on the goal"},
-        {"A15 X1 B0 C12 D8 E14 F11 G3 H10 I13", "no line of moves leads from this start to the goal"},
+        {"A0 X13 B3 C8 D9 E11 F1 G2 H16 I19", "block X is on the goal already"},
+        {"A15 X1 B0 C12 D8 E14 F11 G3 H10 I13", "no way to the goal"},
     };
     for (const auto& c : cases) {
         const ParsedStart p = ParseStart(c.text);
         const std::string expected = c.error;
         if (expected.empty()) {
-            EXPECT_TRUE(p.ok) << c.text << ": " << p.error;
+            EXPECT_TRUE(p.ok) << c.text << ": " << Text(p.error).toStdString();
             EXPECT_TRUE(IsClassicStart(p.start)) << c.text;
         } else {
             EXPECT_FALSE(p.ok) << c.text;
-            EXPECT_NE(p.error.find(expected), std::string::npos) << c.text << ": " << p.error;
+            const std::string error = Text(p.error).toStdString();
+            EXPECT_NE(error.find(expected), std::string::npos) << c.text << ": " << error;
         }
     }
 }

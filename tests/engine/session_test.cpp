@@ -6,6 +6,7 @@
 #include "puzzles.h"
 #include "session.h"
 #include "start.h"
+#include "words.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,12 @@
 using namespace trulp;
 
 namespace {
+
+// The words of an answer, in English.
+std::string T(const Said& said) {
+    return Text(said).toStdString();
+}
+
 constexpr int A = 1, F = 7, G = 8, H = 9, I = 10;
 
 constexpr ControlSet kPlayControls =
@@ -26,7 +33,11 @@ constexpr ControlSet kSearchControls =
 struct Game {
     std::unique_ptr<Puzzle> puzzle = std::make_unique<Puzzle>();
     Session session{*puzzle};
-    Game() { session.Start(150); }
+    // The coach's buttons wait for its table, as in the window.
+    Game() {
+        DistanceTable::Shared();
+        session.Start(150);
+    }
     Reply enter(Mode m) { return session.ChooseMode(m, true, 150); }
 };
 
@@ -147,7 +158,7 @@ TEST(Session, EachEventInEachMode) {
         if (row.words == "-")
             EXPECT_EQ(r.said.words, Words::Keep);
         else
-            EXPECT_EQ(Text(r.said), row.words);
+            EXPECT_EQ(T(r.said), row.words);
         EXPECT_EQ(g.session.controls(), row.controls);
         EXPECT_EQ(g.puzzle->lastMove(), row.lastMove);
         EXPECT_EQ(r.slide.made, row.slides);
@@ -168,10 +179,10 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     alone.enter(kPlay);
     playTo(alone, 115);
     Reply goal = alone.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(Text(goal.said), "SOLUTION FOUND ...congratulations !");
+    EXPECT_EQ(T(goal.said), "SOLUTION FOUND ...congratulations !");
     EXPECT_TRUE(goal.celebrate);
     // The first solution alone is a record; a longer one is not.
-    EXPECT_EQ(Text(goal.record), "new record: 116 moves (shortest 116)");
+    EXPECT_EQ(T(goal.record), "new record: 116 moves (shortest 116)");
     EXPECT_TRUE(goal.recordsChanged);
     EXPECT_EQ(alone.session.records().Find(startTable)->date, "2026-12-09");
     alone.session.Reset(150);
@@ -179,7 +190,7 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     alone.session.Drag(F, Up);
     playTo(alone, 115);
     goal = alone.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(Text(goal.said), "SOLUTION FOUND ...congratulations !");
+    EXPECT_EQ(T(goal.said), "SOLUTION FOUND ...congratulations !");
     EXPECT_EQ(goal.record.words, Words::Keep);
     EXPECT_EQ(alone.session.records().Find(startTable)->moves, 116);
 
@@ -188,7 +199,7 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     again.enter(kPlay);
     playTo(again, 115);
     again.enter(kPlay);
-    EXPECT_EQ(Text(again.session.Drag(line[115].block, line[115].direction).said), "solution reached");
+    EXPECT_EQ(T(again.session.Drag(line[115].block, line[115].direction).said), "solution reached");
 
     // A hint's move, even as move 1, makes the game a coached one.
     Game coached;
@@ -199,7 +210,7 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     for (size_t i = 1; i + 1 < line.size(); ++i)
         coached.session.Drag(line[i].block, line[i].direction);
     goal = coached.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(Text(goal.said), "solution reached");
+    EXPECT_EQ(T(goal.said), "solution reached");
     EXPECT_EQ(goal.record.words, Words::Keep);
     EXPECT_EQ(coached.session.records().size(), 0);
 
@@ -211,7 +222,7 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     opened.session.Open(FileOf(RecordStatus::Ok));
     ASSERT_EQ(opened.puzzle->moveNr(), 1);
     goal = opened.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(Text(goal.said), "solution reached");
+    EXPECT_EQ(T(goal.said), "solution reached");
     EXPECT_EQ(goal.record.words, Words::Keep);
 
     // A full list: a key says so and moves nothing; the drag that filled it
@@ -222,9 +233,9 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     Reply last;
     for (int i = 0; i < 100; ++i)
         last = full.session.Drag(F, i % 2 ? Up : Down);
-    EXPECT_EQ(Text(last.said), "moves list is full");
+    EXPECT_EQ(T(last.said), "moves list is full");
     full.session.Letter(U'h');
-    EXPECT_EQ(Text(full.session.Key(Right).said), "list is full");
+    EXPECT_EQ(T(full.session.Key(Right).said), "list is full");
     EXPECT_EQ(full.session.Drag(H, Right).said.words, Words::Keep);
     EXPECT_EQ(full.puzzle->lastMove(), 100);
 }
@@ -236,7 +247,7 @@ TEST(Session, PuzzlesChosenSetUpAndOpened) {
     const PuzzleInfo& nearly = Collection()[1];
     Game g;
     Reply r = g.session.ChoosePuzzle(nearly.start, nearly.name, 150);
-    EXPECT_EQ(Text(r.said),
+    EXPECT_EQ(T(r.said),
               "puzzle " + nearly.name + ": shortest solution " + std::to_string(nearly.shortest) + " moves");
     EXPECT_EQ(g.session.mode(), kPlay);
     EXPECT_EQ(g.session.puzzleName(), nearly.name);
@@ -244,7 +255,7 @@ TEST(Session, PuzzlesChosenSetUpAndOpened) {
 
     const ParsedStart noWay = ParseStart("A15 X1 B0 C12 D8 E14 F11 G3 H10 I13");
     ASSERT_FALSE(noWay.ok);
-    EXPECT_EQ(Text(g.session.ChoosePuzzle(noWay.start, "x", 150).said), "no way to the goal");
+    EXPECT_EQ(T(g.session.ChoosePuzzle(noWay.start, "x", 150).said), "no way to the goal");
     EXPECT_EQ(g.session.puzzleName(), nearly.name);
     EXPECT_TRUE(SameStart(g.puzzle->start(), nearly.start));
 
@@ -263,17 +274,17 @@ TEST(Session, PuzzlesChosenSetUpAndOpened) {
                   {F, 16, "117 to go"}};    // where H stood
     for (const auto& p : places) {
         SCOPED_TRACE(p.field);
-        EXPECT_EQ(Text(s.session.Place(p.block, p.field).said), p.words);
+        EXPECT_EQ(T(s.session.Place(p.block, p.field).said), p.words);
     }
     EXPECT_EQ(s.session.boardShown()[H].field, 17);
     EXPECT_EQ(s.puzzle->blockTable()[H].field, 16); // the game waits
     s.session.Letter(U'i');
-    EXPECT_EQ(Text(s.session.Key(Right).said), "no room there"); // off the right edge
-    const std::string toGo = Text(s.session.Key(Left).said);
+    EXPECT_EQ(T(s.session.Key(Right).said), "no room there"); // off the right edge
+    const std::string toGo = T(s.session.Key(Left).said);
     const int d = DistanceTable::Shared().Distance(s.session.boardShown());
     EXPECT_EQ(toGo, std::to_string(d) + " to go");
     r = s.session.EndSetup(true, 150);
-    EXPECT_EQ(Text(r.said), "puzzle your own: shortest solution " + std::to_string(d) + " moves");
+    EXPECT_EQ(T(r.said), "puzzle your own: shortest solution " + std::to_string(d) + " moves");
     EXPECT_FALSE(s.session.editing());
     EXPECT_EQ(s.puzzle->start()[I].field, 18);
     EXPECT_EQ(s.session.controls(), kPlayControls);

@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(fx.p().moveNr(), 1);
 
         fx.click(fx.hintBtn()); // the hint stands: its move is made
-        QVERIFY(fx.f().sliding());
+        QVERIFY(fx.f().board().sliding());
         QCOMPARE(fx.p().lastMove(), 1);
         QCOMPARE(fx.p().movesList()[1].block, best.block);
         QCOMPARE(fx.p().movesList()[1].direction, best.direction);
@@ -178,11 +178,11 @@ private slots:
                         : m.direction == Up ? -80
                                             : 0);
             QCOMPARE(fx.message(), QStringLiteral("SOLUTION FOUND ...congratulations !"));
-            QVERIFY(fx.f().celebrating());
+            QVERIFY(fx.f().board().celebrating());
             QVERIFY(fx.w<QLabel>("recordtext")->isVisible());
             QCOMPARE(fx.w<QLabel>("recordtext")->text(),
                      QStringLiteral("new record: %1 moves (shortest %1)").arg(easy.shortest));
-            QVERIFY(QTest::qWaitFor([&] { return !fx.f().celebrating(); }, 3000));
+            QVERIFY(QTest::qWaitFor([&] { return !fx.f().board().celebrating(); }, 3000));
         }
         FormFixture again;
         again.f().setRecordsFile(file);

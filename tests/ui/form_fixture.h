@@ -2,10 +2,17 @@
 // (dialogs, message boxes, browser) replaced by recorders.
 #pragma once
 
+#include "boardview.h"
 #include "form1.h"
+#include "hooklabel.h"
+#include "movespanel.h"
+#include "targetview.h"
+#include "toolbar.h"
+#include "updown.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -94,8 +101,8 @@ struct FormFixture {
     QLabel* togotext() const { return w<QLabel>("togotext"); }
     QLabel* msgtext() const { return w<QLabel>("msgtext"); }
     trulp::HookLabel* Label7() const { return w<trulp::HookLabel>("Label7"); }
-    trulp::PaintBox* PaintBox1() const { return w<trulp::PaintBox>("PaintBox1"); }
-    trulp::PaintBox* PaintBox3() const { return w<trulp::PaintBox>("PaintBox3"); }
+    trulp::BoardView* PaintBox1() const { return w<trulp::BoardView>("PaintBox1"); }
+    trulp::MovesPanel* PaintBox3() const { return w<trulp::MovesPanel>("PaintBox3"); }
     trulp::HookLabel* open_image() const { return w<trulp::HookLabel>("open_image"); }
     trulp::HookLabel* save_image() const { return w<trulp::HookLabel>("save_image"); }
     trulp::HookLabel* pr_image() const { return w<trulp::HookLabel>("pr_image"); }
@@ -104,7 +111,7 @@ struct FormFixture {
     QTimer* Timer1() const { return w<QTimer>("Timer1"); }
 
     // Centre of a block on the board view.
-    QPoint centreOf(int block) const { return form->BlockRect(block).center(); }
+    QPoint centreOf(int block) const { return form->board().blockRect(block).center(); }
 
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
@@ -134,8 +141,8 @@ struct FormFixture {
         QVERIFY(puzzle->LoadMoves(copy.data(), count));
         for (int i = 0; i < replayed; ++i)
             QVERIFY(puzzle->ReplayMove().made);
-        form->RedrawBoard();
-        form->DrawMovesPanel();
+        PaintBox1()->update();
+        PaintBox3()->showList();
     }
 
     // One press of STEP in replay; true when a move was played.

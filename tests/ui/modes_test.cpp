@@ -90,7 +90,7 @@ private slots:
         fx.click(fx.playBtn());
         fx.type('h');
         fx.key(Qt::Key_Right);
-        QVERIFY(fx.f().sliding());
+        QVERIFY(fx.f().board().sliding());
         fx.click(fx.replayBtn());
         QCOMPARE(fx.f().session().mode(), kPlay);
         QVERIFY(fx.playBtn()->isChecked());
@@ -129,7 +129,7 @@ private slots:
         const MoveRecord fifth = fx.p().movesList()[5];
         const uint8_t fieldAfter = fx.p().blockTable()[fifth.block].field;
         fx.click(fx.BackBtn());
-        QVERIFY(fx.f().sliding());
+        QVERIFY(fx.f().board().sliding());
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.message(), QStringLiteral("move 4"));
         QCOMPARE(fx.p().lastMove(), 8);
@@ -176,12 +176,12 @@ private slots:
         PlayKnownLine(fx, 120);
         fx.click(fx.playBtn());
         fx.maxmoveUpDown()->setPosition(110);
-        fx.f().maxmoveUpDownMouseUp();
+        fx.maxmoveUpDown()->onMouseUp();
         QCOMPARE(fx.p().maxMove(), 120);
         QCOMPARE(fx.maxmoveUpDown()->position(), 120);
         QCOMPARE(fx.maxmovetext()->text(), QStringLiteral("120"));
         fx.maxmoveUpDown()->setPosition(180);
-        fx.f().maxmoveUpDownMouseUp();
+        fx.maxmoveUpDown()->onMouseUp();
         QCOMPARE(fx.p().maxMove(), 180);
         // The arrow buttons step the position and report the release.
         QTest::mouseClick(fx.maxmoveUpDown()->upButton(), Qt::LeftButton);
@@ -201,19 +201,20 @@ private slots:
         QCOMPARE(fx.f().session().selected(), 0);
         QCOMPARE(fx.p().lastMove(), 0);
         QCOMPARE(fx.p().blockTable()[F].field, 13);
-        const QRect r = fx.f().BlockRect(G);
+        const QRect r = fx.f().board().blockRect(G);
         for (int dy = -22; dy <= 22; ++dy)
-            QVERIFY(fx.f().boardPicture().pixel(r.center().x(), r.center().y() + dy) != qRgb(0xFF, 0xFF, 0));
+            QVERIFY(fx.f().board().picture().pixel(r.center().x(), r.center().y() + dy) !=
+                    qRgb(0xFF, 0xFF, 0));
     }
 
     void webLabelHoverAndClick() {
         FormFixture fx;
         QUrl opened;
         fx.desktop([&](Desktop& d) { d.openUrl = [&](const QUrl& url) { opened = url; }; });
-        fx.f().Label7MouseEnter();
+        fx.Label7()->onEnter();
         QCOMPARE(fx.Label7()->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
         QVERIFY(fx.Label7()->font().underline());
-        fx.f().Label7MouseLeave();
+        fx.Label7()->onLeave();
         QCOMPARE(fx.Label7()->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
         QVERIFY(!fx.Label7()->font().underline());
         QTest::mouseClick(fx.Label7(), Qt::LeftButton);

@@ -204,7 +204,8 @@ private:
         const int tag = pick(1, 6);
         if (tag == 1) {
             prepareFile();
-            f.setMessage(QString()); // to see whether the file opened
+            f.findChild<QLabel*>(QStringLiteral("msgtext"))
+                ->setText(QString()); // to see whether the file opened
         }
         fx->nextSavePath = chance(80) ? dir.filePath(QStringLiteral("game%1").arg(pick(0, 3))) : QString();
         fx->nextPdfPath = chance(70) ? dir.filePath(QStringLiteral("page.pdf")) : QString();
@@ -261,10 +262,10 @@ private:
 
     void closeWindow() {
         TForm1& f = fx->f();
-        const int when = !f.busy()                            ? 0
-                         : f.sliding() && !f.runs().running() ? 1
-                         : f.session().mode() == kSearch      ? 2
-                                                              : 3;
+        const int when = !f.busy()                                    ? 0
+                         : f.board().sliding() && !f.runs().running() ? 1
+                         : f.session().mode() == kSearch              ? 2
+                                                                      : 3;
         ++closes[when];
         log(QStringLiteral("close the window (%1)").arg(when));
         f.close();

@@ -93,12 +93,12 @@ private slots:
         QCOMPARE(fx.f().session().selected(), G);
 
         fx.key(Qt::Key_Right); // closed: nothing
-        QVERIFY(!fx.f().sliding());
+        QVERIFY(!fx.f().board().sliding());
         QCOMPARE(fx.p().lastMove(), 0);
 
         fx.key(Qt::Key_Down);
         // Recorded and shown at once, the slide follows.
-        QVERIFY(fx.f().sliding());
+        QVERIFY(fx.f().board().sliding());
         QCOMPARE(fx.p().blockTable()[G].field, 18);
         QCOMPARE(fx.p().lastMove(), 1);
         QCOMPARE(fx.message(), QStringLiteral("find solution..."));
@@ -108,9 +108,9 @@ private slots:
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.f().session().selected(), G); // stays for the next move
         // After the slide the block stands on its new field in the picture.
-        const QRect r = fx.f().BlockRect(G);
-        QCOMPARE(fx.f().boardPicture().pixel(r.left() + 50, r.top() + 10), qRgb(0x00, 0x60, 0xFF));
-        QCOMPARE(fx.f().boardPicture().pixel(r.left() + 50, r.top() - 90), qRgb(0xFF, 0xFF, 0xFF));
+        const QRect r = fx.f().board().blockRect(G);
+        QCOMPARE(fx.f().board().picture().pixel(r.left() + 50, r.top() + 10), qRgb(0x00, 0x60, 0xFF));
+        QCOMPARE(fx.f().board().picture().pixel(r.left() + 50, r.top() - 90), qRgb(0xFF, 0xFF, 0xFF));
 
         fx.key(Qt::Key_Up); // the way back is open again
         QVERIFY(fx.waitIdle());
@@ -126,7 +126,7 @@ private slots:
         fx.click(fx.playBtn());
         fx.type('h');
         fx.key(Qt::Key_Right);
-        QVERIFY(fx.f().sliding());
+        QVERIFY(fx.f().board().sliding());
         fx.type('i');
         fx.key(Qt::Key_Left);
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
@@ -143,12 +143,12 @@ private slots:
         FormFixture fx;
         fx.click(fx.playBtn());
         fx.type('i');
-        const QRect r = fx.f().BlockRect(I);
+        const QRect r = fx.f().board().blockRect(I);
         const QPoint ring(r.center().x(), r.center().y() - 20);
-        QCOMPARE(fx.f().boardPicture().pixel(ring), qRgb(0xFF, 0xFF, 0x00));
+        QCOMPARE(fx.f().board().picture().pixel(ring), qRgb(0xFF, 0xFF, 0x00));
         QTest::mouseClick(fx.PaintBox1(), Qt::RightButton, {}, QPoint(250, 450));
         QCOMPARE(fx.f().session().selected(), 0);
-        QVERIFY(fx.f().boardPicture().pixel(ring) != qRgb(0xFF, 0xFF, 0x00));
+        QVERIFY(fx.f().board().picture().pixel(ring) != qRgb(0xFF, 0xFF, 0x00));
     }
 
     void keyboardIgnoredDuringADrag() {
@@ -160,7 +160,7 @@ private slots:
         QTest::mousePress(fx.PaintBox1(), Qt::LeftButton, {}, start);
         QTest::mouseMove(fx.PaintBox1(), start + QPoint(0, 40));
         fx.key(Qt::Key_Down); // would put G on 18 while F is held
-        QVERIFY(!fx.f().sliding());
+        QVERIFY(!fx.f().board().sliding());
         QTest::mouseMove(fx.PaintBox1(), start + QPoint(0, 80));
         QTest::mouseRelease(fx.PaintBox1(), Qt::LeftButton, {}, start + QPoint(0, 80));
         QCOMPARE(fx.p().blockTable()[F].field, 17);
@@ -177,12 +177,12 @@ private slots:
         fx.setLine(list, 100, 100);
         fx.click(fx.playBtn());
         fx.maxmoveUpDown()->setPosition(100);
-        fx.f().maxmoveUpDownMouseUp();
+        fx.maxmoveUpDown()->onMouseUp();
         QVERIFY(fx.p().ListFull());
         fx.type('h');
         fx.key(Qt::Key_Right);
         QCOMPARE(fx.message(), QStringLiteral("list is full"));
-        QVERIFY(!fx.f().sliding());
+        QVERIFY(!fx.f().board().sliding());
         DragMove(fx, {H, Right, 0});
         QCOMPARE(fx.p().blockTable()[H].field, 16);
         QCOMPARE(fx.p().lastMove(), 100);
@@ -217,7 +217,7 @@ private slots:
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.message(), QString());
         fx.key(Qt::Key_Backspace); // nothing left to take back
-        QVERIFY(!fx.f().sliding());
+        QVERIFY(!fx.f().board().sliding());
         QCOMPARE(fx.p().moveNr(), 1);
         QVERIFY(fx.boardSound());
     }
@@ -226,16 +226,14 @@ private slots:
         FormFixture fx;
         fx.click(fx.playBtn());
         QTest::mouseMove(fx.PaintBox1(), fx.centreOf(F));
-        QCOMPARE(fx.f().hoverBlock(), F);
         QCOMPARE(fx.PaintBox1()->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseMove(fx.PaintBox1(), fx.centreOf(A));
         QCOMPARE(fx.PaintBox1()->cursor().shape(), Qt::ArrowCursor);
         // The 5-px band along a block's edge belongs to no block.
         QTest::mouseMove(fx.PaintBox1(), QPoint(103, 350));
-        QCOMPARE(fx.f().hoverBlock(), 0);
-        QCOMPARE(fx.f().BlockAt(105, 305), F);
-        QCOMPARE(fx.f().BlockAt(194, 394), F);
-        QCOMPARE(fx.f().BlockAt(195, 350), 0);
+        QCOMPARE(fx.f().board().blockAt({105, 305}), F);
+        QCOMPARE(fx.f().board().blockAt({194, 394}), F);
+        QCOMPARE(fx.f().board().blockAt({195, 350}), 0);
     }
 };
 

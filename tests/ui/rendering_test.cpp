@@ -33,7 +33,7 @@ bool Dark(QRgb c) {
 QImage PanelImage(FormFixture& fx) {
     QImage img(120, 600, QImage::Format_RGB32);
     QPainter canvas(&img);
-    fx.f().PaintMovesPanel(canvas);
+    fx.f().panel().paintPanel(canvas);
     return img;
 }
 
@@ -69,7 +69,7 @@ void FillList(FormFixture& fx, int count, int moveNr) {
     fx.p().ResetBoard(150); // moveNr 1, the list kept
     for (int i = 1; i < moveNr; ++i)
         QVERIFY(fx.p().ReplayMove().made);
-    fx.f().DrawMovesPanel();
+    fx.PaintBox3()->showList();
 }
 
 } // namespace
@@ -80,7 +80,7 @@ class RenderingTest : public QObject {
 private slots:
     void blockBevelAndLetter() {
         FormFixture fx;
-        const QImage& img = fx.f().boardPicture();
+        const QImage img = fx.f().board().picture();
         // F on field 13: (100, 300) to (200, 400).
         QCOMPARE(img.pixel(110, 310), kBlue);
         for (int i = 0; i < 4; ++i) {
@@ -115,38 +115,27 @@ private slots:
         FormFixture fx;
         fx.click(fx.playBtn());
         fx.type('x');
-        const QRect ring = BoxOf(fx.f().boardPicture(), {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0));
+        const QRect ring = BoxOf(fx.f().board().picture(), {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0));
         QVERIFY(std::abs(ring.center().x() - 200) <= 1);
         QVERIFY(std::abs(ring.center().y() - 100) <= 1);
         QVERIFY(ring.width() >= 40 && ring.width() <= 43);
         fx.type('x'); // selecting it again keeps the ring
-        QCOMPARE(BoxOf(fx.f().boardPicture(), {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0)), ring);
+        QCOMPARE(BoxOf(fx.f().board().picture(), {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0)), ring);
         QTest::mouseClick(fx.PaintBox1(), Qt::LeftButton, {}, QPoint(2, 2)); // a press drops the ring
-        QVERIFY(BoxOf(fx.f().boardPicture(), {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0)).isEmpty());
+        QVERIFY(BoxOf(fx.f().board().picture(), {100, 0, 200, 200}, qRgb(0xFF, 0xFF, 0)).isEmpty());
     }
 
-    void dirtyRectangleAndFlush() {
+    void theViewShowsThePicture() {
         FormFixture fx;
-        QVERIFY(fx.f().flushPending()); // the board drawn at creation
-        fx.f().FlushBoard();
-        QVERIFY(!fx.f().flushPending());
-        fx.f().DrawBlockAt(0, 0, 7);
-        fx.f().DrawBlockAt(300, 400, 8);
-        QVERIFY(fx.f().flushPending());
-        QCOMPARE(fx.f().dirtyArea(), QRect(0, 0, 400, 500));
-        fx.f().FlushBoard();
-        fx.f().ClearRect(QRect(10, 20, 30, 40));
-        fx.f().ClearRect(QRect(100, 200, 5, 5));
-        QCOMPARE(fx.f().dirtyArea(), QRect(QPoint(10, 20), QPoint(104, 204)));
-        // The view shows the image after a flush.
-        fx.f().FlushBoard();
-        const QImage shown = fx.PaintBox1()->grab().toImage();
-        QCOMPARE(shown.pixel(5, 5), fx.f().boardPicture().pixel(5, 5));
+        fx.click(fx.playBtn());
+        fx.drag(9, 100, 0); // H right
+        const QImage shown = fx.PaintBox1()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, fx.f().board().picture());
     }
 
     void targetIndicator() {
         FormFixture fx;
-        const QImage& t = fx.f().targetPicture();
+        const QImage t = fx.f().target().picture();
         QCOMPARE(t.size(), QSize(60, 75));
         QCOMPARE(t.pixel(15, 5), qRgb(0xC0, 0xC0, 0xC0)); // grid
         QCOMPARE(t.pixel(5, 60), qRgb(0xC0, 0xC0, 0xC0));

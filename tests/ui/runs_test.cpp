@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(fx.p().counters().backwardHits, 3058u);
         QVERIFY(fx.p().GoalReached());
         // The picture shows the solved board: X's colour on its goal fields.
-        QCOMPARE(fx.f().boardPicture().pixel(200, 450), qRgb(0xFF, 0, 0));
+        QCOMPARE(fx.f().board().picture().pixel(200, 450), qRgb(0xFF, 0, 0));
     }
 
     void pauseAndResumeGiveTheSameResult() {
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(fx.message(), QStringLiteral("no solution found"));
         QCOMPARE(fx.p().counters().moves, 0u);
         const uint32_t trials = fx.p().counters().trialMoves;
-        fx.f().setMessage(QString());
+        fx.msgtext()->setText(QString());
         fx.click(fx.goBtn());
         QVERIFY(WaitForRunEnd(fx, 2000));
         QCOMPARE(fx.message(), QStringLiteral("no solution found"));
@@ -286,7 +286,7 @@ private slots:
         fx2.drag(7, 0, 80);
         fx2.click(fx2.replayBtn());
         fx2.click(fx2.goBtn());
-        QVERIFY(fx2.f().sliding());
+        QVERIFY(fx2.f().board().sliding());
         fx2.f().close();
         QVERIFY(!fx2.f().busy());
         QVERIFY(!fx2.Timer1()->isActive());

@@ -45,8 +45,6 @@ private slots:
         QVERIFY2(cell <= std::lround(16 * scale) && cell >= std::lround(16 * scale) - 2,
                  qPrintable(QString::number(cell)));
 
-        // The board's picture has a pixel for each pixel of the screen.
-        QCOMPARE(fx.f().boardPicture().size(), fx.PaintBox1()->size() * fx.f().devicePixelRatioF());
         const QImage shown = fx.f().grab().toImage();
         const auto at = [&](QPoint design) { return (QPointF(offset) + QPointF(design) * scale).toPoint(); };
         const QPoint board(16, 148), panel(432, 48);

@@ -1,0 +1,158 @@
+#include "words.h"
+
+#include "board.h"
+
+namespace trulp {
+
+namespace {
+QString LetterOf(int block) {
+    return QString(QLatin1Char(block >= 1 && block <= kBlocks ? startTable[block].letter : '?'));
+}
+} // namespace
+
+QString Wording::direction(unsigned d) {
+    switch (d) {
+    case Right:
+        //: A direction in a hint and in the moves list read aloud: "hint: H right".
+        return tr("right");
+    case Up:
+        return tr("up");
+    case Left:
+        return tr("left");
+    case Down:
+        return tr("down");
+    default:
+        return {};
+    }
+}
+
+QChar Wording::arrow(unsigned d) {
+    switch (d) {
+    case Right:
+        return QChar(0x2192);
+    case Up:
+        return QChar(0x2191);
+    case Left:
+        return QChar(0x2190);
+    case Down:
+        return QChar(0x2193);
+    default:
+        return {};
+    }
+}
+
+QString Wording::caption(GoCaption caption) {
+    switch (caption) {
+    case GoCaption::Stop:
+        //: GO's caption during a run: stops it. At most 6 letters.
+        return tr("STOP");
+    case GoCaption::Step:
+        //: GO's caption in step mode: one move per press. At most 6 letters.
+        return tr("STEP");
+    default:
+        //: The button that starts a search or a replay. At most 6 letters.
+        return tr("GO");
+    }
+}
+
+QString Wording::text(const Said& s) {
+    const QString name = QString::fromStdString(s.name);
+    switch (s.words) {
+    case Words::Keep:
+    case Words::Clear:
+        return {};
+    case Words::Welcome:
+        return tr("welcome at the TRULP puzzle. Select \"play\" or \"search\"...");
+    case Words::PlayEntered:
+        return tr("search for solution...");
+    case Words::ReplayEntered:
+        return tr("show moves");
+    case Words::SearchEntered:
+        return tr("click GO to start search");
+    case Words::DragMoved:
+        return tr("find solutions...");
+    case Words::KeyMoved:
+        return tr("find solution...");
+    case Words::ListFull:
+        return tr("list is full");
+    case Words::MovedListFull:
+        return tr("moves list is full");
+    case Words::SolvedAlone:
+        return tr("SOLUTION FOUND ...congratulations !");
+    case Words::SolutionReached:
+        return tr("solution reached");
+    case Words::MoveNumber:
+        //: Replay and take-back: the number of the move shown.
+        return tr("move %1").arg(s.number);
+    case Words::EndOfList:
+        return tr("end of list");
+    case Words::Hint:
+        //: %1 a block's letter, %2 a direction, %n the moves to the goal.
+        return tr("hint: %1 %2 (%n to go)", nullptr, s.number).arg(LetterOf(s.block), direction(s.direction));
+    case Words::ToGo:
+        return tr("%n to go", nullptr, s.number);
+    case Words::Solving:
+        return tr("solving... %n to go", nullptr, s.number);
+    case Words::Pause:
+        return tr("pause");
+    case Words::Searching:
+        //: %1 the trial moves of the search so far.
+        return tr("computer searching...move: %1").arg(s.number);
+    case Words::SearchSolved:
+        return tr("puzzle solved.  (see statistics)");
+    case Words::NoSolution:
+        return tr("no solution found");
+    case Words::Saved:
+        //: %1 the name the moves file was saved as.
+        return tr("puzzle saved as: %1").arg(name);
+    case Words::Opened:
+        //: %1 the name stored in the moves file.
+        return tr("puzzle %1 opened").arg(name);
+    case Words::ReadError:
+        return tr("read error");
+    case Words::WrongFile:
+        return tr("wrong file");
+    case Words::Printed:
+        if (name.isEmpty())
+            return tr("puzzle send to printer");
+        //: %1 the PDF file the page was written to.
+        return tr("page written to %1").arg(name);
+    case Words::PuzzleChosen:
+        //: %1 the puzzle's name, %n the moves of its shortest solution.
+        return tr("puzzle %1: shortest solution %n moves", nullptr, s.number).arg(name);
+    case Words::SettingUp:
+        return tr("drag the blocks where you want them");
+    case Words::NoWay:
+        return tr("no way to the goal");
+    case Words::OnGoal:
+        return tr("block X is on the goal already");
+    case Words::NoRoom:
+        return tr("no room there");
+    case Words::NewRecord:
+        //: %n the moves of the new record, %1 the shortest solution's.
+        return tr("new record: %n moves (shortest %1)", nullptr, s.number).arg(s.second);
+    case Words::WrongShape:
+        return tr("block %1 does not have its own shape").arg(LetterOf(s.block));
+    case Words::OffBoard:
+        return tr("block %1 on field %2 does not fit on the board").arg(LetterOf(s.block)).arg(s.number);
+    case Words::Overlap:
+        return tr("blocks %1 on field %2 and %3 on field %4 overlap")
+            .arg(LetterOf(s.block))
+            .arg(s.number)
+            .arg(LetterOf(s.other))
+            .arg(s.second);
+    case Words::StartTokens:
+        return tr("a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n "
+                  "tokens",
+                  nullptr, s.number);
+    case Words::StartOrder:
+        return tr("block %1 of the start must be %2 (order A X B C D E F G H I), not '%3'")
+            .arg(s.number)
+            .arg(LetterOf(s.block), name);
+    case Words::StartField:
+        return tr("'%1': the field must be a number from 0 to 19").arg(name);
+    }
+    return {};
+}
+
+} // namespace trulp

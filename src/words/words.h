@@ -1,0 +1,30 @@
+// The program's words: what the engine says happened, as the player reads
+// it, in the language of the catalogue loaded. The one place they are written.
+#pragma once
+
+#include "said.h"
+#include "session.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace trulp {
+
+class Wording {
+    Q_DECLARE_TR_FUNCTIONS(Wording)
+public:
+    // The message line's words for what happened.
+    static QString text(const Said& said);
+    // GO's caption.
+    static QString caption(GoCaption caption);
+    // A direction as the coach and a screen reader say it.
+    static QString direction(unsigned direction);
+    // The arrow the moves list, the page and the command line show for it.
+    static QChar arrow(unsigned direction);
+};
+
+inline QString Text(const Said& said) {
+    return Wording::text(said);
+}
+
+} // namespace trulp
