@@ -79,7 +79,8 @@ a shortest solution on the command line.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 # Qt's Wayland platform plugin, so that the program also runs on a Wayland
-# session without X; an X11 desktop does without it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# session without X (an X11 desktop does without it), and Qt's own words for
+# the file, print and message dialogs in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

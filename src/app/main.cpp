@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "helpform.h"
 #include "statform.h"
+#include "words.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("TRULP"));
     QApplication::setDesktopFileName(QStringLiteral("example.quorvel.trulp"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Before any window: their words and their direction come from it.
+    trulp::InstallTranslations(app);
 
     auto puzzle = std::make_unique<trulp::Puzzle>();
     trulp::TForm1 Form1(*puzzle);

@@ -3,6 +3,7 @@
 #include "trulp_version.h"
 
 #include <QFile>
+#include <QLocale>
 
 // Q_INIT_RESOURCE must be called from the global namespace.
 static void initHelpResource() {
@@ -14,7 +15,16 @@ namespace trulp {
 
 QStringList loadHelpText() {
     initHelpResource();
+    // The help in the player's language, English where it has none.
     QFile file(QStringLiteral(":/help/helptext.txt"));
+    for (QString language : QLocale().uiLanguages()) {
+        language.replace(u'-', u'_');
+        const QString translated = QStringLiteral(":/help/helptext_%1.txt").arg(language);
+        if (QFile::exists(translated)) {
+            file.setFileName(translated);
+            break;
+        }
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }

@@ -2,6 +2,10 @@
 
 #include "board.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace trulp {
 
 namespace {
@@ -153,6 +157,21 @@ QString Wording::text(const Said& s) {
         return tr("'%1': the field must be a number from 0 to 19").arg(name);
     }
     return {};
+}
+
+
+void InstallTranslations(QCoreApplication& app) {
+    // The program's words in the desktop's language, English where none
+    // matches (for its plural forms).
+    auto* mine = new QTranslator(&app);
+    if (mine->load(QLocale(), QStringLiteral("trulp"), QStringLiteral("_"), QStringLiteral(":/i18n")) ||
+        mine->load(QStringLiteral(":/i18n/trulp_en.qm")))
+        QCoreApplication::installTranslator(mine);
+    // Qt's own, so that the file, print and message dialogs speak the same.
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(), QStringLiteral("qt"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
 }
 
 } // namespace trulp

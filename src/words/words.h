@@ -23,6 +23,10 @@ public:
     static QChar arrow(unsigned direction);
 };
 
+// Loads the program's catalogue and Qt's for the desktop's language
+// (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English where none matches.
+void InstallTranslations(QCoreApplication& app);
+
 inline QString Text(const Said& said) {
     return Wording::text(said);
 }
