@@ -2,109 +2,695 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>PrintPage</name>
+    <message>
+        <location filename="../src/mainwindow/print_page.cpp" line="34"/>
+        <source>TRULP puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/print_page.cpp" line="35"/>
+        <source>start position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/print_page.cpp" line="36"/>
+        <source>final position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/print_page.cpp" line="37"/>
+        <source>moves</source>
+        <translation type="unfinished">ходы</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/print_page.cpp" line="99"/>
+        <source>TRULP puzzle: %1</source>
+        <extracomment>The printed page&apos;s title for a puzzle other than the classic.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Puzzles</name>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>moves</source>
+        <translation type="unfinished">ходы</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="38"/>
+        <source>classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="38"/>
+        <source>nearly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="39"/>
+        <source>corners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="39"/>
+        <source>lid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="40"/>
+        <source>sidestep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="40"/>
+        <source>drift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="41"/>
+        <source>nudge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="41"/>
+        <source>fence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="42"/>
+        <source>pillars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="42"/>
+        <source>stakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="43"/>
+        <source>arch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="43"/>
+        <source>cradle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="44"/>
+        <source>throne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="44"/>
+        <source>tower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>palisade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>detour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>crooked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>leaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>tangle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>attic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>lopsided</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>colonnade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>sentries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>guards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>ladder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>shelf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>gate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>lantern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>fallen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>crown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>hourglass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>fortress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>citadel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>twin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>soldiers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>barracks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>garrison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>labyrinth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>summit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>nadir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>zenith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>your own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>easy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TStatForm</name>
+    <message>
+        <location filename="../src/stats/statform.cpp" line="21"/>
+        <source>number of moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stats/statform.cpp" line="22"/>
+        <source>time (secs.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stats/statform.cpp" line="23"/>
+        <source>trial moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stats/statform.cpp" line="24"/>
+        <source>Forward history buffer length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stats/statform.cpp" line="25"/>
+        <source>Backward buffer hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stats/statform.cpp" line="26"/>
+        <source>Forward buffer hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stats/statform.cpp" line="36"/>
+        <source>TRULP statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stats/statform.cpp" line="62"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrulpSolve</name>
+    <message>
+        <location filename="../src/cli/main.cpp" line="41"/>
+        <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="49"/>
+        <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="50"/>
+        <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="56"/>
+        <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="93"/>
+        <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="98"/>
+        <source>--start &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="135"/>
+        <source>cannot write the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="159"/>
+        <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="160"/>
+        <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="185"/>
+        <source>cannot save: the line from the start would have %1 moves, and a moves file holds at most 200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="199"/>
+        <source>cannot write the report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="28"/>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="32"/>
+        <source>%1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="41"/>
+        <source>unknown option &apos;%1&apos; (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="46"/>
+        <source>%1 takes no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="63"/>
+        <location filename="../src/cli/options.cpp" line="67"/>
+        <source>%1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="74"/>
+        <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="82"/>
+        <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="91"/>
+        <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="107"/>
+        <source>--puzzles goes with --json alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="109"/>
+        <source>--puzzle and --start do not go together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="111"/>
+        <source>--from carries its own puzzle: not with --puzzle or --start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="113"/>
+        <source>--max-move does not go with --optimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="115"/>
+        <source>--slice does not go with --optimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="117"/>
+        <source>--from only goes with --optimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="124"/>
+        <source>Usage:
+  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]
+              [--save FILE] [--json]
+  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]
+              [--save FILE] [--json]
+  trulp-solve --puzzles [--json]
+  trulp-solve --help | --version
+
+Solves the sliding-block puzzle from a start position: the classic one,
+or another from the collection or given block by block.
+
+  --max-move N  move limit of the depth-first search, 100 to 200 (default 150)
+  --slice N     moves recorded per search step, at least 1 (default 10000);
+                the result does not depend on it
+  --optimal     shortest line by breadth-first search over all positions
+  --puzzle NAME the start of that puzzle of the collection (see --puzzles)
+  --start POSITION
+                each block&apos;s letter and the field (0-19, row by row) of its
+                top-left square, in the order A X B C D E F G H I, as one
+                argument: &quot;A0 X1 B3 C8 D9 E11 F13 G14 H16 I19&quot; is the classic
+  --from FILE   with --optimal: start after the moves of this moves file,
+                from the start of its own puzzle
+  --save FILE   write the line as a moves file named &quot;TRULP_ &quot; + FILE&apos;s name
+                in FILE&apos;s directory; with --from, the file&apos;s moves come first;
+                a puzzle other than the classic is kept in the file
+  --puzzles     list the collection: name, shortest line and start
+  --json        print one JSON object instead of the report
+  --help        show this help
+  --version     show the version
+
+Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
+</source>
+        <extracomment>The help of trulp-solve: translate the explanations, keep the options and their values.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="33"/>
+        <source>the start position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="35"/>
+        <source>the start of puzzle &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="36"/>
+        <source>the start %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="70"/>
+        <source>depth-first search from %1, move limit %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="72"/>
+        <source>shortest line from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/report.cpp" line="75"/>
+        <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/report.cpp" line="78"/>
+        <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="82"/>
+        <source>result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="83"/>
+        <source>solved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="83"/>
+        <source>no solution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="84"/>
+        <source>number of moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="86"/>
+        <source>positions reachable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="88"/>
+        <source>trial moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="89"/>
+        <source>forward history buffer length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="90"/>
+        <source>forward buffer hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="91"/>
+        <source>backward buffer hits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="96"/>
+        <source>time</source>
+        <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="96"/>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="110"/>
+        <source>saved as: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="112"/>
+        <source>nothing saved: no line was found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Wording</name>
     <message>
-        <location filename="../src/words/words.cpp" line="17"/>
+        <location filename="../src/words/words.cpp" line="21"/>
         <source>right</source>
         <extracomment>A direction in a hint and in the moves list read aloud: &quot;hint: H right&quot;.</extracomment>
         <translation>вправо</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="19"/>
+        <location filename="../src/words/words.cpp" line="23"/>
         <source>up</source>
         <translation>вверх</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="21"/>
+        <location filename="../src/words/words.cpp" line="25"/>
         <source>left</source>
         <translation>влево</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="23"/>
+        <location filename="../src/words/words.cpp" line="27"/>
         <source>down</source>
         <translation>вниз</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="88"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>СТОП</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="91"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>ШАГ</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="94"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>ПУСК</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="105"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>добро пожаловать в головоломку TRULP. Выберите «играть» или «поиск»...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="67"/>
+        <location filename="../src/words/words.cpp" line="107"/>
         <source>search for solution...</source>
         <translation>ищите решение...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="69"/>
+        <location filename="../src/words/words.cpp" line="109"/>
         <source>show moves</source>
         <translation>показ ходов</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="71"/>
+        <location filename="../src/words/words.cpp" line="111"/>
         <source>click GO to start search</source>
         <translation>нажмите ПУСК, чтобы начать поиск</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="73"/>
+        <location filename="../src/words/words.cpp" line="113"/>
         <source>find solutions...</source>
         <translation>ищите решения...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="75"/>
+        <location filename="../src/words/words.cpp" line="115"/>
         <source>find solution...</source>
         <translation>ищите решение...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="77"/>
+        <location filename="../src/words/words.cpp" line="117"/>
         <source>list is full</source>
         <translation>список заполнен</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="79"/>
+        <location filename="../src/words/words.cpp" line="119"/>
         <source>moves list is full</source>
         <translation>список ходов заполнен</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="81"/>
+        <location filename="../src/words/words.cpp" line="121"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>РЕШЕНИЕ НАЙДЕНО... поздравляем!</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="83"/>
+        <location filename="../src/words/words.cpp" line="123"/>
         <source>solution reached</source>
         <translation>цель достигнута</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="86"/>
+        <location filename="../src/words/words.cpp" line="126"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>ход %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="88"/>
+        <location filename="../src/words/words.cpp" line="128"/>
         <source>end of list</source>
         <translation>конец списка</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="91"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -114,7 +700,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="93"/>
+        <location filename="../src/words/words.cpp" line="133"/>
         <source>%n to go</source>
         <translation>
             <numerusform>до цели %n</numerusform>
@@ -123,7 +709,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="95"/>
+        <location filename="../src/words/words.cpp" line="135"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>решаю... до цели %n</numerusform>
@@ -132,61 +718,61 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="97"/>
+        <location filename="../src/words/words.cpp" line="137"/>
         <source>pause</source>
         <translation>пауза</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="100"/>
+        <location filename="../src/words/words.cpp" line="140"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>компьютер ищет... ход: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="102"/>
+        <location filename="../src/words/words.cpp" line="142"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>головоломка решена. (см. статистику)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="104"/>
+        <location filename="../src/words/words.cpp" line="144"/>
         <source>no solution found</source>
         <translation>решение не найдено</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="107"/>
+        <location filename="../src/words/words.cpp" line="147"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>головоломка сохранена как: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="110"/>
+        <location filename="../src/words/words.cpp" line="150"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>головоломка %1 открыта</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="112"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>read error</source>
         <translation>ошибка чтения</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="114"/>
+        <location filename="../src/words/words.cpp" line="154"/>
         <source>wrong file</source>
         <translation>неверный файл</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="117"/>
+        <location filename="../src/words/words.cpp" line="157"/>
         <source>puzzle send to printer</source>
         <translation>головоломка отправлена на принтер</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="119"/>
+        <location filename="../src/words/words.cpp" line="159"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>страница записана в %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="122"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -196,27 +782,27 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="124"/>
+        <location filename="../src/words/words.cpp" line="164"/>
         <source>drag the blocks where you want them</source>
         <translation>перетащите блоки, куда хотите</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="166"/>
         <source>no way to the goal</source>
         <translation>к цели нет пути</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="168"/>
         <source>block X is on the goal already</source>
         <translation>блок X уже достиг цели</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="130"/>
+        <location filename="../src/words/words.cpp" line="170"/>
         <source>no room there</source>
         <translation>там нет места</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -226,22 +812,22 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="135"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>block %1 does not have its own shape</source>
         <translation>у блока %1 чужая форма</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="137"/>
+        <location filename="../src/words/words.cpp" line="177"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>блок %1 на клетке %2 не помещается на доске</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="139"/>
+        <location filename="../src/words/words.cpp" line="179"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>блоки %1 на клетке %2 и %3 на клетке %4 перекрываются</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="145"/>
+        <location filename="../src/words/words.cpp" line="185"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>начальная позиция должна называть десять блоков в порядке A X B C D E F G H I, каждый со своей клеткой, а не %n элемент</numerusform>
@@ -250,12 +836,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="149"/>
+        <location filename="../src/words/words.cpp" line="189"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>блок %1 начальной позиции должен быть %2 (порядок A X B C D E F G H I), а не «%3»</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="153"/>
+        <location filename="../src/words/words.cpp" line="193"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>«%1»: клетка должна быть числом от 0 до 19</translation>
     </message>
@@ -300,6 +886,87 @@
     </message>
 </context>
 <context>
+    <name>trulp::GameChart</name>
+    <message numerus="yes">
+        <location filename="../src/mainwindow/chart.cpp" line="81"/>
+        <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
+        <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/mainwindow/chart.cpp" line="86"/>
+        <source>%n moves, %1 to go, shortest possible %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/mainwindow/chart.cpp" line="90"/>
+        <source>%n moves, shortest possible %1, your best %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/mainwindow/chart.cpp" line="93"/>
+        <source>%n moves, shortest possible %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <source>moves</source>
+        <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
+        <translation type="unfinished">ходы</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <source>moves to go</source>
+        <translation type="unfinished">ходов до цели</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/chart.cpp" line="160"/>
+        <source>your moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/chart.cpp" line="161"/>
+        <source>away from goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/chart.cpp" line="162"/>
+        <source>hint or solve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/chart.cpp" line="163"/>
+        <source>shortest pace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/chart.cpp" line="164"/>
+        <source>board now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/chart.cpp" line="200"/>
+        <source>TRULP game chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>trulp::MovesPanel</name>
     <message>
         <location filename="../src/mainwindow/movespanel.cpp" line="51"/>
@@ -316,6 +983,69 @@
         <source>move %1 of %2: %3 %4</source>
         <extracomment>The last move read aloud: &quot;move 3 of 5: H right&quot;.</extracomment>
         <translation>ход %1 из %2: %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>trulp::PuzzlesDialog</name>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
+        <source>%1
+shortest %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="46"/>
+        <source>%1
+your best %2 · shortest %3</source>
+        <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="60"/>
+        <source>TRULP puzzles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="66"/>
+        <source>puzzles</source>
+        <translation type="unfinished">головоломки</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="80"/>
+        <source>play</source>
+        <translation type="unfinished">играть</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="86"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="103"/>
+        <source>new puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="91"/>
+        <source>difficulty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
+        <source>moves to the goal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="109"/>
+        <source>seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="113"/>
+        <source>set up your own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
+        <source>close</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -501,6 +1231,34 @@
         <location filename="../src/mainwindow/targetview.cpp" line="16"/>
         <source>block X must stand on the two centre fields of the two bottom rows</source>
         <translation>блок X должен встать на две средние клетки двух нижних рядов</translation>
+    </message>
+</context>
+<context>
+    <name>trulp::Thelpform</name>
+    <message>
+        <location filename="../src/help/helpform.cpp" line="49"/>
+        <source>TRULP help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpform.cpp" line="72"/>
+        <source>page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpform.cpp" line="73"/>
+        <source>UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpform.cpp" line="74"/>
+        <source>DOWN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/help/helpform.cpp" line="75"/>
+        <source>&lt;ECS&gt; close page</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "puzzles.h"
 #include "report.h"
 #include "start.h"
+#include "text.h"
 #include "trulp_version.h"
 #include "words.h"
 
@@ -36,19 +37,23 @@ std::string ReadFrom(const std::string& path, DecodedMoves& moves) {
     if (!file.error.empty())
         return file.error;
     if (file.size < size_t(kRecordSize))
-        return "'" + path + "' is not a moves file: " + std::to_string(file.size) + " bytes instead of 250";
+        return Std(
+            TrulpSolve::tr("'%1' is not a moves file: %2 bytes instead of 250").arg(Q(path)).arg(file.size));
     moves = DecodeMovesRecord(file.record.data(), file.size);
     switch (moves.status) {
     case RecordStatus::Ok:
         return {};
     case RecordStatus::WrongFile:
         if (moves.storedName.starts_with(kPuzzleFileMark))
-            return "'" + path + "' is not a moves file: the start it holds cannot be played";
-        return "'" + path + "' is not a moves file: its name does not begin with TRULP_ or TRULP+";
+            return Std(
+                TrulpSolve::tr("'%1' is not a moves file: the start it holds cannot be played").arg(Q(path)));
+        return Std(TrulpSolve::tr("'%1' is not a moves file: its name does not begin with TRULP_ or TRULP+")
+                       .arg(Q(path)));
     case RecordStatus::ReadError:
         break;
     }
-    return "'" + path + "' is not a valid moves file: bad name length, move count or move";
+    return Std(
+        TrulpSolve::tr("'%1' is not a valid moves file: bad name length, move count or move").arg(Q(path)));
 }
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
@@ -85,12 +90,12 @@ std::string ChooseStart(const Options& o, Puzzle& p) {
     if (o.puzzle) {
         const PuzzleInfo* info = FindPuzzle(*o.puzzle);
         if (info == nullptr)
-            return "no puzzle is named '" + *o.puzzle + "' (see --puzzles)";
+            return Std(TrulpSolve::tr("no puzzle is named '%1' (see --puzzles)").arg(Q(*o.puzzle)));
         p.ChoosePuzzle(info->start, o.maxMove);
     } else if (o.start) {
         const ParsedStart parsed = ParseStart(*o.start);
         if (!parsed.ok)
-            return "--start '" + *o.start + "': " + Text(parsed.error).toStdString();
+            return Std(TrulpSolve::tr("--start '%1': %2").arg(Q(*o.start), Text(parsed.error)));
         p.ChoosePuzzle(parsed.start, o.maxMove);
     }
     return {};
@@ -108,12 +113,16 @@ void NamePuzzle(const Puzzle& p, Report& r) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Only for the catalogues: the options are the program's own to read.
+    int appArgc = 1;
+    QCoreApplication app(appArgc, argv);
+    InstallTranslations(app);
     const ParseResult parsed = ParseOptions(argc, argv);
     if (!parsed.error.empty())
         return Fail(parsed.error);
     const Options& o = parsed.options;
     if (o.help) {
-        std::fputs(UsageText(), stdout);
+        std::fputs(UsageText().c_str(), stdout);
         return 0;
     }
     if (o.version) {
@@ -123,7 +132,7 @@ int main(int argc, char** argv) {
     if (o.puzzles) {
         const std::string list = o.json ? JsonPuzzles(Collection()) : TextPuzzles(Collection());
         std::fwrite(list.data(), 1, list.size(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : Fail("cannot write the list");
+        return std::fflush(stdout) == 0 ? 0 : Fail(Std(TrulpSolve::tr("cannot write the list")));
     }
 
     // The moves that lead to the reported line's first position, and that a
@@ -145,9 +154,12 @@ int main(int argc, char** argv) {
             while (p->ReplayMove().made) {
             }
             if (p->moveNr() <= d.count)
-                return Fail("'" + *o.from + "': move " + std::to_string(p->moveNr()) +
-                            " cannot be made from " +
-                            (p->isClassic() ? "the start position" : "the start of its puzzle"));
+                return Fail(
+                    Std((p->isClassic()
+                             ? TrulpSolve::tr("'%1': move %2 cannot be made from the start position")
+                             : TrulpSolve::tr("'%1': move %2 cannot be made from the start of its puzzle"))
+                            .arg(Q(*o.from))
+                            .arg(p->moveNr())));
             leadIn = d.count;
             r.from = *o.from;
             r.fromMoves = d.count;
@@ -170,8 +182,9 @@ int main(int argc, char** argv) {
         MoveRecord list[kMaxMoves + 1] = {};
         const int total = leadIn + int(r.line.size());
         if (total > kMaxMoves)
-            return Fail("cannot save: the line from the start would have " + std::to_string(total) +
-                        " moves, and a moves file holds at most 200");
+            return Fail(Std(TrulpSolve::tr("cannot save: the line from the start would have %1 moves, and a "
+                                           "moves file holds at most 200")
+                                .arg(total)));
         std::copy(p->movesList() + 1, p->movesList() + 1 + leadIn, list + 1);
         std::copy(r.line.begin(), r.line.end(), list + 1 + leadIn);
         const SavedFile saved = WriteMovesFile(*o.save, list, total, p->start());
@@ -183,6 +196,6 @@ int main(int argc, char** argv) {
     const std::string out = o.json ? JsonReport(r) : TextReport(r);
     std::fwrite(out.data(), 1, out.size(), stdout);
     if (std::fflush(stdout) != 0)
-        return Fail("cannot write the report");
+        return Fail(Std(TrulpSolve::tr("cannot write the report")));
     return r.solved ? kSolvedExit : kNoSolutionExit;
 }

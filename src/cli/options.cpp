@@ -2,6 +2,7 @@
 
 #include "board.h"
 #include "number.h"
+#include "text.h"
 
 #include <cstdint>
 #include <set>
@@ -24,11 +25,11 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
                 arg.resize(eq);
             }
         } else {
-            r.error = "unexpected argument '" + arg + "' (see --help)";
+            r.error = Std(TrulpSolve::tr("unexpected argument '%1' (see --help)").arg(Q(arg)));
             return r;
         }
         if (!given.insert(arg).second) {
-            r.error = arg + " is given twice";
+            r.error = Std(TrulpSolve::tr("%1 is given twice").arg(Q(arg)));
             return r;
         }
 
@@ -37,12 +38,12 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
         const bool isFlag = arg == "--help" || arg == "--version" || arg == "--optimal" || arg == "--json" ||
                             arg == "--puzzles";
         if (!takesValue && !isFlag) {
-            r.error = "unknown option '" + arg + "' (see --help)";
+            r.error = Std(TrulpSolve::tr("unknown option '%1' (see --help)").arg(Q(arg)));
             return r;
         }
         if (isFlag) {
             if (inlineValue) {
-                r.error = arg + " takes no value";
+                r.error = Std(TrulpSolve::tr("%1 takes no value").arg(Q(arg)));
                 return r;
             }
             (arg == "--help"      ? o.help
@@ -59,32 +60,35 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
         } else if (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with("--")) {
             value = argv[++i];
         } else {
-            r.error = arg + " needs a value";
+            r.error = Std(TrulpSolve::tr("%1 needs a value").arg(Q(arg)));
             return r;
         }
         if (value.empty()) {
-            r.error = arg + " needs a value";
+            r.error = Std(TrulpSolve::tr("%1 needs a value").arg(Q(arg)));
             return r;
         }
 
         long long n = 0;
         if (arg == "--max-move") {
             if (!ParseWholeNumber(value, kMaxMoveLimit, n) || n < kMinMoveLimit) {
-                r.error = "--max-move must be a whole number from 100 to 200, not '" + value + "'";
+                r.error = Std(TrulpSolve::tr("--max-move must be a whole number from 100 to 200, not '%1'")
+                                  .arg(Q(value)));
                 return r;
             }
             o.maxMove = int(n);
             maxMoveGiven = true;
         } else if (arg == "--slice") {
             if (!ParseWholeNumber(value, INT32_MAX, n) || n < 1) {
-                r.error = "--slice must be a whole number from 1 to 2147483647, not '" + value + "'";
+                r.error = Std(TrulpSolve::tr("--slice must be a whole number from 1 to 2147483647, not '%1'")
+                                  .arg(Q(value)));
                 return r;
             }
             o.slice = int32_t(n);
             sliceGiven = true;
         } else if (arg == "--save") {
             if (value.back() == '/') {
-                r.error = "--save needs a file name, not a directory: '" + value + "'";
+                r.error =
+                    Std(TrulpSolve::tr("--save needs a file name, not a directory: '%1'").arg(Q(value)));
                 return r;
             }
             o.save = value;
@@ -100,52 +104,54 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
     if (o.help || o.version)
         return r;
     if (o.puzzles && given.size() > (o.json ? 2u : 1u))
-        r.error = "--puzzles goes with --json alone";
+        r.error = Std(TrulpSolve::tr("--puzzles goes with --json alone"));
     else if (o.puzzle && o.start)
-        r.error = "--puzzle and --start do not go together";
+        r.error = Std(TrulpSolve::tr("--puzzle and --start do not go together"));
     else if (o.from && (o.puzzle || o.start))
-        r.error = "--from carries its own puzzle: not with --puzzle or --start";
+        r.error = Std(TrulpSolve::tr("--from carries its own puzzle: not with --puzzle or --start"));
     else if (o.optimal && maxMoveGiven)
-        r.error = "--max-move does not go with --optimal";
+        r.error = Std(TrulpSolve::tr("--max-move does not go with --optimal"));
     else if (o.optimal && sliceGiven)
-        r.error = "--slice does not go with --optimal";
+        r.error = Std(TrulpSolve::tr("--slice does not go with --optimal"));
     else if (!o.optimal && o.from)
-        r.error = "--from only goes with --optimal";
+        r.error = Std(TrulpSolve::tr("--from only goes with --optimal"));
     return r;
 }
 
-const char* UsageText() {
-    return "Usage:\n"
-           "  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]\n"
-           "              [--save FILE] [--json]\n"
-           "  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]\n"
-           "              [--save FILE] [--json]\n"
-           "  trulp-solve --puzzles [--json]\n"
-           "  trulp-solve --help | --version\n"
-           "\n"
-           "Solves the sliding-block puzzle from a start position: the classic one,\n"
-           "or another from the collection or given block by block.\n"
-           "\n"
-           "  --max-move N  move limit of the depth-first search, 100 to 200 (default 150)\n"
-           "  --slice N     moves recorded per search step, at least 1 (default 10000);\n"
-           "                the result does not depend on it\n"
-           "  --optimal     shortest line by breadth-first search over all positions\n"
-           "  --puzzle NAME the start of that puzzle of the collection (see --puzzles)\n"
-           "  --start POSITION\n"
-           "                each block's letter and the field (0-19, row by row) of its\n"
-           "                top-left square, in the order A X B C D E F G H I, as one\n"
-           "                argument: \"A0 X1 B3 C8 D9 E11 F13 G14 H16 I19\" is the classic\n"
-           "  --from FILE   with --optimal: start after the moves of this moves file,\n"
-           "                from the start of its own puzzle\n"
-           "  --save FILE   write the line as a moves file named \"TRULP_ \" + FILE's name\n"
-           "                in FILE's directory; with --from, the file's moves come first;\n"
-           "                a puzzle other than the classic is kept in the file\n"
-           "  --puzzles     list the collection: name, shortest line and start\n"
-           "  --json        print one JSON object instead of the report\n"
-           "  --help        show this help\n"
-           "  --version     show the version\n"
-           "\n"
-           "Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.\n";
+std::string UsageText() {
+    //: The help of trulp-solve: translate the explanations, keep the options and their values.
+    return Std(
+        TrulpSolve::tr("Usage:\n"
+                       "  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]\n"
+                       "              [--save FILE] [--json]\n"
+                       "  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]\n"
+                       "              [--save FILE] [--json]\n"
+                       "  trulp-solve --puzzles [--json]\n"
+                       "  trulp-solve --help | --version\n"
+                       "\n"
+                       "Solves the sliding-block puzzle from a start position: the classic one,\n"
+                       "or another from the collection or given block by block.\n"
+                       "\n"
+                       "  --max-move N  move limit of the depth-first search, 100 to 200 (default 150)\n"
+                       "  --slice N     moves recorded per search step, at least 1 (default 10000);\n"
+                       "                the result does not depend on it\n"
+                       "  --optimal     shortest line by breadth-first search over all positions\n"
+                       "  --puzzle NAME the start of that puzzle of the collection (see --puzzles)\n"
+                       "  --start POSITION\n"
+                       "                each block's letter and the field (0-19, row by row) of its\n"
+                       "                top-left square, in the order A X B C D E F G H I, as one\n"
+                       "                argument: \"A0 X1 B3 C8 D9 E11 F13 G14 H16 I19\" is the classic\n"
+                       "  --from FILE   with --optimal: start after the moves of this moves file,\n"
+                       "                from the start of its own puzzle\n"
+                       "  --save FILE   write the line as a moves file named \"TRULP_ \" + FILE's name\n"
+                       "                in FILE's directory; with --from, the file's moves come first;\n"
+                       "                a puzzle other than the classic is kept in the file\n"
+                       "  --puzzles     list the collection: name, shortest line and start\n"
+                       "  --json        print one JSON object instead of the report\n"
+                       "  --help        show this help\n"
+                       "  --version     show the version\n"
+                       "\n"
+                       "Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.\n"));
 }
 
 } // namespace trulp::cli

@@ -28,6 +28,6 @@ struct ParseResult {
 
 ParseResult ParseOptions(int argc, const char* const* argv);
 
-const char* UsageText();
+std::string UsageText();
 
 } // namespace trulp::cli

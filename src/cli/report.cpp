@@ -20,20 +20,20 @@ void AddField(std::string& out, const char* name, long long value) {
     out += "\": " + std::to_string(value);
 }
 
-void AddRow(std::string& out, const char* label, const std::string& value) {
-    char row[64];
-    std::snprintf(row, sizeof row, "%-31s ", label);
-    out += row + value + "\n";
+// A label padded in characters, not bytes, so that the values line up in
+// every language.
+void AddRow(std::string& out, const QString& label, const std::string& value) {
+    out += Std(label.leftJustified(31) + u' ') + value + "\n";
 }
 
 // Where the line begins: the classic start, a puzzle of the collection, or
 // a start given block by block.
 std::string StartOf(const Report& r) {
     if (r.start.empty())
-        return "the start position";
+        return Std(TrulpSolve::tr("the start position"));
     if (!r.puzzle.empty())
-        return "the start of puzzle '" + r.puzzle + "'";
-    return "the start " + r.start;
+        return Std(TrulpSolve::tr("the start of puzzle '%1'").arg(Q(r.puzzle)));
+    return Std(TrulpSolve::tr("the start %1").arg(Q(r.start)));
 }
 
 } // namespace
@@ -66,26 +66,34 @@ std::string JsonReport(const Report& r) {
 std::string TextReport(const Report& r) {
     std::string out;
     if (!r.optimal)
-        out += "depth-first search from " + StartOf(r) + ", move limit " + std::to_string(r.maxMove) + "\n";
+        out += Std(
+            TrulpSolve::tr("depth-first search from %1, move limit %2").arg(Q(StartOf(r))).arg(r.maxMove));
     else if (r.from.empty())
-        out += "shortest line from " + StartOf(r) + "\n";
+        out += Std(TrulpSolve::tr("shortest line from %1").arg(Q(StartOf(r))));
+    else if (r.start.empty())
+        out += Std(
+            TrulpSolve::tr("shortest line from the position after the %n moves of '%1'", nullptr, r.fromMoves)
+                .arg(Q(r.from)));
     else
-        out += "shortest line from the position after the " + std::to_string(r.fromMoves) + " moves of '" +
-               r.from + "'" + (r.start.empty() ? "" : " from " + StartOf(r)) + "\n";
-    out += "\n";
-    AddRow(out, "result", r.solved ? "solved" : "no solution");
-    AddRow(out, "number of moves", std::to_string(r.moves));
+        out += Std(TrulpSolve::tr("shortest line from the position after the %n moves of '%1' from %2",
+                                  nullptr, r.fromMoves)
+                       .arg(Q(r.from), Q(StartOf(r))));
+    out += "\n\n";
+    AddRow(out, TrulpSolve::tr("result"),
+           Std(r.solved ? TrulpSolve::tr("solved") : TrulpSolve::tr("no solution")));
+    AddRow(out, TrulpSolve::tr("number of moves"), std::to_string(r.moves));
     if (r.optimal) {
-        AddRow(out, "positions reachable", std::to_string(r.positions));
+        AddRow(out, TrulpSolve::tr("positions reachable"), std::to_string(r.positions));
     } else {
-        AddRow(out, "trial moves", std::to_string(r.trialMoves));
-        AddRow(out, "forward history buffer length", std::to_string(r.forwardLength));
-        AddRow(out, "forward buffer hits", std::to_string(r.forwardHits));
-        AddRow(out, "backward buffer hits", std::to_string(r.backwardHits));
+        AddRow(out, TrulpSolve::tr("trial moves"), std::to_string(r.trialMoves));
+        AddRow(out, TrulpSolve::tr("forward history buffer length"), std::to_string(r.forwardLength));
+        AddRow(out, TrulpSolve::tr("forward buffer hits"), std::to_string(r.forwardHits));
+        AddRow(out, TrulpSolve::tr("backward buffer hits"), std::to_string(r.backwardHits));
     }
     char time[32];
-    std::snprintf(time, sizeof time, "%.3f s", r.seconds);
-    AddRow(out, "time", time);
+    std::snprintf(time, sizeof time, "%.3f", r.seconds);
+    //: Seconds, as "0.123 s".
+    AddRow(out, TrulpSolve::tr("time"), Std(TrulpSolve::tr("%1 s").arg(QString::fromLatin1(time))));
 
     if (!r.line.empty()) {
         out += "\n";
@@ -99,9 +107,9 @@ std::string TextReport(const Report& r) {
         }
     }
     if (!r.savedPath.empty())
-        out += "\nsaved as: " + r.savedPath + "\n";
+        out += "\n" + Std(TrulpSolve::tr("saved as: %1").arg(Q(r.savedPath))) + "\n";
     else if (r.saveAsked)
-        out += "\nnothing saved: no line was found\n";
+        out += "\n" + Std(TrulpSolve::tr("nothing saved: no line was found")) + "\n";
     return out;
 }
 

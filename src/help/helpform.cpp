@@ -46,7 +46,7 @@ Thelpform::Thelpform(QWidget* parent)
     : QDialog(parent), m_layout(*this, kClientSize, DesignFont{11}),
       m_renderer([this](const QString& title) { subtitle->setText(title); }) {
     setObjectName(QStringLiteral("helpform"));
-    setWindowTitle(QStringLiteral("TRULP help"));
+    setWindowTitle(tr("TRULP help"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     move(kScreenPosition);
@@ -69,10 +69,10 @@ void Thelpform::buildControls() {
     subtitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_layout.add(subtitle, {19});
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("page"), QRect(624, 24, 24, 13));
-    Label2 = makeLabel(this, "Label2", QStringLiteral("UP"), QRect(656, 16, 15, 13));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("DOWN"), QRect(656, 32, 35, 13));
-    Label4 = makeLabel(this, "Label4", QStringLiteral("<ECS> close page"), QRect(16, 680, 88, 13));
+    Label1 = makeLabel(this, "Label1", tr("page"), QRect(624, 24, 24, 13));
+    Label2 = makeLabel(this, "Label2", tr("UP"), QRect(656, 16, 15, 13));
+    Label3 = makeLabel(this, "Label3", tr("DOWN"), QRect(656, 32, 35, 13));
+    Label4 = makeLabel(this, "Label4", tr("<ECS> close page"), QRect(16, 680, 88, 13));
     for (QLabel* label : {Label1, Label2, Label3, Label4})
         m_layout.add(label);
 

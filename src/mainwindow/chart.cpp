@@ -74,13 +74,23 @@ ChartData ChartOf(const Session& game) {
 }
 
 QString ChartCaption(const ChartData& c) {
-    QString text = QStringLiteral("%1 moves").arg(c.moves);
-    if (c.toGo != kNoDistance)
-        text += QStringLiteral(", %1 to go").arg(c.toGo);
-    text += QStringLiteral(", shortest possible %1").arg(c.shortest);
+    // Whole sentences, so that each language may order its parts.
+    const bool toGo = c.toGo != kNoDistance && c.toGo >= 0;
+    if (toGo && c.record != 0)
+        //: %n moves made, %1 to go, %2 the shortest solution, %3 the player's record.
+        return GameChart::tr("%n moves, %1 to go, shortest possible %2, your best %3", nullptr, c.moves)
+            .arg(c.toGo)
+            .arg(c.shortest)
+            .arg(c.record);
+    if (toGo)
+        return GameChart::tr("%n moves, %1 to go, shortest possible %2", nullptr, c.moves)
+            .arg(c.toGo)
+            .arg(c.shortest);
     if (c.record != 0)
-        text += QStringLiteral(", your best %1").arg(c.record);
-    return text;
+        return GameChart::tr("%n moves, shortest possible %1, your best %2", nullptr, c.moves)
+            .arg(c.shortest)
+            .arg(c.record);
+    return GameChart::tr("%n moves, shortest possible %1", nullptr, c.moves).arg(c.shortest);
 }
 
 QPointF ChartPoint(const QRect& area, const ChartData& c, int move, int distance) {
@@ -118,7 +128,8 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
     canvas.setPen(QPen(Qt::black, 1));
     canvas.drawLine(origin, QPointF(origin.x(), corner.y()));
     canvas.drawLine(origin, QPointF(corner.x(), origin.y()));
-    const QString xName = QStringLiteral("moves"), yName = QStringLiteral("moves to go");
+    //: The chart's axes: the moves made, and the moves still to go after each.
+    const QString xName = GameChart::tr("moves"), yName = GameChart::tr("moves to go");
     TextOut(canvas, int(corner.x()) - fm.horizontalAdvance(xName), int(origin.y()) + 4 + fm.height(), xName);
     canvas.save();
     canvas.translate(area.left() + 4, (origin.y() + corner.y()) / 2 + fm.horizontalAdvance(yName) / 2.0);
@@ -146,18 +157,18 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
     const struct {
         QPen pen;
         const char* text;
-    } legend[] = {{QPen(kLine, 2.5), "your moves"},
-                  {QPen(kAway, 2.5), "away from goal"},
-                  {QPen(kCoach, 2.5), "hint or solve"},
-                  {QPen(kPace, 1.5, Qt::DashLine), "shortest pace"},
-                  {QPen(kMark, 1.5, Qt::DotLine), "board now"}};
+    } legend[] = {{QPen(kLine, 2.5), QT_TRANSLATE_NOOP("trulp::GameChart", "your moves")},
+                  {QPen(kAway, 2.5), QT_TRANSLATE_NOOP("trulp::GameChart", "away from goal")},
+                  {QPen(kCoach, 2.5), QT_TRANSLATE_NOOP("trulp::GameChart", "hint or solve")},
+                  {QPen(kPace, 1.5, Qt::DashLine), QT_TRANSLATE_NOOP("trulp::GameChart", "shortest pace")},
+                  {QPen(kMark, 1.5, Qt::DotLine), QT_TRANSLATE_NOOP("trulp::GameChart", "board now")}};
     int lx = area.left() + 12;
     const int ly = area.bottom() - fm.height() / 2 - 4;
     for (const auto& l : legend) {
         canvas.setPen(l.pen);
         canvas.drawLine(lx, ly, lx + 20, ly);
         canvas.setPen(Qt::black);
-        const QString text = QString::fromLatin1(l.text);
+        const QString text = GameChart::tr(l.text);
         TextOut(canvas, lx + 25, ly - fm.height() / 2, text);
         lx += 25 + fm.horizontalAdvance(text) + 14;
     }
@@ -186,7 +197,7 @@ const QSize kChartClientSize(GameChart::plotArea().width(), GameChart::plotArea(
 GameChart::GameChart(QWidget* parent)
     : QDialog(parent), caption_(new QLabel(this)), layout_(*this, kChartClientSize, DesignFont{}) {
     setObjectName(QStringLiteral("chartform"));
-    setWindowTitle(QStringLiteral("TRULP game chart"));
+    setWindowTitle(tr("TRULP game chart"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     caption_->setObjectName(QStringLiteral("caption"));

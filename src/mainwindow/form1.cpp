@@ -509,7 +509,7 @@ void TForm1::showReply(const Reply& r) {
     button(Control::Solve)->setVisible(!v.editing);
     for (QPushButton* b : setupBtns_)
         b->setVisible(v.editing);
-    puzzletext->setText(QString::fromStdString(v.puzzleName));
+    puzzletext->setText(Wording::puzzleName(v.puzzleName));
     const QString toGo = v.toGo >= 0 && v.toGo != kNoDistance ? QLocale().toString(v.toGo) : QString();
     if (togotext->text() != toGo)
         setMessage(togotext, toGo);
@@ -719,7 +719,7 @@ void TForm1::printPage(QPrinter& device) {
     }
     const Puzzle& p = session_.puzzle();
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    const QString puzzle = p.isClassic() ? QString() : QString::fromStdString(session_.puzzleName());
+    const QString puzzle = p.isClassic() ? QString() : Wording::puzzleName(session_.puzzleName());
     PaintMovesPage(canvas, device.width(), {p.movesList(), p.lastMove(), p.blockTable(), p.start(), puzzle},
                    date);
     canvas.end();

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
@@ -30,9 +31,12 @@ struct Tline {
 };
 
 const Tline kLines[6] = {
-    {0.75, 1.5, 1.5, "TRULP puzzle"},    {0.35, 12.5, 1.0, "start position"},
-    {0.35, 16.5, 1.0, "final position"}, {0.4, 1.5, 5.25, "moves"},
-    {0.6, 1.5, 26.0, trulp::kMakerName}, {0.5, 10.0, 26.0, trulp::kMakerWebAddress},
+    {0.75, 1.5, 1.5, QT_TRANSLATE_NOOP("PrintPage", "TRULP puzzle")},
+    {0.35, 12.5, 1.0, QT_TRANSLATE_NOOP("PrintPage", "start position")},
+    {0.35, 16.5, 1.0, QT_TRANSLATE_NOOP("PrintPage", "final position")},
+    {0.4, 1.5, 5.25, QT_TRANSLATE_NOOP("PrintPage", "moves")},
+    {0.6, 1.5, 26.0, trulp::kMakerName},
+    {0.5, 10.0, 26.0, trulp::kMakerWebAddress},
 };
 
 using trulp::Arial;
@@ -85,10 +89,14 @@ void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game
 
     for (const Tline& line : kLines) {
         canvas.setFont(Arial(Units(line.height, r), false, false, device));
-        QString text = QString::fromUtf8(line.text);
-        // The title names any puzzle but the classic.
+        // The maker's name and address stay as they are; the title names any
+        // puzzle but the classic.
+        const bool words = &line < &kLines[4];
+        QString text =
+            words ? QCoreApplication::translate("PrintPage", line.text) : QString::fromUtf8(line.text);
         if (&line == &kLines[0] && !game.puzzle.isEmpty())
-            text += QStringLiteral(": ") + game.puzzle;
+            //: The printed page's title for a puzzle other than the classic.
+            text = QCoreApplication::translate("PrintPage", "TRULP puzzle: %1").arg(game.puzzle);
         TextOut(canvas, Units(line.x, r), Units(line.y, r), text);
     }
     canvas.setFont(Arial(Units(0.5, r), false, false, device));

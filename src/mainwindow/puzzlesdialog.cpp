@@ -1,5 +1,7 @@
 #include "puzzlesdialog.h"
 
+#include "words.h"
+
 #include "paintkit.h"
 #include "print_page.h"
 #include "puzzles.h"
@@ -26,7 +28,7 @@ constexpr int kFarthest = 126;
 // Its size where the screen has room; on a small screen it is made smaller
 // as a whole and the list shows fewer puzzles.
 constexpr QSize kSize{460, 520};
-const char* const kByNumber = "moves";
+const char* const kByNumber = QT_TRANSLATE_NOOP("Puzzles", "moves");
 } // namespace
 
 QImage StartPicture(const Block (&start)[kBlocks + 1], int field, qreal devicePixelRatio) {
@@ -39,8 +41,12 @@ QImage StartPicture(const Block (&start)[kBlocks + 1], int field, qreal devicePi
 
 QString PuzzleLine(const QString& name, int shortest, const Record* record) {
     if (record == nullptr)
-        return QStringLiteral("%1\nshortest %2").arg(name).arg(shortest);
-    return QStringLiteral("%1\nyour best %2 \u00B7 shortest %3").arg(name).arg(record->moves).arg(shortest);
+        return PuzzlesDialog::tr("%1\nshortest %2").arg(name).arg(shortest);
+    //: %1 the puzzle, %2 the player's record, %3 the shortest solution.
+    return PuzzlesDialog::tr("%1\nyour best %2 \u00B7 shortest %3")
+        .arg(name)
+        .arg(record->moves)
+        .arg(shortest);
 }
 
 QString GeneratedName(const QString& difficulty, uint32_t seed) {
@@ -51,13 +57,13 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)), difficulty_(new QComboBox(this)),
       moves_(new QSpinBox(this)), seed_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("puzzleform"));
-    setWindowTitle(QStringLiteral("TRULP puzzles"));
+    setWindowTitle(tr("TRULP puzzles"));
     setFont(Arial(13));
 
     list_->setObjectName(QStringLiteral("puzzleList"));
     list_->setIconSize(QSize(4 * kThumbField, 5 * kThumbField));
     list_->setSpacing(2);
-    list_->setAccessibleName(QStringLiteral("puzzles"));
+    list_->setAccessibleName(tr("puzzles"));
     const qreal dpr = devicePixelRatioF();
     for (const PuzzleInfo& p : Collection()) {
         // The picture stays as it is when the row is chosen.
@@ -65,52 +71,52 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
         const QPixmap start = QPixmap::fromImage(StartPicture(p.start, kThumbField, dpr));
         picture.addPixmap(start, QIcon::Normal);
         picture.addPixmap(start, QIcon::Selected);
-        auto* item = new QListWidgetItem(picture, QString::fromStdString(p.name), list_);
+        auto* item = new QListWidgetItem(picture, Wording::puzzleName(p.name), list_);
         item->setData(Qt::UserRole, QString::fromStdString(p.name));
     }
     list_->setCurrentRow(0);
     connect(list_, &QListWidget::itemActivated, this, [this] { playSelected(); });
 
-    auto* play = new QPushButton(QStringLiteral("play"), this);
+    auto* play = new QPushButton(tr("play"), this);
     play->setObjectName(QStringLiteral("playPuzzleBtn"));
     play->setDefault(true);
     connect(play, &QPushButton::clicked, this, &PuzzlesDialog::playSelected);
 
     // A new puzzle: a difficulty or a number of moves, and the seed.
-    auto* fresh = new QGroupBox(QStringLiteral("new puzzle"), this);
+    auto* fresh = new QGroupBox(tr("new puzzle"), this);
     for (const Difficulty& d : kDifficulties)
-        difficulty_->addItem(QString::fromLatin1(d.name.data(), qsizetype(d.name.size())));
-    difficulty_->addItem(QString::fromLatin1(kByNumber));
+        difficulty_->addItem(Wording::puzzleName(std::string(d.name)));
+    difficulty_->addItem(Wording::puzzleName(kByNumber));
     difficulty_->setObjectName(QStringLiteral("difficulty"));
-    difficulty_->setAccessibleName(QStringLiteral("difficulty"));
+    difficulty_->setAccessibleName(tr("difficulty"));
     moves_->setObjectName(QStringLiteral("movesBox"));
-    moves_->setAccessibleName(QStringLiteral("moves to the goal"));
+    moves_->setAccessibleName(tr("moves to the goal"));
     moves_->setRange(1, kFarthest);
     moves_->setValue(50);
     moves_->setEnabled(false);
     connect(difficulty_, &QComboBox::currentIndexChanged, this,
             [this](int i) { moves_->setEnabled(i == difficulty_->count() - 1); });
     seed_->setObjectName(QStringLiteral("seedEdit"));
-    seed_->setAccessibleName(QStringLiteral("seed"));
+    seed_->setAccessibleName(tr("seed"));
     seed_->setValidator(new QIntValidator(1, 99999, seed_));
     seed_->setText(QString::number(QRandomGenerator::global()->bounded(1, 10000)));
-    auto* draw = new QPushButton(QStringLiteral("new puzzle"), fresh);
+    auto* draw = new QPushButton(tr("new puzzle"), fresh);
     draw->setObjectName(QStringLiteral("newPuzzleBtn"));
     connect(draw, &QPushButton::clicked, this, &PuzzlesDialog::drawNew);
     auto* grid = new QGridLayout(fresh);
     grid->addWidget(difficulty_, 0, 0);
     grid->addWidget(moves_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("seed"), fresh), 1, 0, Qt::AlignRight);
+    grid->addWidget(new QLabel(tr("seed"), fresh), 1, 0, Qt::AlignRight);
     grid->addWidget(seed_, 1, 1);
     grid->addWidget(draw, 2, 0, 1, 2);
 
-    auto* own = new QPushButton(QStringLiteral("set up your own"), this);
+    auto* own = new QPushButton(tr("set up your own"), this);
     own->setObjectName(QStringLiteral("setUpBtn"));
     connect(own, &QPushButton::clicked, this, [this] {
         choice_.kind = PuzzleChoice::SetUp;
         accept();
     });
-    auto* close = new QPushButton(QStringLiteral("close"), this);
+    auto* close = new QPushButton(tr("close"), this);
     close->setObjectName(QStringLiteral("closeBtn"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -134,7 +140,7 @@ PuzzleChoice PuzzlesDialog::choose(const Records& records) {
         QListWidgetItem* item = list_->item(row);
         const PuzzleInfo* p = FindPuzzle(item->data(Qt::UserRole).toString().toStdString());
         if (p)
-            item->setText(PuzzleLine(QString::fromStdString(p->name), p->shortest, records.Find(p->start)));
+            item->setText(PuzzleLine(Wording::puzzleName(p->name), p->shortest, records.Find(p->start)));
     }
     if (parentWidget() != nullptr)
         FitToScreenOver(*this, kSize, *parentWidget()->window());

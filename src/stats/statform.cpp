@@ -3,6 +3,7 @@
 #include "theme.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -17,12 +18,12 @@ struct Row {
 
 // In the order of the value fields StaticText1..6.
 const Row kRows[6] = {
-    {"Label1", "number of moves", {160, 24, 98, 16}},
-    {"Label6", "time (secs.)", {184, 56, 69, 16}},
-    {"Label2", "trial moves", {192, 88, 62, 16}},
-    {"Label3", "Forward history buffer length", {88, 120, 163, 16}},
-    {"Label4", "Backward buffer hits", {136, 152, 117, 16}},
-    {"Label5", "Forward buffer hits", {144, 184, 106, 16}},
+    {"Label1", QT_TRANSLATE_NOOP("TStatForm", "number of moves"), {160, 24, 98, 16}},
+    {"Label6", QT_TRANSLATE_NOOP("TStatForm", "time (secs.)"), {184, 56, 69, 16}},
+    {"Label2", QT_TRANSLATE_NOOP("TStatForm", "trial moves"), {192, 88, 62, 16}},
+    {"Label3", QT_TRANSLATE_NOOP("TStatForm", "Forward history buffer length"), {88, 120, 163, 16}},
+    {"Label4", QT_TRANSLATE_NOOP("TStatForm", "Backward buffer hits"), {136, 152, 117, 16}},
+    {"Label5", QT_TRANSLATE_NOOP("TStatForm", "Forward buffer hits"), {144, 184, 106, 16}},
 };
 
 } // namespace
@@ -32,7 +33,7 @@ TStatForm::TStatForm(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       m_layout(*this, kClientSize, trulp::DesignFont{13}) {
     setObjectName(QStringLiteral("StatForm"));
-    setWindowTitle(QStringLiteral("TRULP statistics"));
+    setWindowTitle(tr("TRULP statistics"));
     setSizeGripEnabled(false);
     trulp::FollowPalette(*this, [this] { trulp::SetButtonFace(*this); });
 
@@ -40,7 +41,7 @@ TStatForm::TStatForm(QWidget* parent)
         // Right-aligned so that the text always ends just left of its value
         // field, whatever the font's exact widths; bottom-aligned so that it
         // sits on about the same line as the value.
-        auto* label = new QLabel(QString::fromLatin1(kRows[i].text), this);
+        auto* label = new QLabel(tr(kRows[i].text), this);
         label->setObjectName(QString::fromLatin1(kRows[i].labelName));
         label->setGeometry(kRows[i].label);
         label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
@@ -58,7 +59,7 @@ TStatForm::TStatForm(QWidget* parent)
         m_fields[i] = field;
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("Button1"));
     m_ok->setGeometry(168, 232, 75, 33);
     m_ok->setDefault(true);
@@ -74,7 +75,7 @@ void TStatForm::FillCounters(const trulp::SearchCounters& counters) {
     const uint32_t values[6] = {counters.moves,         counters.seconds,      counters.trialMoves,
                                 counters.forwardLength, counters.backwardHits, counters.forwardHits};
     for (int i = 0; i < 6; ++i)
-        m_fields[i]->setText(QString::number(values[i]));
+        m_fields[i]->setText(QLocale().toString(values[i]));
 }
 
 QPoint TStatForm::CentredPosition(const QRect& mainFrame, const QSize& dialogFrame) {

@@ -30,6 +30,42 @@ QString Wording::direction(unsigned d) {
     }
 }
 
+namespace {
+// The names the collection and the set-up give, for the catalogue. A
+// puzzle's name is a single word, shown under its picture and in a box of
+// 90 pixels: a short word.
+[[maybe_unused]] const char* const kPuzzleNames[] = {
+    QT_TRANSLATE_NOOP("Puzzles", "classic"),   QT_TRANSLATE_NOOP("Puzzles", "nearly"),
+    QT_TRANSLATE_NOOP("Puzzles", "corners"),   QT_TRANSLATE_NOOP("Puzzles", "lid"),
+    QT_TRANSLATE_NOOP("Puzzles", "sidestep"),  QT_TRANSLATE_NOOP("Puzzles", "drift"),
+    QT_TRANSLATE_NOOP("Puzzles", "nudge"),     QT_TRANSLATE_NOOP("Puzzles", "fence"),
+    QT_TRANSLATE_NOOP("Puzzles", "pillars"),   QT_TRANSLATE_NOOP("Puzzles", "stakes"),
+    QT_TRANSLATE_NOOP("Puzzles", "arch"),      QT_TRANSLATE_NOOP("Puzzles", "cradle"),
+    QT_TRANSLATE_NOOP("Puzzles", "throne"),    QT_TRANSLATE_NOOP("Puzzles", "tower"),
+    QT_TRANSLATE_NOOP("Puzzles", "palisade"),  QT_TRANSLATE_NOOP("Puzzles", "keep"),
+    QT_TRANSLATE_NOOP("Puzzles", "detour"),    QT_TRANSLATE_NOOP("Puzzles", "crooked"),
+    QT_TRANSLATE_NOOP("Puzzles", "leaning"),   QT_TRANSLATE_NOOP("Puzzles", "tangle"),
+    QT_TRANSLATE_NOOP("Puzzles", "attic"),     QT_TRANSLATE_NOOP("Puzzles", "lopsided"),
+    QT_TRANSLATE_NOOP("Puzzles", "colonnade"), QT_TRANSLATE_NOOP("Puzzles", "sentries"),
+    QT_TRANSLATE_NOOP("Puzzles", "guards"),    QT_TRANSLATE_NOOP("Puzzles", "ladder"),
+    QT_TRANSLATE_NOOP("Puzzles", "shelf"),     QT_TRANSLATE_NOOP("Puzzles", "gate"),
+    QT_TRANSLATE_NOOP("Puzzles", "lantern"),   QT_TRANSLATE_NOOP("Puzzles", "fallen"),
+    QT_TRANSLATE_NOOP("Puzzles", "crown"),     QT_TRANSLATE_NOOP("Puzzles", "hourglass"),
+    QT_TRANSLATE_NOOP("Puzzles", "fortress"),  QT_TRANSLATE_NOOP("Puzzles", "citadel"),
+    QT_TRANSLATE_NOOP("Puzzles", "twin"),      QT_TRANSLATE_NOOP("Puzzles", "soldiers"),
+    QT_TRANSLATE_NOOP("Puzzles", "barracks"),  QT_TRANSLATE_NOOP("Puzzles", "garrison"),
+    QT_TRANSLATE_NOOP("Puzzles", "labyrinth"), QT_TRANSLATE_NOOP("Puzzles", "summit"),
+    QT_TRANSLATE_NOOP("Puzzles", "nadir"),     QT_TRANSLATE_NOOP("Puzzles", "zenith"),
+    QT_TRANSLATE_NOOP("Puzzles", "your own"),  QT_TRANSLATE_NOOP("Puzzles", "easy"),
+    QT_TRANSLATE_NOOP("Puzzles", "medium"),    QT_TRANSLATE_NOOP("Puzzles", "hard"),
+    QT_TRANSLATE_NOOP("Puzzles", "moves"),
+};
+} // namespace
+
+QString Wording::puzzleName(const std::string& name) {
+    return QCoreApplication::translate("Puzzles", name.c_str());
+}
+
 QChar Wording::arrow(unsigned d) {
     switch (d) {
     case Right:
@@ -123,7 +159,7 @@ QString Wording::text(const Said& s) {
         return tr("page written to %1").arg(name);
     case Words::PuzzleChosen:
         //: %1 the puzzle's name, %n the moves of its shortest solution.
-        return tr("puzzle %1: shortest solution %n moves", nullptr, s.number).arg(name);
+        return tr("puzzle %1: shortest solution %n moves", nullptr, s.number).arg(puzzleName(s.name));
     case Words::SettingUp:
         return tr("drag the blocks where you want them");
     case Words::NoWay:
@@ -158,7 +194,6 @@ QString Wording::text(const Said& s) {
     }
     return {};
 }
-
 
 void InstallTranslations(QCoreApplication& app) {
     // The program's words in the desktop's language, English where none

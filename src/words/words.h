@@ -19,6 +19,10 @@ public:
     static QString caption(GoCaption caption);
     // A direction as the coach and a screen reader say it.
     static QString direction(unsigned direction);
+    // A puzzle's name as the player reads it: the collection's names, the
+    // difficulties and "your own" are translated; files and the command line
+    // keep the English ones.
+    static QString puzzleName(const std::string& name);
     // The arrow the moves list, the page and the command line show for it.
     static QChar arrow(unsigned direction);
 };
