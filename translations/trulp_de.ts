@@ -6,267 +6,276 @@
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="34"/>
         <source>TRULP puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP-Puzzle</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="35"/>
         <source>start position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsstellung</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="36"/>
         <source>final position</source>
-        <translation type="unfinished"></translation>
+        <translation>Endstellung</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="37"/>
         <source>moves</source>
-        <translation type="unfinished">Züge</translation>
+        <translation>Züge</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="99"/>
         <source>TRULP puzzle: %1</source>
         <extracomment>The printed page&apos;s title for a puzzle other than the classic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TRULP-Puzzle: %1</translation>
     </message>
 </context>
 <context>
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>moves</source>
-        <translation type="unfinished">Züge</translation>
+        <translation>Zugzahl</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>classic</source>
-        <translation type="unfinished"></translation>
+        <translation>klassisch</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>nearly</source>
-        <translation type="unfinished"></translation>
+        <translation>beinahe</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="44"/>
         <source>corners</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecken</translation>
     </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="44"/>
+        <source>lid</source>
+        <translation>Deckel</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>sidestep</source>
+        <translation>Ausweichen</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>drift</source>
+        <translation>Abdrift</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>nudge</source>
+        <translation>Schubs</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>fence</source>
+        <translation>Zaun</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>pillars</source>
+        <translation>Säulen</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>stakes</source>
+        <translation>Pfähle</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>arch</source>
+        <translation>Bogen</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>cradle</source>
+        <translation>Wiege</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>throne</source>
+        <translation>Thron</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>tower</source>
+        <translation>Turm</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>palisade</source>
+        <translation>Palisade</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>keep</source>
+        <translation>Bergfried</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>detour</source>
+        <translation>Umweg</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>crooked</source>
+        <translation>krumm</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>leaning</source>
+        <translation>schief</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>tangle</source>
+        <translation>Gewirr</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>attic</source>
+        <translation>Dachboden</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>lopsided</source>
+        <translation>Schlagseite</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>colonnade</source>
+        <translation>Säulengang</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>sentries</source>
+        <translation>Posten</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>guards</source>
+        <translation>Wachen</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>ladder</source>
+        <translation>Leiter</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>shelf</source>
+        <translation>Regal</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>gate</source>
+        <translation>Tor</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>lantern</source>
+        <translation>Laterne</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>fallen</source>
+        <translation>gefallen</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>crown</source>
+        <translation>Krone</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>hourglass</source>
+        <translation>Sanduhr</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>fortress</source>
+        <translation>Festung</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>citadel</source>
+        <translation>Zitadelle</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>twin</source>
+        <translation>Zwilling</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>soldiers</source>
+        <translation>Soldaten</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>barracks</source>
+        <translation>Kaserne</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>garrison</source>
+        <translation>Garnison</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>labyrinth</source>
+        <translation>Labyrinth</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>summit</source>
+        <translation>Gipfel</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>nadir</source>
+        <translation>Nadir</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>zenith</source>
+        <translation>Zenit</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>your own</source>
+        <translation>eigenes</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>easy</source>
+        <translation>leicht</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>medium</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>hard</source>
+        <translation>schwer</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
     <message>
         <location filename="../src/words/words.cpp" line="39"/>
-        <source>lid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>sidestep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>drift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>nudge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>fence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>pillars</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>stakes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>arch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>cradle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>throne</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>tower</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>palisade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>keep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>detour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>crooked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>leaning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>tangle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>attic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>lopsided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>colonnade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>sentries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>guards</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>ladder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>shelf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>gate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>lantern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>fallen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>crown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>hourglass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>fortress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>citadel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>twin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>soldiers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>barracks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>garrison</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>labyrinth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>summit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>nadir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>zenith</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>your own</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>easy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>hard</source>
-        <translation type="unfinished"></translation>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -274,42 +283,42 @@
     <message>
         <location filename="../src/stats/statform.cpp" line="21"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Züge</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="22"/>
         <source>time (secs.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (Sek.)</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="23"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Probezüge</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="24"/>
         <source>Forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge des Vorwärtspuffers</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="25"/>
         <source>Backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer im Rückwärtspuffer</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="26"/>
         <source>Forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer im Vorwärtspuffer</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="36"/>
         <source>TRULP statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP-Statistik</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="62"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -317,128 +326,128 @@
     <message>
         <location filename="../src/cli/main.cpp" line="41"/>
         <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine Zugdatei: %2 Bytes statt 250</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="49"/>
         <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine Zugdatei: die darin gespeicherte Ausgangsstellung ist nicht spielbar</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="50"/>
         <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine Zugdatei: ihr Name beginnt nicht mit TRULP_ oder TRULP+</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="56"/>
         <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine gültige Zugdatei: falsche Namenslänge, Zuganzahl oder falscher Zug</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="93"/>
         <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt kein Puzzle namens &apos;%1&apos; (siehe --puzzles)</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="98"/>
         <source>--start &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--start &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="135"/>
         <source>cannot write the list</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="159"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;: Zug %2 ist von der Ausgangsstellung aus nicht möglich</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="160"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;: Zug %2 ist vom Start seines Puzzles aus nicht möglich</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="185"/>
         <source>cannot save: the line from the start would have %1 moves, and a moves file holds at most 200</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich: der Weg ab dem Start hätte %1 Züge, eine Zugdatei fasst höchstens 200</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="199"/>
         <source>cannot write the report</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bericht kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="28"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument &apos;%1&apos; (siehe --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="32"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist doppelt angegeben</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="41"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos; (siehe --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="46"/>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt keinen Wert</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="63"/>
         <location filename="../src/cli/options.cpp" line="67"/>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="74"/>
         <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move muss eine ganze Zahl von 100 bis 200 sein, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="82"/>
         <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--slice muss eine ganze Zahl von 1 bis 2147483647 sein, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="91"/>
         <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--save braucht einen Dateinamen, kein Verzeichnis: &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="107"/>
         <source>--puzzles goes with --json alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzles geht nur zusammen mit --json</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="109"/>
         <source>--puzzle and --start do not go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle und --start gehen nicht zusammen</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="111"/>
         <source>--from carries its own puzzle: not with --puzzle or --start</source>
-        <translation type="unfinished"></translation>
+        <translation>--from bringt sein eigenes Puzzle mit: nicht mit --puzzle oder --start</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="113"/>
         <source>--max-move does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move geht nicht mit --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="115"/>
         <source>--slice does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--slice geht nicht mit --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="117"/>
         <source>--from only goes with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--from geht nur mit --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="124"/>
@@ -475,114 +484,147 @@ or another from the collection or given block by block.
 Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 </source>
         <extracomment>The help of trulp-solve: translate the explanations, keep the options and their values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:
+  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]
+              [--save FILE] [--json]
+  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]
+              [--save FILE] [--json]
+  trulp-solve --puzzles [--json]
+  trulp-solve --help | --version
+
+Löst das Schiebepuzzle ab einer Ausgangsstellung: der klassischen oder
+einer anderen aus der Sammlung oder Block für Block angegebenen.
+
+  --max-move N  Zuglimit der Tiefensuche, 100 bis 200 (Vorgabe 150)
+  --slice N     pro Suchschritt erfasste Züge, mindestens 1 (Vorgabe 10000);
+                das Ergebnis hängt nicht davon ab
+  --optimal     kürzester Weg per Breitensuche über alle Stellungen
+  --puzzle NAME der Start dieses Puzzles der Sammlung (siehe --puzzles)
+  --start POSITION
+                Buchstabe jedes Blocks und das Feld (0-19, zeilenweise) seines
+                linken oberen Quadrats, in der Reihenfolge A X B C D E F G H I,
+                als ein Argument: &quot;A0 X1 B3 C8 D9 E11 F13 G14 H16 I19&quot; ist
+                das klassische
+  --from FILE   mit --optimal: Start nach den Zügen dieser Zugdatei, ab dem
+                Start ihres eigenen Puzzles
+  --save FILE   schreibt den Weg als Zugdatei namens &quot;TRULP_ &quot; + Name von FILE
+                in das Verzeichnis von FILE; mit --from kommen die Züge der
+                Datei zuerst; ein anderes Puzzle als das klassische wird in
+                der Datei festgehalten
+  --puzzles     listet die Sammlung: Name, kürzester Weg und Start
+  --json        gibt ein JSON-Objekt statt des Berichts aus
+  --help        zeigt diese Hilfe
+  --version     zeigt die Version
+
+Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
+</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="33"/>
         <source>the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ausgangsstellung</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="35"/>
         <source>the start of puzzle &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Start des Puzzles &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="36"/>
         <source>the start %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ausgangsstellung %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="70"/>
         <source>depth-first search from %1, move limit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefensuche ab %1, Zuglimit %2</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="72"/>
         <source>shortest line from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kürzester Weg ab %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="75"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kürzester Weg ab der Stellung nach %n Zug aus &apos;%1&apos;</numerusform>
+            <numerusform>kürzester Weg ab der Stellung nach den %n Zügen aus &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="78"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>kürzester Weg ab der Stellung nach %n Zug aus &apos;%1&apos;, gespielt ab %2</numerusform>
+            <numerusform>kürzester Weg ab der Stellung nach den %n Zügen aus &apos;%1&apos;, gespielt ab %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="82"/>
         <source>result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>solved</source>
-        <translation type="unfinished"></translation>
+        <translation>gelöst</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>no solution</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Lösung</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="84"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Züge</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="86"/>
         <source>positions reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>erreichbare Stellungen</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="88"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Probezüge</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="89"/>
         <source>forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge des Vorwärtspuffers</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="90"/>
         <source>forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer im Vorwärtspuffer</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="91"/>
         <source>backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer im Rückwärtspuffer</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="110"/>
         <source>saved as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gespeichert als: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="112"/>
         <source>nothing saved: no line was found</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts gespeichert: kein Weg gefunden</translation>
     </message>
 </context>
 <context>
@@ -609,86 +651,86 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>nach unten</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="88"/>
+        <location filename="../src/words/words.cpp" line="93"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>STOPP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="91"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>WEITER</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="94"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>LOS</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="105"/>
+        <location filename="../src/words/words.cpp" line="110"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>Willkommen beim TRULP-Puzzle. Wähle „spielen“ oder „suchen“ ...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="107"/>
+        <location filename="../src/words/words.cpp" line="112"/>
         <source>search for solution...</source>
         <translation>Suche die Lösung ...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="109"/>
+        <location filename="../src/words/words.cpp" line="114"/>
         <source>show moves</source>
         <translation>Züge zeigen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="111"/>
+        <location filename="../src/words/words.cpp" line="116"/>
         <source>click GO to start search</source>
         <translation>Klicke auf LOS, um die Suche zu starten</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="113"/>
+        <location filename="../src/words/words.cpp" line="118"/>
         <source>find solutions...</source>
         <translation>Finde Lösungen ...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="115"/>
+        <location filename="../src/words/words.cpp" line="120"/>
         <source>find solution...</source>
         <translation>Finde die Lösung ...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="117"/>
+        <location filename="../src/words/words.cpp" line="122"/>
         <source>list is full</source>
         <translation>Liste ist voll</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="119"/>
+        <location filename="../src/words/words.cpp" line="124"/>
         <source>moves list is full</source>
         <translation>Zugliste ist voll</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="121"/>
+        <location filename="../src/words/words.cpp" line="126"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>LÖSUNG GEFUNDEN ... Glückwunsch!</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="123"/>
+        <location filename="../src/words/words.cpp" line="128"/>
         <source>solution reached</source>
         <translation>Lösung erreicht</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>Zug %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="133"/>
         <source>end of list</source>
         <translation>Ende der Liste</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -697,7 +739,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="138"/>
         <source>%n to go</source>
         <translation>
             <numerusform>noch %n</numerusform>
@@ -705,7 +747,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="135"/>
+        <location filename="../src/words/words.cpp" line="140"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>löse ... noch %n</numerusform>
@@ -713,61 +755,61 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="137"/>
+        <location filename="../src/words/words.cpp" line="142"/>
         <source>pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>Computer sucht ... Zug: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="147"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>Puzzle gelöst. (siehe Statistik)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="144"/>
+        <location filename="../src/words/words.cpp" line="149"/>
         <source>no solution found</source>
         <translation>keine Lösung gefunden</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>Puzzle gespeichert als: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="150"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>Puzzle %1 geöffnet</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="157"/>
         <source>read error</source>
         <translation>Lesefehler</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="154"/>
+        <location filename="../src/words/words.cpp" line="159"/>
         <source>wrong file</source>
         <translation>falsche Datei</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>puzzle send to printer</source>
         <translation>Puzzle an den Drucker gesendet</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="164"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>Seite gespeichert in %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -776,27 +818,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="169"/>
         <source>drag the blocks where you want them</source>
         <translation>Zieh die Blöcke dorthin, wo du sie haben willst</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="166"/>
+        <location filename="../src/words/words.cpp" line="171"/>
         <source>no way to the goal</source>
         <translation>kein Weg zum Ziel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="168"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>block X is on the goal already</source>
         <translation>Block X steht schon am Ziel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="170"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>no room there</source>
         <translation>dort ist kein Platz</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -805,22 +847,22 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="180"/>
         <source>block %1 does not have its own shape</source>
         <translation>Block %1 hat nicht seine eigene Form</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="177"/>
+        <location filename="../src/words/words.cpp" line="182"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>Block %1 auf Feld %2 passt nicht aufs Brett</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="179"/>
+        <location filename="../src/words/words.cpp" line="184"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>Die Blöcke %1 auf Feld %2 und %3 auf Feld %4 überlappen sich</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="185"/>
+        <location filename="../src/words/words.cpp" line="190"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>Eine Startstellung nennt zehn Blöcke in der Reihenfolge A X B C D E F G H I, jeden mit seinem Feld, nicht %n Angabe</numerusform>
@@ -828,12 +870,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="189"/>
+        <location filename="../src/words/words.cpp" line="194"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>Block Nr. %1 der Startstellung muss %2 sein (Reihenfolge A X B C D E F G H I), nicht &apos;%3&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="198"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>&apos;%1&apos;: Das Feld muss eine Zahl von 0 bis 19 sein</translation>
     </message>
@@ -883,75 +925,75 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/chart.cpp" line="81"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug, noch %1, kürzestmöglich %2, dein Rekord %3</numerusform>
+            <numerusform>%n Züge, noch %1, kürzestmöglich %2, dein Rekord %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="86"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug, noch %1, kürzestmöglich %2</numerusform>
+            <numerusform>%n Züge, noch %1, kürzestmöglich %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="90"/>
         <source>%n moves, shortest possible %1, your best %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug, kürzestmöglich %1, dein Rekord %2</numerusform>
+            <numerusform>%n Züge, kürzestmöglich %1, dein Rekord %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="93"/>
         <source>%n moves, shortest possible %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zug, kürzestmöglich %1</numerusform>
+            <numerusform>%n Züge, kürzestmöglich %1</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
-        <translation type="unfinished">Züge</translation>
+        <translation>Züge</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves to go</source>
-        <translation type="unfinished">Züge bis zum Ziel</translation>
+        <translation>Züge bis zum Ziel</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="160"/>
         <source>your moves</source>
-        <translation type="unfinished"></translation>
+        <translation>deine Züge</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>away from goal</source>
-        <translation type="unfinished"></translation>
+        <translation>vom Ziel weg</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>hint or solve</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp oder lösen</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>shortest pace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideallinie</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>board now</source>
-        <translation type="unfinished"></translation>
+        <translation>Brett jetzt</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="200"/>
         <source>TRULP game chart</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP-Spielverlauf</translation>
     </message>
 </context>
 <context>
@@ -979,61 +1021,63 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
         <source>%1
 shortest %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+kürzester Weg %2</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="46"/>
         <source>%1
 your best %2 · shortest %3</source>
         <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+dein Rekord %2 · kürzester Weg %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="60"/>
         <source>TRULP puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP-Puzzles</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="66"/>
         <source>puzzles</source>
-        <translation type="unfinished">Puzzles</translation>
+        <translation>Puzzles</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="80"/>
         <source>play</source>
-        <translation type="unfinished">spielen</translation>
+        <translation>spielen</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="86"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="103"/>
         <source>new puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>neues Puzzle</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="91"/>
         <source>difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeit</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
         <source>moves to the goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge bis zum Ziel</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="109"/>
         <source>seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="113"/>
         <source>set up your own</source>
-        <translation type="unfinished"></translation>
+        <translation>selbst aufstellen</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1226,27 +1270,27 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/help/helpform.cpp" line="49"/>
         <source>TRULP help</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP-Hilfe</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="72"/>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="73"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>AUF</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="74"/>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>AB</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="75"/>
         <source>&lt;ECS&gt; close page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Esc&gt; schließen</translation>
     </message>
 </context>
 <context>

@@ -6,267 +6,276 @@
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="34"/>
         <source>TRULP puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP puzzle</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="35"/>
         <source>start position</source>
-        <translation type="unfinished"></translation>
+        <translation>start position</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="36"/>
         <source>final position</source>
-        <translation type="unfinished"></translation>
+        <translation>final position</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="37"/>
         <source>moves</source>
-        <translation type="unfinished">moves</translation>
+        <translation>moves</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="99"/>
         <source>TRULP puzzle: %1</source>
         <extracomment>The printed page&apos;s title for a puzzle other than the classic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TRULP puzzle: %1</translation>
     </message>
 </context>
 <context>
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>moves</source>
-        <translation type="unfinished">moves</translation>
+        <translation>moves</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>classic</source>
-        <translation type="unfinished"></translation>
+        <translation>classic</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>nearly</source>
-        <translation type="unfinished"></translation>
+        <translation>nearly</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="44"/>
         <source>corners</source>
-        <translation type="unfinished"></translation>
+        <translation>corners</translation>
     </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="44"/>
+        <source>lid</source>
+        <translation>lid</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>sidestep</source>
+        <translation>sidestep</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>drift</source>
+        <translation>drift</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>nudge</source>
+        <translation>nudge</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>fence</source>
+        <translation>fence</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>pillars</source>
+        <translation>pillars</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>stakes</source>
+        <translation>stakes</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>arch</source>
+        <translation>arch</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>cradle</source>
+        <translation>cradle</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>throne</source>
+        <translation>throne</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>tower</source>
+        <translation>tower</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>palisade</source>
+        <translation>palisade</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>keep</source>
+        <translation>keep</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>detour</source>
+        <translation>detour</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>crooked</source>
+        <translation>crooked</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>leaning</source>
+        <translation>leaning</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>tangle</source>
+        <translation>tangle</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>attic</source>
+        <translation>attic</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>lopsided</source>
+        <translation>lopsided</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>colonnade</source>
+        <translation>colonnade</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>sentries</source>
+        <translation>sentries</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>guards</source>
+        <translation>guards</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>ladder</source>
+        <translation>ladder</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>shelf</source>
+        <translation>shelf</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>gate</source>
+        <translation>gate</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>lantern</source>
+        <translation>lantern</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>fallen</source>
+        <translation>fallen</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>crown</source>
+        <translation>crown</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>hourglass</source>
+        <translation>hourglass</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>fortress</source>
+        <translation>fortress</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>citadel</source>
+        <translation>citadel</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>twin</source>
+        <translation>twin</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>soldiers</source>
+        <translation>soldiers</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>barracks</source>
+        <translation>barracks</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>garrison</source>
+        <translation>garrison</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>labyrinth</source>
+        <translation>labyrinth</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>summit</source>
+        <translation>summit</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>nadir</source>
+        <translation>nadir</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>zenith</source>
+        <translation>zenith</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>your own</source>
+        <translation>your own</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>easy</source>
+        <translation>easy</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>medium</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>hard</source>
+        <translation>hard</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
     <message>
         <location filename="../src/words/words.cpp" line="39"/>
-        <source>lid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>sidestep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>drift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>nudge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>fence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>pillars</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>stakes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>arch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>cradle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>throne</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>tower</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>palisade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>keep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>detour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>crooked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>leaning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>tangle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>attic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>lopsided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>colonnade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>sentries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>guards</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>ladder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>shelf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>gate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>lantern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>fallen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>crown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>hourglass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>fortress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>citadel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>twin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>soldiers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>barracks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>garrison</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>labyrinth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>summit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>nadir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>zenith</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>your own</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>easy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>hard</source>
-        <translation type="unfinished"></translation>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>QT_LAYOUT_DIRECTION</translation>
     </message>
 </context>
 <context>
@@ -274,42 +283,42 @@
     <message>
         <location filename="../src/stats/statform.cpp" line="21"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>number of moves</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="22"/>
         <source>time (secs.)</source>
-        <translation type="unfinished"></translation>
+        <translation>time (secs.)</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="23"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>trial moves</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="24"/>
         <source>Forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward history buffer length</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="25"/>
         <source>Backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Backward buffer hits</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="26"/>
         <source>Forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward buffer hits</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="36"/>
         <source>TRULP statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP statistics</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="62"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -317,128 +326,128 @@
     <message>
         <location filename="../src/cli/main.cpp" line="41"/>
         <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="49"/>
         <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is not a moves file: the start it holds cannot be played</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="50"/>
         <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="56"/>
         <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="93"/>
         <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
-        <translation type="unfinished"></translation>
+        <translation>no puzzle is named &apos;%1&apos; (see --puzzles)</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="98"/>
         <source>--start &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--start &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="135"/>
         <source>cannot write the list</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write the list</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="159"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;: move %2 cannot be made from the start position</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="160"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="185"/>
         <source>cannot save: the line from the start would have %1 moves, and a moves file holds at most 200</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot save: the line from the start would have %1 moves, and a moves file holds at most 200</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="199"/>
         <source>cannot write the report</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write the report</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="28"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unexpected argument &apos;%1&apos; (see --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="32"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is given twice</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="41"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown option &apos;%1&apos; (see --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="46"/>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 takes no value</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="63"/>
         <location filename="../src/cli/options.cpp" line="67"/>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 needs a value</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="74"/>
         <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="82"/>
         <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="91"/>
         <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--save needs a file name, not a directory: &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="107"/>
         <source>--puzzles goes with --json alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzles goes with --json alone</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="109"/>
         <source>--puzzle and --start do not go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle and --start do not go together</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="111"/>
         <source>--from carries its own puzzle: not with --puzzle or --start</source>
-        <translation type="unfinished"></translation>
+        <translation>--from carries its own puzzle: not with --puzzle or --start</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="113"/>
         <source>--max-move does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move does not go with --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="115"/>
         <source>--slice does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--slice does not go with --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="117"/>
         <source>--from only goes with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--from only goes with --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="124"/>
@@ -475,114 +484,145 @@ or another from the collection or given block by block.
 Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 </source>
         <extracomment>The help of trulp-solve: translate the explanations, keep the options and their values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage:
+  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]
+              [--save FILE] [--json]
+  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]
+              [--save FILE] [--json]
+  trulp-solve --puzzles [--json]
+  trulp-solve --help | --version
+
+Solves the sliding-block puzzle from a start position: the classic one,
+or another from the collection or given block by block.
+
+  --max-move N  move limit of the depth-first search, 100 to 200 (default 150)
+  --slice N     moves recorded per search step, at least 1 (default 10000);
+                the result does not depend on it
+  --optimal     shortest line by breadth-first search over all positions
+  --puzzle NAME the start of that puzzle of the collection (see --puzzles)
+  --start POSITION
+                each block&apos;s letter and the field (0-19, row by row) of its
+                top-left square, in the order A X B C D E F G H I, as one
+                argument: &quot;A0 X1 B3 C8 D9 E11 F13 G14 H16 I19&quot; is the classic
+  --from FILE   with --optimal: start after the moves of this moves file,
+                from the start of its own puzzle
+  --save FILE   write the line as a moves file named &quot;TRULP_ &quot; + FILE&apos;s name
+                in FILE&apos;s directory; with --from, the file&apos;s moves come first;
+                a puzzle other than the classic is kept in the file
+  --puzzles     list the collection: name, shortest line and start
+  --json        print one JSON object instead of the report
+  --help        show this help
+  --version     show the version
+
+Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
+</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="33"/>
         <source>the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>the start position</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="35"/>
         <source>the start of puzzle &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>the start of puzzle &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="36"/>
         <source>the start %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the start %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="70"/>
         <source>depth-first search from %1, move limit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>depth-first search from %1, move limit %2</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="72"/>
         <source>shortest line from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>shortest line from %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="75"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>shortest line from the position after the %n move of &apos;%1&apos;</numerusform>
+            <numerusform>shortest line from the position after the %n moves of &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="78"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>shortest line from the position after the %n move of &apos;%1&apos; from %2</numerusform>
+            <numerusform>shortest line from the position after the %n moves of &apos;%1&apos; from %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="82"/>
         <source>result</source>
-        <translation type="unfinished"></translation>
+        <translation>result</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>solved</source>
-        <translation type="unfinished"></translation>
+        <translation>solved</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>no solution</source>
-        <translation type="unfinished"></translation>
+        <translation>no solution</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="84"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>number of moves</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="86"/>
         <source>positions reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>positions reachable</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="88"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>trial moves</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="89"/>
         <source>forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>forward history buffer length</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="90"/>
         <source>forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>forward buffer hits</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="91"/>
         <source>backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>backward buffer hits</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>time</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="110"/>
         <source>saved as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>saved as: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="112"/>
         <source>nothing saved: no line was found</source>
-        <translation type="unfinished"></translation>
+        <translation>nothing saved: no line was found</translation>
     </message>
 </context>
 <context>
@@ -609,86 +649,86 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>down</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="88"/>
+        <location filename="../src/words/words.cpp" line="93"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>STOP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="91"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>STEP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="94"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>GO</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="105"/>
+        <location filename="../src/words/words.cpp" line="110"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="107"/>
+        <location filename="../src/words/words.cpp" line="112"/>
         <source>search for solution...</source>
         <translation>search for solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="109"/>
+        <location filename="../src/words/words.cpp" line="114"/>
         <source>show moves</source>
         <translation>show moves</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="111"/>
+        <location filename="../src/words/words.cpp" line="116"/>
         <source>click GO to start search</source>
         <translation>click GO to start search</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="113"/>
+        <location filename="../src/words/words.cpp" line="118"/>
         <source>find solutions...</source>
         <translation>find solutions...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="115"/>
+        <location filename="../src/words/words.cpp" line="120"/>
         <source>find solution...</source>
         <translation>find solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="117"/>
+        <location filename="../src/words/words.cpp" line="122"/>
         <source>list is full</source>
         <translation>list is full</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="119"/>
+        <location filename="../src/words/words.cpp" line="124"/>
         <source>moves list is full</source>
         <translation>moves list is full</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="121"/>
+        <location filename="../src/words/words.cpp" line="126"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>SOLUTION FOUND ...congratulations !</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="123"/>
+        <location filename="../src/words/words.cpp" line="128"/>
         <source>solution reached</source>
         <translation>solution reached</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>move %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="133"/>
         <source>end of list</source>
         <translation>end of list</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -697,7 +737,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="138"/>
         <source>%n to go</source>
         <translation>
             <numerusform>%n to go</numerusform>
@@ -705,7 +745,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="135"/>
+        <location filename="../src/words/words.cpp" line="140"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>solving... %n to go</numerusform>
@@ -713,61 +753,61 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="137"/>
+        <location filename="../src/words/words.cpp" line="142"/>
         <source>pause</source>
         <translation>pause</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>computer searching...move: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="147"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>puzzle solved.  (see statistics)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="144"/>
+        <location filename="../src/words/words.cpp" line="149"/>
         <source>no solution found</source>
         <translation>no solution found</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>puzzle saved as: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="150"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>puzzle %1 opened</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="157"/>
         <source>read error</source>
         <translation>read error</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="154"/>
+        <location filename="../src/words/words.cpp" line="159"/>
         <source>wrong file</source>
         <translation>wrong file</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>puzzle send to printer</source>
         <translation>puzzle send to printer</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="164"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>page written to %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -776,27 +816,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="169"/>
         <source>drag the blocks where you want them</source>
         <translation>drag the blocks where you want them</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="166"/>
+        <location filename="../src/words/words.cpp" line="171"/>
         <source>no way to the goal</source>
         <translation>no way to the goal</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="168"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>block X is on the goal already</source>
         <translation>block X is on the goal already</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="170"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>no room there</source>
         <translation>no room there</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -805,22 +845,22 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="180"/>
         <source>block %1 does not have its own shape</source>
         <translation>block %1 does not have its own shape</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="177"/>
+        <location filename="../src/words/words.cpp" line="182"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>block %1 on field %2 does not fit on the board</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="179"/>
+        <location filename="../src/words/words.cpp" line="184"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>blocks %1 on field %2 and %3 on field %4 overlap</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="185"/>
+        <location filename="../src/words/words.cpp" line="190"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n token</numerusform>
@@ -828,12 +868,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="189"/>
+        <location filename="../src/words/words.cpp" line="194"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="198"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>&apos;%1&apos;: the field must be a number from 0 to 19</translation>
     </message>
@@ -883,75 +923,75 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/chart.cpp" line="81"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n move, %1 to go, shortest possible %2, your best %3</numerusform>
+            <numerusform>%n moves, %1 to go, shortest possible %2, your best %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="86"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n move, %1 to go, shortest possible %2</numerusform>
+            <numerusform>%n moves, %1 to go, shortest possible %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="90"/>
         <source>%n moves, shortest possible %1, your best %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n move, shortest possible %1, your best %2</numerusform>
+            <numerusform>%n moves, shortest possible %1, your best %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="93"/>
         <source>%n moves, shortest possible %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n move, shortest possible %1</numerusform>
+            <numerusform>%n moves, shortest possible %1</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
-        <translation type="unfinished">moves</translation>
+        <translation>moves</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves to go</source>
-        <translation type="unfinished">moves to go</translation>
+        <translation>moves to go</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="160"/>
         <source>your moves</source>
-        <translation type="unfinished"></translation>
+        <translation>your moves</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>away from goal</source>
-        <translation type="unfinished"></translation>
+        <translation>away from goal</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>hint or solve</source>
-        <translation type="unfinished"></translation>
+        <translation>hint or solve</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>shortest pace</source>
-        <translation type="unfinished"></translation>
+        <translation>shortest pace</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>board now</source>
-        <translation type="unfinished"></translation>
+        <translation>board now</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="200"/>
         <source>TRULP game chart</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP game chart</translation>
     </message>
 </context>
 <context>
@@ -979,61 +1019,63 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
         <source>%1
 shortest %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+shortest %2</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="46"/>
         <source>%1
 your best %2 · shortest %3</source>
         <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+your best %2 · shortest %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="60"/>
         <source>TRULP puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP puzzles</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="66"/>
         <source>puzzles</source>
-        <translation type="unfinished">puzzles</translation>
+        <translation>puzzles</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="80"/>
         <source>play</source>
-        <translation type="unfinished">play</translation>
+        <translation>play</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="86"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="103"/>
         <source>new puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>new puzzle</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="91"/>
         <source>difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>difficulty</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
         <source>moves to the goal</source>
-        <translation type="unfinished"></translation>
+        <translation>moves to the goal</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="109"/>
         <source>seed</source>
-        <translation type="unfinished"></translation>
+        <translation>seed</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="113"/>
         <source>set up your own</source>
-        <translation type="unfinished"></translation>
+        <translation>set up your own</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>close</translation>
     </message>
 </context>
 <context>
@@ -1226,27 +1268,27 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/help/helpform.cpp" line="49"/>
         <source>TRULP help</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP help</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="72"/>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>page</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="73"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>UP</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="74"/>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>DOWN</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="75"/>
         <source>&lt;ECS&gt; close page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;ECS&gt; close page</translation>
     </message>
 </context>
 <context>

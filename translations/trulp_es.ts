@@ -6,267 +6,276 @@
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="34"/>
         <source>TRULP puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – rompecabezas</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="35"/>
         <source>start position</source>
-        <translation type="unfinished"></translation>
+        <translation>posición inicial</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="36"/>
         <source>final position</source>
-        <translation type="unfinished"></translation>
+        <translation>posición final</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="37"/>
         <source>moves</source>
-        <translation type="unfinished"></translation>
+        <translation>movimientos</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="99"/>
         <source>TRULP puzzle: %1</source>
         <extracomment>The printed page&apos;s title for a puzzle other than the classic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – rompecabezas: %1</translation>
     </message>
 </context>
 <context>
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>moves</source>
-        <translation type="unfinished"></translation>
+        <translation>nº de movimientos</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>classic</source>
-        <translation type="unfinished"></translation>
+        <translation>clásico</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>nearly</source>
-        <translation type="unfinished"></translation>
+        <translation>casi</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="44"/>
         <source>corners</source>
-        <translation type="unfinished"></translation>
+        <translation>esquinas</translation>
     </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="44"/>
+        <source>lid</source>
+        <translation>tapa</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>sidestep</source>
+        <translation>quiebro</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>drift</source>
+        <translation>deriva</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>nudge</source>
+        <translation>empujón</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>fence</source>
+        <translation>valla</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>pillars</source>
+        <translation>pilares</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>stakes</source>
+        <translation>estacas</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>arch</source>
+        <translation>arco</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>cradle</source>
+        <translation>cuna</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>throne</source>
+        <translation>trono</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>tower</source>
+        <translation>torre</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>palisade</source>
+        <translation>empalizada</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>keep</source>
+        <translation>torreón</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>detour</source>
+        <translation>desvío</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>crooked</source>
+        <translation>torcido</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>leaning</source>
+        <translation>inclinado</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>tangle</source>
+        <translation>maraña</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>attic</source>
+        <translation>desván</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>lopsided</source>
+        <translation>ladeado</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>colonnade</source>
+        <translation>columnata</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>sentries</source>
+        <translation>centinelas</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>guards</source>
+        <translation>guardias</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>ladder</source>
+        <translation>escalera</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>shelf</source>
+        <translation>estante</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>gate</source>
+        <translation>portón</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>lantern</source>
+        <translation>farol</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>fallen</source>
+        <translation>caído</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>crown</source>
+        <translation>corona</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>hourglass</source>
+        <translation>clepsidra</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>fortress</source>
+        <translation>fortaleza</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>citadel</source>
+        <translation>ciudadela</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>twin</source>
+        <translation>gemelo</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>soldiers</source>
+        <translation>soldados</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>barracks</source>
+        <translation>cuartel</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>garrison</source>
+        <translation>guarnición</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>labyrinth</source>
+        <translation>laberinto</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>summit</source>
+        <translation>cumbre</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>nadir</source>
+        <translation>nadir</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>zenith</source>
+        <translation>cenit</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>your own</source>
+        <translation>el tuyo</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>easy</source>
+        <translation>fácil</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>medium</source>
+        <translation>medio</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>hard</source>
+        <translation>difícil</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
     <message>
         <location filename="../src/words/words.cpp" line="39"/>
-        <source>lid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>sidestep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>drift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>nudge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>fence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>pillars</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>stakes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>arch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>cradle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>throne</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>tower</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>palisade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>keep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>detour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>crooked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>leaning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>tangle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>attic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>lopsided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>colonnade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>sentries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>guards</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>ladder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>shelf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>gate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>lantern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>fallen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>crown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>hourglass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>fortress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>citadel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>twin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>soldiers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>barracks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>garrison</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>labyrinth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>summit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>nadir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>zenith</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>your own</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>easy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>hard</source>
-        <translation type="unfinished"></translation>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -274,42 +283,42 @@
     <message>
         <location filename="../src/stats/statform.cpp" line="21"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>número de movimientos</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="22"/>
         <source>time (secs.)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo (s)</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="23"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>movimientos de prueba</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="24"/>
         <source>Forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del búfer «adelante»</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="25"/>
         <source>Backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencias en el búfer «atrás»</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="26"/>
         <source>Forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencias en el búfer «adelante»</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="36"/>
         <source>TRULP statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – estadísticas</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="62"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -317,128 +326,128 @@
     <message>
         <location filename="../src/cli/main.cpp" line="41"/>
         <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' no es un archivo de movimientos: %2 bytes en lugar de 250</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="49"/>
         <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' no es un archivo de movimientos: el inicio que contiene no se puede jugar</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="50"/>
         <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' no es un archivo de movimientos: su nombre no empieza por TRULP_ ni TRULP+</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="56"/>
         <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' no es un archivo de movimientos válido: longitud de nombre, número de movimientos o movimiento incorrecto</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="93"/>
         <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún rompecabezas se llama '%1' (ver --puzzles)</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="98"/>
         <source>--start &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--start '%1': %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="135"/>
         <source>cannot write the list</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir la lista</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="159"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1': el movimiento %2 no se puede hacer desde la posición inicial</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="160"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1': el movimiento %2 no se puede hacer desde el inicio de su rompecabezas</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="185"/>
         <source>cannot save: the line from the start would have %1 moves, and a moves file holds at most 200</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede guardar: la secuencia desde el inicio tendría %1 movimientos, y un archivo de movimientos admite como máximo 200</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="199"/>
         <source>cannot write the report</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir el informe</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="28"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado '%1' (ver --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="32"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece dos veces</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="41"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida '%1' (ver --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="46"/>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite ningún valor</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="63"/>
         <location filename="../src/cli/options.cpp" line="67"/>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un valor</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="74"/>
         <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move debe ser un número entero de 100 a 200, no '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="82"/>
         <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--slice debe ser un número entero de 1 a 2147483647, no '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="91"/>
         <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--save necesita un nombre de archivo, no un directorio: '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="107"/>
         <source>--puzzles goes with --json alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzles solo va con --json</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="109"/>
         <source>--puzzle and --start do not go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle y --start no van juntos</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="111"/>
         <source>--from carries its own puzzle: not with --puzzle or --start</source>
-        <translation type="unfinished"></translation>
+        <translation>--from lleva su propio rompecabezas: no con --puzzle ni --start</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="113"/>
         <source>--max-move does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move no va con --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="115"/>
         <source>--slice does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--slice no va con --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="117"/>
         <source>--from only goes with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--from solo va con --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="124"/>
@@ -475,114 +484,149 @@ or another from the collection or given block by block.
 Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 </source>
         <extracomment>The help of trulp-solve: translate the explanations, keep the options and their values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso:
+  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]
+              [--save FILE] [--json]
+  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]
+              [--save FILE] [--json]
+  trulp-solve --puzzles [--json]
+  trulp-solve --help | --version
+
+Resuelve el rompecabezas de bloques deslizantes desde una posición inicial: el
+clásico, otro de la colección o uno dado bloque a bloque.
+
+  --max-move N  límite de movimientos de la búsqueda en profundidad, de 100
+                a 200 (150 por defecto)
+  --slice N     movimientos registrados por paso de búsqueda, al menos 1
+                (10000 por defecto); el resultado no depende de ello
+  --optimal     secuencia más corta, por búsqueda en anchura sobre todas las
+                posiciones
+  --puzzle NAME el inicio de ese rompecabezas de la colección (ver --puzzles)
+  --start POSITION
+                la letra de cada bloque y la casilla (0-19, fila a fila) de su
+                cuadro superior izquierdo, en el orden A X B C D E F G H I,
+                como un solo argumento: "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19"
+                es el clásico
+  --from FILE   con --optimal: empezar tras los movimientos de este archivo
+                de movimientos, desde el inicio de su propio rompecabezas
+  --save FILE   escribir la secuencia como archivo de movimientos llamado
+                "TRULP_ " + el nombre de FILE, en el directorio de FILE; con
+                --from, los movimientos del archivo van primero; un
+                rompecabezas distinto del clásico se guarda en el archivo
+  --puzzles     listar la colección: nombre, secuencia más corta e inicio
+  --json        imprimir un único objeto JSON en lugar del informe
+  --help        mostrar esta ayuda
+  --version     mostrar la versión
+
+Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
+</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="33"/>
         <source>the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>la posición inicial</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="35"/>
         <source>the start of puzzle &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>el inicio del rompecabezas '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="36"/>
         <source>the start %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el inicio %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="70"/>
         <source>depth-first search from %1, move limit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>búsqueda en profundidad desde %1, límite de movimientos %2</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="72"/>
         <source>shortest line from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>secuencia más corta desde %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="75"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>secuencia más corta desde la posición tras el %n movimiento de '%1'</numerusform>
+            <numerusform>secuencia más corta desde la posición tras los %n movimientos de '%1'</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="78"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>secuencia más corta desde la posición tras el %n movimiento de '%1' desde %2</numerusform>
+            <numerusform>secuencia más corta desde la posición tras los %n movimientos de '%1' desde %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="82"/>
         <source>result</source>
-        <translation type="unfinished"></translation>
+        <translation>resultado</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>solved</source>
-        <translation type="unfinished"></translation>
+        <translation>resuelto</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>no solution</source>
-        <translation type="unfinished"></translation>
+        <translation>sin solución</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="84"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>número de movimientos</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="86"/>
         <source>positions reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>posiciones alcanzables</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="88"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>movimientos de prueba</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="89"/>
         <source>forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño del búfer «adelante»</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="90"/>
         <source>forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>coincidencias en el búfer «adelante»</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="91"/>
         <source>backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>coincidencias en el búfer «atrás»</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tiempo</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="110"/>
         <source>saved as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>guardado como: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="112"/>
         <source>nothing saved: no line was found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha guardado nada: no se encontró ninguna secuencia</translation>
     </message>
 </context>
 <context>
@@ -609,86 +653,86 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>hacia abajo</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="88"/>
+        <location filename="../src/words/words.cpp" line="93"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>PARAR</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="91"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>PASO</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="94"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>INICIO</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="105"/>
+        <location filename="../src/words/words.cpp" line="110"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>bienvenido al rompecabezas TRULP. Elige «jugar» o «buscar»...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="107"/>
+        <location filename="../src/words/words.cpp" line="112"/>
         <source>search for solution...</source>
         <translation>busca la solución...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="109"/>
+        <location filename="../src/words/words.cpp" line="114"/>
         <source>show moves</source>
         <translation>mostrando los movimientos</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="111"/>
+        <location filename="../src/words/words.cpp" line="116"/>
         <source>click GO to start search</source>
         <translation>haz clic en INICIO para empezar la búsqueda</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="113"/>
+        <location filename="../src/words/words.cpp" line="118"/>
         <source>find solutions...</source>
         <translation>encuentra soluciones...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="115"/>
+        <location filename="../src/words/words.cpp" line="120"/>
         <source>find solution...</source>
         <translation>encuentra la solución...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="117"/>
+        <location filename="../src/words/words.cpp" line="122"/>
         <source>list is full</source>
         <translation>la lista está llena</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="119"/>
+        <location filename="../src/words/words.cpp" line="124"/>
         <source>moves list is full</source>
         <translation>la lista de movimientos está llena</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="121"/>
+        <location filename="../src/words/words.cpp" line="126"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>SOLUCIÓN ENCONTRADA ...¡enhorabuena!</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="123"/>
+        <location filename="../src/words/words.cpp" line="128"/>
         <source>solution reached</source>
         <translation>solución alcanzada</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>movimiento %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="133"/>
         <source>end of list</source>
         <translation>fin de la lista</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -697,7 +741,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="138"/>
         <source>%n to go</source>
         <translation>
             <numerusform>falta %n</numerusform>
@@ -705,7 +749,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="135"/>
+        <location filename="../src/words/words.cpp" line="140"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>resolviendo... falta %n</numerusform>
@@ -713,61 +757,61 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="137"/>
+        <location filename="../src/words/words.cpp" line="142"/>
         <source>pause</source>
         <translation>pausa</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>el ordenador está buscando... movimiento: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="147"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>rompecabezas resuelto. (ver estadísticas)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="144"/>
+        <location filename="../src/words/words.cpp" line="149"/>
         <source>no solution found</source>
         <translation>no se ha encontrado ninguna solución</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>rompecabezas guardado como: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="150"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>rompecabezas %1 abierto</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="157"/>
         <source>read error</source>
         <translation>error de lectura</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="154"/>
+        <location filename="../src/words/words.cpp" line="159"/>
         <source>wrong file</source>
         <translation>archivo incorrecto</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>puzzle send to printer</source>
         <translation>rompecabezas enviado a la impresora</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="164"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>página guardada en %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -776,27 +820,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="169"/>
         <source>drag the blocks where you want them</source>
         <translation>arrastra los bloques adonde quieras</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="166"/>
+        <location filename="../src/words/words.cpp" line="171"/>
         <source>no way to the goal</source>
         <translation>no hay camino a la meta</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="168"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>block X is on the goal already</source>
         <translation>el bloque X ya está en la meta</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="170"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>no room there</source>
         <translation>ahí no hay sitio</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -805,22 +849,22 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="180"/>
         <source>block %1 does not have its own shape</source>
         <translation>el bloque %1 no tiene su propia forma</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="177"/>
+        <location filename="../src/words/words.cpp" line="182"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>el bloque %1 en la casilla %2 no cabe en el tablero</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="179"/>
+        <location filename="../src/words/words.cpp" line="184"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>los bloques %1 en la casilla %2 y %3 en la casilla %4 se solapan</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="185"/>
+        <location filename="../src/words/words.cpp" line="190"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>una posición inicial indica diez bloques en el orden A X B C D E F G H I, cada uno con su casilla, no %n elemento</numerusform>
@@ -828,12 +872,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="189"/>
+        <location filename="../src/words/words.cpp" line="194"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>el bloque n.º %1 de la posición inicial debe ser %2 (orden A X B C D E F G H I), no «%3»</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="198"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>«%1»: la casilla debe ser un número del 0 al 19</translation>
     </message>
@@ -883,75 +927,75 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/chart.cpp" line="81"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n movimiento, faltan %1, mínimo posible %2, tu récord %3</numerusform>
+            <numerusform>%n movimientos, faltan %1, mínimo posible %2, tu récord %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="86"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n movimiento, faltan %1, mínimo posible %2</numerusform>
+            <numerusform>%n movimientos, faltan %1, mínimo posible %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="90"/>
         <source>%n moves, shortest possible %1, your best %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n movimiento, mínimo posible %1, tu récord %2</numerusform>
+            <numerusform>%n movimientos, mínimo posible %1, tu récord %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="93"/>
         <source>%n moves, shortest possible %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n movimiento, mínimo posible %1</numerusform>
+            <numerusform>%n movimientos, mínimo posible %1</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>movimientos</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves to go</source>
-        <translation type="unfinished">movimientos que faltan</translation>
+        <translation>movimientos restantes</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="160"/>
         <source>your moves</source>
-        <translation type="unfinished"></translation>
+        <translation>tus movimientos</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>away from goal</source>
-        <translation type="unfinished"></translation>
+        <translation>alejándose de la meta</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>hint or solve</source>
-        <translation type="unfinished"></translation>
+        <translation>pista o resolver</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>shortest pace</source>
-        <translation type="unfinished"></translation>
+        <translation>ritmo ideal</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>board now</source>
-        <translation type="unfinished"></translation>
+        <translation>posición actual</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="200"/>
         <source>TRULP game chart</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – gráfico de la partida</translation>
     </message>
 </context>
 <context>
@@ -979,61 +1023,63 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
         <source>%1
 shortest %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+mínimo %2</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="46"/>
         <source>%1
 your best %2 · shortest %3</source>
         <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+tu récord %2 · mínimo %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="60"/>
         <source>TRULP puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – rompecabezas</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="66"/>
         <source>puzzles</source>
-        <translation type="unfinished">rompecabezas</translation>
+        <translation>rompecabezas</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="80"/>
         <source>play</source>
-        <translation type="unfinished">jugar</translation>
+        <translation>jugar</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="86"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="103"/>
         <source>new puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevo rompecabezas</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="91"/>
         <source>difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>dificultad</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
         <source>moves to the goal</source>
-        <translation type="unfinished"></translation>
+        <translation>movimientos hasta la meta</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="109"/>
         <source>seed</source>
-        <translation type="unfinished"></translation>
+        <translation>semilla</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="113"/>
         <source>set up your own</source>
-        <translation type="unfinished"></translation>
+        <translation>crea el tuyo</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar</translation>
     </message>
 </context>
 <context>
@@ -1226,27 +1272,27 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/help/helpform.cpp" line="49"/>
         <source>TRULP help</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – ayuda</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="72"/>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>página</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="73"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRIBA</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="74"/>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>ABAJO</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="75"/>
         <source>&lt;ECS&gt; close page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Esc&gt; cerrar</translation>
     </message>
 </context>
 <context>

@@ -6,267 +6,276 @@
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="34"/>
         <source>TRULP puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – casse-tête</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="35"/>
         <source>start position</source>
-        <translation type="unfinished"></translation>
+        <translation>position de départ</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="36"/>
         <source>final position</source>
-        <translation type="unfinished"></translation>
+        <translation>position finale</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="37"/>
         <source>moves</source>
-        <translation type="unfinished">coups</translation>
+        <translation>coups</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="99"/>
         <source>TRULP puzzle: %1</source>
         <extracomment>The printed page&apos;s title for a puzzle other than the classic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – casse-tête : %1</translation>
     </message>
 </context>
 <context>
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>moves</source>
-        <translation type="unfinished">coups</translation>
+        <translation>nombre de coups</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>classic</source>
-        <translation type="unfinished"></translation>
+        <translation>classique</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>nearly</source>
-        <translation type="unfinished"></translation>
+        <translation>presque</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="44"/>
         <source>corners</source>
-        <translation type="unfinished"></translation>
+        <translation>coins</translation>
     </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="44"/>
+        <source>lid</source>
+        <translation>couvercle</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>sidestep</source>
+        <translation>écart</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>drift</source>
+        <translation>dérive</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>nudge</source>
+        <translation>poussée</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>fence</source>
+        <translation>clôture</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>pillars</source>
+        <translation>piliers</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>stakes</source>
+        <translation>pieux</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>arch</source>
+        <translation>arche</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>cradle</source>
+        <translation>berceau</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>throne</source>
+        <translation>trône</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>tower</source>
+        <translation>tour</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>palisade</source>
+        <translation>palissade</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>keep</source>
+        <translation>donjon</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>detour</source>
+        <translation>détour</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>crooked</source>
+        <translation>tordu</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>leaning</source>
+        <translation>penché</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>tangle</source>
+        <translation>fouillis</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>attic</source>
+        <translation>grenier</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>lopsided</source>
+        <translation>bancal</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>colonnade</source>
+        <translation>colonnade</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>sentries</source>
+        <translation>sentinelles</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>guards</source>
+        <translation>gardes</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>ladder</source>
+        <translation>échelle</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>shelf</source>
+        <translation>étagère</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>gate</source>
+        <translation>portail</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>lantern</source>
+        <translation>lanterne</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>fallen</source>
+        <translation>tombé</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>crown</source>
+        <translation>couronne</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>hourglass</source>
+        <translation>sablier</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>fortress</source>
+        <translation>forteresse</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>citadel</source>
+        <translation>citadelle</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>twin</source>
+        <translation>jumeau</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>soldiers</source>
+        <translation>soldats</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>barracks</source>
+        <translation>caserne</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>garrison</source>
+        <translation>garnison</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>labyrinth</source>
+        <translation>labyrinthe</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>summit</source>
+        <translation>sommet</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>nadir</source>
+        <translation>nadir</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>zenith</source>
+        <translation>zénith</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>your own</source>
+        <translation>le vôtre</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>easy</source>
+        <translation>facile</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>medium</source>
+        <translation>moyen</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>hard</source>
+        <translation>difficile</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
     <message>
         <location filename="../src/words/words.cpp" line="39"/>
-        <source>lid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>sidestep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>drift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>nudge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>fence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>pillars</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>stakes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>arch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>cradle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>throne</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>tower</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>palisade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>keep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>detour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>crooked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>leaning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>tangle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>attic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>lopsided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>colonnade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>sentries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>guards</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>ladder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>shelf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>gate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>lantern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>fallen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>crown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>hourglass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>fortress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>citadel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>twin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>soldiers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>barracks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>garrison</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>labyrinth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>summit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>nadir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>zenith</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>your own</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>easy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>hard</source>
-        <translation type="unfinished"></translation>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -274,42 +283,42 @@
     <message>
         <location filename="../src/stats/statform.cpp" line="21"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de coups</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="22"/>
         <source>time (secs.)</source>
-        <translation type="unfinished"></translation>
+        <translation>durée (s)</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="23"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>coups d'essai</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="24"/>
         <source>Forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du tampon « avant »</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="25"/>
         <source>Backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejets par le tampon « arrière »</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="26"/>
         <source>Forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejets par le tampon « avant »</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="36"/>
         <source>TRULP statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – statistiques</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="62"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -317,128 +326,128 @@
     <message>
         <location filename="../src/cli/main.cpp" line="41"/>
         <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' n'est pas un fichier de coups : %2 octets au lieu de 250</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="49"/>
         <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' n'est pas un fichier de coups : le départ qu'il contient ne peut pas être joué</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="50"/>
         <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' n'est pas un fichier de coups : son nom ne commence pas par TRULP_ ou TRULP+</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="56"/>
         <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' n'est pas un fichier de coups valide : longueur de nom, nombre de coups ou coup incorrect</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="93"/>
         <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun casse-tête ne s'appelle '%1' (voir --puzzles)</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="98"/>
         <source>--start &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--start '%1' : %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="135"/>
         <source>cannot write the list</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d'écrire la liste</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="159"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' : le coup %2 ne peut pas être joué depuis la position de départ</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="160"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' : le coup %2 ne peut pas être joué depuis le départ de son casse-tête</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="185"/>
         <source>cannot save: the line from the start would have %1 moves, and a moves file holds at most 200</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrement impossible : la suite depuis le départ aurait %1 coups, et un fichier de coups en contient au plus 200</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="199"/>
         <source>cannot write the report</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d'écrire le rapport</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="28"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu '%1' (voir --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="32"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est donné deux fois</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="41"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue '%1' (voir --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="46"/>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'accepte pas de valeur</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="63"/>
         <location filename="../src/cli/options.cpp" line="67"/>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une valeur</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="74"/>
         <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move doit être un nombre entier de 100 à 200, pas '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="82"/>
         <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--slice doit être un nombre entier de 1 à 2147483647, pas '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="91"/>
         <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--save demande un nom de fichier, pas un dossier : '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="107"/>
         <source>--puzzles goes with --json alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzles ne va qu'avec --json</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="109"/>
         <source>--puzzle and --start do not go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle et --start ne vont pas ensemble</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="111"/>
         <source>--from carries its own puzzle: not with --puzzle or --start</source>
-        <translation type="unfinished"></translation>
+        <translation>--from apporte son propre casse-tête : pas avec --puzzle ni --start</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="113"/>
         <source>--max-move does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move ne va pas avec --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="115"/>
         <source>--slice does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--slice ne va pas avec --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="117"/>
         <source>--from only goes with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--from ne va qu'avec --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="124"/>
@@ -475,114 +484,149 @@ or another from the collection or given block by block.
 Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 </source>
         <extracomment>The help of trulp-solve: translate the explanations, keep the options and their values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation :
+  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]
+              [--save FILE] [--json]
+  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]
+              [--save FILE] [--json]
+  trulp-solve --puzzles [--json]
+  trulp-solve --help | --version
+
+Résout le casse-tête de blocs coulissants depuis une position de départ : le
+classique, un autre de la collection ou un départ donné bloc par bloc.
+
+  --max-move N  limite de coups de la recherche en profondeur, de 100 à 200
+                (150 par défaut)
+  --slice N     coups enregistrés par étape de recherche, au moins 1
+                (10000 par défaut) ; le résultat n'en dépend pas
+  --optimal     suite la plus courte, par recherche en largeur sur toutes
+                les positions
+  --puzzle NAME le départ de ce casse-tête de la collection (voir --puzzles)
+  --start POSITION
+                la lettre de chaque bloc et la case (0-19, ligne par ligne) de
+                son carré en haut à gauche, dans l'ordre A X B C D E F G H I,
+                en un seul argument : "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19"
+                est le classique
+  --from FILE   avec --optimal : partir après les coups de ce fichier de
+                coups, depuis le départ de son propre casse-tête
+  --save FILE   écrire la suite dans un fichier de coups nommé "TRULP_ " + le
+                nom de FILE, dans le dossier de FILE ; avec --from, les coups
+                du fichier viennent d'abord ; un casse-tête autre que le
+                classique est conservé dans le fichier
+  --puzzles     lister la collection : nom, suite la plus courte et départ
+  --json        afficher un seul objet JSON au lieu du rapport
+  --help        afficher cette aide
+  --version     afficher la version
+
+Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
+</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="33"/>
         <source>the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>la position de départ</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="35"/>
         <source>the start of puzzle &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>le départ du casse-tête '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="36"/>
         <source>the start %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le départ %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="70"/>
         <source>depth-first search from %1, move limit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>recherche en profondeur depuis %1, limite de coups %2</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="72"/>
         <source>shortest line from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>suite la plus courte depuis %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="75"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>suite la plus courte depuis la position après le %n coup de '%1'</numerusform>
+            <numerusform>suite la plus courte depuis la position après les %n coups de '%1'</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="78"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>suite la plus courte depuis la position après le %n coup de '%1' depuis %2</numerusform>
+            <numerusform>suite la plus courte depuis la position après les %n coups de '%1' depuis %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="82"/>
         <source>result</source>
-        <translation type="unfinished"></translation>
+        <translation>résultat</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>solved</source>
-        <translation type="unfinished"></translation>
+        <translation>résolu</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>no solution</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de solution</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="84"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de coups</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="86"/>
         <source>positions reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>positions accessibles</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="88"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>coups d'essai</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="89"/>
         <source>forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>taille du tampon « avant »</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="90"/>
         <source>forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>rejets par le tampon « avant »</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="91"/>
         <source>backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>rejets par le tampon « arrière »</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>durée</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="110"/>
         <source>saved as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistré sous : %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="112"/>
         <source>nothing saved: no line was found</source>
-        <translation type="unfinished"></translation>
+        <translation>rien enregistré : aucune suite trouvée</translation>
     </message>
 </context>
 <context>
@@ -609,86 +653,86 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>en bas</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="88"/>
+        <location filename="../src/words/words.cpp" line="93"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>STOP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="91"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>ÉTAPE</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="94"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>LANCER</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="105"/>
+        <location filename="../src/words/words.cpp" line="110"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>bienvenue dans le casse-tête TRULP. Choisissez « jouer » ou « chercher »...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="107"/>
+        <location filename="../src/words/words.cpp" line="112"/>
         <source>search for solution...</source>
         <translation>cherchez la solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="109"/>
+        <location filename="../src/words/words.cpp" line="114"/>
         <source>show moves</source>
         <translation>affichage des coups</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="111"/>
+        <location filename="../src/words/words.cpp" line="116"/>
         <source>click GO to start search</source>
         <translation>cliquez sur LANCER pour démarrer la recherche</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="113"/>
+        <location filename="../src/words/words.cpp" line="118"/>
         <source>find solutions...</source>
         <translation>trouvez des solutions...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="115"/>
+        <location filename="../src/words/words.cpp" line="120"/>
         <source>find solution...</source>
         <translation>trouvez la solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="117"/>
+        <location filename="../src/words/words.cpp" line="122"/>
         <source>list is full</source>
         <translation>la liste est pleine</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="119"/>
+        <location filename="../src/words/words.cpp" line="124"/>
         <source>moves list is full</source>
         <translation>la liste des coups est pleine</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="121"/>
+        <location filename="../src/words/words.cpp" line="126"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>SOLUTION TROUVÉE ...félicitations !</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="123"/>
+        <location filename="../src/words/words.cpp" line="128"/>
         <source>solution reached</source>
         <translation>solution atteinte</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>coup %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="133"/>
         <source>end of list</source>
         <translation>fin de la liste</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -697,7 +741,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="138"/>
         <source>%n to go</source>
         <translation>
             <numerusform>encore %n</numerusform>
@@ -705,7 +749,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="135"/>
+        <location filename="../src/words/words.cpp" line="140"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>résolution... encore %n</numerusform>
@@ -713,61 +757,61 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="137"/>
+        <location filename="../src/words/words.cpp" line="142"/>
         <source>pause</source>
         <translation>pause</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>l&apos;ordinateur cherche... coup : %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="147"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>casse-tête résolu. (voir les statistiques)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="144"/>
+        <location filename="../src/words/words.cpp" line="149"/>
         <source>no solution found</source>
         <translation>aucune solution trouvée</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>casse-tête enregistré sous : %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="150"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>casse-tête %1 ouvert</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="157"/>
         <source>read error</source>
         <translation>erreur de lecture</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="154"/>
+        <location filename="../src/words/words.cpp" line="159"/>
         <source>wrong file</source>
         <translation>fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>puzzle send to printer</source>
         <translation>casse-tête envoyé à l&apos;imprimante</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="164"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>page écrite dans %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -776,27 +820,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="169"/>
         <source>drag the blocks where you want them</source>
         <translation>faites glisser les blocs où vous voulez</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="166"/>
+        <location filename="../src/words/words.cpp" line="171"/>
         <source>no way to the goal</source>
         <translation>aucun chemin vers le but</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="168"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>block X is on the goal already</source>
         <translation>le bloc X est déjà sur le but</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="170"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>no room there</source>
         <translation>pas de place ici</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -805,22 +849,22 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="180"/>
         <source>block %1 does not have its own shape</source>
         <translation>le bloc %1 n&apos;a pas sa propre forme</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="177"/>
+        <location filename="../src/words/words.cpp" line="182"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>le bloc %1 sur la case %2 ne tient pas sur le plateau</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="179"/>
+        <location filename="../src/words/words.cpp" line="184"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>les blocs %1 sur la case %2 et %3 sur la case %4 se chevauchent</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="185"/>
+        <location filename="../src/words/words.cpp" line="190"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>une position de départ nomme dix blocs dans l&apos;ordre A X B C D E F G H I, chacun avec sa case, et non %n élément</numerusform>
@@ -828,12 +872,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="189"/>
+        <location filename="../src/words/words.cpp" line="194"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>le bloc n° %1 de la position de départ doit être %2 (ordre A X B C D E F G H I), et non « %3 »</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="198"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>« %1 » : la case doit être un nombre de 0 à 19</translation>
     </message>
@@ -883,75 +927,75 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/chart.cpp" line="81"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup, encore %1, minimum possible %2, votre record %3</numerusform>
+            <numerusform>%n coups, encore %1, minimum possible %2, votre record %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="86"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup, encore %1, minimum possible %2</numerusform>
+            <numerusform>%n coups, encore %1, minimum possible %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="90"/>
         <source>%n moves, shortest possible %1, your best %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup, minimum possible %1, votre record %2</numerusform>
+            <numerusform>%n coups, minimum possible %1, votre record %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="93"/>
         <source>%n moves, shortest possible %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup, minimum possible %1</numerusform>
+            <numerusform>%n coups, minimum possible %1</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
-        <translation type="unfinished">coups</translation>
+        <translation>coups</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves to go</source>
-        <translation type="unfinished">coups restants</translation>
+        <translation>coups restants</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="160"/>
         <source>your moves</source>
-        <translation type="unfinished"></translation>
+        <translation>vos coups</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>away from goal</source>
-        <translation type="unfinished"></translation>
+        <translation>s'éloignant du but</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>hint or solve</source>
-        <translation type="unfinished"></translation>
+        <translation>indice ou résoudre</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>shortest pace</source>
-        <translation type="unfinished"></translation>
+        <translation>rythme idéal</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>board now</source>
-        <translation type="unfinished"></translation>
+        <translation>position actuelle</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="200"/>
         <source>TRULP game chart</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – graphique de la partie</translation>
     </message>
 </context>
 <context>
@@ -979,61 +1023,63 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
         <source>%1
 shortest %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+minimum %2</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="46"/>
         <source>%1
 your best %2 · shortest %3</source>
         <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+votre record %2 · minimum %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="60"/>
         <source>TRULP puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – casse-têtes</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="66"/>
         <source>puzzles</source>
-        <translation type="unfinished">casse-têtes</translation>
+        <translation>casse-têtes</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="80"/>
         <source>play</source>
-        <translation type="unfinished">jouer</translation>
+        <translation>jouer</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="86"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="103"/>
         <source>new puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>nouveau casse-tête</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="91"/>
         <source>difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>difficulté</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
         <source>moves to the goal</source>
-        <translation type="unfinished"></translation>
+        <translation>coups jusqu'au but</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="109"/>
         <source>seed</source>
-        <translation type="unfinished"></translation>
+        <translation>graine</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="113"/>
         <source>set up your own</source>
-        <translation type="unfinished"></translation>
+        <translation>créer le vôtre</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fermer</translation>
     </message>
 </context>
 <context>
@@ -1226,27 +1272,27 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/help/helpform.cpp" line="49"/>
         <source>TRULP help</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – aide</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="72"/>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>page</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="73"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>HAUT</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="74"/>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>BAS</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="75"/>
         <source>&lt;ECS&gt; close page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Échap&gt; fermer</translation>
     </message>
 </context>
 <context>

@@ -6,267 +6,276 @@
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="34"/>
         <source>TRULP puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – חידת הזזה</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="35"/>
         <source>start position</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב הפתיחה</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="36"/>
         <source>final position</source>
-        <translation type="unfinished"></translation>
+        <translation>המצב הסופי</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="37"/>
         <source>moves</source>
-        <translation type="unfinished">מהלכים</translation>
+        <translation>מהלכים</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/print_page.cpp" line="99"/>
         <source>TRULP puzzle: %1</source>
         <extracomment>The printed page&apos;s title for a puzzle other than the classic.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – חידה: %1</translation>
     </message>
 </context>
 <context>
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>moves</source>
-        <translation type="unfinished">מהלכים</translation>
+        <translation>מספר מהלכים</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>classic</source>
-        <translation type="unfinished"></translation>
+        <translation>הקלאסית</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="38"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>nearly</source>
-        <translation type="unfinished"></translation>
+        <translation>כמעט</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="44"/>
         <source>corners</source>
-        <translation type="unfinished"></translation>
+        <translation>פינות</translation>
     </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="44"/>
+        <source>lid</source>
+        <translation>מכסה</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>sidestep</source>
+        <translation>התחמקות</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="45"/>
+        <source>drift</source>
+        <translation>סחף</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>nudge</source>
+        <translation>דחיפה</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="46"/>
+        <source>fence</source>
+        <translation>גדר</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>pillars</source>
+        <translation>עמודים</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
+        <source>stakes</source>
+        <translation>יתדות</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>arch</source>
+        <translation>קשת</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="48"/>
+        <source>cradle</source>
+        <translation>עריסה</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>throne</source>
+        <translation>כס</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="49"/>
+        <source>tower</source>
+        <translation>מגדל</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>palisade</source>
+        <translation>חומת עץ</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="50"/>
+        <source>keep</source>
+        <translation>מעוז</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>detour</source>
+        <translation>עיקוף</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="51"/>
+        <source>crooked</source>
+        <translation>עקום</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>leaning</source>
+        <translation>נטוי</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="52"/>
+        <source>tangle</source>
+        <translation>סבך</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>attic</source>
+        <translation>עליית גג</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="53"/>
+        <source>lopsided</source>
+        <translation>לא מאוזן</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>colonnade</source>
+        <translation>סטיו</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="54"/>
+        <source>sentries</source>
+        <translation>זקיפים</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>guards</source>
+        <translation>שומרים</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="55"/>
+        <source>ladder</source>
+        <translation>סולם</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>shelf</source>
+        <translation>מדף</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="56"/>
+        <source>gate</source>
+        <translation>שער</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>lantern</source>
+        <translation>פנס</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="57"/>
+        <source>fallen</source>
+        <translation>נפילה</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>crown</source>
+        <translation>כתר</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="58"/>
+        <source>hourglass</source>
+        <translation>שעון חול</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>fortress</source>
+        <translation>מבצר</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="59"/>
+        <source>citadel</source>
+        <translation>מצודה</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>twin</source>
+        <translation>תאום</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="60"/>
+        <source>soldiers</source>
+        <translation>חיילים</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>barracks</source>
+        <translation>קסרקטין</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="61"/>
+        <source>garrison</source>
+        <translation>חיל מצב</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>labyrinth</source>
+        <translation>מבוך</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="62"/>
+        <source>summit</source>
+        <translation>פסגה</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>nadir</source>
+        <translation>שפל</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="63"/>
+        <source>zenith</source>
+        <translation>זנית</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>your own</source>
+        <translation>חידה משלך</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="64"/>
+        <source>easy</source>
+        <translation>קלה</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>medium</source>
+        <translation>בינונית</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="65"/>
+        <source>hard</source>
+        <translation>קשה</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
     <message>
         <location filename="../src/words/words.cpp" line="39"/>
-        <source>lid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>sidestep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="40"/>
-        <source>drift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>nudge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="41"/>
-        <source>fence</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>pillars</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="42"/>
-        <source>stakes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>arch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="43"/>
-        <source>cradle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>throne</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="44"/>
-        <source>tower</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>palisade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="45"/>
-        <source>keep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>detour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="46"/>
-        <source>crooked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>leaning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="47"/>
-        <source>tangle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>attic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="48"/>
-        <source>lopsided</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>colonnade</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="49"/>
-        <source>sentries</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>guards</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="50"/>
-        <source>ladder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>shelf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="51"/>
-        <source>gate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>lantern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="52"/>
-        <source>fallen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>crown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="53"/>
-        <source>hourglass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>fortress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="54"/>
-        <source>citadel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>twin</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="55"/>
-        <source>soldiers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>barracks</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="56"/>
-        <source>garrison</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>labyrinth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="57"/>
-        <source>summit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>nadir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="58"/>
-        <source>zenith</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>your own</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="59"/>
-        <source>easy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>medium</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="60"/>
-        <source>hard</source>
-        <translation type="unfinished"></translation>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
@@ -274,42 +283,42 @@
     <message>
         <location filename="../src/stats/statform.cpp" line="21"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר המהלכים</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="22"/>
         <source>time (secs.)</source>
-        <translation type="unfinished"></translation>
+        <translation>זמן (שניות)</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="23"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>מהלכי ניסיון</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="24"/>
         <source>Forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>אורך מאגר ההיסטוריה הקדמי</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="25"/>
         <source>Backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות במאגר האחורי</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="26"/>
         <source>Forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות במאגר הקדמי</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="36"/>
         <source>TRULP statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – סטטיסטיקה</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="62"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
 </context>
 <context>
@@ -317,128 +326,128 @@
     <message>
         <location filename="../src/cli/main.cpp" line="41"/>
         <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' אינו קובץ מהלכים: %2 בתים במקום 250</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="49"/>
         <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' אינו קובץ מהלכים: אי אפשר לשחק במצב הפתיחה שבו</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="50"/>
         <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' אינו קובץ מהלכים: שמו אינו מתחיל ב-TRULP_ או ב-TRULP+</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="56"/>
         <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' אינו קובץ מהלכים תקין: אורך השם, מספר המהלכים או מהלך שגויים</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="93"/>
         <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
-        <translation type="unfinished"></translation>
+        <translation>אין חידה בשם '%1' (ראו --puzzles)</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="98"/>
         <source>--start &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--start '%1': %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="135"/>
         <source>cannot write the list</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לכתוב את הרשימה</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="159"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1': לא ניתן לבצע את מהלך %2 ממצב הפתיחה</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="160"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1': לא ניתן לבצע את מהלך %2 ממצב הפתיחה של החידה שלו</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="185"/>
         <source>cannot save: the line from the start would have %1 moves, and a moves file holds at most 200</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לשמור: הדרך ממצב הפתיחה תכלול %1 מהלכים, וקובץ מהלכים מכיל לכל היותר 200</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="199"/>
         <source>cannot write the report</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לכתוב את הדוח</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="28"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>ארגומנט לא צפוי '%1' (ראו --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="32"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ניתן פעמיים</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="41"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>אפשרות לא מוכרת '%1' (ראו --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="46"/>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 אינה מקבלת ערך</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="63"/>
         <location filename="../src/cli/options.cpp" line="67"/>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 דורשת ערך</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="74"/>
         <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move חייב להיות מספר שלם בין 100 ל-200, ולא '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="82"/>
         <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--slice חייב להיות מספר שלם בין 1 ל-2147483647, ולא '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="91"/>
         <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--save דורש שם קובץ, לא תיקייה: '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="107"/>
         <source>--puzzles goes with --json alone</source>
-        <translation type="unfinished"></translation>
+        <translation>עם --puzzles אפשר לצרף רק את --json</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="109"/>
         <source>--puzzle and --start do not go together</source>
-        <translation type="unfinished"></translation>
+        <translation>אי אפשר לשלב את --puzzle עם --start</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="111"/>
         <source>--from carries its own puzzle: not with --puzzle or --start</source>
-        <translation type="unfinished"></translation>
+        <translation>--from מביא את החידה שלו: לא עם --puzzle או --start</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="113"/>
         <source>--max-move does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>אי אפשר לשלב את --max-move עם --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="115"/>
         <source>--slice does not go with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>אי אפשר לשלב את --slice עם --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="117"/>
         <source>--from only goes with --optimal</source>
-        <translation type="unfinished"></translation>
+        <translation>--from משמש רק עם --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="124"/>
@@ -475,114 +484,145 @@ or another from the collection or given block by block.
 Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 </source>
         <extracomment>The help of trulp-solve: translate the explanations, keep the options and their values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>שימוש:
+  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]
+              [--save FILE] [--json]
+  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]
+              [--save FILE] [--json]
+  trulp-solve --puzzles [--json]
+  trulp-solve --help | --version
+
+פותר את חידת ההזזה ממצב פתיחה: הקלאסית, או חידה אחרת מהאוסף,
+או מצב שניתן בלוק אחר בלוק.
+
+  --max-move N  מגבלת המהלכים של החיפוש לעומק, 100 עד 200 (ברירת מחדל 150)
+  --slice N     מהלכים שנרשמים בכל צעד חיפוש, לפחות 1 (ברירת מחדל 10000);
+                התוצאה אינה תלויה בו
+  --optimal     הדרך הקצרה ביותר, בחיפוש לרוחב על פני כל המצבים
+  --puzzle NAME מצב הפתיחה של החידה הזו מהאוסף (ראו --puzzles)
+  --start POSITION
+                האות של כל בלוק והמשבצת (0-19, שורה אחר שורה) של הריבוע
+                השמאלי העליון שלו, בסדר A X B C D E F G H I, כארגומנט אחד:
+                "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19" הוא הקלאסית
+  --from FILE   עם --optimal: התחלה אחרי המהלכים של קובץ המהלכים הזה,
+                ממצב הפתיחה של החידה שלו
+  --save FILE   כתיבת הדרך כקובץ מהלכים בשם "TRULP_ " + שם הקובץ FILE
+                בתיקייה של FILE; עם --from, המהלכים של הקובץ באים קודם;
+                חידה שאינה הקלאסית נשמרת בקובץ
+  --puzzles     הצגת האוסף: שם, הדרך הקצרה ביותר ומצב הפתיחה
+  --json        הדפסת אובייקט JSON אחד במקום הדוח
+  --help        הצגת העזרה הזו
+  --version     הצגת הגרסה
+
+מצב יציאה: 0 נפתרה, 1 אין פתרון, 2 שימוש שגוי או קלט שגוי.
+</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="33"/>
         <source>the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב הפתיחה</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="35"/>
         <source>the start of puzzle &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב הפתיחה של החידה '%1'</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="36"/>
         <source>the start %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב הפתיחה %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="70"/>
         <source>depth-first search from %1, move limit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>חיפוש לעומק החל מ%1, מגבלת המהלכים %2</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="72"/>
         <source>shortest line from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הדרך הקצרה ביותר החל מ%1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="75"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי מהלך %n של '%1'</numerusform>
+            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי %n המהלכים של '%1'</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="78"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי מהלך %n של '%1' החל מ%2</numerusform>
+            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי %n המהלכים של '%1' החל מ%2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="82"/>
         <source>result</source>
-        <translation type="unfinished"></translation>
+        <translation>תוצאה</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>solved</source>
-        <translation type="unfinished"></translation>
+        <translation>נפתרה</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="83"/>
         <source>no solution</source>
-        <translation type="unfinished"></translation>
+        <translation>אין פתרון</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="84"/>
         <source>number of moves</source>
-        <translation type="unfinished"></translation>
+        <translation>מספר המהלכים</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="86"/>
         <source>positions reachable</source>
-        <translation type="unfinished"></translation>
+        <translation>מצבים ברי השגה</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="88"/>
         <source>trial moves</source>
-        <translation type="unfinished"></translation>
+        <translation>מהלכי ניסיון</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="89"/>
         <source>forward history buffer length</source>
-        <translation type="unfinished"></translation>
+        <translation>אורך מאגר ההיסטוריה הקדמי</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="90"/>
         <source>forward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות במאגר הקדמי</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="91"/>
         <source>backward buffer hits</source>
-        <translation type="unfinished"></translation>
+        <translation>פגיעות במאגר האחורי</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>זמן</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="96"/>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 שניות</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="110"/>
         <source>saved as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>נשמר בשם: %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="112"/>
         <source>nothing saved: no line was found</source>
-        <translation type="unfinished"></translation>
+        <translation>לא נשמר דבר: לא נמצאה דרך</translation>
     </message>
 </context>
 <context>
@@ -609,86 +649,86 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>למטה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="88"/>
+        <location filename="../src/words/words.cpp" line="93"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>עצור</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="91"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>צעד</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="94"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>התחל</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="105"/>
+        <location filename="../src/words/words.cpp" line="110"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>ברוכים הבאים לחידת TRULP. בחרו &quot;שחק&quot; או &quot;חפש&quot;...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="107"/>
+        <location filename="../src/words/words.cpp" line="112"/>
         <source>search for solution...</source>
         <translation>חפשו פתרון...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="109"/>
+        <location filename="../src/words/words.cpp" line="114"/>
         <source>show moves</source>
         <translation>הצגת המהלכים</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="111"/>
+        <location filename="../src/words/words.cpp" line="116"/>
         <source>click GO to start search</source>
         <translation>לחצו &quot;התחל&quot; כדי להתחיל בחיפוש</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="113"/>
+        <location filename="../src/words/words.cpp" line="118"/>
         <source>find solutions...</source>
         <translation>מצאו פתרונות...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="115"/>
+        <location filename="../src/words/words.cpp" line="120"/>
         <source>find solution...</source>
         <translation>מצאו פתרון...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="117"/>
+        <location filename="../src/words/words.cpp" line="122"/>
         <source>list is full</source>
         <translation>הרשימה מלאה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="119"/>
+        <location filename="../src/words/words.cpp" line="124"/>
         <source>moves list is full</source>
         <translation>רשימת המהלכים מלאה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="121"/>
+        <location filename="../src/words/words.cpp" line="126"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>נמצא פתרון... כל הכבוד!</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="123"/>
+        <location filename="../src/words/words.cpp" line="128"/>
         <source>solution reached</source>
         <translation>הפתרון הושג</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>מהלך %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="133"/>
         <source>end of list</source>
         <translation>סוף הרשימה</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -697,7 +737,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="138"/>
         <source>%n to go</source>
         <translation>
             <numerusform>נותר %n</numerusform>
@@ -705,7 +745,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="135"/>
+        <location filename="../src/words/words.cpp" line="140"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>פותר... נותר %n</numerusform>
@@ -713,61 +753,61 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="137"/>
+        <location filename="../src/words/words.cpp" line="142"/>
         <source>pause</source>
         <translation>השהיה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>המחשב מחפש... מהלכי ניסיון: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="147"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>החידה נפתרה. (ראו &quot;סטטיסטיקה&quot;)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="144"/>
+        <location filename="../src/words/words.cpp" line="149"/>
         <source>no solution found</source>
         <translation>לא נמצא פתרון</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>החידה נשמרה בשם: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="150"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>החידה %1 נפתחה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="157"/>
         <source>read error</source>
         <translation>שגיאת קריאה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="154"/>
+        <location filename="../src/words/words.cpp" line="159"/>
         <source>wrong file</source>
         <translation>קובץ שגוי</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>puzzle send to printer</source>
         <translation>החידה נשלחה למדפסת</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="164"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>העמוד נכתב אל %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -776,27 +816,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="169"/>
         <source>drag the blocks where you want them</source>
         <translation>גררו את הבלוקים למקום הרצוי</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="166"/>
+        <location filename="../src/words/words.cpp" line="171"/>
         <source>no way to the goal</source>
         <translation>אין דרך אל המטרה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="168"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>block X is on the goal already</source>
         <translation>הבלוק X כבר נמצא במטרה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="170"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>no room there</source>
         <translation>אין שם מקום</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -805,22 +845,22 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="180"/>
         <source>block %1 does not have its own shape</source>
         <translation>לבלוק %1 אין את הצורה שלו</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="177"/>
+        <location filename="../src/words/words.cpp" line="182"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>הבלוק %1 במשבצת %2 חורג מהלוח</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="179"/>
+        <location filename="../src/words/words.cpp" line="184"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>הבלוק %1 במשבצת %2 והבלוק %3 במשבצת %4 חופפים</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="185"/>
+        <location filename="../src/words/words.cpp" line="190"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>מצב פתיחה מונה עשרה בלוקים בסדר A X B C D E F G H I, כל אחד עם המשבצת שלו, ולא %n פריט</numerusform>
@@ -828,12 +868,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="189"/>
+        <location filename="../src/words/words.cpp" line="194"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>הבלוק ה-%1 במצב הפתיחה חייב להיות %2 (בסדר A X B C D E F G H I), ולא &apos;%3&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="198"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>&apos;%1&apos;: המשבצת חייבת להיות מספר בין 0 ל-19</translation>
     </message>
@@ -883,75 +923,75 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/chart.cpp" line="81"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>מהלך %n, נותרו %1, הקצר ביותר האפשרי %2, שיא אישי %3</numerusform>
+            <numerusform>%n מהלכים, נותרו %1, הקצר ביותר האפשרי %2, שיא אישי %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="86"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>מהלך %n, נותרו %1, הקצר ביותר האפשרי %2</numerusform>
+            <numerusform>%n מהלכים, נותרו %1, הקצר ביותר האפשרי %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="90"/>
         <source>%n moves, shortest possible %1, your best %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>מהלך %n, הקצר ביותר האפשרי %1, שיא אישי %2</numerusform>
+            <numerusform>%n מהלכים, הקצר ביותר האפשרי %1, שיא אישי %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/chart.cpp" line="93"/>
         <source>%n moves, shortest possible %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>מהלך %n, הקצר ביותר האפשרי %1</numerusform>
+            <numerusform>%n מהלכים, הקצר ביותר האפשרי %1</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
-        <translation type="unfinished">מהלכים</translation>
+        <translation>מהלכים</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="132"/>
         <source>moves to go</source>
-        <translation type="unfinished">מהלכים שנותרו</translation>
+        <translation>מהלכים שנותרו</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="160"/>
         <source>your moves</source>
-        <translation type="unfinished"></translation>
+        <translation>המהלכים שלך</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>away from goal</source>
-        <translation type="unfinished"></translation>
+        <translation>התרחקות מהמטרה</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>hint or solve</source>
-        <translation type="unfinished"></translation>
+        <translation>רמז או פתור</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>shortest pace</source>
-        <translation type="unfinished"></translation>
+        <translation>קצב אופטימלי</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>board now</source>
-        <translation type="unfinished"></translation>
+        <translation>הלוח כעת</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="200"/>
         <source>TRULP game chart</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – גרף המשחק</translation>
     </message>
 </context>
 <context>
@@ -979,61 +1019,63 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
         <source>%1
 shortest %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+הקצר ביותר %2</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="46"/>
         <source>%1
 your best %2 · shortest %3</source>
         <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+שיא אישי %2 · הקצר ביותר %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="60"/>
         <source>TRULP puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – חידות</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="66"/>
         <source>puzzles</source>
-        <translation type="unfinished">חידות</translation>
+        <translation>חידות</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="80"/>
         <source>play</source>
-        <translation type="unfinished">שחק</translation>
+        <translation>שחק</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="86"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="103"/>
         <source>new puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>חידה חדשה</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="91"/>
         <source>difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>רמת קושי</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
         <source>moves to the goal</source>
-        <translation type="unfinished"></translation>
+        <translation>מהלכים עד המטרה</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="109"/>
         <source>seed</source>
-        <translation type="unfinished"></translation>
+        <translation>זרע</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="113"/>
         <source>set up your own</source>
-        <translation type="unfinished"></translation>
+        <translation>סידור חופשי</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירה</translation>
     </message>
 </context>
 <context>
@@ -1226,27 +1268,27 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/help/helpform.cpp" line="49"/>
         <source>TRULP help</source>
-        <translation type="unfinished"></translation>
+        <translation>TRULP – עזרה</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="72"/>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>עמוד</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="73"/>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>למעלה</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="74"/>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>למטה</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="75"/>
         <source>&lt;ECS&gt; close page</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Esc&gt; סגירה</translation>
     </message>
 </context>
 <context>

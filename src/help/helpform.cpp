@@ -73,8 +73,11 @@ void Thelpform::buildControls() {
     Label2 = makeLabel(this, "Label2", tr("UP"), QRect(656, 16, 15, 13));
     Label3 = makeLabel(this, "Label3", tr("DOWN"), QRect(656, 32, 35, 13));
     Label4 = makeLabel(this, "Label4", tr("<ECS> close page"), QRect(16, 680, 88, 13));
-    for (QLabel* label : {Label1, Label2, Label3, Label4})
-        m_layout.add(label);
+    // Longer words in another language take the room up to their neighbours.
+    m_layout.add(Label1, {11}, QRect(619, 24, 35, 13));
+    m_layout.add(Label2, {11}, QRect(656, 16, 46, 13));
+    m_layout.add(Label3, {11}, QRect(656, 32, 46, 13));
+    m_layout.add(Label4, {11}, QRect(16, 680, 300, 13));
 
     page1btn = new QPushButton(QStringLiteral("1"), this);
     page1btn->setObjectName(QStringLiteral("page1btn"));

@@ -84,12 +84,13 @@ QPushButton* MakeButton(ScaledLayout& layout, const char* name, const QRect& g, 
     return b;
 }
 
+// Where a longer text must, it takes `room`, a place around its own.
 QLabel* MakeLabel(ScaledLayout& layout, const char* name, const QRect& g, const QString& text,
-                  const DesignFont& font = {12}) {
+                  const DesignFont& font = {12}, const QRect& room = {}) {
     auto* l = new QLabel(text, &layout.window());
     l->setObjectName(QLatin1String(name));
     l->setGeometry(g);
-    layout.add(l, font);
+    layout.add(l, font, room);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }
@@ -283,9 +284,9 @@ void TForm1::buildLayout() {
     target_ = Place(layout_, new TargetView(this), {352, 64, 60, 75});
 
     //: Beside the target, three lines: "shift until" / "block X" / "is here".
-    MakeLabel(layout_, "Label1", {296, 93, 49, 15}, tr("shift until"));
-    MakeLabel(layout_, "Label5", {304, 110, 39, 15}, tr("block X"));
-    MakeLabel(layout_, "Label2", {304, 126, 38, 15}, tr("is here"));
+    MakeLabel(layout_, "Label1", {296, 93, 49, 15}, tr("shift until"), {12}, {288, 93, 62, 15});
+    MakeLabel(layout_, "Label5", {304, 110, 39, 15}, tr("block X"), {12}, {288, 110, 62, 15});
+    MakeLabel(layout_, "Label2", {304, 126, 38, 15}, tr("is here"), {12}, {288, 126, 62, 15});
     //: The move limit of the search, above its number. Short: about 9 letters.
     const QString limitName = tr("max.move");
     MakeLabel(layout_, "Label4", {16, 65, 56, 15}, limitName);
@@ -477,6 +478,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 void TForm1::setMessage(QLabel* line, const QString& text) {
     line->setText(text);
+    layout_.refit(line); // a longer sentence in a smaller type, rather than cut
     // Painted with the reply that changed it, not when the event loop gets round to it.
     line->repaint();
     // A screen reader announces the new words.
@@ -494,8 +496,10 @@ void TForm1::showReply(const Reply& r) {
     }
     if (r.said.words != Words::Keep)
         setMessage(msgtext, Text(r.said));
-    if (r.go != GoCaption::Keep)
+    if (r.go != GoCaption::Keep) {
         button(Control::Go)->setText(Wording::caption(r.go));
+        layout_.refit(button(Control::Go));
+    }
     for (int c = 0; c < kModeControls; ++c)
         controls_[size_t(c)]->setEnabled(v.controls & Bit(Control(c)));
     for (const Mode mode : {kPlay, kReplay, kSearch})
@@ -509,7 +513,10 @@ void TForm1::showReply(const Reply& r) {
     button(Control::Solve)->setVisible(!v.editing);
     for (QPushButton* b : setupBtns_)
         b->setVisible(v.editing);
-    puzzletext->setText(Wording::puzzleName(v.puzzleName));
+    if (const QString name = Wording::puzzleName(v.puzzleName); puzzletext->text() != name) {
+        puzzletext->setText(name);
+        layout_.refit(puzzletext);
+    }
     const QString toGo = v.toGo >= 0 && v.toGo != kNoDistance ? QLocale().toString(v.toGo) : QString();
     if (togotext->text() != toGo)
         setMessage(togotext, toGo);

@@ -7,9 +7,11 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QStyle>
 #include <QStyleOption>
 #include <QWidget>
 #include <QWindow>
@@ -226,10 +228,10 @@ ScaledLayout::~ScaledLayout() {
     delete m_watcher;
 }
 
-void ScaledLayout::add(QWidget* control, const DesignFont& font) {
+void ScaledLayout::add(QWidget* control, const DesignFont& font, const QRect& room) {
     const auto* frame = qobject_cast<const QFrame*>(control);
     const int lineWidth = frame != nullptr && frame->frameShape() != QFrame::NoFrame ? frame->lineWidth() : 0;
-    m_items.push_back({control, control->geometry(), font, lineWidth});
+    m_items.push_back({control, control->geometry(), font, lineWidth, room});
     place(m_items.back());
 }
 
@@ -244,12 +246,55 @@ void ScaledLayout::apply(double scale, QPoint offset) {
         place(item);
 }
 
+int TextRoomLeft(const QWidget& control) {
+    const QFontMetrics fm = control.fontMetrics();
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        if (label->text().isEmpty() || label->wordWrap() || label->text().contains(u'\n'))
+            return 0;
+        return label->contentsRect().width() - 2 * label->margin() - fm.horizontalAdvance(label->text());
+    }
+    if (const auto* box = qobject_cast<const QCheckBox*>(&control)) {
+        const QStyle* style = box->style();
+        return box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) -
+               fm.horizontalAdvance(box->text());
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        if (button->text().isEmpty())
+            return 0;
+        // The frame and a little air on either side.
+        return button->width() - 8 - fm.horizontalAdvance(QString(button->text()).remove(u'&'));
+    }
+    return 0;
+}
+
+void FitText(QWidget& control, const DesignFont& font, double scale) {
+    const int cell = std::max(1, int(std::lround(font.cell * scale)));
+    const int floor = std::max(kMinimumCell, int(std::lround(cell * kFloorShare)));
+    for (int c = cell;; --c) {
+        control.setFont(CellFont(font.family, c, font.bold, font.italic));
+        if (c <= floor || TextRoomLeft(control) >= 0)
+            return;
+    }
+}
+
+void ScaledLayout::refit(QWidget* control) const {
+    for (const Item& item : m_items)
+        if (item.control == control)
+            place(item);
+}
+
 void ScaledLayout::place(const Item& item) const {
     if (item.control.isNull())
         return;
     item.control->setGeometry(ScaledRect(item.design, m_scale, m_offset));
     if (item.font.cell > 0)
-        item.control->setFont(ScaledFont(item.font, m_scale));
+        FitText(*item.control, item.font, m_scale);
+    if (item.room.isValid() && TextRoomLeft(*item.control) < 0) {
+        item.control->setGeometry(ScaledRect(item.room, m_scale, m_offset));
+        if (item.font.cell > 0)
+            FitText(*item.control, item.font, m_scale);
+    }
     if (item.lineWidth > 0) {
         if (auto* frame = qobject_cast<QFrame*>(item.control.data()))
             frame->setLineWidth(std::max(1, int(std::lround(item.lineWidth * m_scale))));

@@ -86,6 +86,18 @@ struct DesignFont {
 // The design font at a scale (CellFont of the scaled cell).
 QFont ScaledFont(const DesignFont& font, double scale);
 
+// A text may be longer than its control in some languages: the control's
+// font then shrinks, down to this share of its design size and never below
+// a readable cell, until the text fits.
+inline constexpr double kFloorShare = 0.7;
+inline constexpr int kMinimumCell = 9;
+// Pixels to spare beside a label's, button's or check box's text in its
+// control now (negative: the text is cut); 0 for a control without text.
+int TextRoomLeft(const QWidget& control);
+// Gives the control the design font at the scale, or the largest smaller one
+// down to the floor with which its text fits.
+void FitText(QWidget& control, const DesignFont& font, double scale);
+
 // The controls of one window laid out at one scale. A window builds its
 // controls at their design places as always, then hands each to add() with
 // its design font; from then on every resize of the window places them at
@@ -101,9 +113,13 @@ public:
     ScaledLayout& operator=(const ScaledLayout&) = delete;
 
     // Records a control at its geometry now (its design place) and gives it
-    // its design font.
-    void add(QWidget* control, const DesignFont& font = {});
+    // its design font. Where its text does not fit, in some language, it
+    // takes `room` (a design rectangle around its place), if given, and its
+    // font shrinks as far as it must.
+    void add(QWidget* control, const DesignFont& font = {}, const QRect& room = {});
 
+    // A control's text changed: its font is fitted to it again.
+    void refit(QWidget* control) const;
     // Places everything for a scale and the offset of the design's top left.
     void apply(double scale, QPoint offset);
     // The aspect-kept scale and the centring offset for a client size,
@@ -129,6 +145,7 @@ private:
         QRect design;
         DesignFont font;
         int lineWidth; // a frame's, 0 for none
+        QRect room;    // where it may grow when its text needs more room
     };
     class ResizeWatcher;
     void place(const Item& item) const;

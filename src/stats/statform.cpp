@@ -45,7 +45,10 @@ TStatForm::TStatForm(QWidget* parent)
         label->setObjectName(QString::fromLatin1(kRows[i].labelName));
         label->setGeometry(kRows[i].label);
         label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-        m_layout.add(label);
+        // A longer text in another language grows to the left, still ending
+        // at its value.
+        const QRect r = kRows[i].label;
+        m_layout.add(label, {13}, QRect(QPoint(8, r.top()), r.bottomRight()));
 
         auto* field = new QLabel(this);
         field->setObjectName(QStringLiteral("StaticText%1").arg(i + 1));
@@ -74,8 +77,11 @@ TStatForm::TStatForm(QWidget* parent)
 void TStatForm::FillCounters(const trulp::SearchCounters& counters) {
     const uint32_t values[6] = {counters.moves,         counters.seconds,      counters.trialMoves,
                                 counters.forwardLength, counters.backwardHits, counters.forwardHits};
+    // The locale's digits; without grouping, so that ten of them fit the field.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     for (int i = 0; i < 6; ++i)
-        m_fields[i]->setText(QLocale().toString(values[i]));
+        m_fields[i]->setText(locale.toString(values[i]));
 }
 
 QPoint TStatForm::CentredPosition(const QRect& mainFrame, const QSize& dialogFrame) {

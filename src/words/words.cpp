@@ -34,6 +34,14 @@ namespace {
 // The names the collection and the set-up give, for the catalogue. A
 // puzzle's name is a single word, shown under its picture and in a box of
 // 90 pixels: a short word.
+// Qt reads the layout direction from the catalogue: RTL for Hebrew.
+[[maybe_unused]] const struct {
+    const char* source;
+    const char* comment;
+} kDirection =
+    QT_TRANSLATE_NOOP3("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                       "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+                       "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
 [[maybe_unused]] const char* const kPuzzleNames[] = {
     QT_TRANSLATE_NOOP("Puzzles", "classic"),   QT_TRANSLATE_NOOP("Puzzles", "nearly"),
     QT_TRANSLATE_NOOP("Puzzles", "corners"),   QT_TRANSLATE_NOOP("Puzzles", "lid"),

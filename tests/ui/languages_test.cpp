@@ -1,0 +1,183 @@
+// Every language the program speaks, through its real windows: each text
+// fits its control, window titles keep TRULP first, and in the pseudo-
+// language (accented, 40 % longer) no English is left on screen. The
+// catalogues are complete with their placeholders, and each help text has
+// the English help's pages.
+#include "form_fixture.h"
+#include "helpform.h"
+#include "puzzlesdialog.h"
+#include "screenfit.h"
+#include "statform.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+using namespace trulp;
+
+namespace {
+
+// The catalogues the program carries, and the pseudo-language built for the tests.
+QStringList Catalogues() {
+    QStringList files;
+    for (const QString& name : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("trulp_*.qm")}))
+        files << QStringLiteral(":/i18n/") + name;
+    files << QStringLiteral(TRULP_PSEUDO_QM);
+    return files;
+}
+
+// The windows a player sees, made anew in the language installed.
+struct Windows {
+    FormFixture fx;
+    TStatForm stats{fx.form.get()};
+    Thelpform help{fx.form.get()};
+    PuzzlesDialog puzzles{fx.form.get()};
+    Windows() {
+        for (QWidget* w : std::initializer_list<QWidget*>{&stats, &help, &puzzles})
+            w->show();
+        (void)QTest::qWaitForWindowExposed(&puzzles);
+    }
+    QList<QWidget*> all() { return {fx.form.get(), &stats, &help, &puzzles}; }
+};
+
+// The visible texts of a window's labels and buttons, with their controls.
+QList<QWidget*> TextControls(QWidget* window) {
+    QList<QWidget*> found;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->isVisibleTo(window) && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)))
+            found << w;
+    return found;
+}
+
+QString TextOf(const QWidget* w) {
+    if (const auto* l = qobject_cast<const QLabel*>(w))
+        return l->text();
+    return static_cast<const QAbstractButton*>(w)->text();
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTextFitsItsControl_data() {
+        QTest::addColumn<QString>("catalogue");
+        for (const QString& file : Catalogues())
+            QTest::newRow(qPrintable(QFileInfo(file).baseName())) << file;
+    }
+    void everyTextFitsItsControl() {
+        QFETCH(QString, catalogue);
+        QTranslator translator;
+        QVERIFY(translator.load(catalogue));
+        QCoreApplication::installTranslator(&translator);
+        {
+            Windows w;
+            QStringList cut;
+            for (QWidget* window : w.all()) {
+                QVERIFY2(window->windowTitle().startsWith(QStringLiteral("TRULP")),
+                         qPrintable(window->windowTitle()));
+                for (QWidget* c : TextControls(window))
+                    if (TextRoomLeft(*c) < 0)
+                        cut << QStringLiteral("%1 \"%2\" (%3 px short)")
+                                   .arg(c->objectName(), TextOf(c))
+                                   .arg(-TextRoomLeft(*c));
+            }
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    // In the pseudo-language every word on screen is accented: a run of
+    // plain letters is a text that escaped translation.
+    void noEnglishLeftInThePseudoLanguage() {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(TRULP_PSEUDO_QM)));
+        QCoreApplication::installTranslator(&translator);
+        {
+            Windows w;
+            const QRegularExpression english(QStringLiteral("[A-Za-z]{4,}"));
+            const QStringList names = {QStringLiteral("TRULP"), QStringLiteral("Quorvel"),
+                                       QStringLiteral("www.quorvel.example")};
+            QStringList left;
+            for (QWidget* window : w.all()) {
+                QList<QWidget*> seen = TextControls(window);
+                // The help's own pages come in each language's help text.
+                seen.removeIf([](QWidget* c) { return c->objectName() == QLatin1String("subtitle"); });
+                seen << window;
+                for (QWidget* c : seen) {
+                    for (QString text : {c == window ? c->windowTitle() : TextOf(c), c->toolTip(),
+                                         c->accessibleName(), c->accessibleDescription()}) {
+                        for (const QString& n : names)
+                            text.remove(n);
+                        if (english.match(text).hasMatch())
+                            left << QStringLiteral("%1: %2").arg(c->objectName(), text);
+                    }
+                }
+            }
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("; "))));
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    // Every catalogue: each message translated, with the placeholders of
+    // its source; each help text: the English help's lines and page titles.
+    void cataloguesCompleteAndHelpPagesWhole() {
+        const QDir dir(QStringLiteral(TRULP_TRANSLATIONS_DIR));
+        const QRegularExpression placeholder(QStringLiteral("%(n|\\d)"));
+        const auto placeholders = [&](const QString& text) {
+            QStringList found;
+            for (auto it = placeholder.globalMatch(text); it.hasNext();)
+                found << it.next().captured();
+            found.sort();
+            found.removeDuplicates();
+            return found;
+        };
+        QFile english(QStringLiteral(":/help/helptext.txt"));
+        QVERIFY(english.open(QIODevice::ReadOnly));
+        const QList<QByteArray> englishLines = english.readAll().split('\n');
+        const QStringList files = dir.entryList({QStringLiteral("trulp_*.ts")});
+        QCOMPARE(files.size(), 13);
+        for (const QString& name : files) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(file.readAll());
+            QString source;
+            int messages = 0;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (xml.name() == QLatin1String("source")) {
+                    source = xml.readElementText();
+                } else if (xml.name() == QLatin1String("translation")) {
+                    ++messages;
+                    QVERIFY2(xml.attributes().value(QLatin1String("type")).isEmpty(),
+                             qPrintable(name + QStringLiteral(": unfinished: ") + source));
+                    const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                    QVERIFY2(!text.isEmpty(), qPrintable(name + QStringLiteral(": empty: ") + source));
+                    if (source != QLatin1String("QT_LAYOUT_DIRECTION"))
+                        QVERIFY2(
+                            placeholders(text) == placeholders(source),
+                            qPrintable(name + QStringLiteral(": ") + source + QStringLiteral(" / ") + text));
+                }
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(name + QStringLiteral(": ") + xml.errorString()));
+            QVERIFY(messages > 200);
+            if (name == QLatin1String("trulp_en.ts"))
+                continue;
+            const QString language = name.mid(6, name.size() - 9);
+            QFile help(dir.filePath(QStringLiteral("help/helptext_%1.txt").arg(language)));
+            QVERIFY2(help.open(QIODevice::ReadOnly), qPrintable(help.fileName()));
+            const QList<QByteArray> lines = help.readAll().split('\n');
+            QCOMPARE(lines.size(), englishLines.size());
+            // A page's first line is its title: never empty, where the English has one.
+            for (int i = 0; i < lines.size(); i += 25)
+                QVERIFY2(lines[i].isEmpty() == englishLines[i].isEmpty(), qPrintable(help.fileName()));
+        }
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "languages_test.moc"
