@@ -106,7 +106,7 @@ void HelpRenderer::applyCode(QPainter& painter, char code) {
         m_row.x = (m_row.x / kHelpTabWidth + 1) * kHelpTabWidth;
         break;
     case '[':
-        FrameEdge(painter, FrameMode::Edge, m_row.x, m_row.y);
+        frameEdge(painter, FrameMode::Edge);
         break;
     default:
         // unknown codes are swallowed so that a typo never shows up as text
@@ -114,7 +114,37 @@ void HelpRenderer::applyCode(QPainter& painter, char code) {
     }
 }
 
+void HelpRenderer::frameEdge(QPainter& painter, FrameMode mode) {
+    if (!m_rightToLeft) {
+        FrameEdge(painter, mode, m_row.x, m_row.y);
+        return;
+    }
+    painter.save();
+    painter.translate(kHelpBoxWidth, 0);
+    painter.scale(-1, 1);
+    FrameEdge(painter, mode, m_row.x, m_row.y);
+    painter.restore();
+}
+
+void HelpRenderer::flushRun(QPainter& painter) {
+    if (m_run.isEmpty())
+        return;
+    painter.setFont(font(m_row.fontHeight, m_row.style));
+    const int width = painter.fontMetrics().horizontalAdvance(m_run);
+    painter.save();
+    painter.setLayoutDirection(Qt::RightToLeft);
+    TextOut(painter, kHelpBoxWidth - m_row.x - width, m_row.y + m_row.offset, m_run);
+    painter.restore();
+    m_row.x += width;
+    frameEdge(painter, FrameMode::Extend);
+    m_run.clear();
+}
+
 void HelpRenderer::drawCharacter(QPainter& painter, QChar c) {
+    if (m_rightToLeft) {
+        m_run += c;
+        return;
+    }
     // One character at a time: positions never depend on kerning or shaping.
     painter.setFont(font(m_row.fontHeight, m_row.style));
     const QString text(c);
@@ -132,6 +162,8 @@ void HelpRenderer::WriteHelpLine(QPainter& painter, const QString& line, int row
     }
     m_row = RowState{};
     m_row.y = row * kHelpRowHeight;
+    m_rightToLeft = painter.layoutDirection() == Qt::RightToLeft;
+    m_run.clear();
     FrameEdge(painter, FrameMode::Close, m_row.x, m_row.y);
     SetLineDefaults(painter);
 
@@ -143,11 +175,13 @@ void HelpRenderer::WriteHelpLine(QPainter& painter, const QString& line, int row
             m_row.escapePending = true;
         } else if (m_row.escapePending) {
             m_row.escapePending = false;
+            flushRun(painter);
             applyCode(painter, c.toUpper().toLatin1());
         } else {
             drawCharacter(painter, c);
         }
     }
+    flushRun(painter);
 }
 
 void HelpRenderer::WriteHelpPage(QPainter& painter, const QStringList& lines, int helpPage) {

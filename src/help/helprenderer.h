@@ -17,6 +17,7 @@ namespace trulp {
 
 inline constexpr int kHelpPageLines = 25; // title plus 24 rows
 inline constexpr int kHelpRowHeight = 24;
+inline constexpr int kHelpBoxWidth = 800;
 inline constexpr int kHelpLeftMargin = 10;
 inline constexpr int kHelpTabWidth = 150;
 inline constexpr int kHelpFrameGap = 5; // from a frame edge to the text beside it
@@ -76,11 +77,18 @@ private:
 
     void applyCode(QPainter& painter, char code);
     void drawCharacter(QPainter& painter, QChar c);
+    // Right to left, a line is laid out from the right edge: the text
+    // between two codes is drawn as one run, so that its letters join and
+    // read in their order, and frames are drawn mirrored.
+    void flushRun(QPainter& painter);
+    void frameEdge(QPainter& painter, FrameMode mode);
 
     const QFont& face(int cellHeight, HelpStyle style) const;
 
     TitleSink m_titleSink;
     RowState m_row;
+    bool m_rightToLeft = false;
+    QString m_run;
     bool FrameOpen = false;
     int FrameStartX = 0;
     // normal, small and large, each in three styles
