@@ -4,7 +4,10 @@
 #include "text.h"
 #include "words.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace trulp::cli {
 
@@ -20,10 +23,16 @@ void AddField(std::string& out, const char* name, long long value) {
     out += "\": " + std::to_string(value);
 }
 
-// A label padded in characters, not bytes, so that the values line up in
-// every language.
-void AddRow(std::string& out, const QString& label, const std::string& value) {
-    out += Std(label.leftJustified(31) + u' ') + value + "\n";
+// Rows of label and value, the values lined up in characters, not bytes,
+// whatever the language's labels.
+std::string Rows(const std::vector<std::pair<QString, std::string>>& rows) {
+    qsizetype width = 0;
+    for (const auto& row : rows)
+        width = std::max(width, row.first.size());
+    std::string out;
+    for (const auto& [label, value] : rows)
+        out += Std(label.leftJustified(std::max<qsizetype>(width, 31)) + u' ') + value + "\n";
+    return out;
 }
 
 // Where the line begins: the classic start, a puzzle of the collection, or
@@ -79,21 +88,23 @@ std::string TextReport(const Report& r) {
                                   nullptr, r.fromMoves)
                        .arg(Q(r.from), Q(StartOf(r))));
     out += "\n\n";
-    AddRow(out, TrulpSolve::tr("result"),
-           Std(r.solved ? TrulpSolve::tr("solved") : TrulpSolve::tr("no solution")));
-    AddRow(out, TrulpSolve::tr("number of moves"), std::to_string(r.moves));
+    std::vector<std::pair<QString, std::string>> rows;
+    rows.emplace_back(TrulpSolve::tr("result"),
+                      Std(r.solved ? TrulpSolve::tr("solved") : TrulpSolve::tr("no solution")));
+    rows.emplace_back(TrulpSolve::tr("number of moves"), std::to_string(r.moves));
     if (r.optimal) {
-        AddRow(out, TrulpSolve::tr("positions reachable"), std::to_string(r.positions));
+        rows.emplace_back(TrulpSolve::tr("positions reachable"), std::to_string(r.positions));
     } else {
-        AddRow(out, TrulpSolve::tr("trial moves"), std::to_string(r.trialMoves));
-        AddRow(out, TrulpSolve::tr("forward history buffer length"), std::to_string(r.forwardLength));
-        AddRow(out, TrulpSolve::tr("forward buffer hits"), std::to_string(r.forwardHits));
-        AddRow(out, TrulpSolve::tr("backward buffer hits"), std::to_string(r.backwardHits));
+        rows.emplace_back(TrulpSolve::tr("trial moves"), std::to_string(r.trialMoves));
+        rows.emplace_back(TrulpSolve::tr("forward history buffer length"), std::to_string(r.forwardLength));
+        rows.emplace_back(TrulpSolve::tr("forward buffer hits"), std::to_string(r.forwardHits));
+        rows.emplace_back(TrulpSolve::tr("backward buffer hits"), std::to_string(r.backwardHits));
     }
     char time[32];
     std::snprintf(time, sizeof time, "%.3f", r.seconds);
     //: Seconds, as "0.123 s".
-    AddRow(out, TrulpSolve::tr("time"), Std(TrulpSolve::tr("%1 s").arg(QString::fromLatin1(time))));
+    rows.emplace_back(TrulpSolve::tr("time"), Std(TrulpSolve::tr("%1 s").arg(QString::fromLatin1(time))));
+    out += Rows(rows);
 
     if (!r.line.empty()) {
         out += "\n";
