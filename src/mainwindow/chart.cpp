@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -212,11 +213,20 @@ void GameChart::ShowChart(const ChartData& chart) {
         raise();
         return;
     }
-    // Beside the main window, so the board stays in sight; the keys stay
-    // with the board.
+    // Beside the main window, on the side with more room, so that the board
+    // and the moves list stay in sight; smaller where it must, down to half
+    // its size; the keys stay with the board.
     if (const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr) {
         const QRect frame = main->frameGeometry();
-        FitToScreen(*this, kChartClientSize, QPoint(frame.right() + 8, frame.top()));
+        const QScreen* screen = main->screen();
+        const WindowFit fit =
+            FitBeside(kChartClientSize, FrameMargins(*this), screen->availableGeometry(), frame, 0.5);
+        if (fit.scale > 0) {
+            resize(fit.client);
+            move(fit.position);
+        } else {
+            FitToScreen(*this, kChartClientSize, QPoint(frame.right() + 8, frame.top()));
+        }
     }
     setAttribute(Qt::WA_ShowWithoutActivating);
     show();

@@ -120,6 +120,27 @@ WindowFit FitWindow(QSize design, const QMargins& frame, const QRect& available,
     return fit;
 }
 
+WindowFit FitBeside(QSize design, const QMargins& frame, const QRect& available, const QRect& beside,
+                    double minimumScale) {
+    const int right = available.right() - beside.right();
+    const int left = beside.left() - available.left();
+    const int room = std::max(left, right) - frame.left() - frame.right();
+    const int height = available.height() - frame.top() - frame.bottom();
+    WindowFit fit;
+    const double scale = std::min({1.0, double(room) / design.width(), double(height) / design.height()});
+    if (scale < minimumScale) {
+        fit.scale = 0;
+        return fit;
+    }
+    fit.scale = scale;
+    fit.client = Scaled(design, scale);
+    const QSize outer = fit.client.grownBy(frame);
+    const int x = right >= left ? beside.right() + 1 : beside.left() - outer.width();
+    const int y = std::clamp(beside.top(), available.top(), available.bottom() + 1 - outer.height());
+    fit.position = QPoint(x, y);
+    return fit;
+}
+
 double AspectScale(QSize design, QSize client) {
     return std::min(double(client.width()) / design.width(), double(client.height()) / design.height());
 }

@@ -42,6 +42,14 @@ struct WindowFit {
 // client area and the unscaled frame fit, moved the least into the area.
 WindowFit FitWindow(QSize design, const QMargins& frame, const QRect& available, QPoint preferred);
 
+// A window that goes beside another one (the frame `beside`), on the side
+// with more room, covering none of it: at the largest scale up to 1 at which
+// its client and `frame` fit that room and the available height, its top
+// level with the other's where it can be. A scale of 0 where not even
+// `minimumScale` fits.
+WindowFit FitBeside(QSize design, const QMargins& frame, const QRect& available, const QRect& beside,
+                    double minimumScale);
+
 // The even scale at which `design` fills `client` with its aspect kept.
 double AspectScale(QSize design, QSize client);
 // The top left of the scaled design centred in `client`: the margin left

@@ -66,6 +66,32 @@ private slots:
             QVERIFY(available.contains(QRect(position, client.grownBy(frame))));
     }
 
+    // The chart beside the main window: on the side with more room, covering
+    // none of it, smaller where it must; not at all below half its size.
+    void chartGoesBesideTheWindow() {
+        const QSize chart(620, 394);
+        const QMargins mutter(0, 37, 0, 0);
+        const struct {
+            const char* what;
+            QRect available, main;
+            double scale; // 0: no room beside it
+            bool right;
+        } cases[] = {{"1366x768 laptop", {0, 32, 1366, 736}, {298, 32, 540, 736}, 528.0 / 620, true},
+                     {"1920x1080", {0, 32, 1920, 1048}, {298, 123, 564, 767}, 1.0, true},
+                     {"main window moved right", {0, 32, 1366, 736}, {700, 32, 540, 736}, 1.0, false},
+                     {"no room on either side", {0, 0, 1024, 768}, {250, 0, 540, 736}, 0.0, true}};
+        for (const auto& c : cases) {
+            const WindowFit fit = FitBeside(chart, mutter, c.available, c.main, 0.5);
+            QVERIFY2(qAbs(fit.scale - c.scale) < 1e-9, c.what);
+            if (c.scale == 0)
+                continue;
+            const QRect outer(fit.position, fit.client.grownBy(mutter));
+            QVERIFY2(!outer.intersects(c.main), c.what);
+            QVERIFY2(c.available.contains(outer), c.what);
+            QCOMPARE(outer.left() > c.main.left(), c.right);
+        }
+    }
+
     void darkTintsReadAndKeepTheirHue_data() {
         QTest::addColumn<QColor>("design");
         QTest::addColumn<QColor>("background");
