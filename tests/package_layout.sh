@@ -46,8 +46,28 @@ for opt in $options; do
   grep -qxF -- "$opt" <<<"$entries" || fail "trulp-solve.6 has no entry for $opt"
 done
 
+# Moves files are the package's type, by content and by name, and the
+# launcher takes one.
+[ -f "$root/usr/share/mime/packages/example.quorvel.trulp.xml" ] || fail "no MIME type for moves files"
+[ -f "$root/$icons/48x48/mimetypes/application-x-trulp-moves.png" ] || fail "no icon for moves files"
+update-mime-database "$root/usr/share/mime" 2>/dev/null
+files=$(mktemp -d)
+"$solve" --save "$files/mine" >/dev/null
+"$solve" --puzzle nearly --optimal --save "$files/near" >/dev/null
+cp "$files/TRULP_ near" "$files/renamed"
+for f in "TRULP_ mine" "TRULP_ near" renamed; do
+  type=$(XDG_DATA_HOME=$files XDG_DATA_DIRS=$root/usr/share:/usr/share gio info -a standard::content-type \
+         "$files/$f" | awk '/content-type/ { print $2 }')
+  [ "$type" = application/x-trulp-moves ] || fail "$f is $type, not application/x-trulp-moves"
+done
+rm -rf "$files"
+entry=$root/usr/share/applications/example.quorvel.trulp.desktop
+grep -qx 'MimeType=application/x-trulp-moves;' "$entry" || fail "the launcher does not list moves files"
+grep -q '^Exec=trulp %f$' "$entry" || fail "the launcher does not pass the file"
+
 # Without X (a Wayland session) the program needs Qt's Wayland plugin.
 dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland || fail "does not recommend qt6-wayland"
+dpkg-deb -f "$deb" Recommends | grep -qw qt6-translations-l10n || fail "does not recommend Qt's translations"
 
 # No errors, and built with Debian's hardening flags: not even an
 # informational hardening tag.

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <memory>
 
@@ -28,5 +29,10 @@ int main(int argc, char** argv) {
     trulp::Thelpform helpform(&Form1);
     Form1.setDialogs(&StatForm, &helpform);
     Form1.show();
+    // A moves file named on the command line, as the desktop passes one,
+    // opens once the window is there.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        QTimer::singleShot(0, &Form1, [&Form1, path = arguments.at(1)] { Form1.OpenFile(path); });
     return app.exec();
 }

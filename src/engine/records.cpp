@@ -51,6 +51,20 @@ bool Records::Offer(const Block (&start)[kBlocks + 1], int moves, const std::str
     return true;
 }
 
+void Records::Merge(const Records& other) {
+    for (const auto& [start, theirs] : other.byStart_) {
+        Record& kept = byStart_[start];
+        if (kept.moves == 0 || theirs.moves < kept.moves ||
+            (theirs.moves == kept.moves && theirs.date < kept.date))
+            kept = theirs;
+    }
+}
+
+std::string MergeIntoRecordsFile(const std::string& path, Records& records) {
+    records.Merge(LoadRecordsFile(path).records);
+    return SaveRecordsFile(path, records);
+}
+
 std::string Records::Encode() const {
     std::string out = std::string(kHeader) + "\n";
     for (const auto& [start, r] : byStart_)

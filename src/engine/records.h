@@ -24,6 +24,9 @@ public:
     // is; true when it became the record.
     bool Offer(const Block (&start)[kBlocks + 1], int moves, const std::string& date);
     int size() const { return int(byStart_.size()); }
+    // Another window's records taken in: per puzzle the fewer moves, and of
+    // two equal ones the earlier.
+    void Merge(const Records& other);
 
     // The file's text, and back; a text that is not wholly such a file is
     // refused (false) and changes nothing.
@@ -47,6 +50,10 @@ struct LoadedRecords {
 LoadedRecords LoadRecordsFile(const std::string& path);
 // Writes them whole; empty, or why not. A failure leaves the old file.
 std::string SaveRecordsFile(const std::string& path, const Records& records);
+// What another program may have written since is kept: the file is read
+// again and merged into `records` before they are written. The caller holds
+// the file's lock.
+std::string MergeIntoRecordsFile(const std::string& path, Records& records);
 
 // Today in the local calendar, YYYY-MM-DD.
 std::string Today();

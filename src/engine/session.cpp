@@ -46,6 +46,7 @@ Reply Session::answer(Reply r) const {
     r.view.puzzleName = name_;
     r.view.toGo = toGo();
     r.view.moveLimit = puzzle_.maxMove();
+    r.view.redo = mode_ == kPlay && takenBackCount_ > 0;
     return r;
 }
 
@@ -63,6 +64,7 @@ std::string Session::NameOf(const Block (&start)[kBlocks + 1]) {
 }
 
 Reply Session::ChoosePuzzle(const Block (&start)[kBlocks + 1], const std::string& name, int32_t moveLimit) {
+    takenBackCount_ = 0;
     if (!puzzle_.ChoosePuzzle(start, moveLimit))
         return answer(Reply(StartWords(start)));
     name_ = name;
@@ -118,6 +120,7 @@ Reply Session::EndSetup(bool use, int32_t moveLimit) {
 }
 
 Reply Session::Start(int32_t moveLimit) {
+    takenBackCount_ = 0;
     coached_.fill(false);
     puzzle_.ResetBoard(moveLimit);
     selected_ = 0;
@@ -127,6 +130,7 @@ Reply Session::Start(int32_t moveLimit) {
 }
 
 Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
+    takenBackCount_ = 0;
     Reply r;
     mode_ = kNoMode;
     controls_ = kModeControlsTable[kNoMode];
@@ -163,6 +167,7 @@ Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
 }
 
 Reply Session::Reset(int32_t moveLimit) {
+    takenBackCount_ = 0;
     Reply r;
     r.said.words = Words::Clear;
     // In replay the list stays; the reset puts moveNr back to 1.
@@ -186,6 +191,9 @@ Reply Session::moved(const PlayOutcome& o, Words plain, bool byCoach) {
     Reply r;
     if (!o.made())
         return r;
+    // A new move; Redo makes a taken-back one and keeps the rest.
+    if (!redoing_)
+        takenBackCount_ = 0;
     coached_[size_t(o.number)] = byCoach;
     r.list = true;
     r.said.words = o.result == PlayResult::Solved ? (alone_ ? Words::SolvedAlone : Words::SolutionReached)
@@ -271,15 +279,44 @@ Reply Session::Back() {
 
 Reply Session::stepBack() {
     Reply r;
+    const int last = puzzle_.moveNr() - 1;
+    const MoveRecord move = last >= 1 && last <= kMaxMoves ? puzzle_.movesList()[last] : MoveRecord{};
+    const bool wasCoached = coached(last);
     r.slide = puzzle_.TakeBack(mode_ == kPlay ? ListRule::Cut : ListRule::Keep);
     if (!r.slide.made)
         return r;
+    if (mode_ == kPlay) {
+        coached_[size_t(last)] = false;
+        if (takenBackCount_ < kMaxMoves)
+            takenBack_[size_t(takenBackCount_++)] = {move.block, move.direction, wasCoached};
+    }
     r.list = true;
     if (puzzle_.moveNr() == 1)
         r.said.words = Words::Clear;
     else
         r.said = {Words::MoveNumber, puzzle_.moveNr() - 1};
     return r;
+}
+
+Reply Session::Redo() {
+    if (mode_ != kPlay || takenBackCount_ == 0)
+        return answer(Reply());
+    const TakenBack m = takenBack_[size_t(takenBackCount_ - 1)];
+    const bool fromStart = SameStart(puzzle_.blockTable(), puzzle_.start());
+    const PlayOutcome o = puzzle_.PlayMove(m.block, m.direction);
+    if (!o.made())
+        return answer(Reply(Said(o.result == PlayResult::ListFull ? Words::ListFull : Words::Keep)));
+    --takenBackCount_;
+    // It counts as it counted the first time.
+    if (o.number == 1)
+        alone_ = fromStart && !m.coached;
+    else if (m.coached)
+        alone_ = false;
+    redoing_ = true;
+    Reply r = moved(o, Words::KeyMoved, m.coached);
+    redoing_ = false;
+    r.slide = {true, m.block, m.direction, o.fromField};
+    return answer(r);
 }
 
 Reply Session::Hint() {
@@ -340,6 +377,8 @@ Reply Session::SolveStep() {
         return answer(r); // a position the table does not know: nothing to play
     const PlayOutcome o = puzzle_.PlayMove(best.block, best.direction);
     lastSolve_ = o.result;
+    if (o.made())
+        takenBackCount_ = 0;
     if (o.made())
         coached_[size_t(o.number)] = true;
     if (!o.made()) {
@@ -464,6 +503,7 @@ Reply Session::Open(const DecodedMoves& file) {
         return answer(r);
     }
     coached_.fill(false);
+    takenBackCount_ = 0;
     if (loaded.otherPuzzle) {
         name_ = NameOf(file.start);
         selected_ = 0;

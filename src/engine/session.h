@@ -40,6 +40,7 @@ struct View {
     std::string puzzleName;
     int toGo = -1; // moves to the goal from the board shown; kNoDistance; -1 while the coach gets ready
     int32_t moveLimit = 0;
+    bool redo = false; // a move taken back in play can be made again
 };
 
 // Everything the window has to show after a call; it never asks again.
@@ -134,6 +135,9 @@ public:
     Reply Key(unsigned direction);
     // Back and Backspace: one move back, in play and replay.
     Reply Back();
+    // In play, the move taken back last made again, as it was made: a
+    // coach's move stays the coach's. Any other move forgets them.
+    Reply Redo();
 
     // The coach: a hint in two stages, and whether solve may start now.
     Reply Hint();
@@ -181,6 +185,15 @@ private:
     bool replaying_ = false;
     SearchResult searchResult_ = kNotSearched;
     std::array<bool, kMaxMoves + 1> coached_{};
+    // The moves taken back in play, the last one on top.
+    struct TakenBack {
+        uint8_t block;
+        uint8_t direction;
+        bool coached;
+    };
+    std::array<TakenBack, kMaxMoves> takenBack_{};
+    int takenBackCount_ = 0;
+    bool redoing_ = false;
     Records records_;
     std::function<std::string()> today_ = Today;
     bool editing_ = false;

@@ -20,6 +20,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,8 +30,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -188,8 +191,25 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     static const bool factoryInstalled = (QAccessible::installFactory(AccessibleFactory), true);
     (void)factoryInstalled;
 
-    desktop_.chooseSaveFile = [this] { return QFileDialog::getSaveFileName(this); };
-    desktop_.chooseOpenFile = [this] { return QFileDialog::getOpenFileName(this); };
+    // The moves files first, in the folder used last in this run, else
+    // Documents, else home.
+    const auto movesDialog = [this](bool save) {
+        const QString filters =
+            tr("TRULP moves (TRULP_* TRULP+*)") + QStringLiteral(";;") + tr("All files (*)");
+        if (lastFolder_.isEmpty()) {
+            lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            if (lastFolder_.isEmpty() || !QDir(lastFolder_).exists())
+                lastFolder_ = QDir::homePath();
+        }
+        const QString path =
+            save ? QFileDialog::getSaveFileName(this, tr("TRULP: save moves"), lastFolder_, filters)
+                 : QFileDialog::getOpenFileName(this, tr("TRULP: open moves file"), lastFolder_, filters);
+        if (!path.isEmpty())
+            lastFolder_ = QFileInfo(path).absolutePath();
+        return path;
+    };
+    desktop_.chooseSaveFile = [movesDialog] { return movesDialog(true); };
+    desktop_.chooseOpenFile = [movesDialog] { return movesDialog(false); };
     // The dialog asks before it lets a file be replaced.
     desktop_.choosePdfFile = [this](const QString& proposed) {
         return QFileDialog::getSaveFileName(this, tr("Print to PDF file"), proposed, tr("PDF files (*.pdf)"));
@@ -206,6 +226,7 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     creating_ = true;
     buildLayout();
     connectHandlers();
+    makeActions();
     showReply(session_.Start(moveLimit()));
     creating_ = false;
     setRecordsFile(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
@@ -437,6 +458,96 @@ void TForm1::connectHandlers() {
     connect(board_, &BoardView::slideFinished, this, [this] { control_.slideFinished(); });
 }
 
+void TForm1::makeActions() {
+    // A button's action clicks it, so that it does only what the button may.
+    const auto press = [](QAbstractButton* b) {
+        return [b] {
+            if (b->isEnabled() && b->isVisible())
+                b->click();
+        };
+    };
+    const auto unlessBusy = [this](void (TForm1::*handler)()) {
+        return [this, handler] {
+            if (!busy())
+                (this->*handler)();
+        };
+    };
+    // The desktop's keys for a standard function; ours where it has none.
+    const auto standard = [](QKeySequence::StandardKey key, QKeySequence ours) {
+        const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        return keys.isEmpty() ? QList<QKeySequence>{ours} : keys;
+    };
+    struct Spec {
+        QList<QKeySequence> keys;
+        QString name;
+        std::function<void()> run;
+        QWidget* shows; // the control whose tool tip names the key
+    };
+    const Spec specs[] = {
+        {standard(QKeySequence::Open, Qt::CTRL | Qt::Key_O), tr("open moves file"),
+         unlessBusy(&TForm1::OpenMoves), toolbar_->picture(ToolBar::Open)},
+        {standard(QKeySequence::Save, Qt::CTRL | Qt::Key_S), tr("save moves"), unlessBusy(&TForm1::SaveMoves),
+         toolbar_->picture(ToolBar::Save)},
+        {standard(QKeySequence::Print, Qt::CTRL | Qt::Key_P), tr("print"), unlessBusy(&TForm1::PrintMoves),
+         toolbar_->picture(ToolBar::Print)},
+        {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+         tr("printer setup"),
+         [this] {
+             if (!busy())
+                 desktop_.runPrinterSetup();
+         },
+         toolbar_->picture(ToolBar::PrinterSetup)},
+        {{QKeySequence(Qt::CTRL | Qt::Key_G)},
+         tr("game chart"),
+         [this] { runPicture(ToolBar::Chart); },
+         toolbar_->picture(ToolBar::Chart)},
+        {{QKeySequence(Qt::CTRL | Qt::Key_L)},
+         tr("puzzles"),
+         unlessBusy(&TForm1::ShowPuzzles),
+         toolbar_->picture(ToolBar::Puzzles)},
+        {standard(QKeySequence::HelpContents, Qt::Key_F1), tr("help"), press(helpBtn), helpBtn},
+        {standard(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z), tr("take the last move back"),
+         press(button(Control::Back)), button(Control::Back)},
+        {standard(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z), tr("make the move taken back again"),
+         [this] {
+             if (!busy())
+                 showReply(session_.Redo());
+         },
+         nullptr},
+        {{QKeySequence(Qt::CTRL | Qt::Key_1)}, tr("play"), press(modeBtns_[kPlay]), modeBtns_[kPlay]},
+        {{QKeySequence(Qt::CTRL | Qt::Key_2)}, tr("replay"), press(modeBtns_[kReplay]), modeBtns_[kReplay]},
+        {{QKeySequence(Qt::CTRL | Qt::Key_3)}, tr("search"), press(modeBtns_[kSearch]), modeBtns_[kSearch]},
+        {{QKeySequence(Qt::CTRL | Qt::Key_R)}, tr("reset"), press(resetBtn), resetBtn},
+        {{QKeySequence(Qt::CTRL | Qt::Key_H)},
+         tr("hint"),
+         press(button(Control::Hint)),
+         button(Control::Hint)},
+        {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
+         tr("solve"),
+         press(button(Control::Solve)),
+         button(Control::Solve)},
+        {{QKeySequence(Qt::CTRL | Qt::Key_I)},
+         tr("statistics"),
+         press(button(Control::Statistics)),
+         button(Control::Statistics)},
+        {standard(QKeySequence::FullScreen, Qt::Key_F11), tr("full screen"),
+         [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); }, nullptr},
+        {standard(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), tr("quit"), [this] { close(); }, nullptr},
+    };
+    for (const Spec& s : specs) {
+        auto* action = new QAction(s.name, this);
+        action->setShortcuts(s.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, s.run);
+        addAction(action);
+        if (s.shows != nullptr && !s.keys.isEmpty()) {
+            const QString tip = s.shows->toolTip().isEmpty() ? s.name : s.shows->toolTip();
+            //: A tool tip with its key: "save moves (Ctrl+S)".
+            s.shows->setToolTip(tr("%1 (%2)").arg(tip, s.keys.front().toString(QKeySequence::NativeText)));
+        }
+    }
+}
+
 void TForm1::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (DistanceTable::SharedBuilt())
@@ -629,6 +740,12 @@ void TForm1::runPicture(int picture) {
 }
 
 void TForm1::ShowPuzzles() {
+    // With the records other windows have set meanwhile.
+    if (!recordsFile_.isEmpty()) {
+        Records records = session_.records();
+        records.Merge(LoadRecordsFile(QFile::encodeName(recordsFile_).toStdString()).records);
+        session_.SetRecords(std::move(records));
+    }
     const PuzzleChoice choice = desktop_.choosePuzzle();
     if (choice.kind == PuzzleChoice::Play)
         showReply(session_.ChoosePuzzle(choice.start, choice.name.toStdString(), moveLimit()));
@@ -648,8 +765,16 @@ void TForm1::keepRecords() {
     if (recordsFile_.isEmpty())
         return;
     // Kept quietly: a failure costs this record its lasting, not the game.
+    // Another window may have set records since this one read them: under
+    // the lock the file is read again and both are kept.
     QDir().mkpath(QFileInfo(recordsFile_).absolutePath());
-    SaveRecordsFile(QFile::encodeName(recordsFile_).toStdString(), session_.records());
+    QLockFile lock(recordsFile_ + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000); // a crashed program's lock is taken over
+    if (!lock.tryLock(3000))
+        return;
+    Records records = session_.records();
+    MergeIntoRecordsFile(QFile::encodeName(recordsFile_).toStdString(), records);
+    session_.SetRecords(std::move(records));
 }
 
 // --- the moves file ------------------------------------------------------------
@@ -670,8 +795,11 @@ void TForm1::SaveMoves() {
 
 void TForm1::OpenMoves() {
     const QString path = desktop_.chooseOpenFile();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void TForm1::OpenFile(const QString& path) {
     const MovesFileBytes file = ReadMovesFile(QFile::encodeName(path).toStdString());
     if (!file.error.empty()) {
         desktop_.reportError(QFile::decodeName(file.error.c_str()));

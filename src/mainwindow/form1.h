@@ -77,6 +77,9 @@ public:
     void PrintMoves();
     void PrinterSetup();
     void ShowPuzzles();
+    // A moves file named when the program starts, opened as the open
+    // picture opens one.
+    void OpenFile(const QString& path);
     // Where the records are kept (read from there at once); empty keeps none.
     void setRecordsFile(const QString& path);
 
@@ -97,6 +100,9 @@ private:
 
     void buildLayout();
     void connectHandlers();
+    // Every function as an action with its key; the buttons and pictures
+    // show the key in their tool tips.
+    void makeActions();
     void setMessage(QLabel* line, const QString& text);
     void keepRecords();
     // Play and set-up keys: the key as pressed, then the character it types.
@@ -119,6 +125,7 @@ private:
     PuzzlesDialog* puzzlesForm_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     QString recordsFile_;
+    QString lastFolder_; // of the moves files, in this run
 
     // The pictures.
     BoardView* board_ = nullptr;

@@ -115,3 +115,25 @@ TEST(Records, AFullDiskLeavesTheOldFile) {
     EXPECT_EQ(Slurp(dir + "/../trulp-records-left"), "records\n"); // no half-written file beside it
     std::system(("rm -rf " + dir + " " + dir + "/../trulp-records-left").c_str());
 }
+
+// Two windows, each with the records it read at its start: what the second
+// writes keeps the first's record, and of two records of one puzzle the
+// fewer moves.
+TEST(Records, TwoWritersKeepBoth) {
+    const std::string path = TempDir() + "/records";
+    const PuzzleInfo* corners = FindPuzzle("corners");
+    const PuzzleInfo* lid = FindPuzzle("lid");
+    ASSERT_TRUE(corners && lid);
+    Records first = LoadRecordsFile(path).records;
+    Records second = LoadRecordsFile(path).records;
+    ASSERT_TRUE(first.Offer(corners->start, 9, "2026-12-09"));
+    ASSERT_EQ(MergeIntoRecordsFile(path, first), "");
+    ASSERT_TRUE(second.Offer(lid->start, 13, "2026-12-09"));
+    ASSERT_TRUE(second.Offer(corners->start, 11, "2026-12-09"));
+    ASSERT_EQ(MergeIntoRecordsFile(path, second), "");
+    const Records kept = LoadRecordsFile(path).records;
+    ASSERT_EQ(kept.size(), 2);
+    EXPECT_EQ(kept.Find(corners->start)->moves, 9);
+    EXPECT_EQ(kept.Find(lid->start)->moves, 13);
+    EXPECT_EQ(second.Find(corners->start)->moves, 9); // the window knows it now
+}

@@ -298,3 +298,47 @@ TEST(Session, PuzzlesChosenSetUpAndOpened) {
     EXPECT_TRUE(g.puzzle->isClassic());
     EXPECT_EQ(g.puzzle->lastMove(), 1);
 }
+
+// A move taken back comes again with Redo as it was made: the player's own
+// keeps the record honest, the coach's stays the coach's, and a new move
+// forgets the rest.
+TEST(Session, RedoCountsAsTheFirstTime) {
+    const std::vector<MoveRecord> line = SolveOptimal(startTable).line;
+    Game alone;
+    alone.enter(kPlay);
+    for (size_t i = 0; i + 1 < line.size(); ++i)
+        alone.session.Drag(line[i].block, line[i].direction);
+    alone.session.Back();
+    alone.session.Back();
+    EXPECT_TRUE(alone.session.Back().view.redo);
+    ASSERT_EQ(alone.puzzle->lastMove(), 112);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(alone.session.Redo().slide.made);
+    const Reply goal = alone.session.Drag(line[115].block, line[115].direction);
+    EXPECT_EQ(goal.said.words, Words::SolvedAlone);
+    EXPECT_EQ(T(goal.record), "new record: 116 moves (shortest 116)");
+    EXPECT_FALSE(goal.view.redo);
+
+    Game coached;
+    coached.enter(kPlay);
+    coached.session.Hint();
+    coached.session.Hint(); // the coach makes move 1
+    coached.session.Back();
+    EXPECT_FALSE(coached.session.coached(1));
+    EXPECT_TRUE(coached.session.Redo().slide.made);
+    EXPECT_TRUE(coached.session.coached(1));
+    for (size_t i = 1; i + 1 < line.size(); ++i)
+        coached.session.Drag(line[i].block, line[i].direction);
+    const Reply reached = coached.session.Drag(line[115].block, line[115].direction);
+    EXPECT_EQ(reached.said.words, Words::SolutionReached);
+    EXPECT_EQ(reached.record.words, Words::Keep);
+
+    Game other;
+    other.enter(kPlay);
+    other.session.Drag(F, Down);
+    other.session.Back();
+    other.session.Drag(H, Right);
+    const Reply nothing = other.session.Redo();
+    EXPECT_FALSE(nothing.slide.made);
+    EXPECT_EQ(other.puzzle->lastMove(), 1);
+}

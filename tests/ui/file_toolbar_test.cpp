@@ -1,7 +1,9 @@
 // Saving and opening moves files through the window, the toolbar's hover
 // frame and dispatch, and printing from the print icon.
+#include "chart.h"
 #include "form_fixture.h"
 #include "movesfile.h"
+#include "puzzlesdialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -429,6 +431,58 @@ private slots:
         fx.f().PrintMoves();
         QCOMPARE(fx.errors.size(), 1);
         QCOMPARE(fx.message(), QStringLiteral("before"));
+    }
+
+    // Every function's key, through the window as the desktop delivers keys:
+    // each runs its function (the desktop's dialogs are recorded here).
+    void aKeyForEveryFunction() {
+        FormFixture fx;
+        QStringList ran;
+        fx.desktop([&](Desktop& d) {
+            d.chooseOpenFile = [&] { return ran << QStringLiteral("open"), QString(); };
+            d.chooseSaveFile = [&] { return ran << QStringLiteral("save"), QString(); };
+            d.choosePdfFile = [&](const QString&) { return ran << QStringLiteral("print"), QString(); };
+            d.runPrinterSetup = [&] { return ran << QStringLiteral("setup"), true; };
+            d.runChart = [&](const ChartData&) { ran << QStringLiteral("chart"); };
+            d.choosePuzzle = [&] { return ran << QStringLiteral("puzzles"), PuzzleChoice(); };
+        });
+        const auto press = [&](QKeyCombination keys) {
+            QTest::keyClick(fx.form.get(), keys.key(), keys.keyboardModifiers());
+            QVERIFY(fx.waitIdle());
+        };
+        fx.f().printer().setOutputFormat(QPrinter::PdfFormat);
+        fx.f().printer().setOutputFileName(QString());
+        const struct {
+            QKeyCombination keys;
+            const char* runs;
+        } dialogs[] = {{Qt::CTRL | Qt::Key_O, "open"},  {Qt::CTRL | Qt::Key_S, "save"},
+                       {Qt::CTRL | Qt::Key_P, "print"}, {Qt::CTRL | Qt::SHIFT | Qt::Key_P, "setup"},
+                       {Qt::CTRL | Qt::Key_G, "chart"}, {Qt::CTRL | Qt::Key_L, "puzzles"}};
+        for (const auto& d : dialogs) {
+            press(d.keys);
+            QCOMPARE(ran.value(ran.size() - 1), QLatin1String(d.runs));
+        }
+        QCOMPARE(ran.size(), 6);
+
+        press(Qt::CTRL | Qt::Key_1); // play
+        QCOMPARE(fx.f().session().mode(), kPlay);
+        fx.type('h');
+        fx.key(Qt::Key_Right);
+        QVERIFY(fx.waitIdle());
+        press(Qt::CTRL | Qt::Key_Z); // undo: the move goes back
+        QCOMPARE(fx.p().lastMove(), 0);
+        press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z); // redo: it comes again
+        QCOMPARE(fx.p().lastMove(), 1);
+        QCOMPARE(fx.p().blockTable()[9].field, 17);
+        press(Qt::CTRL | Qt::Key_H); // hint
+        QVERIFY(fx.message().startsWith(QStringLiteral("hint: ")));
+        press(Qt::CTRL | Qt::Key_R); // reset
+        QCOMPARE(fx.p().lastMove(), 0);
+        press(Qt::CTRL | Qt::Key_3); // search
+        QCOMPARE(fx.f().session().mode(), kSearch);
+        QVERIFY(fx.searchBtn()->toolTip().endsWith(QStringLiteral("(Ctrl+3)")));
+        press(Qt::CTRL | Qt::Key_Q); // quit
+        QVERIFY(!fx.form->isVisible());
     }
 };
 
