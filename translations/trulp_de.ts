@@ -34,237 +34,237 @@
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="66"/>
+        <location filename="../src/words/words.cpp" line="69"/>
         <source>moves</source>
         <translation>Zugzahl</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>classic</source>
         <translation>klassisch</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>nearly</source>
         <translation>beinahe</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>corners</source>
         <translation>Ecken</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>lid</source>
         <translation>Deckel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>sidestep</source>
         <translation>Ausweichen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>drift</source>
         <translation>Abdrift</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>nudge</source>
         <translation>Schubs</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>fence</source>
         <translation>Zaun</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>pillars</source>
         <translation>Säulen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>stakes</source>
         <translation>Pfähle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>arch</source>
         <translation>Bogen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>cradle</source>
         <translation>Wiege</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>throne</source>
         <translation>Thron</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>tower</source>
         <translation>Turm</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>palisade</source>
         <translation>Palisade</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>keep</source>
         <translation>Bergfried</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>detour</source>
         <translation>Umweg</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>crooked</source>
         <translation>krumm</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>leaning</source>
         <translation>schief</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>tangle</source>
         <translation>Gewirr</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>attic</source>
         <translation>Dachboden</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>lopsided</source>
         <translation>Schlagseite</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>colonnade</source>
         <translation>Säulengang</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>sentries</source>
         <translation>Posten</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>guards</source>
         <translation>Wachen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>ladder</source>
         <translation>Leiter</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>shelf</source>
         <translation>Regal</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>gate</source>
         <translation>Tor</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>lantern</source>
         <translation>Laterne</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>fallen</source>
         <translation>gefallen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>crown</source>
         <translation>Krone</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>hourglass</source>
         <translation>Sanduhr</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>fortress</source>
         <translation>Festung</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>citadel</source>
         <translation>Zitadelle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>twin</source>
         <translation>Zwilling</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>soldiers</source>
         <translation>Soldaten</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>barracks</source>
         <translation>Kaserne</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>garrison</source>
         <translation>Garnison</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>labyrinth</source>
         <translation>Labyrinth</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>summit</source>
         <translation>Gipfel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>nadir</source>
         <translation>Nadir</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>zenith</source>
         <translation>Zenit</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>your own</source>
         <translation>eigenes</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>easy</source>
         <translation>leicht</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>medium</source>
         <translation>mittel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>hard</source>
         <translation>schwer</translation>
     </message>
@@ -272,7 +272,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="42"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
@@ -316,7 +316,7 @@
         <translation>TRULP-Statistik</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="62"/>
+        <location filename="../src/stats/statform.cpp" line="65"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -520,32 +520,32 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="33"/>
+        <location filename="../src/cli/report.cpp" line="42"/>
         <source>the start position</source>
         <translation>der Ausgangsstellung</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="35"/>
+        <location filename="../src/cli/report.cpp" line="44"/>
         <source>the start of puzzle &apos;%1&apos;</source>
         <translation>dem Start des Puzzles &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="36"/>
+        <location filename="../src/cli/report.cpp" line="45"/>
         <source>the start %1</source>
         <translation>der Ausgangsstellung %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="70"/>
+        <location filename="../src/cli/report.cpp" line="79"/>
         <source>depth-first search from %1, move limit %2</source>
         <translation>Tiefensuche ab %1, Zuglimit %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="72"/>
+        <location filename="../src/cli/report.cpp" line="81"/>
         <source>shortest line from %1</source>
         <translation>kürzester Weg ab %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="75"/>
+        <location filename="../src/cli/report.cpp" line="84"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
         <translation>
             <numerusform>kürzester Weg ab der Stellung nach %n Zug aus &apos;%1&apos;</numerusform>
@@ -553,7 +553,7 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="78"/>
+        <location filename="../src/cli/report.cpp" line="87"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
         <translation>
             <numerusform>kürzester Weg ab der Stellung nach %n Zug aus &apos;%1&apos;, gespielt ab %2</numerusform>
@@ -561,68 +561,68 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="82"/>
+        <location filename="../src/cli/report.cpp" line="92"/>
         <source>result</source>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>solved</source>
         <translation>gelöst</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>no solution</source>
         <translation>keine Lösung</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="84"/>
+        <location filename="../src/cli/report.cpp" line="94"/>
         <source>number of moves</source>
         <translation>Anzahl Züge</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="86"/>
+        <location filename="../src/cli/report.cpp" line="96"/>
         <source>positions reachable</source>
         <translation>erreichbare Stellungen</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="88"/>
+        <location filename="../src/cli/report.cpp" line="98"/>
         <source>trial moves</source>
         <translation>Probezüge</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="89"/>
+        <location filename="../src/cli/report.cpp" line="99"/>
         <source>forward history buffer length</source>
         <translation>Länge des Vorwärtspuffers</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="90"/>
+        <location filename="../src/cli/report.cpp" line="100"/>
         <source>forward buffer hits</source>
         <translation>Treffer im Vorwärtspuffer</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="91"/>
+        <location filename="../src/cli/report.cpp" line="101"/>
         <source>backward buffer hits</source>
         <translation>Treffer im Rückwärtspuffer</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="110"/>
+        <location filename="../src/cli/report.cpp" line="121"/>
         <source>saved as: %1</source>
         <translation>gespeichert als: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="112"/>
+        <location filename="../src/cli/report.cpp" line="123"/>
         <source>nothing saved: no line was found</source>
         <translation>nichts gespeichert: kein Weg gefunden</translation>
     </message>
@@ -651,86 +651,86 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         <translation>nach unten</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="93"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>STOPP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="96"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>WEITER</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="99"/>
+        <location filename="../src/words/words.cpp" line="102"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>LOS</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="110"/>
+        <location filename="../src/words/words.cpp" line="113"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>Willkommen beim TRULP-Puzzle. Wähle „spielen“ oder „suchen“ ...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="112"/>
+        <location filename="../src/words/words.cpp" line="115"/>
         <source>search for solution...</source>
         <translation>Suche die Lösung ...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="114"/>
+        <location filename="../src/words/words.cpp" line="117"/>
         <source>show moves</source>
         <translation>Züge zeigen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="116"/>
+        <location filename="../src/words/words.cpp" line="119"/>
         <source>click GO to start search</source>
         <translation>Klicke auf LOS, um die Suche zu starten</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="118"/>
+        <location filename="../src/words/words.cpp" line="121"/>
         <source>find solutions...</source>
         <translation>Finde Lösungen ...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="120"/>
+        <location filename="../src/words/words.cpp" line="123"/>
         <source>find solution...</source>
         <translation>Finde die Lösung ...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="122"/>
+        <location filename="../src/words/words.cpp" line="125"/>
         <source>list is full</source>
         <translation>Liste ist voll</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="124"/>
+        <location filename="../src/words/words.cpp" line="127"/>
         <source>moves list is full</source>
         <translation>Zugliste ist voll</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="129"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>LÖSUNG GEFUNDEN ... Glückwunsch!</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>solution reached</source>
         <translation>Lösung erreicht</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="134"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>Zug %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>end of list</source>
         <translation>Ende der Liste</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="136"/>
+        <location filename="../src/words/words.cpp" line="139"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -739,7 +739,7 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="138"/>
+        <location filename="../src/words/words.cpp" line="141"/>
         <source>%n to go</source>
         <translation>
             <numerusform>noch %n</numerusform>
@@ -747,7 +747,7 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="143"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>löse ... noch %n</numerusform>
@@ -755,61 +755,61 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="145"/>
+        <location filename="../src/words/words.cpp" line="148"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>Computer sucht ... Zug: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="150"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>Puzzle gelöst. (siehe Statistik)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="149"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>no solution found</source>
         <translation>keine Lösung gefunden</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>Puzzle gespeichert als: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="155"/>
+        <location filename="../src/words/words.cpp" line="158"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>Puzzle %1 geöffnet</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="160"/>
         <source>read error</source>
         <translation>Lesefehler</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>wrong file</source>
         <translation>falsche Datei</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="165"/>
         <source>puzzle send to printer</source>
         <translation>Puzzle an den Drucker gesendet</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>Seite gespeichert in %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="167"/>
+        <location filename="../src/words/words.cpp" line="170"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -818,27 +818,27 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="169"/>
+        <location filename="../src/words/words.cpp" line="172"/>
         <source>drag the blocks where you want them</source>
         <translation>Zieh die Blöcke dorthin, wo du sie haben willst</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="171"/>
+        <location filename="../src/words/words.cpp" line="174"/>
         <source>no way to the goal</source>
         <translation>kein Weg zum Ziel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="176"/>
         <source>block X is on the goal already</source>
         <translation>Block X steht schon am Ziel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>no room there</source>
         <translation>dort ist kein Platz</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="178"/>
+        <location filename="../src/words/words.cpp" line="181"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -847,22 +847,22 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="180"/>
+        <location filename="../src/words/words.cpp" line="183"/>
         <source>block %1 does not have its own shape</source>
         <translation>Block %1 hat nicht seine eigene Form</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="182"/>
+        <location filename="../src/words/words.cpp" line="185"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>Block %1 auf Feld %2 passt nicht aufs Brett</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="184"/>
+        <location filename="../src/words/words.cpp" line="187"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>Die Blöcke %1 auf Feld %2 und %3 auf Feld %4 überlappen sich</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="190"/>
+        <location filename="../src/words/words.cpp" line="193"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>Eine Startstellung nennt zehn Blöcke in der Reihenfolge A X B C D E F G H I, jeden mit seinem Feld, nicht %n Angabe</numerusform>
@@ -870,12 +870,12 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="194"/>
+        <location filename="../src/words/words.cpp" line="197"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>Block Nr. %1 der Startstellung muss %2 sein (Reihenfolge A X B C D E F G H I), nicht &apos;%3&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="198"/>
+        <location filename="../src/words/words.cpp" line="201"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>&apos;%1&apos;: Das Feld muss eine Zahl von 0 bis 19 sein</translation>
     </message>
@@ -922,7 +922,7 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
 <context>
     <name>trulp::GameChart</name>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="81"/>
+        <location filename="../src/mainwindow/chart.cpp" line="82"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
         <translation>
@@ -931,7 +931,7 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="86"/>
+        <location filename="../src/mainwindow/chart.cpp" line="87"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
         <translation>
             <numerusform>%n Zug, noch %1, kürzestmöglich %2</numerusform>
@@ -939,7 +939,7 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="90"/>
+        <location filename="../src/mainwindow/chart.cpp" line="91"/>
         <source>%n moves, shortest possible %1, your best %2</source>
         <translation>
             <numerusform>%n Zug, kürzestmöglich %1, dein Rekord %2</numerusform>
@@ -947,7 +947,7 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="93"/>
+        <location filename="../src/mainwindow/chart.cpp" line="94"/>
         <source>%n moves, shortest possible %1</source>
         <translation>
             <numerusform>%n Zug, kürzestmöglich %1</numerusform>
@@ -955,43 +955,43 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
         <translation>Züge</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves to go</source>
         <translation>Züge bis zum Ziel</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="160"/>
+        <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>your moves</source>
         <translation>deine Züge</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="161"/>
+        <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>away from goal</source>
         <translation>vom Ziel weg</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="162"/>
+        <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>hint or solve</source>
         <translation>Tipp oder lösen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="163"/>
+        <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>shortest pace</source>
         <translation>Ideallinie</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="164"/>
+        <location filename="../src/mainwindow/chart.cpp" line="165"/>
         <source>board now</source>
         <translation>Brett jetzt</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="200"/>
+        <location filename="../src/mainwindow/chart.cpp" line="201"/>
         <source>TRULP game chart</source>
         <translation>TRULP-Spielverlauf</translation>
     </message>
@@ -1083,171 +1083,255 @@ dein Rekord %2 · kürzester Weg %3</translation>
 <context>
     <name>trulp::TForm1</name>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="180"/>
+        <location filename="../src/mainwindow/form1.cpp" line="184"/>
         <source>TRULP puzzel</source>
         <extracomment>The main window&apos;s title.</extracomment>
         <translation>TRULP-Puzzle</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>TRULP moves (TRULP_* TRULP+*)</source>
+        <translation>TRULP-Züge (TRULP_* TRULP+*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="205"/>
+        <source>TRULP: save moves</source>
+        <translation>TRULP: Züge speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="206"/>
+        <source>TRULP: open moves file</source>
+        <translation>TRULP: Zugdatei öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>Print to PDF file</source>
         <translation>In PDF-Datei drucken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="278"/>
+        <location filename="../src/mainwindow/form1.cpp" line="300"/>
+        <location filename="../src/mainwindow/form1.cpp" line="508"/>
         <source>help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="280"/>
+        <location filename="../src/mainwindow/form1.cpp" line="302"/>
         <source>moves</source>
         <translation>Züge</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="286"/>
+        <location filename="../src/mainwindow/form1.cpp" line="308"/>
         <source>shift until</source>
         <translation>schieb, bis</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="287"/>
+        <location filename="../src/mainwindow/form1.cpp" line="309"/>
         <source>block X</source>
         <translation>Block X</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="288"/>
+        <location filename="../src/mainwindow/form1.cpp" line="310"/>
         <source>is here</source>
         <translation>hier steht</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="290"/>
+        <location filename="../src/mainwindow/form1.cpp" line="312"/>
         <source>max.move</source>
         <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
         <translation>max. Züge</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="297"/>
+        <location filename="../src/mainwindow/form1.cpp" line="319"/>
         <source>raise the move limit</source>
         <translation>Zuggrenze erhöhen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="298"/>
+        <location filename="../src/mainwindow/form1.cpp" line="320"/>
         <source>lower the move limit</source>
         <translation>Zuggrenze senken</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="308"/>
+        <location filename="../src/mainwindow/form1.cpp" line="330"/>
         <source>step</source>
         <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
         <translation>Schritt</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="316"/>
+        <location filename="../src/mainwindow/form1.cpp" line="338"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>play</source>
         <translation>spielen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="317"/>
+        <location filename="../src/mainwindow/form1.cpp" line="339"/>
         <source>find solutions yourself</source>
         <translation>Lösungen selbst finden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="319"/>
+        <location filename="../src/mainwindow/form1.cpp" line="341"/>
+        <location filename="../src/mainwindow/form1.cpp" line="518"/>
         <source>replay</source>
         <translation>abspielen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="320"/>
+        <location filename="../src/mainwindow/form1.cpp" line="342"/>
         <source>replay moves</source>
         <translation>Züge abspielen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="322"/>
+        <location filename="../src/mainwindow/form1.cpp" line="344"/>
+        <location filename="../src/mainwindow/form1.cpp" line="519"/>
         <source>search</source>
         <translation>suchen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="323"/>
+        <location filename="../src/mainwindow/form1.cpp" line="345"/>
         <source>let computer search for solutions</source>
         <translation>den Computer Lösungen suchen lassen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="339"/>
+        <location filename="../src/mainwindow/form1.cpp" line="361"/>
+        <location filename="../src/mainwindow/form1.cpp" line="520"/>
         <source>reset</source>
         <translation>von vorn</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="364"/>
         <source>back</source>
         <translation>zurück</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="347"/>
+        <location filename="../src/mainwindow/form1.cpp" line="369"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>statistics</source>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="351"/>
+        <location filename="../src/mainwindow/form1.cpp" line="373"/>
         <source>to go</source>
         <translation>noch</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="353"/>
+        <location filename="../src/mainwindow/form1.cpp" line="375"/>
         <source>moves to go</source>
         <translation>Züge bis zum Ziel</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="355"/>
+        <location filename="../src/mainwindow/form1.cpp" line="377"/>
+        <location filename="../src/mainwindow/form1.cpp" line="522"/>
         <source>hint</source>
         <translation>Tipp</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="356"/>
+        <location filename="../src/mainwindow/form1.cpp" line="378"/>
         <source>show the best next move</source>
         <translation>den besten nächsten Zug zeigen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="359"/>
+        <location filename="../src/mainwindow/form1.cpp" line="381"/>
+        <location filename="../src/mainwindow/form1.cpp" line="526"/>
         <source>solve</source>
         <translation>lösen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="360"/>
+        <location filename="../src/mainwindow/form1.cpp" line="382"/>
         <source>play the shortest way to the goal</source>
         <translation>den kürzesten Weg zum Ziel spielen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="366"/>
-        <location filename="../src/mainwindow/form1.cpp" line="368"/>
+        <location filename="../src/mainwindow/form1.cpp" line="388"/>
+        <location filename="../src/mainwindow/form1.cpp" line="390"/>
         <source>puzzle</source>
         <translation>Puzzle</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="372"/>
+        <location filename="../src/mainwindow/form1.cpp" line="394"/>
         <source>play it</source>
         <translation>fertig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="373"/>
+        <location filename="../src/mainwindow/form1.cpp" line="395"/>
         <source>play the position set up</source>
         <translation>die aufgestellte Stellung spielen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="374"/>
+        <location filename="../src/mainwindow/form1.cpp" line="396"/>
         <source>cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="716"/>
+        <location filename="../src/mainwindow/form1.cpp" line="487"/>
+        <source>open moves file</source>
+        <translation>Zugdatei öffnen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="489"/>
+        <source>save moves</source>
+        <translation>Züge speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="491"/>
+        <source>print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="494"/>
+        <source>printer setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="501"/>
+        <source>game chart</source>
+        <translation>Spielverlauf</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="505"/>
+        <source>puzzles</source>
+        <translation>Puzzles</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="509"/>
+        <source>take the last move back</source>
+        <translation>letzten Zug zurücknehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="511"/>
+        <source>make the move taken back again</source>
+        <translation>zurückgenommenen Zug wiederholen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="533"/>
+        <source>full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <source>quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
+        <source>%1 (%2)</source>
+        <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="851"/>
         <source>The print job could not be started on %1.</source>
         <translation>Der Druckauftrag konnte auf %1 nicht gestartet werden.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="739"/>
+        <location filename="../src/mainwindow/form1.cpp" line="874"/>
         <source>Printer setup</source>
         <translation>Druckereinrichtung</translation>
     </message>

@@ -34,237 +34,237 @@
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="66"/>
+        <location filename="../src/words/words.cpp" line="69"/>
         <source>moves</source>
         <translation>moves</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>classic</source>
         <translation>classic</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>nearly</source>
         <translation>nearly</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>corners</source>
         <translation>corners</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>lid</source>
         <translation>lid</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>sidestep</source>
         <translation>sidestep</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>drift</source>
         <translation>drift</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>nudge</source>
         <translation>nudge</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>fence</source>
         <translation>fence</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>pillars</source>
         <translation>pillars</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>stakes</source>
         <translation>stakes</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>arch</source>
         <translation>arch</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>cradle</source>
         <translation>cradle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>throne</source>
         <translation>throne</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>tower</source>
         <translation>tower</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>palisade</source>
         <translation>palisade</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>keep</source>
         <translation>keep</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>detour</source>
         <translation>detour</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>crooked</source>
         <translation>crooked</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>leaning</source>
         <translation>leaning</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>tangle</source>
         <translation>tangle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>attic</source>
         <translation>attic</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>lopsided</source>
         <translation>lopsided</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>colonnade</source>
         <translation>colonnade</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>sentries</source>
         <translation>sentries</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>guards</source>
         <translation>guards</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>ladder</source>
         <translation>ladder</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>shelf</source>
         <translation>shelf</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>gate</source>
         <translation>gate</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>lantern</source>
         <translation>lantern</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>fallen</source>
         <translation>fallen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>crown</source>
         <translation>crown</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>hourglass</source>
         <translation>hourglass</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>fortress</source>
         <translation>fortress</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>citadel</source>
         <translation>citadel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>twin</source>
         <translation>twin</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>soldiers</source>
         <translation>soldiers</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>barracks</source>
         <translation>barracks</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>garrison</source>
         <translation>garrison</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>labyrinth</source>
         <translation>labyrinth</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>summit</source>
         <translation>summit</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>nadir</source>
         <translation>nadir</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>zenith</source>
         <translation>zenith</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>your own</source>
         <translation>your own</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>easy</source>
         <translation>easy</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>medium</source>
         <translation>medium</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>hard</source>
         <translation>hard</translation>
     </message>
@@ -272,7 +272,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="42"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>QT_LAYOUT_DIRECTION</translation>
@@ -316,7 +316,7 @@
         <translation>TRULP statistics</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="62"/>
+        <location filename="../src/stats/statform.cpp" line="65"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -518,32 +518,32 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="33"/>
+        <location filename="../src/cli/report.cpp" line="42"/>
         <source>the start position</source>
         <translation>the start position</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="35"/>
+        <location filename="../src/cli/report.cpp" line="44"/>
         <source>the start of puzzle &apos;%1&apos;</source>
         <translation>the start of puzzle &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="36"/>
+        <location filename="../src/cli/report.cpp" line="45"/>
         <source>the start %1</source>
         <translation>the start %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="70"/>
+        <location filename="../src/cli/report.cpp" line="79"/>
         <source>depth-first search from %1, move limit %2</source>
         <translation>depth-first search from %1, move limit %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="72"/>
+        <location filename="../src/cli/report.cpp" line="81"/>
         <source>shortest line from %1</source>
         <translation>shortest line from %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="75"/>
+        <location filename="../src/cli/report.cpp" line="84"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
         <translation>
             <numerusform>shortest line from the position after the %n move of &apos;%1&apos;</numerusform>
@@ -551,7 +551,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="78"/>
+        <location filename="../src/cli/report.cpp" line="87"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
         <translation>
             <numerusform>shortest line from the position after the %n move of &apos;%1&apos; from %2</numerusform>
@@ -559,68 +559,68 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="82"/>
+        <location filename="../src/cli/report.cpp" line="92"/>
         <source>result</source>
         <translation>result</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>solved</source>
         <translation>solved</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>no solution</source>
         <translation>no solution</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="84"/>
+        <location filename="../src/cli/report.cpp" line="94"/>
         <source>number of moves</source>
         <translation>number of moves</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="86"/>
+        <location filename="../src/cli/report.cpp" line="96"/>
         <source>positions reachable</source>
         <translation>positions reachable</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="88"/>
+        <location filename="../src/cli/report.cpp" line="98"/>
         <source>trial moves</source>
         <translation>trial moves</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="89"/>
+        <location filename="../src/cli/report.cpp" line="99"/>
         <source>forward history buffer length</source>
         <translation>forward history buffer length</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="90"/>
+        <location filename="../src/cli/report.cpp" line="100"/>
         <source>forward buffer hits</source>
         <translation>forward buffer hits</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="91"/>
+        <location filename="../src/cli/report.cpp" line="101"/>
         <source>backward buffer hits</source>
         <translation>backward buffer hits</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
         <translation>time</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="110"/>
+        <location filename="../src/cli/report.cpp" line="121"/>
         <source>saved as: %1</source>
         <translation>saved as: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="112"/>
+        <location filename="../src/cli/report.cpp" line="123"/>
         <source>nothing saved: no line was found</source>
         <translation>nothing saved: no line was found</translation>
     </message>
@@ -649,86 +649,86 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>down</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="93"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>STOP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="96"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>STEP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="99"/>
+        <location filename="../src/words/words.cpp" line="102"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>GO</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="110"/>
+        <location filename="../src/words/words.cpp" line="113"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="112"/>
+        <location filename="../src/words/words.cpp" line="115"/>
         <source>search for solution...</source>
         <translation>search for solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="114"/>
+        <location filename="../src/words/words.cpp" line="117"/>
         <source>show moves</source>
         <translation>show moves</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="116"/>
+        <location filename="../src/words/words.cpp" line="119"/>
         <source>click GO to start search</source>
         <translation>click GO to start search</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="118"/>
+        <location filename="../src/words/words.cpp" line="121"/>
         <source>find solutions...</source>
         <translation>find solutions...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="120"/>
+        <location filename="../src/words/words.cpp" line="123"/>
         <source>find solution...</source>
         <translation>find solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="122"/>
+        <location filename="../src/words/words.cpp" line="125"/>
         <source>list is full</source>
         <translation>list is full</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="124"/>
+        <location filename="../src/words/words.cpp" line="127"/>
         <source>moves list is full</source>
         <translation>moves list is full</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="129"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>SOLUTION FOUND ...congratulations !</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>solution reached</source>
         <translation>solution reached</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="134"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>move %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>end of list</source>
         <translation>end of list</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="136"/>
+        <location filename="../src/words/words.cpp" line="139"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -737,7 +737,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="138"/>
+        <location filename="../src/words/words.cpp" line="141"/>
         <source>%n to go</source>
         <translation>
             <numerusform>%n to go</numerusform>
@@ -745,7 +745,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="143"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>solving... %n to go</numerusform>
@@ -753,61 +753,61 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>pause</source>
         <translation>pause</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="145"/>
+        <location filename="../src/words/words.cpp" line="148"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>computer searching...move: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="150"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>puzzle solved.  (see statistics)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="149"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>no solution found</source>
         <translation>no solution found</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>puzzle saved as: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="155"/>
+        <location filename="../src/words/words.cpp" line="158"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>puzzle %1 opened</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="160"/>
         <source>read error</source>
         <translation>read error</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>wrong file</source>
         <translation>wrong file</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="165"/>
         <source>puzzle send to printer</source>
         <translation>puzzle send to printer</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>page written to %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="167"/>
+        <location filename="../src/words/words.cpp" line="170"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -816,27 +816,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="169"/>
+        <location filename="../src/words/words.cpp" line="172"/>
         <source>drag the blocks where you want them</source>
         <translation>drag the blocks where you want them</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="171"/>
+        <location filename="../src/words/words.cpp" line="174"/>
         <source>no way to the goal</source>
         <translation>no way to the goal</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="176"/>
         <source>block X is on the goal already</source>
         <translation>block X is on the goal already</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>no room there</source>
         <translation>no room there</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="178"/>
+        <location filename="../src/words/words.cpp" line="181"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -845,22 +845,22 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="180"/>
+        <location filename="../src/words/words.cpp" line="183"/>
         <source>block %1 does not have its own shape</source>
         <translation>block %1 does not have its own shape</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="182"/>
+        <location filename="../src/words/words.cpp" line="185"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>block %1 on field %2 does not fit on the board</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="184"/>
+        <location filename="../src/words/words.cpp" line="187"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>blocks %1 on field %2 and %3 on field %4 overlap</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="190"/>
+        <location filename="../src/words/words.cpp" line="193"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n token</numerusform>
@@ -868,12 +868,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="194"/>
+        <location filename="../src/words/words.cpp" line="197"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="198"/>
+        <location filename="../src/words/words.cpp" line="201"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>&apos;%1&apos;: the field must be a number from 0 to 19</translation>
     </message>
@@ -920,7 +920,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 <context>
     <name>trulp::GameChart</name>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="81"/>
+        <location filename="../src/mainwindow/chart.cpp" line="82"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
         <translation>
@@ -929,7 +929,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="86"/>
+        <location filename="../src/mainwindow/chart.cpp" line="87"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
         <translation>
             <numerusform>%n move, %1 to go, shortest possible %2</numerusform>
@@ -937,7 +937,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="90"/>
+        <location filename="../src/mainwindow/chart.cpp" line="91"/>
         <source>%n moves, shortest possible %1, your best %2</source>
         <translation>
             <numerusform>%n move, shortest possible %1, your best %2</numerusform>
@@ -945,7 +945,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="93"/>
+        <location filename="../src/mainwindow/chart.cpp" line="94"/>
         <source>%n moves, shortest possible %1</source>
         <translation>
             <numerusform>%n move, shortest possible %1</numerusform>
@@ -953,43 +953,43 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
         <translation>moves</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves to go</source>
         <translation>moves to go</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="160"/>
+        <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>your moves</source>
         <translation>your moves</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="161"/>
+        <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>away from goal</source>
         <translation>away from goal</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="162"/>
+        <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>hint or solve</source>
         <translation>hint or solve</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="163"/>
+        <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>shortest pace</source>
         <translation>shortest pace</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="164"/>
+        <location filename="../src/mainwindow/chart.cpp" line="165"/>
         <source>board now</source>
         <translation>board now</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="200"/>
+        <location filename="../src/mainwindow/chart.cpp" line="201"/>
         <source>TRULP game chart</source>
         <translation>TRULP game chart</translation>
     </message>
@@ -1081,171 +1081,255 @@ your best %2 · shortest %3</translation>
 <context>
     <name>trulp::TForm1</name>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="180"/>
+        <location filename="../src/mainwindow/form1.cpp" line="184"/>
         <source>TRULP puzzel</source>
         <extracomment>The main window&apos;s title.</extracomment>
         <translation>TRULP puzzel</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>TRULP moves (TRULP_* TRULP+*)</source>
+        <translation>TRULP moves (TRULP_* TRULP+*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="205"/>
+        <source>TRULP: save moves</source>
+        <translation>TRULP: save moves</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="206"/>
+        <source>TRULP: open moves file</source>
+        <translation>TRULP: open moves file</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>Print to PDF file</source>
         <translation>Print to PDF file</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="278"/>
+        <location filename="../src/mainwindow/form1.cpp" line="300"/>
+        <location filename="../src/mainwindow/form1.cpp" line="508"/>
         <source>help</source>
         <translation>help</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="280"/>
+        <location filename="../src/mainwindow/form1.cpp" line="302"/>
         <source>moves</source>
         <translation>moves</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="286"/>
+        <location filename="../src/mainwindow/form1.cpp" line="308"/>
         <source>shift until</source>
         <translation>shift until</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="287"/>
+        <location filename="../src/mainwindow/form1.cpp" line="309"/>
         <source>block X</source>
         <translation>block X</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="288"/>
+        <location filename="../src/mainwindow/form1.cpp" line="310"/>
         <source>is here</source>
         <translation>is here</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="290"/>
+        <location filename="../src/mainwindow/form1.cpp" line="312"/>
         <source>max.move</source>
         <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
         <translation>max.move</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="297"/>
+        <location filename="../src/mainwindow/form1.cpp" line="319"/>
         <source>raise the move limit</source>
         <translation>raise the move limit</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="298"/>
+        <location filename="../src/mainwindow/form1.cpp" line="320"/>
         <source>lower the move limit</source>
         <translation>lower the move limit</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="308"/>
+        <location filename="../src/mainwindow/form1.cpp" line="330"/>
         <source>step</source>
         <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
         <translation>step</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="316"/>
+        <location filename="../src/mainwindow/form1.cpp" line="338"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>play</source>
         <translation>play</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="317"/>
+        <location filename="../src/mainwindow/form1.cpp" line="339"/>
         <source>find solutions yourself</source>
         <translation>find solutions yourself</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="319"/>
+        <location filename="../src/mainwindow/form1.cpp" line="341"/>
+        <location filename="../src/mainwindow/form1.cpp" line="518"/>
         <source>replay</source>
         <translation>replay</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="320"/>
+        <location filename="../src/mainwindow/form1.cpp" line="342"/>
         <source>replay moves</source>
         <translation>replay moves</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="322"/>
+        <location filename="../src/mainwindow/form1.cpp" line="344"/>
+        <location filename="../src/mainwindow/form1.cpp" line="519"/>
         <source>search</source>
         <translation>search</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="323"/>
+        <location filename="../src/mainwindow/form1.cpp" line="345"/>
         <source>let computer search for solutions</source>
         <translation>let computer search for solutions</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="339"/>
+        <location filename="../src/mainwindow/form1.cpp" line="361"/>
+        <location filename="../src/mainwindow/form1.cpp" line="520"/>
         <source>reset</source>
         <translation>reset</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="364"/>
         <source>back</source>
         <translation>back</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="347"/>
+        <location filename="../src/mainwindow/form1.cpp" line="369"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>statistics</source>
         <translation>statistics</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="351"/>
+        <location filename="../src/mainwindow/form1.cpp" line="373"/>
         <source>to go</source>
         <translation>to go</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="353"/>
+        <location filename="../src/mainwindow/form1.cpp" line="375"/>
         <source>moves to go</source>
         <translation>moves to go</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="355"/>
+        <location filename="../src/mainwindow/form1.cpp" line="377"/>
+        <location filename="../src/mainwindow/form1.cpp" line="522"/>
         <source>hint</source>
         <translation>hint</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="356"/>
+        <location filename="../src/mainwindow/form1.cpp" line="378"/>
         <source>show the best next move</source>
         <translation>show the best next move</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="359"/>
+        <location filename="../src/mainwindow/form1.cpp" line="381"/>
+        <location filename="../src/mainwindow/form1.cpp" line="526"/>
         <source>solve</source>
         <translation>solve</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="360"/>
+        <location filename="../src/mainwindow/form1.cpp" line="382"/>
         <source>play the shortest way to the goal</source>
         <translation>play the shortest way to the goal</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="366"/>
-        <location filename="../src/mainwindow/form1.cpp" line="368"/>
+        <location filename="../src/mainwindow/form1.cpp" line="388"/>
+        <location filename="../src/mainwindow/form1.cpp" line="390"/>
         <source>puzzle</source>
         <translation>puzzle</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="372"/>
+        <location filename="../src/mainwindow/form1.cpp" line="394"/>
         <source>play it</source>
         <translation>play it</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="373"/>
+        <location filename="../src/mainwindow/form1.cpp" line="395"/>
         <source>play the position set up</source>
         <translation>play the position set up</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="374"/>
+        <location filename="../src/mainwindow/form1.cpp" line="396"/>
         <source>cancel</source>
         <translation>cancel</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="716"/>
+        <location filename="../src/mainwindow/form1.cpp" line="487"/>
+        <source>open moves file</source>
+        <translation>open moves file</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="489"/>
+        <source>save moves</source>
+        <translation>save moves</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="491"/>
+        <source>print</source>
+        <translation>print</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="494"/>
+        <source>printer setup</source>
+        <translation>printer setup</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="501"/>
+        <source>game chart</source>
+        <translation>game chart</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="505"/>
+        <source>puzzles</source>
+        <translation>puzzles</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="509"/>
+        <source>take the last move back</source>
+        <translation>take the last move back</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="511"/>
+        <source>make the move taken back again</source>
+        <translation>make the move taken back again</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="533"/>
+        <source>full screen</source>
+        <translation>full screen</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <source>quit</source>
+        <translation>quit</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
+        <source>%1 (%2)</source>
+        <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="851"/>
         <source>The print job could not be started on %1.</source>
         <translation>The print job could not be started on %1.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="739"/>
+        <location filename="../src/mainwindow/form1.cpp" line="874"/>
         <source>Printer setup</source>
         <translation>Printer setup</translation>
     </message>

@@ -34,237 +34,237 @@
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="66"/>
+        <location filename="../src/words/words.cpp" line="69"/>
         <source>moves</source>
         <translation>nº de movimientos</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>classic</source>
         <translation>clásico</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>nearly</source>
         <translation>casi</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>corners</source>
         <translation>esquinas</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>lid</source>
         <translation>tapa</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>sidestep</source>
         <translation>quiebro</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>drift</source>
         <translation>deriva</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>nudge</source>
         <translation>empujón</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>fence</source>
         <translation>valla</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>pillars</source>
         <translation>pilares</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>stakes</source>
         <translation>estacas</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>arch</source>
         <translation>arco</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>cradle</source>
         <translation>cuna</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>throne</source>
         <translation>trono</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>tower</source>
         <translation>torre</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>palisade</source>
         <translation>empalizada</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>keep</source>
         <translation>torreón</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>detour</source>
         <translation>desvío</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>crooked</source>
         <translation>torcido</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>leaning</source>
         <translation>inclinado</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>tangle</source>
         <translation>maraña</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>attic</source>
         <translation>desván</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>lopsided</source>
         <translation>ladeado</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>colonnade</source>
         <translation>columnata</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>sentries</source>
         <translation>centinelas</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>guards</source>
         <translation>guardias</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>ladder</source>
         <translation>escalera</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>shelf</source>
         <translation>estante</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>gate</source>
         <translation>portón</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>lantern</source>
         <translation>farol</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>fallen</source>
         <translation>caído</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>crown</source>
         <translation>corona</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>hourglass</source>
         <translation>clepsidra</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>fortress</source>
         <translation>fortaleza</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>citadel</source>
         <translation>ciudadela</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>twin</source>
         <translation>gemelo</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>soldiers</source>
         <translation>soldados</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>barracks</source>
         <translation>cuartel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>garrison</source>
         <translation>guarnición</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>labyrinth</source>
         <translation>laberinto</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>summit</source>
         <translation>cumbre</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>nadir</source>
         <translation>nadir</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>zenith</source>
         <translation>cenit</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>your own</source>
         <translation>el tuyo</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>easy</source>
         <translation>fácil</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>medium</source>
         <translation>medio</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>hard</source>
         <translation>difícil</translation>
     </message>
@@ -272,7 +272,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="42"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
@@ -316,7 +316,7 @@
         <translation>TRULP – estadísticas</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="62"/>
+        <location filename="../src/stats/statform.cpp" line="65"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -326,32 +326,32 @@
     <message>
         <location filename="../src/cli/main.cpp" line="41"/>
         <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
-        <translation>'%1' no es un archivo de movimientos: %2 bytes en lugar de 250</translation>
+        <translation>&apos;%1&apos; no es un archivo de movimientos: %2 bytes en lugar de 250</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="49"/>
         <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
-        <translation>'%1' no es un archivo de movimientos: el inicio que contiene no se puede jugar</translation>
+        <translation>&apos;%1&apos; no es un archivo de movimientos: el inicio que contiene no se puede jugar</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="50"/>
         <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
-        <translation>'%1' no es un archivo de movimientos: su nombre no empieza por TRULP_ ni TRULP+</translation>
+        <translation>&apos;%1&apos; no es un archivo de movimientos: su nombre no empieza por TRULP_ ni TRULP+</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="56"/>
         <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
-        <translation>'%1' no es un archivo de movimientos válido: longitud de nombre, número de movimientos o movimiento incorrecto</translation>
+        <translation>&apos;%1&apos; no es un archivo de movimientos válido: longitud de nombre, número de movimientos o movimiento incorrecto</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="93"/>
         <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
-        <translation>ningún rompecabezas se llama '%1' (ver --puzzles)</translation>
+        <translation>ningún rompecabezas se llama &apos;%1&apos; (ver --puzzles)</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="98"/>
         <source>--start &apos;%1&apos;: %2</source>
-        <translation>--start '%1': %2</translation>
+        <translation>--start &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="135"/>
@@ -361,12 +361,12 @@
     <message>
         <location filename="../src/cli/main.cpp" line="159"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
-        <translation>'%1': el movimiento %2 no se puede hacer desde la posición inicial</translation>
+        <translation>&apos;%1&apos;: el movimiento %2 no se puede hacer desde la posición inicial</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="160"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
-        <translation>'%1': el movimiento %2 no se puede hacer desde el inicio de su rompecabezas</translation>
+        <translation>&apos;%1&apos;: el movimiento %2 no se puede hacer desde el inicio de su rompecabezas</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="185"/>
@@ -381,7 +381,7 @@
     <message>
         <location filename="../src/cli/options.cpp" line="28"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation>argumento inesperado '%1' (ver --help)</translation>
+        <translation>argumento inesperado &apos;%1&apos; (ver --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="32"/>
@@ -391,7 +391,7 @@
     <message>
         <location filename="../src/cli/options.cpp" line="41"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation>opción desconocida '%1' (ver --help)</translation>
+        <translation>opción desconocida &apos;%1&apos; (ver --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="46"/>
@@ -407,17 +407,17 @@
     <message>
         <location filename="../src/cli/options.cpp" line="74"/>
         <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
-        <translation>--max-move debe ser un número entero de 100 a 200, no '%1'</translation>
+        <translation>--max-move debe ser un número entero de 100 a 200, no &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="82"/>
         <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
-        <translation>--slice debe ser un número entero de 1 a 2147483647, no '%1'</translation>
+        <translation>--slice debe ser un número entero de 1 a 2147483647, no &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="91"/>
         <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
-        <translation>--save necesita un nombre de archivo, no un directorio: '%1'</translation>
+        <translation>--save necesita un nombre de archivo, no un directorio: &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="107"/>
@@ -505,12 +505,12 @@ clásico, otro de la colección o uno dado bloque a bloque.
   --start POSITION
                 la letra de cada bloque y la casilla (0-19, fila a fila) de su
                 cuadro superior izquierdo, en el orden A X B C D E F G H I,
-                como un solo argumento: "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19"
+                como un solo argumento: &quot;A0 X1 B3 C8 D9 E11 F13 G14 H16 I19&quot;
                 es el clásico
   --from FILE   con --optimal: empezar tras los movimientos de este archivo
                 de movimientos, desde el inicio de su propio rompecabezas
   --save FILE   escribir la secuencia como archivo de movimientos llamado
-                "TRULP_ " + el nombre de FILE, en el directorio de FILE; con
+                &quot;TRULP_ &quot; + el nombre de FILE, en el directorio de FILE; con
                 --from, los movimientos del archivo van primero; un
                 rompecabezas distinto del clásico se guarda en el archivo
   --puzzles     listar la colección: nombre, secuencia más corta e inicio
@@ -522,109 +522,109 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="33"/>
+        <location filename="../src/cli/report.cpp" line="42"/>
         <source>the start position</source>
         <translation>la posición inicial</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="35"/>
+        <location filename="../src/cli/report.cpp" line="44"/>
         <source>the start of puzzle &apos;%1&apos;</source>
-        <translation>el inicio del rompecabezas '%1'</translation>
+        <translation>el inicio del rompecabezas &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="36"/>
+        <location filename="../src/cli/report.cpp" line="45"/>
         <source>the start %1</source>
         <translation>el inicio %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="70"/>
+        <location filename="../src/cli/report.cpp" line="79"/>
         <source>depth-first search from %1, move limit %2</source>
         <translation>búsqueda en profundidad desde %1, límite de movimientos %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="72"/>
+        <location filename="../src/cli/report.cpp" line="81"/>
         <source>shortest line from %1</source>
         <translation>secuencia más corta desde %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="75"/>
+        <location filename="../src/cli/report.cpp" line="84"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
         <translation>
-            <numerusform>secuencia más corta desde la posición tras el %n movimiento de '%1'</numerusform>
-            <numerusform>secuencia más corta desde la posición tras los %n movimientos de '%1'</numerusform>
+            <numerusform>secuencia más corta desde la posición tras el %n movimiento de &apos;%1&apos;</numerusform>
+            <numerusform>secuencia más corta desde la posición tras los %n movimientos de &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="78"/>
+        <location filename="../src/cli/report.cpp" line="87"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
         <translation>
-            <numerusform>secuencia más corta desde la posición tras el %n movimiento de '%1' desde %2</numerusform>
-            <numerusform>secuencia más corta desde la posición tras los %n movimientos de '%1' desde %2</numerusform>
+            <numerusform>secuencia más corta desde la posición tras el %n movimiento de &apos;%1&apos; desde %2</numerusform>
+            <numerusform>secuencia más corta desde la posición tras los %n movimientos de &apos;%1&apos; desde %2</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="82"/>
+        <location filename="../src/cli/report.cpp" line="92"/>
         <source>result</source>
         <translation>resultado</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>solved</source>
         <translation>resuelto</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>no solution</source>
         <translation>sin solución</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="84"/>
+        <location filename="../src/cli/report.cpp" line="94"/>
         <source>number of moves</source>
         <translation>número de movimientos</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="86"/>
+        <location filename="../src/cli/report.cpp" line="96"/>
         <source>positions reachable</source>
         <translation>posiciones alcanzables</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="88"/>
+        <location filename="../src/cli/report.cpp" line="98"/>
         <source>trial moves</source>
         <translation>movimientos de prueba</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="89"/>
+        <location filename="../src/cli/report.cpp" line="99"/>
         <source>forward history buffer length</source>
         <translation>tamaño del búfer «adelante»</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="90"/>
+        <location filename="../src/cli/report.cpp" line="100"/>
         <source>forward buffer hits</source>
         <translation>coincidencias en el búfer «adelante»</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="91"/>
+        <location filename="../src/cli/report.cpp" line="101"/>
         <source>backward buffer hits</source>
         <translation>coincidencias en el búfer «atrás»</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
         <translation>tiempo</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="110"/>
+        <location filename="../src/cli/report.cpp" line="121"/>
         <source>saved as: %1</source>
         <translation>guardado como: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="112"/>
+        <location filename="../src/cli/report.cpp" line="123"/>
         <source>nothing saved: no line was found</source>
         <translation>no se ha guardado nada: no se encontró ninguna secuencia</translation>
     </message>
@@ -653,86 +653,86 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         <translation>hacia abajo</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="93"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>PARAR</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="96"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>PASO</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="99"/>
+        <location filename="../src/words/words.cpp" line="102"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>INICIO</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="110"/>
+        <location filename="../src/words/words.cpp" line="113"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>bienvenido al rompecabezas TRULP. Elige «jugar» o «buscar»...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="112"/>
+        <location filename="../src/words/words.cpp" line="115"/>
         <source>search for solution...</source>
         <translation>busca la solución...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="114"/>
+        <location filename="../src/words/words.cpp" line="117"/>
         <source>show moves</source>
         <translation>mostrando los movimientos</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="116"/>
+        <location filename="../src/words/words.cpp" line="119"/>
         <source>click GO to start search</source>
         <translation>haz clic en INICIO para empezar la búsqueda</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="118"/>
+        <location filename="../src/words/words.cpp" line="121"/>
         <source>find solutions...</source>
         <translation>encuentra soluciones...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="120"/>
+        <location filename="../src/words/words.cpp" line="123"/>
         <source>find solution...</source>
         <translation>encuentra la solución...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="122"/>
+        <location filename="../src/words/words.cpp" line="125"/>
         <source>list is full</source>
         <translation>la lista está llena</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="124"/>
+        <location filename="../src/words/words.cpp" line="127"/>
         <source>moves list is full</source>
         <translation>la lista de movimientos está llena</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="129"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>SOLUCIÓN ENCONTRADA ...¡enhorabuena!</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>solution reached</source>
         <translation>solución alcanzada</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="134"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>movimiento %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>end of list</source>
         <translation>fin de la lista</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="136"/>
+        <location filename="../src/words/words.cpp" line="139"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -741,7 +741,7 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="138"/>
+        <location filename="../src/words/words.cpp" line="141"/>
         <source>%n to go</source>
         <translation>
             <numerusform>falta %n</numerusform>
@@ -749,7 +749,7 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="143"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>resolviendo... falta %n</numerusform>
@@ -757,61 +757,61 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>pause</source>
         <translation>pausa</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="145"/>
+        <location filename="../src/words/words.cpp" line="148"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>el ordenador está buscando... movimiento: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="150"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>rompecabezas resuelto. (ver estadísticas)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="149"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>no solution found</source>
         <translation>no se ha encontrado ninguna solución</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>rompecabezas guardado como: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="155"/>
+        <location filename="../src/words/words.cpp" line="158"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>rompecabezas %1 abierto</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="160"/>
         <source>read error</source>
         <translation>error de lectura</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>wrong file</source>
         <translation>archivo incorrecto</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="165"/>
         <source>puzzle send to printer</source>
         <translation>rompecabezas enviado a la impresora</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>página guardada en %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="167"/>
+        <location filename="../src/words/words.cpp" line="170"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -820,27 +820,27 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="169"/>
+        <location filename="../src/words/words.cpp" line="172"/>
         <source>drag the blocks where you want them</source>
         <translation>arrastra los bloques adonde quieras</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="171"/>
+        <location filename="../src/words/words.cpp" line="174"/>
         <source>no way to the goal</source>
         <translation>no hay camino a la meta</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="176"/>
         <source>block X is on the goal already</source>
         <translation>el bloque X ya está en la meta</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>no room there</source>
         <translation>ahí no hay sitio</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="178"/>
+        <location filename="../src/words/words.cpp" line="181"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -849,22 +849,22 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="180"/>
+        <location filename="../src/words/words.cpp" line="183"/>
         <source>block %1 does not have its own shape</source>
         <translation>el bloque %1 no tiene su propia forma</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="182"/>
+        <location filename="../src/words/words.cpp" line="185"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>el bloque %1 en la casilla %2 no cabe en el tablero</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="184"/>
+        <location filename="../src/words/words.cpp" line="187"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>los bloques %1 en la casilla %2 y %3 en la casilla %4 se solapan</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="190"/>
+        <location filename="../src/words/words.cpp" line="193"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>una posición inicial indica diez bloques en el orden A X B C D E F G H I, cada uno con su casilla, no %n elemento</numerusform>
@@ -872,12 +872,12 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="194"/>
+        <location filename="../src/words/words.cpp" line="197"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>el bloque n.º %1 de la posición inicial debe ser %2 (orden A X B C D E F G H I), no «%3»</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="198"/>
+        <location filename="../src/words/words.cpp" line="201"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>«%1»: la casilla debe ser un número del 0 al 19</translation>
     </message>
@@ -924,7 +924,7 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
 <context>
     <name>trulp::GameChart</name>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="81"/>
+        <location filename="../src/mainwindow/chart.cpp" line="82"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
         <translation>
@@ -933,7 +933,7 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="86"/>
+        <location filename="../src/mainwindow/chart.cpp" line="87"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
         <translation>
             <numerusform>%n movimiento, faltan %1, mínimo posible %2</numerusform>
@@ -941,7 +941,7 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="90"/>
+        <location filename="../src/mainwindow/chart.cpp" line="91"/>
         <source>%n moves, shortest possible %1, your best %2</source>
         <translation>
             <numerusform>%n movimiento, mínimo posible %1, tu récord %2</numerusform>
@@ -949,7 +949,7 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="93"/>
+        <location filename="../src/mainwindow/chart.cpp" line="94"/>
         <source>%n moves, shortest possible %1</source>
         <translation>
             <numerusform>%n movimiento, mínimo posible %1</numerusform>
@@ -957,43 +957,43 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
         <translation>movimientos</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves to go</source>
         <translation>movimientos restantes</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="160"/>
+        <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>your moves</source>
         <translation>tus movimientos</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="161"/>
+        <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>away from goal</source>
         <translation>alejándose de la meta</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="162"/>
+        <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>hint or solve</source>
         <translation>pista o resolver</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="163"/>
+        <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>shortest pace</source>
         <translation>ritmo ideal</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="164"/>
+        <location filename="../src/mainwindow/chart.cpp" line="165"/>
         <source>board now</source>
         <translation>posición actual</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="200"/>
+        <location filename="../src/mainwindow/chart.cpp" line="201"/>
         <source>TRULP game chart</source>
         <translation>TRULP – gráfico de la partida</translation>
     </message>
@@ -1085,171 +1085,255 @@ tu récord %2 · mínimo %3</translation>
 <context>
     <name>trulp::TForm1</name>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="180"/>
+        <location filename="../src/mainwindow/form1.cpp" line="184"/>
         <source>TRULP puzzel</source>
         <extracomment>The main window&apos;s title.</extracomment>
         <translation>TRULP – rompecabezas</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>TRULP moves (TRULP_* TRULP+*)</source>
+        <translation>Movimientos de TRULP (TRULP_* TRULP+*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="205"/>
+        <source>TRULP: save moves</source>
+        <translation>TRULP – guardar movimientos</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="206"/>
+        <source>TRULP: open moves file</source>
+        <translation>TRULP – abrir archivo de movimientos</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>Print to PDF file</source>
         <translation>Imprimir en archivo PDF</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="278"/>
+        <location filename="../src/mainwindow/form1.cpp" line="300"/>
+        <location filename="../src/mainwindow/form1.cpp" line="508"/>
         <source>help</source>
         <translation>ayuda</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="280"/>
+        <location filename="../src/mainwindow/form1.cpp" line="302"/>
         <source>moves</source>
         <translation>movim.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="286"/>
+        <location filename="../src/mainwindow/form1.cpp" line="308"/>
         <source>shift until</source>
         <translation>lleva el</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="287"/>
+        <location filename="../src/mainwindow/form1.cpp" line="309"/>
         <source>block X</source>
         <translation>bloque X</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="288"/>
+        <location filename="../src/mainwindow/form1.cpp" line="310"/>
         <source>is here</source>
         <translation>aquí</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="290"/>
+        <location filename="../src/mainwindow/form1.cpp" line="312"/>
         <source>max.move</source>
         <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
         <translation>mov. máx.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="297"/>
+        <location filename="../src/mainwindow/form1.cpp" line="319"/>
         <source>raise the move limit</source>
         <translation>aumentar el límite de movimientos</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="298"/>
+        <location filename="../src/mainwindow/form1.cpp" line="320"/>
         <source>lower the move limit</source>
         <translation>reducir el límite de movimientos</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="308"/>
+        <location filename="../src/mainwindow/form1.cpp" line="330"/>
         <source>step</source>
         <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
         <translation>paso</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="316"/>
+        <location filename="../src/mainwindow/form1.cpp" line="338"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>play</source>
         <translation>jugar</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="317"/>
+        <location filename="../src/mainwindow/form1.cpp" line="339"/>
         <source>find solutions yourself</source>
         <translation>encontrar soluciones por ti mismo</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="319"/>
+        <location filename="../src/mainwindow/form1.cpp" line="341"/>
+        <location filename="../src/mainwindow/form1.cpp" line="518"/>
         <source>replay</source>
         <translation>repetir</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="320"/>
+        <location filename="../src/mainwindow/form1.cpp" line="342"/>
         <source>replay moves</source>
         <translation>repetir los movimientos</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="322"/>
+        <location filename="../src/mainwindow/form1.cpp" line="344"/>
+        <location filename="../src/mainwindow/form1.cpp" line="519"/>
         <source>search</source>
         <translation>buscar</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="323"/>
+        <location filename="../src/mainwindow/form1.cpp" line="345"/>
         <source>let computer search for solutions</source>
         <translation>dejar que el ordenador busque soluciones</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="339"/>
+        <location filename="../src/mainwindow/form1.cpp" line="361"/>
+        <location filename="../src/mainwindow/form1.cpp" line="520"/>
         <source>reset</source>
         <translation>reiniciar</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="364"/>
         <source>back</source>
         <translation>atrás</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="347"/>
+        <location filename="../src/mainwindow/form1.cpp" line="369"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>statistics</source>
         <translation>estadísticas</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="351"/>
+        <location filename="../src/mainwindow/form1.cpp" line="373"/>
         <source>to go</source>
         <translation>faltan</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="353"/>
+        <location filename="../src/mainwindow/form1.cpp" line="375"/>
         <source>moves to go</source>
         <translation>movimientos que faltan</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="355"/>
+        <location filename="../src/mainwindow/form1.cpp" line="377"/>
+        <location filename="../src/mainwindow/form1.cpp" line="522"/>
         <source>hint</source>
         <translation>pista</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="356"/>
+        <location filename="../src/mainwindow/form1.cpp" line="378"/>
         <source>show the best next move</source>
         <translation>mostrar el mejor movimiento siguiente</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="359"/>
+        <location filename="../src/mainwindow/form1.cpp" line="381"/>
+        <location filename="../src/mainwindow/form1.cpp" line="526"/>
         <source>solve</source>
         <translation>resolver</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="360"/>
+        <location filename="../src/mainwindow/form1.cpp" line="382"/>
         <source>play the shortest way to the goal</source>
         <translation>jugar el camino más corto hasta la meta</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="366"/>
-        <location filename="../src/mainwindow/form1.cpp" line="368"/>
+        <location filename="../src/mainwindow/form1.cpp" line="388"/>
+        <location filename="../src/mainwindow/form1.cpp" line="390"/>
         <source>puzzle</source>
         <translation>rompecabezas</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="372"/>
+        <location filename="../src/mainwindow/form1.cpp" line="394"/>
         <source>play it</source>
         <translation>jugarlo</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="373"/>
+        <location filename="../src/mainwindow/form1.cpp" line="395"/>
         <source>play the position set up</source>
         <translation>jugar la posición preparada</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="374"/>
+        <location filename="../src/mainwindow/form1.cpp" line="396"/>
         <source>cancel</source>
         <translation>cancelar</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="716"/>
+        <location filename="../src/mainwindow/form1.cpp" line="487"/>
+        <source>open moves file</source>
+        <translation>abrir archivo de movimientos</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="489"/>
+        <source>save moves</source>
+        <translation>guardar movimientos</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="491"/>
+        <source>print</source>
+        <translation>imprimir</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="494"/>
+        <source>printer setup</source>
+        <translation>configurar impresora</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="501"/>
+        <source>game chart</source>
+        <translation>gráfico de la partida</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="505"/>
+        <source>puzzles</source>
+        <translation>rompecabezas</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="509"/>
+        <source>take the last move back</source>
+        <translation>deshacer el último movimiento</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="511"/>
+        <source>make the move taken back again</source>
+        <translation>rehacer el movimiento deshecho</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="533"/>
+        <source>full screen</source>
+        <translation>pantalla completa</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <source>quit</source>
+        <translation>salir</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
+        <source>%1 (%2)</source>
+        <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="851"/>
         <source>The print job could not be started on %1.</source>
         <translation>No se ha podido iniciar la impresión en %1.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="739"/>
+        <location filename="../src/mainwindow/form1.cpp" line="874"/>
         <source>Printer setup</source>
         <translation>Configurar impresora</translation>
     </message>

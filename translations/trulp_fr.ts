@@ -34,237 +34,237 @@
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="66"/>
+        <location filename="../src/words/words.cpp" line="69"/>
         <source>moves</source>
         <translation>nombre de coups</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>classic</source>
         <translation>classique</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>nearly</source>
         <translation>presque</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>corners</source>
         <translation>coins</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>lid</source>
         <translation>couvercle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>sidestep</source>
         <translation>écart</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>drift</source>
         <translation>dérive</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>nudge</source>
         <translation>poussée</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>fence</source>
         <translation>clôture</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>pillars</source>
         <translation>piliers</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>stakes</source>
         <translation>pieux</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>arch</source>
         <translation>arche</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>cradle</source>
         <translation>berceau</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>throne</source>
         <translation>trône</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>tower</source>
         <translation>tour</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>palisade</source>
         <translation>palissade</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>keep</source>
         <translation>donjon</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>detour</source>
         <translation>détour</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>crooked</source>
         <translation>tordu</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>leaning</source>
         <translation>penché</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>tangle</source>
         <translation>fouillis</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>attic</source>
         <translation>grenier</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>lopsided</source>
         <translation>bancal</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>colonnade</source>
         <translation>colonnade</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>sentries</source>
         <translation>sentinelles</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>guards</source>
         <translation>gardes</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>ladder</source>
         <translation>échelle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>shelf</source>
         <translation>étagère</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>gate</source>
         <translation>portail</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>lantern</source>
         <translation>lanterne</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>fallen</source>
         <translation>tombé</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>crown</source>
         <translation>couronne</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>hourglass</source>
         <translation>sablier</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>fortress</source>
         <translation>forteresse</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>citadel</source>
         <translation>citadelle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>twin</source>
         <translation>jumeau</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>soldiers</source>
         <translation>soldats</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>barracks</source>
         <translation>caserne</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>garrison</source>
         <translation>garnison</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>labyrinth</source>
         <translation>labyrinthe</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>summit</source>
         <translation>sommet</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>nadir</source>
         <translation>nadir</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>zenith</source>
         <translation>zénith</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>your own</source>
         <translation>le vôtre</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>easy</source>
         <translation>facile</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>medium</source>
         <translation>moyen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>hard</source>
         <translation>difficile</translation>
     </message>
@@ -272,7 +272,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="42"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
@@ -293,7 +293,7 @@
     <message>
         <location filename="../src/stats/statform.cpp" line="23"/>
         <source>trial moves</source>
-        <translation>coups d'essai</translation>
+        <translation>coups d&apos;essai</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="24"/>
@@ -316,7 +316,7 @@
         <translation>TRULP – statistiques</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="62"/>
+        <location filename="../src/stats/statform.cpp" line="65"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -326,47 +326,47 @@
     <message>
         <location filename="../src/cli/main.cpp" line="41"/>
         <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
-        <translation>'%1' n'est pas un fichier de coups : %2 octets au lieu de 250</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un fichier de coups : %2 octets au lieu de 250</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="49"/>
         <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
-        <translation>'%1' n'est pas un fichier de coups : le départ qu'il contient ne peut pas être joué</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un fichier de coups : le départ qu&apos;il contient ne peut pas être joué</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="50"/>
         <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
-        <translation>'%1' n'est pas un fichier de coups : son nom ne commence pas par TRULP_ ou TRULP+</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un fichier de coups : son nom ne commence pas par TRULP_ ou TRULP+</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="56"/>
         <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
-        <translation>'%1' n'est pas un fichier de coups valide : longueur de nom, nombre de coups ou coup incorrect</translation>
+        <translation>&apos;%1&apos; n&apos;est pas un fichier de coups valide : longueur de nom, nombre de coups ou coup incorrect</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="93"/>
         <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
-        <translation>aucun casse-tête ne s'appelle '%1' (voir --puzzles)</translation>
+        <translation>aucun casse-tête ne s&apos;appelle &apos;%1&apos; (voir --puzzles)</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="98"/>
         <source>--start &apos;%1&apos;: %2</source>
-        <translation>--start '%1' : %2</translation>
+        <translation>--start &apos;%1&apos; : %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="135"/>
         <source>cannot write the list</source>
-        <translation>impossible d'écrire la liste</translation>
+        <translation>impossible d&apos;écrire la liste</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="159"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
-        <translation>'%1' : le coup %2 ne peut pas être joué depuis la position de départ</translation>
+        <translation>&apos;%1&apos; : le coup %2 ne peut pas être joué depuis la position de départ</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="160"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
-        <translation>'%1' : le coup %2 ne peut pas être joué depuis le départ de son casse-tête</translation>
+        <translation>&apos;%1&apos; : le coup %2 ne peut pas être joué depuis le départ de son casse-tête</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="185"/>
@@ -376,12 +376,12 @@
     <message>
         <location filename="../src/cli/main.cpp" line="199"/>
         <source>cannot write the report</source>
-        <translation>impossible d'écrire le rapport</translation>
+        <translation>impossible d&apos;écrire le rapport</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="28"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation>argument inattendu '%1' (voir --help)</translation>
+        <translation>argument inattendu &apos;%1&apos; (voir --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="32"/>
@@ -391,12 +391,12 @@
     <message>
         <location filename="../src/cli/options.cpp" line="41"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation>option inconnue '%1' (voir --help)</translation>
+        <translation>option inconnue &apos;%1&apos; (voir --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="46"/>
         <source>%1 takes no value</source>
-        <translation>%1 n'accepte pas de valeur</translation>
+        <translation>%1 n&apos;accepte pas de valeur</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="63"/>
@@ -407,22 +407,22 @@
     <message>
         <location filename="../src/cli/options.cpp" line="74"/>
         <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
-        <translation>--max-move doit être un nombre entier de 100 à 200, pas '%1'</translation>
+        <translation>--max-move doit être un nombre entier de 100 à 200, pas &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="82"/>
         <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
-        <translation>--slice doit être un nombre entier de 1 à 2147483647, pas '%1'</translation>
+        <translation>--slice doit être un nombre entier de 1 à 2147483647, pas &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="91"/>
         <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
-        <translation>--save demande un nom de fichier, pas un dossier : '%1'</translation>
+        <translation>--save demande un nom de fichier, pas un dossier : &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="107"/>
         <source>--puzzles goes with --json alone</source>
-        <translation>--puzzles ne va qu'avec --json</translation>
+        <translation>--puzzles ne va qu&apos;avec --json</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="109"/>
@@ -447,7 +447,7 @@
     <message>
         <location filename="../src/cli/options.cpp" line="117"/>
         <source>--from only goes with --optimal</source>
-        <translation>--from ne va qu'avec --optimal</translation>
+        <translation>--from ne va qu&apos;avec --optimal</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="124"/>
@@ -498,20 +498,20 @@ classique, un autre de la collection ou un départ donné bloc par bloc.
   --max-move N  limite de coups de la recherche en profondeur, de 100 à 200
                 (150 par défaut)
   --slice N     coups enregistrés par étape de recherche, au moins 1
-                (10000 par défaut) ; le résultat n'en dépend pas
+                (10000 par défaut) ; le résultat n&apos;en dépend pas
   --optimal     suite la plus courte, par recherche en largeur sur toutes
                 les positions
   --puzzle NAME le départ de ce casse-tête de la collection (voir --puzzles)
   --start POSITION
                 la lettre de chaque bloc et la case (0-19, ligne par ligne) de
-                son carré en haut à gauche, dans l'ordre A X B C D E F G H I,
-                en un seul argument : "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19"
+                son carré en haut à gauche, dans l&apos;ordre A X B C D E F G H I,
+                en un seul argument : &quot;A0 X1 B3 C8 D9 E11 F13 G14 H16 I19&quot;
                 est le classique
   --from FILE   avec --optimal : partir après les coups de ce fichier de
                 coups, depuis le départ de son propre casse-tête
-  --save FILE   écrire la suite dans un fichier de coups nommé "TRULP_ " + le
+  --save FILE   écrire la suite dans un fichier de coups nommé &quot;TRULP_ &quot; + le
                 nom de FILE, dans le dossier de FILE ; avec --from, les coups
-                du fichier viennent d'abord ; un casse-tête autre que le
+                du fichier viennent d&apos;abord ; un casse-tête autre que le
                 classique est conservé dans le fichier
   --puzzles     lister la collection : nom, suite la plus courte et départ
   --json        afficher un seul objet JSON au lieu du rapport
@@ -522,109 +522,109 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="33"/>
+        <location filename="../src/cli/report.cpp" line="42"/>
         <source>the start position</source>
         <translation>la position de départ</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="35"/>
+        <location filename="../src/cli/report.cpp" line="44"/>
         <source>the start of puzzle &apos;%1&apos;</source>
-        <translation>le départ du casse-tête '%1'</translation>
+        <translation>le départ du casse-tête &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="36"/>
+        <location filename="../src/cli/report.cpp" line="45"/>
         <source>the start %1</source>
         <translation>le départ %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="70"/>
+        <location filename="../src/cli/report.cpp" line="79"/>
         <source>depth-first search from %1, move limit %2</source>
         <translation>recherche en profondeur depuis %1, limite de coups %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="72"/>
+        <location filename="../src/cli/report.cpp" line="81"/>
         <source>shortest line from %1</source>
         <translation>suite la plus courte depuis %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="75"/>
+        <location filename="../src/cli/report.cpp" line="84"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
         <translation>
-            <numerusform>suite la plus courte depuis la position après le %n coup de '%1'</numerusform>
-            <numerusform>suite la plus courte depuis la position après les %n coups de '%1'</numerusform>
+            <numerusform>suite la plus courte depuis la position après le %n coup de &apos;%1&apos;</numerusform>
+            <numerusform>suite la plus courte depuis la position après les %n coups de &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="78"/>
+        <location filename="../src/cli/report.cpp" line="87"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
         <translation>
-            <numerusform>suite la plus courte depuis la position après le %n coup de '%1' depuis %2</numerusform>
-            <numerusform>suite la plus courte depuis la position après les %n coups de '%1' depuis %2</numerusform>
+            <numerusform>suite la plus courte depuis la position après le %n coup de &apos;%1&apos; depuis %2</numerusform>
+            <numerusform>suite la plus courte depuis la position après les %n coups de &apos;%1&apos; depuis %2</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="82"/>
+        <location filename="../src/cli/report.cpp" line="92"/>
         <source>result</source>
         <translation>résultat</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>solved</source>
         <translation>résolu</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>no solution</source>
         <translation>pas de solution</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="84"/>
+        <location filename="../src/cli/report.cpp" line="94"/>
         <source>number of moves</source>
         <translation>nombre de coups</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="86"/>
+        <location filename="../src/cli/report.cpp" line="96"/>
         <source>positions reachable</source>
         <translation>positions accessibles</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="88"/>
+        <location filename="../src/cli/report.cpp" line="98"/>
         <source>trial moves</source>
-        <translation>coups d'essai</translation>
+        <translation>coups d&apos;essai</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="89"/>
+        <location filename="../src/cli/report.cpp" line="99"/>
         <source>forward history buffer length</source>
         <translation>taille du tampon « avant »</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="90"/>
+        <location filename="../src/cli/report.cpp" line="100"/>
         <source>forward buffer hits</source>
         <translation>rejets par le tampon « avant »</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="91"/>
+        <location filename="../src/cli/report.cpp" line="101"/>
         <source>backward buffer hits</source>
         <translation>rejets par le tampon « arrière »</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
         <translation>durée</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="110"/>
+        <location filename="../src/cli/report.cpp" line="121"/>
         <source>saved as: %1</source>
         <translation>enregistré sous : %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="112"/>
+        <location filename="../src/cli/report.cpp" line="123"/>
         <source>nothing saved: no line was found</source>
         <translation>rien enregistré : aucune suite trouvée</translation>
     </message>
@@ -653,86 +653,86 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         <translation>en bas</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="93"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>STOP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="96"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>ÉTAPE</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="99"/>
+        <location filename="../src/words/words.cpp" line="102"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>LANCER</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="110"/>
+        <location filename="../src/words/words.cpp" line="113"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>bienvenue dans le casse-tête TRULP. Choisissez « jouer » ou « chercher »...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="112"/>
+        <location filename="../src/words/words.cpp" line="115"/>
         <source>search for solution...</source>
         <translation>cherchez la solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="114"/>
+        <location filename="../src/words/words.cpp" line="117"/>
         <source>show moves</source>
         <translation>affichage des coups</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="116"/>
+        <location filename="../src/words/words.cpp" line="119"/>
         <source>click GO to start search</source>
         <translation>cliquez sur LANCER pour démarrer la recherche</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="118"/>
+        <location filename="../src/words/words.cpp" line="121"/>
         <source>find solutions...</source>
         <translation>trouvez des solutions...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="120"/>
+        <location filename="../src/words/words.cpp" line="123"/>
         <source>find solution...</source>
         <translation>trouvez la solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="122"/>
+        <location filename="../src/words/words.cpp" line="125"/>
         <source>list is full</source>
         <translation>la liste est pleine</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="124"/>
+        <location filename="../src/words/words.cpp" line="127"/>
         <source>moves list is full</source>
         <translation>la liste des coups est pleine</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="129"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>SOLUTION TROUVÉE ...félicitations !</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>solution reached</source>
         <translation>solution atteinte</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="134"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>coup %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>end of list</source>
         <translation>fin de la liste</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="136"/>
+        <location filename="../src/words/words.cpp" line="139"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -741,7 +741,7 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="138"/>
+        <location filename="../src/words/words.cpp" line="141"/>
         <source>%n to go</source>
         <translation>
             <numerusform>encore %n</numerusform>
@@ -749,7 +749,7 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="143"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>résolution... encore %n</numerusform>
@@ -757,61 +757,61 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>pause</source>
         <translation>pause</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="145"/>
+        <location filename="../src/words/words.cpp" line="148"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>l&apos;ordinateur cherche... coup : %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="150"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>casse-tête résolu. (voir les statistiques)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="149"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>no solution found</source>
         <translation>aucune solution trouvée</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>casse-tête enregistré sous : %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="155"/>
+        <location filename="../src/words/words.cpp" line="158"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>casse-tête %1 ouvert</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="160"/>
         <source>read error</source>
         <translation>erreur de lecture</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>wrong file</source>
         <translation>fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="165"/>
         <source>puzzle send to printer</source>
         <translation>casse-tête envoyé à l&apos;imprimante</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>page écrite dans %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="167"/>
+        <location filename="../src/words/words.cpp" line="170"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -820,27 +820,27 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="169"/>
+        <location filename="../src/words/words.cpp" line="172"/>
         <source>drag the blocks where you want them</source>
         <translation>faites glisser les blocs où vous voulez</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="171"/>
+        <location filename="../src/words/words.cpp" line="174"/>
         <source>no way to the goal</source>
         <translation>aucun chemin vers le but</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="176"/>
         <source>block X is on the goal already</source>
         <translation>le bloc X est déjà sur le but</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>no room there</source>
         <translation>pas de place ici</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="178"/>
+        <location filename="../src/words/words.cpp" line="181"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -849,22 +849,22 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="180"/>
+        <location filename="../src/words/words.cpp" line="183"/>
         <source>block %1 does not have its own shape</source>
         <translation>le bloc %1 n&apos;a pas sa propre forme</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="182"/>
+        <location filename="../src/words/words.cpp" line="185"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>le bloc %1 sur la case %2 ne tient pas sur le plateau</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="184"/>
+        <location filename="../src/words/words.cpp" line="187"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>les blocs %1 sur la case %2 et %3 sur la case %4 se chevauchent</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="190"/>
+        <location filename="../src/words/words.cpp" line="193"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>une position de départ nomme dix blocs dans l&apos;ordre A X B C D E F G H I, chacun avec sa case, et non %n élément</numerusform>
@@ -872,12 +872,12 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="194"/>
+        <location filename="../src/words/words.cpp" line="197"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>le bloc n° %1 de la position de départ doit être %2 (ordre A X B C D E F G H I), et non « %3 »</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="198"/>
+        <location filename="../src/words/words.cpp" line="201"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>« %1 » : la case doit être un nombre de 0 à 19</translation>
     </message>
@@ -924,7 +924,7 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
 <context>
     <name>trulp::GameChart</name>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="81"/>
+        <location filename="../src/mainwindow/chart.cpp" line="82"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
         <translation>
@@ -933,7 +933,7 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="86"/>
+        <location filename="../src/mainwindow/chart.cpp" line="87"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
         <translation>
             <numerusform>%n coup, encore %1, minimum possible %2</numerusform>
@@ -941,7 +941,7 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="90"/>
+        <location filename="../src/mainwindow/chart.cpp" line="91"/>
         <source>%n moves, shortest possible %1, your best %2</source>
         <translation>
             <numerusform>%n coup, minimum possible %1, votre record %2</numerusform>
@@ -949,7 +949,7 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="93"/>
+        <location filename="../src/mainwindow/chart.cpp" line="94"/>
         <source>%n moves, shortest possible %1</source>
         <translation>
             <numerusform>%n coup, minimum possible %1</numerusform>
@@ -957,43 +957,43 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
         <translation>coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves to go</source>
         <translation>coups restants</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="160"/>
+        <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>your moves</source>
         <translation>vos coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="161"/>
+        <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>away from goal</source>
-        <translation>s'éloignant du but</translation>
+        <translation>s&apos;éloignant du but</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="162"/>
+        <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>hint or solve</source>
         <translation>indice ou résoudre</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="163"/>
+        <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>shortest pace</source>
         <translation>rythme idéal</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="164"/>
+        <location filename="../src/mainwindow/chart.cpp" line="165"/>
         <source>board now</source>
         <translation>position actuelle</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="200"/>
+        <location filename="../src/mainwindow/chart.cpp" line="201"/>
         <source>TRULP game chart</source>
         <translation>TRULP – graphique de la partie</translation>
     </message>
@@ -1063,7 +1063,7 @@ votre record %2 · minimum %3</translation>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
         <source>moves to the goal</source>
-        <translation>coups jusqu'au but</translation>
+        <translation>coups jusqu&apos;au but</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
@@ -1085,171 +1085,255 @@ votre record %2 · minimum %3</translation>
 <context>
     <name>trulp::TForm1</name>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="180"/>
+        <location filename="../src/mainwindow/form1.cpp" line="184"/>
         <source>TRULP puzzel</source>
         <extracomment>The main window&apos;s title.</extracomment>
         <translation>TRULP – casse-tête</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>TRULP moves (TRULP_* TRULP+*)</source>
+        <translation>Coups TRULP (TRULP_* TRULP+*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="205"/>
+        <source>TRULP: save moves</source>
+        <translation>TRULP – enregistrer les coups</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="206"/>
+        <source>TRULP: open moves file</source>
+        <translation>TRULP – ouvrir un fichier de coups</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>Print to PDF file</source>
         <translation>Imprimer dans un fichier PDF</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="278"/>
+        <location filename="../src/mainwindow/form1.cpp" line="300"/>
+        <location filename="../src/mainwindow/form1.cpp" line="508"/>
         <source>help</source>
         <translation>aide</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="280"/>
+        <location filename="../src/mainwindow/form1.cpp" line="302"/>
         <source>moves</source>
         <translation>coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="286"/>
+        <location filename="../src/mainwindow/form1.cpp" line="308"/>
         <source>shift until</source>
         <translation>poussez le</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="287"/>
+        <location filename="../src/mainwindow/form1.cpp" line="309"/>
         <source>block X</source>
         <translation>bloc X</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="288"/>
+        <location filename="../src/mainwindow/form1.cpp" line="310"/>
         <source>is here</source>
         <translation>ici</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="290"/>
+        <location filename="../src/mainwindow/form1.cpp" line="312"/>
         <source>max.move</source>
         <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
         <translation>coups max</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="297"/>
+        <location filename="../src/mainwindow/form1.cpp" line="319"/>
         <source>raise the move limit</source>
         <translation>augmenter la limite de coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="298"/>
+        <location filename="../src/mainwindow/form1.cpp" line="320"/>
         <source>lower the move limit</source>
         <translation>baisser la limite de coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="308"/>
+        <location filename="../src/mainwindow/form1.cpp" line="330"/>
         <source>step</source>
         <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
         <translation>étape</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="316"/>
+        <location filename="../src/mainwindow/form1.cpp" line="338"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>play</source>
         <translation>jouer</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="317"/>
+        <location filename="../src/mainwindow/form1.cpp" line="339"/>
         <source>find solutions yourself</source>
         <translation>trouver soi-même des solutions</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="319"/>
+        <location filename="../src/mainwindow/form1.cpp" line="341"/>
+        <location filename="../src/mainwindow/form1.cpp" line="518"/>
         <source>replay</source>
         <translation>revoir</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="320"/>
+        <location filename="../src/mainwindow/form1.cpp" line="342"/>
         <source>replay moves</source>
         <translation>revoir les coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="322"/>
+        <location filename="../src/mainwindow/form1.cpp" line="344"/>
+        <location filename="../src/mainwindow/form1.cpp" line="519"/>
         <source>search</source>
         <translation>chercher</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="323"/>
+        <location filename="../src/mainwindow/form1.cpp" line="345"/>
         <source>let computer search for solutions</source>
         <translation>laisser l&apos;ordinateur chercher des solutions</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="339"/>
+        <location filename="../src/mainwindow/form1.cpp" line="361"/>
+        <location filename="../src/mainwindow/form1.cpp" line="520"/>
         <source>reset</source>
         <translation>réinit.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="364"/>
         <source>back</source>
         <translation>retour</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="347"/>
+        <location filename="../src/mainwindow/form1.cpp" line="369"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>statistics</source>
         <translation>statistiques</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="351"/>
+        <location filename="../src/mainwindow/form1.cpp" line="373"/>
         <source>to go</source>
         <translation>reste</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="353"/>
+        <location filename="../src/mainwindow/form1.cpp" line="375"/>
         <source>moves to go</source>
         <translation>coups restants</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="355"/>
+        <location filename="../src/mainwindow/form1.cpp" line="377"/>
+        <location filename="../src/mainwindow/form1.cpp" line="522"/>
         <source>hint</source>
         <translation>indice</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="356"/>
+        <location filename="../src/mainwindow/form1.cpp" line="378"/>
         <source>show the best next move</source>
         <translation>montrer le meilleur coup suivant</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="359"/>
+        <location filename="../src/mainwindow/form1.cpp" line="381"/>
+        <location filename="../src/mainwindow/form1.cpp" line="526"/>
         <source>solve</source>
         <translation>résoudre</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="360"/>
+        <location filename="../src/mainwindow/form1.cpp" line="382"/>
         <source>play the shortest way to the goal</source>
         <translation>jouer le chemin le plus court vers le but</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="366"/>
-        <location filename="../src/mainwindow/form1.cpp" line="368"/>
+        <location filename="../src/mainwindow/form1.cpp" line="388"/>
+        <location filename="../src/mainwindow/form1.cpp" line="390"/>
         <source>puzzle</source>
         <translation>casse-tête</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="372"/>
+        <location filename="../src/mainwindow/form1.cpp" line="394"/>
         <source>play it</source>
         <translation>y jouer</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="373"/>
+        <location filename="../src/mainwindow/form1.cpp" line="395"/>
         <source>play the position set up</source>
         <translation>jouer la position préparée</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="374"/>
+        <location filename="../src/mainwindow/form1.cpp" line="396"/>
         <source>cancel</source>
         <translation>annuler</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="716"/>
+        <location filename="../src/mainwindow/form1.cpp" line="487"/>
+        <source>open moves file</source>
+        <translation>ouvrir un fichier de coups</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="489"/>
+        <source>save moves</source>
+        <translation>enregistrer les coups</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="491"/>
+        <source>print</source>
+        <translation>imprimer</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="494"/>
+        <source>printer setup</source>
+        <translation>configuration de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="501"/>
+        <source>game chart</source>
+        <translation>graphique de la partie</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="505"/>
+        <source>puzzles</source>
+        <translation>casse-têtes</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="509"/>
+        <source>take the last move back</source>
+        <translation>annuler le dernier coup</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="511"/>
+        <source>make the move taken back again</source>
+        <translation>refaire le coup annulé</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="533"/>
+        <source>full screen</source>
+        <translation>plein écran</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <source>quit</source>
+        <translation>quitter</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
+        <source>%1 (%2)</source>
+        <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="851"/>
         <source>The print job could not be started on %1.</source>
         <translation>L&apos;impression n&apos;a pas pu démarrer sur %1.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="739"/>
+        <location filename="../src/mainwindow/form1.cpp" line="874"/>
         <source>Printer setup</source>
         <translation>Configuration de l&apos;imprimante</translation>
     </message>

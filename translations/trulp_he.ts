@@ -34,237 +34,237 @@
     <name>Puzzles</name>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
-        <location filename="../src/words/words.cpp" line="66"/>
+        <location filename="../src/words/words.cpp" line="69"/>
         <source>moves</source>
         <translation>מספר מהלכים</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>classic</source>
         <translation>הקלאסית</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="43"/>
+        <location filename="../src/words/words.cpp" line="46"/>
         <source>nearly</source>
         <translation>כמעט</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>corners</source>
         <translation>פינות</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="44"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>lid</source>
         <translation>מכסה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>sidestep</source>
         <translation>התחמקות</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="45"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>drift</source>
         <translation>סחף</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>nudge</source>
         <translation>דחיפה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>fence</source>
         <translation>גדר</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>pillars</source>
         <translation>עמודים</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>stakes</source>
         <translation>יתדות</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>arch</source>
         <translation>קשת</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>cradle</source>
         <translation>עריסה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>throne</source>
         <translation>כס</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>tower</source>
         <translation>מגדל</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>palisade</source>
         <translation>חומת עץ</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>keep</source>
         <translation>מעוז</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>detour</source>
         <translation>עיקוף</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>crooked</source>
         <translation>עקום</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>leaning</source>
         <translation>נטוי</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>tangle</source>
         <translation>סבך</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>attic</source>
         <translation>עליית גג</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>lopsided</source>
         <translation>לא מאוזן</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>colonnade</source>
         <translation>סטיו</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>sentries</source>
         <translation>זקיפים</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>guards</source>
         <translation>שומרים</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>ladder</source>
         <translation>סולם</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>shelf</source>
         <translation>מדף</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>gate</source>
         <translation>שער</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>lantern</source>
         <translation>פנס</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>fallen</source>
         <translation>נפילה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>crown</source>
         <translation>כתר</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>hourglass</source>
         <translation>שעון חול</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>fortress</source>
         <translation>מבצר</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>citadel</source>
         <translation>מצודה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>twin</source>
         <translation>תאום</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>soldiers</source>
         <translation>חיילים</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>barracks</source>
         <translation>קסרקטין</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>garrison</source>
         <translation>חיל מצב</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>labyrinth</source>
         <translation>מבוך</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>summit</source>
         <translation>פסגה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>nadir</source>
         <translation>שפל</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>zenith</source>
         <translation>זנית</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>your own</source>
         <translation>חידה משלך</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>easy</source>
         <translation>קלה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>medium</source>
         <translation>בינונית</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>hard</source>
         <translation>קשה</translation>
     </message>
@@ -272,7 +272,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../src/words/words.cpp" line="39"/>
+        <location filename="../src/words/words.cpp" line="42"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
@@ -316,7 +316,7 @@
         <translation>TRULP – סטטיסטיקה</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="62"/>
+        <location filename="../src/stats/statform.cpp" line="65"/>
         <source>OK</source>
         <translation>אישור</translation>
     </message>
@@ -326,32 +326,32 @@
     <message>
         <location filename="../src/cli/main.cpp" line="41"/>
         <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
-        <translation>'%1' אינו קובץ מהלכים: %2 בתים במקום 250</translation>
+        <translation>&apos;%1&apos; אינו קובץ מהלכים: %2 בתים במקום 250</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="49"/>
         <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
-        <translation>'%1' אינו קובץ מהלכים: אי אפשר לשחק במצב הפתיחה שבו</translation>
+        <translation>&apos;%1&apos; אינו קובץ מהלכים: אי אפשר לשחק במצב הפתיחה שבו</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="50"/>
         <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
-        <translation>'%1' אינו קובץ מהלכים: שמו אינו מתחיל ב-TRULP_ או ב-TRULP+</translation>
+        <translation>&apos;%1&apos; אינו קובץ מהלכים: שמו אינו מתחיל ב-TRULP_ או ב-TRULP+</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="56"/>
         <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
-        <translation>'%1' אינו קובץ מהלכים תקין: אורך השם, מספר המהלכים או מהלך שגויים</translation>
+        <translation>&apos;%1&apos; אינו קובץ מהלכים תקין: אורך השם, מספר המהלכים או מהלך שגויים</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="93"/>
         <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
-        <translation>אין חידה בשם '%1' (ראו --puzzles)</translation>
+        <translation>אין חידה בשם &apos;%1&apos; (ראו --puzzles)</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="98"/>
         <source>--start &apos;%1&apos;: %2</source>
-        <translation>--start '%1': %2</translation>
+        <translation>--start &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="135"/>
@@ -361,12 +361,12 @@
     <message>
         <location filename="../src/cli/main.cpp" line="159"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
-        <translation>'%1': לא ניתן לבצע את מהלך %2 ממצב הפתיחה</translation>
+        <translation>&apos;%1&apos;: לא ניתן לבצע את מהלך %2 ממצב הפתיחה</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="160"/>
         <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
-        <translation>'%1': לא ניתן לבצע את מהלך %2 ממצב הפתיחה של החידה שלו</translation>
+        <translation>&apos;%1&apos;: לא ניתן לבצע את מהלך %2 ממצב הפתיחה של החידה שלו</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="185"/>
@@ -381,7 +381,7 @@
     <message>
         <location filename="../src/cli/options.cpp" line="28"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation>ארגומנט לא צפוי '%1' (ראו --help)</translation>
+        <translation>ארגומנט לא צפוי &apos;%1&apos; (ראו --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="32"/>
@@ -391,7 +391,7 @@
     <message>
         <location filename="../src/cli/options.cpp" line="41"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation>אפשרות לא מוכרת '%1' (ראו --help)</translation>
+        <translation>אפשרות לא מוכרת &apos;%1&apos; (ראו --help)</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="46"/>
@@ -407,17 +407,17 @@
     <message>
         <location filename="../src/cli/options.cpp" line="74"/>
         <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
-        <translation>--max-move חייב להיות מספר שלם בין 100 ל-200, ולא '%1'</translation>
+        <translation>--max-move חייב להיות מספר שלם בין 100 ל-200, ולא &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="82"/>
         <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
-        <translation>--slice חייב להיות מספר שלם בין 1 ל-2147483647, ולא '%1'</translation>
+        <translation>--slice חייב להיות מספר שלם בין 1 ל-2147483647, ולא &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="91"/>
         <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
-        <translation>--save דורש שם קובץ, לא תיקייה: '%1'</translation>
+        <translation>--save דורש שם קובץ, לא תיקייה: &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="107"/>
@@ -503,10 +503,10 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
   --start POSITION
                 האות של כל בלוק והמשבצת (0-19, שורה אחר שורה) של הריבוע
                 השמאלי העליון שלו, בסדר A X B C D E F G H I, כארגומנט אחד:
-                "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19" הוא הקלאסית
+                &quot;A0 X1 B3 C8 D9 E11 F13 G14 H16 I19&quot; הוא הקלאסית
   --from FILE   עם --optimal: התחלה אחרי המהלכים של קובץ המהלכים הזה,
                 ממצב הפתיחה של החידה שלו
-  --save FILE   כתיבת הדרך כקובץ מהלכים בשם "TRULP_ " + שם הקובץ FILE
+  --save FILE   כתיבת הדרך כקובץ מהלכים בשם &quot;TRULP_ &quot; + שם הקובץ FILE
                 בתיקייה של FILE; עם --from, המהלכים של הקובץ באים קודם;
                 חידה שאינה הקלאסית נשמרת בקובץ
   --puzzles     הצגת האוסף: שם, הדרך הקצרה ביותר ומצב הפתיחה
@@ -518,109 +518,109 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="33"/>
+        <location filename="../src/cli/report.cpp" line="42"/>
         <source>the start position</source>
         <translation>מצב הפתיחה</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="35"/>
+        <location filename="../src/cli/report.cpp" line="44"/>
         <source>the start of puzzle &apos;%1&apos;</source>
-        <translation>מצב הפתיחה של החידה '%1'</translation>
+        <translation>מצב הפתיחה של החידה &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="36"/>
+        <location filename="../src/cli/report.cpp" line="45"/>
         <source>the start %1</source>
         <translation>מצב הפתיחה %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="70"/>
+        <location filename="../src/cli/report.cpp" line="79"/>
         <source>depth-first search from %1, move limit %2</source>
         <translation>חיפוש לעומק החל מ%1, מגבלת המהלכים %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="72"/>
+        <location filename="../src/cli/report.cpp" line="81"/>
         <source>shortest line from %1</source>
         <translation>הדרך הקצרה ביותר החל מ%1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="75"/>
+        <location filename="../src/cli/report.cpp" line="84"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
         <translation>
-            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי מהלך %n של '%1'</numerusform>
-            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי %n המהלכים של '%1'</numerusform>
+            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי מהלך %n של &apos;%1&apos;</numerusform>
+            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי %n המהלכים של &apos;%1&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="78"/>
+        <location filename="../src/cli/report.cpp" line="87"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
         <translation>
-            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי מהלך %n של '%1' החל מ%2</numerusform>
-            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי %n המהלכים של '%1' החל מ%2</numerusform>
+            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי מהלך %n של &apos;%1&apos; החל מ%2</numerusform>
+            <numerusform>הדרך הקצרה ביותר מהמצב שאחרי %n המהלכים של &apos;%1&apos; החל מ%2</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="82"/>
+        <location filename="../src/cli/report.cpp" line="92"/>
         <source>result</source>
         <translation>תוצאה</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>solved</source>
         <translation>נפתרה</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="83"/>
+        <location filename="../src/cli/report.cpp" line="93"/>
         <source>no solution</source>
         <translation>אין פתרון</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="84"/>
+        <location filename="../src/cli/report.cpp" line="94"/>
         <source>number of moves</source>
         <translation>מספר המהלכים</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="86"/>
+        <location filename="../src/cli/report.cpp" line="96"/>
         <source>positions reachable</source>
         <translation>מצבים ברי השגה</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="88"/>
+        <location filename="../src/cli/report.cpp" line="98"/>
         <source>trial moves</source>
         <translation>מהלכי ניסיון</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="89"/>
+        <location filename="../src/cli/report.cpp" line="99"/>
         <source>forward history buffer length</source>
         <translation>אורך מאגר ההיסטוריה הקדמי</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="90"/>
+        <location filename="../src/cli/report.cpp" line="100"/>
         <source>forward buffer hits</source>
         <translation>פגיעות במאגר הקדמי</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="91"/>
+        <location filename="../src/cli/report.cpp" line="101"/>
         <source>backward buffer hits</source>
         <translation>פגיעות במאגר האחורי</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
         <translation>זמן</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>%1 s</source>
         <translation>%1 שניות</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="110"/>
+        <location filename="../src/cli/report.cpp" line="121"/>
         <source>saved as: %1</source>
         <translation>נשמר בשם: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="112"/>
+        <location filename="../src/cli/report.cpp" line="123"/>
         <source>nothing saved: no line was found</source>
         <translation>לא נשמר דבר: לא נמצאה דרך</translation>
     </message>
@@ -649,86 +649,86 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>למטה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="93"/>
+        <location filename="../src/words/words.cpp" line="96"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>עצור</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="96"/>
+        <location filename="../src/words/words.cpp" line="99"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>צעד</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="99"/>
+        <location filename="../src/words/words.cpp" line="102"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>התחל</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="110"/>
+        <location filename="../src/words/words.cpp" line="113"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>ברוכים הבאים לחידת TRULP. בחרו &quot;שחק&quot; או &quot;חפש&quot;...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="112"/>
+        <location filename="../src/words/words.cpp" line="115"/>
         <source>search for solution...</source>
         <translation>חפשו פתרון...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="114"/>
+        <location filename="../src/words/words.cpp" line="117"/>
         <source>show moves</source>
         <translation>הצגת המהלכים</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="116"/>
+        <location filename="../src/words/words.cpp" line="119"/>
         <source>click GO to start search</source>
         <translation>לחצו &quot;התחל&quot; כדי להתחיל בחיפוש</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="118"/>
+        <location filename="../src/words/words.cpp" line="121"/>
         <source>find solutions...</source>
         <translation>מצאו פתרונות...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="120"/>
+        <location filename="../src/words/words.cpp" line="123"/>
         <source>find solution...</source>
         <translation>מצאו פתרון...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="122"/>
+        <location filename="../src/words/words.cpp" line="125"/>
         <source>list is full</source>
         <translation>הרשימה מלאה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="124"/>
+        <location filename="../src/words/words.cpp" line="127"/>
         <source>moves list is full</source>
         <translation>רשימת המהלכים מלאה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="129"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>נמצא פתרון... כל הכבוד!</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>solution reached</source>
         <translation>הפתרון הושג</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="134"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>מהלך %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>end of list</source>
         <translation>סוף הרשימה</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="136"/>
+        <location filename="../src/words/words.cpp" line="139"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -737,7 +737,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="138"/>
+        <location filename="../src/words/words.cpp" line="141"/>
         <source>%n to go</source>
         <translation>
             <numerusform>נותר %n</numerusform>
@@ -745,7 +745,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="140"/>
+        <location filename="../src/words/words.cpp" line="143"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>פותר... נותר %n</numerusform>
@@ -753,61 +753,61 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="142"/>
+        <location filename="../src/words/words.cpp" line="145"/>
         <source>pause</source>
         <translation>השהיה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="145"/>
+        <location filename="../src/words/words.cpp" line="148"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>המחשב מחפש... מהלכי ניסיון: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="147"/>
+        <location filename="../src/words/words.cpp" line="150"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>החידה נפתרה. (ראו &quot;סטטיסטיקה&quot;)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="149"/>
+        <location filename="../src/words/words.cpp" line="152"/>
         <source>no solution found</source>
         <translation>לא נמצא פתרון</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>החידה נשמרה בשם: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="155"/>
+        <location filename="../src/words/words.cpp" line="158"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>החידה %1 נפתחה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="157"/>
+        <location filename="../src/words/words.cpp" line="160"/>
         <source>read error</source>
         <translation>שגיאת קריאה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>wrong file</source>
         <translation>קובץ שגוי</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="165"/>
         <source>puzzle send to printer</source>
         <translation>החידה נשלחה למדפסת</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="164"/>
+        <location filename="../src/words/words.cpp" line="167"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>העמוד נכתב אל %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="167"/>
+        <location filename="../src/words/words.cpp" line="170"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -816,27 +816,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="169"/>
+        <location filename="../src/words/words.cpp" line="172"/>
         <source>drag the blocks where you want them</source>
         <translation>גררו את הבלוקים למקום הרצוי</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="171"/>
+        <location filename="../src/words/words.cpp" line="174"/>
         <source>no way to the goal</source>
         <translation>אין דרך אל המטרה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="176"/>
         <source>block X is on the goal already</source>
         <translation>הבלוק X כבר נמצא במטרה</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="178"/>
         <source>no room there</source>
         <translation>אין שם מקום</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="178"/>
+        <location filename="../src/words/words.cpp" line="181"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -845,22 +845,22 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="180"/>
+        <location filename="../src/words/words.cpp" line="183"/>
         <source>block %1 does not have its own shape</source>
         <translation>לבלוק %1 אין את הצורה שלו</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="182"/>
+        <location filename="../src/words/words.cpp" line="185"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>הבלוק %1 במשבצת %2 חורג מהלוח</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="184"/>
+        <location filename="../src/words/words.cpp" line="187"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>הבלוק %1 במשבצת %2 והבלוק %3 במשבצת %4 חופפים</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="190"/>
+        <location filename="../src/words/words.cpp" line="193"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>מצב פתיחה מונה עשרה בלוקים בסדר A X B C D E F G H I, כל אחד עם המשבצת שלו, ולא %n פריט</numerusform>
@@ -868,12 +868,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="194"/>
+        <location filename="../src/words/words.cpp" line="197"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>הבלוק ה-%1 במצב הפתיחה חייב להיות %2 (בסדר A X B C D E F G H I), ולא &apos;%3&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="198"/>
+        <location filename="../src/words/words.cpp" line="201"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>&apos;%1&apos;: המשבצת חייבת להיות מספר בין 0 ל-19</translation>
     </message>
@@ -920,7 +920,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 <context>
     <name>trulp::GameChart</name>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="81"/>
+        <location filename="../src/mainwindow/chart.cpp" line="82"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
         <translation>
@@ -929,7 +929,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="86"/>
+        <location filename="../src/mainwindow/chart.cpp" line="87"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
         <translation>
             <numerusform>מהלך %n, נותרו %1, הקצר ביותר האפשרי %2</numerusform>
@@ -937,7 +937,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="90"/>
+        <location filename="../src/mainwindow/chart.cpp" line="91"/>
         <source>%n moves, shortest possible %1, your best %2</source>
         <translation>
             <numerusform>מהלך %n, הקצר ביותר האפשרי %1, שיא אישי %2</numerusform>
@@ -945,7 +945,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="93"/>
+        <location filename="../src/mainwindow/chart.cpp" line="94"/>
         <source>%n moves, shortest possible %1</source>
         <translation>
             <numerusform>מהלך %n, הקצר ביותר האפשרי %1</numerusform>
@@ -953,43 +953,43 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves</source>
         <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
         <translation>מהלכים</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="132"/>
+        <location filename="../src/mainwindow/chart.cpp" line="133"/>
         <source>moves to go</source>
         <translation>מהלכים שנותרו</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="160"/>
+        <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>your moves</source>
         <translation>המהלכים שלך</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="161"/>
+        <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>away from goal</source>
         <translation>התרחקות מהמטרה</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="162"/>
+        <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>hint or solve</source>
         <translation>רמז או פתור</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="163"/>
+        <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>shortest pace</source>
         <translation>קצב אופטימלי</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="164"/>
+        <location filename="../src/mainwindow/chart.cpp" line="165"/>
         <source>board now</source>
         <translation>הלוח כעת</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="200"/>
+        <location filename="../src/mainwindow/chart.cpp" line="201"/>
         <source>TRULP game chart</source>
         <translation>TRULP – גרף המשחק</translation>
     </message>
@@ -1081,171 +1081,255 @@ your best %2 · shortest %3</source>
 <context>
     <name>trulp::TForm1</name>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="180"/>
+        <location filename="../src/mainwindow/form1.cpp" line="184"/>
         <source>TRULP puzzel</source>
         <extracomment>The main window&apos;s title.</extracomment>
         <translation>TRULP – חידת הזזה</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>TRULP moves (TRULP_* TRULP+*)</source>
+        <translation>מהלכי TRULP (TRULP_* TRULP+*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <source>All files (*)</source>
+        <translation>כל הקבצים (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="205"/>
+        <source>TRULP: save moves</source>
+        <translation>TRULP – שמירת מהלכים</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="206"/>
+        <source>TRULP: open moves file</source>
+        <translation>TRULP – פתיחת קובץ מהלכים</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>Print to PDF file</source>
         <translation>הדפסה לקובץ PDF</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="194"/>
+        <location filename="../src/mainwindow/form1.cpp" line="215"/>
         <source>PDF files (*.pdf)</source>
         <translation>קובצי PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="278"/>
+        <location filename="../src/mainwindow/form1.cpp" line="300"/>
+        <location filename="../src/mainwindow/form1.cpp" line="508"/>
         <source>help</source>
         <translation>עזרה</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="280"/>
+        <location filename="../src/mainwindow/form1.cpp" line="302"/>
         <source>moves</source>
         <translation>מהלכים</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="286"/>
+        <location filename="../src/mainwindow/form1.cpp" line="308"/>
         <source>shift until</source>
         <translation>הזיזו עד</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="287"/>
+        <location filename="../src/mainwindow/form1.cpp" line="309"/>
         <source>block X</source>
         <translation>שהבלוק X</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="288"/>
+        <location filename="../src/mainwindow/form1.cpp" line="310"/>
         <source>is here</source>
         <translation>יגיע לכאן</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="290"/>
+        <location filename="../src/mainwindow/form1.cpp" line="312"/>
         <source>max.move</source>
         <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
         <translation>מהלך מרבי</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="297"/>
+        <location filename="../src/mainwindow/form1.cpp" line="319"/>
         <source>raise the move limit</source>
         <translation>הגדלת מגבלת המהלכים</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="298"/>
+        <location filename="../src/mainwindow/form1.cpp" line="320"/>
         <source>lower the move limit</source>
         <translation>הקטנת מגבלת המהלכים</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="308"/>
+        <location filename="../src/mainwindow/form1.cpp" line="330"/>
         <source>step</source>
         <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
         <translation>צעד</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="316"/>
+        <location filename="../src/mainwindow/form1.cpp" line="338"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>play</source>
         <translation>שחק</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="317"/>
+        <location filename="../src/mainwindow/form1.cpp" line="339"/>
         <source>find solutions yourself</source>
         <translation>מצאו פתרונות בעצמכם</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="319"/>
+        <location filename="../src/mainwindow/form1.cpp" line="341"/>
+        <location filename="../src/mainwindow/form1.cpp" line="518"/>
         <source>replay</source>
         <translation>הצג שוב</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="320"/>
+        <location filename="../src/mainwindow/form1.cpp" line="342"/>
         <source>replay moves</source>
         <translation>הצגה חוזרת של המהלכים</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="322"/>
+        <location filename="../src/mainwindow/form1.cpp" line="344"/>
+        <location filename="../src/mainwindow/form1.cpp" line="519"/>
         <source>search</source>
         <translation>חפש</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="323"/>
+        <location filename="../src/mainwindow/form1.cpp" line="345"/>
         <source>let computer search for solutions</source>
         <translation>תנו למחשב לחפש פתרונות</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="339"/>
+        <location filename="../src/mainwindow/form1.cpp" line="361"/>
+        <location filename="../src/mainwindow/form1.cpp" line="520"/>
         <source>reset</source>
         <translation>איפוס</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="364"/>
         <source>back</source>
         <translation>אחורה</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="347"/>
+        <location filename="../src/mainwindow/form1.cpp" line="369"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>statistics</source>
         <translation>סטטיסטיקה</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="351"/>
+        <location filename="../src/mainwindow/form1.cpp" line="373"/>
         <source>to go</source>
         <translation>נותרו</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="353"/>
+        <location filename="../src/mainwindow/form1.cpp" line="375"/>
         <source>moves to go</source>
         <translation>מהלכים שנותרו</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="355"/>
+        <location filename="../src/mainwindow/form1.cpp" line="377"/>
+        <location filename="../src/mainwindow/form1.cpp" line="522"/>
         <source>hint</source>
         <translation>רמז</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="356"/>
+        <location filename="../src/mainwindow/form1.cpp" line="378"/>
         <source>show the best next move</source>
         <translation>הצגת המהלך הבא הטוב ביותר</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="359"/>
+        <location filename="../src/mainwindow/form1.cpp" line="381"/>
+        <location filename="../src/mainwindow/form1.cpp" line="526"/>
         <source>solve</source>
         <translation>פתור</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="360"/>
+        <location filename="../src/mainwindow/form1.cpp" line="382"/>
         <source>play the shortest way to the goal</source>
         <translation>המאמן ישחק את הדרך הקצרה ביותר אל המטרה</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="366"/>
-        <location filename="../src/mainwindow/form1.cpp" line="368"/>
+        <location filename="../src/mainwindow/form1.cpp" line="388"/>
+        <location filename="../src/mainwindow/form1.cpp" line="390"/>
         <source>puzzle</source>
         <translation>חידה</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="372"/>
+        <location filename="../src/mainwindow/form1.cpp" line="394"/>
         <source>play it</source>
         <translation>שחק בה</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="373"/>
+        <location filename="../src/mainwindow/form1.cpp" line="395"/>
         <source>play the position set up</source>
         <translation>שחקו בעמדה שסידרתם</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="374"/>
+        <location filename="../src/mainwindow/form1.cpp" line="396"/>
         <source>cancel</source>
         <translation>ביטול</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="716"/>
+        <location filename="../src/mainwindow/form1.cpp" line="487"/>
+        <source>open moves file</source>
+        <translation>פתיחת קובץ מהלכים</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="489"/>
+        <source>save moves</source>
+        <translation>שמירת מהלכים</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="491"/>
+        <source>print</source>
+        <translation>הדפסה</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="494"/>
+        <source>printer setup</source>
+        <translation>הגדרות מדפסת</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="501"/>
+        <source>game chart</source>
+        <translation>גרף המשחק</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="505"/>
+        <source>puzzles</source>
+        <translation>חידות</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="509"/>
+        <source>take the last move back</source>
+        <translation>ביטול המהלך האחרון</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="511"/>
+        <source>make the move taken back again</source>
+        <translation>ביצוע מחדש של המהלך שבוטל</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="533"/>
+        <source>full screen</source>
+        <translation>מסך מלא</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <source>quit</source>
+        <translation>יציאה</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
+        <source>%1 (%2)</source>
+        <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="851"/>
         <source>The print job could not be started on %1.</source>
         <translation>לא ניתן היה להתחיל את עבודת ההדפסה במדפסת %1.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="739"/>
+        <location filename="../src/mainwindow/form1.cpp" line="874"/>
         <source>Printer setup</source>
         <translation>הגדרות מדפסת</translation>
     </message>

@@ -27,6 +27,10 @@ void SearchControl::goBtnClick(bool windowBusy) {
         stopRequest_ = true;
     if (windowBusy || running())
         return; // a press during a run only asks it to stop
+    if (mode == kPlay && session_.solvePaused()) {
+        startSolve(windowBusy);
+        return;
+    }
     if (mode == kReplay) {
         run_ = Run::Replay;
         host.showReply(session_.ReplayStarted());

@@ -28,6 +28,7 @@ enum class Words : uint8_t {
     ToGo,
     Solving,
     Pause,
+    SolvePaused, // the coach's solve stopped: GO goes on
     Searching, // trial moves so far
     SearchSolved,
     NoSolution,

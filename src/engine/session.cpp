@@ -35,6 +35,9 @@ ControlSet Session::controls() const {
         c &= ControlSet(~(Bit(Control::Hint) | Bit(Control::Solve)));
     if (replaying_ && !stepMode_)
         c &= ControlSet(~Bit(Control::Back));
+    // GO stops a solve under way and lets a stopped one go on.
+    if (mode_ == kPlay && (solvePaused_ || solving_))
+        c |= Bit(Control::Go);
     return c;
 }
 
@@ -64,6 +67,7 @@ std::string Session::NameOf(const Block (&start)[kBlocks + 1]) {
 }
 
 Reply Session::ChoosePuzzle(const Block (&start)[kBlocks + 1], const std::string& name, int32_t moveLimit) {
+    solvePaused_ = false;
     takenBackCount_ = 0;
     if (!puzzle_.ChoosePuzzle(start, moveLimit))
         return answer(Reply(StartWords(start)));
@@ -120,6 +124,7 @@ Reply Session::EndSetup(bool use, int32_t moveLimit) {
 }
 
 Reply Session::Start(int32_t moveLimit) {
+    solvePaused_ = false;
     takenBackCount_ = 0;
     coached_.fill(false);
     puzzle_.ResetBoard(moveLimit);
@@ -130,6 +135,7 @@ Reply Session::Start(int32_t moveLimit) {
 }
 
 Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
+    solvePaused_ = false;
     takenBackCount_ = 0;
     Reply r;
     mode_ = kNoMode;
@@ -167,6 +173,7 @@ Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
 }
 
 Reply Session::Reset(int32_t moveLimit) {
+    solvePaused_ = false;
     takenBackCount_ = 0;
     Reply r;
     r.said.words = Words::Clear;
@@ -194,6 +201,7 @@ Reply Session::moved(const PlayOutcome& o, Words plain, bool byCoach) {
     // A new move; Redo makes a taken-back one and keeps the rest.
     if (!redoing_)
         takenBackCount_ = 0;
+    solvePaused_ = false;
     coached_[size_t(o.number)] = byCoach;
     r.list = true;
     r.said.words = o.result == PlayResult::Solved ? (alone_ ? Words::SolvedAlone : Words::SolutionReached)
@@ -279,6 +287,7 @@ Reply Session::Back() {
 
 Reply Session::stepBack() {
     Reply r;
+    solvePaused_ = false;
     const int last = puzzle_.moveNr() - 1;
     const MoveRecord move = last >= 1 && last <= kMaxMoves ? puzzle_.movesList()[last] : MoveRecord{};
     const bool wasCoached = coached(last);
@@ -357,8 +366,10 @@ Reply Session::Hint() {
 }
 
 bool Session::StartSolve() {
+    solvePaused_ = false;
     if (mode_ != kPlay)
         return false;
+    solving_ = true;
     alone_ = false;
     hintBlock_ = 0;
     return true;
@@ -367,6 +378,7 @@ bool Session::StartSolve() {
 Reply Session::SolveStep() {
     Reply r;
     r.runEnds = true;
+    solving_ = false; // until a move is made
     if (puzzle_.GoalReached()) {
         r.said.words = Words::SolutionReached;
         return answer(r);
@@ -386,6 +398,7 @@ Reply Session::SolveStep() {
             r.said.words = Words::MovedListFull;
         return answer(r);
     }
+    solving_ = true;
     r.runEnds = false;
     r.list = true;
     r.said = {Words::Solving, table.Distance(puzzle_.blockTable())};
@@ -401,16 +414,20 @@ Reply Session::SolveSlid(bool stopRequested) {
     else if (lastSolve_ == PlayResult::MovedListFull)
         r.said.words = Words::MovedListFull;
     else if (stopRequested)
-        r.said.words = Words::Pause;
+        r.said.words = Words::SolvePaused;
     else
         r.runEnds = false;
+    solvePaused_ = r.said.words == Words::SolvePaused;
+    solving_ = !r.runEnds;
     return answer(r);
 }
 
 Reply Session::SolveStopped() {
     Reply r;
     r.runEnds = true;
-    r.said.words = Words::Pause;
+    r.said.words = Words::SolvePaused;
+    solvePaused_ = true;
+    solving_ = false;
     return answer(r);
 }
 

@@ -148,6 +148,8 @@ public:
     Reply SolveSlid(bool stopRequested);
     // The solve run stopped from outside.
     Reply SolveStopped();
+    // A stopped solve waits for GO to go on, until the game moves otherwise.
+    bool solvePaused() const { return solvePaused_; }
 
     // The replay run: its start, each move, its end.
     Reply ReplayStarted();
@@ -194,6 +196,8 @@ private:
     std::array<TakenBack, kMaxMoves> takenBack_{};
     int takenBackCount_ = 0;
     bool redoing_ = false;
+    bool solvePaused_ = false;
+    bool solving_ = false;
     Records records_;
     std::function<std::string()> today_ = Today;
     bool editing_ = false;

@@ -100,6 +100,7 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
     seed_->setAccessibleName(tr("seed"));
     seed_->setValidator(new QIntValidator(1, 99999, seed_));
     seed_->setText(QString::number(QRandomGenerator::global()->bounded(1, 10000)));
+    connect(seed_, &QLineEdit::textEdited, this, [this] { seedTyped_ = true; });
     auto* draw = new QPushButton(tr("new puzzle"), fresh);
     draw->setObjectName(QStringLiteral("newPuzzleBtn"));
     connect(draw, &QPushButton::clicked, this, &PuzzlesDialog::drawNew);
@@ -160,10 +161,14 @@ void PuzzlesDialog::playSelected() {
 }
 
 void PuzzlesDialog::drawNew() {
+    // A new puzzle each time; the seed box shows the one used.
+    if (!seedTyped_)
+        seed_->setText(QString::number(QRandomGenerator::global()->bounded(1, 10000)));
     bool ok = false;
     const uint32_t seed = seed_->text().toUInt(&ok);
     if (!ok || seed == 0)
         return;
+    seedTyped_ = false;
     const int index = difficulty_->currentIndex();
     const bool byNumber = index == difficulty_->count() - 1;
     const GeneratedPuzzle g =

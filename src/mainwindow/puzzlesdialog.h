@@ -49,6 +49,9 @@ private:
     QComboBox* difficulty_;
     QSpinBox* moves_;
     QLineEdit* seed_;
+    // The seed shown was typed by the player: the next puzzle is drawn from
+    // it; otherwise each draw takes a new one.
+    bool seedTyped_ = false;
     PuzzleChoice choice_;
 };
 

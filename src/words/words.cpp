@@ -143,6 +143,9 @@ QString Wording::text(const Said& s) {
         return tr("solving... %n to go", nullptr, s.number);
     case Words::Pause:
         return tr("pause");
+    case Words::SolvePaused:
+        //: The coach's solve was stopped; GO, Space or Return let it go on.
+        return tr("pause: GO goes on");
     case Words::Searching:
         //: %1 the trial moves of the search so far.
         return tr("computer searching...move: %1").arg(s.number);

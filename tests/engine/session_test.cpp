@@ -129,7 +129,7 @@ const Row kEvents[] = {
          EXPECT_TRUE(g.session.StartSolve());
          return g.session.SolveStep();
      },
-     "solving... 115 to go", kPlayControls, 1, true},
+     "solving... 115 to go", kPlayControls | Bit(Control::Go), 1, true},
     {"a solve stopped after its move",
      [](Game& g) {
          g.enter(kPlay);
@@ -137,7 +137,7 @@ const Row kEvents[] = {
          g.session.SolveStep();
          return g.session.SolveSlid(true);
      },
-     "pause", kPlayControls, 1, false},
+     "pause: GO goes on", kPlayControls | Bit(Control::Go), 1, false},
     {"the replay's end", [](Game& g) { return g.enter(kReplay), g.session.ReplayStep(); }, "end of list",
      kReplayControls, 0, false},
     {"a file opened", [](Game& g) { return g.enter(kPlay), g.session.Open(FileOf(RecordStatus::Ok)); },

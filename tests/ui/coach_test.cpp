@@ -6,7 +6,9 @@
 #include "optimal.h"
 #include "puzzles.h"
 #include "puzzlesdialog.h"
+#include "start.h"
 
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <QPainter>
@@ -112,10 +114,20 @@ private slots:
         QCOMPARE(fx.f().session().mode(), kPlay);
         fx.key(Qt::Key_Space);
         QVERIFY(fx.waitIdle());
-        QCOMPARE(fx.message(), QStringLiteral("pause"));
+        QCOMPARE(fx.message(), QStringLiteral("pause: GO goes on"));
         QCOMPARE(fx.p().lastMove(), 1);
         QTest::qWait(100);
         QCOMPARE(fx.p().lastMove(), 1);
+        // GO goes on, as after a paused search; the next press stops it again.
+        QVERIFY(fx.goBtn()->isEnabled());
+        fx.key(Qt::Key_Return);
+        QVERIFY(fx.f().runs().solving());
+        fx.click(fx.goBtn());
+        QVERIFY(fx.waitIdle());
+        QCOMPARE(fx.p().lastMove(), 2);
+        QCOMPARE(fx.message(), QStringLiteral("pause: GO goes on"));
+        fx.drag(9, 100, 0); // H: a move of the player's own; GO rests again
+        QVERIFY(!fx.goBtn()->isEnabled());
     }
 
     void solveFromTheStartReachesTheGoalAndCharts() {
@@ -248,6 +260,32 @@ private slots:
             }
         }
         QVERIFY(awayMoves >= 16); // 32 moves more than the shortest line
+    }
+
+    // Each press of "new puzzle" draws a new one and shows its seed; a seed
+    // typed in draws that puzzle again.
+    void newPuzzleEachTime() {
+        QWidget owner;
+        PuzzlesDialog dialog(&owner);
+        auto* seed = dialog.findChild<QLineEdit*>(QStringLiteral("seedEdit"));
+        const auto draw = [&](const QString& typed = QString()) {
+            QTimer::singleShot(0, &dialog, [&] {
+                if (!typed.isEmpty()) {
+                    seed->clear();
+                    QTest::keyClicks(seed, typed);
+                }
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("newPuzzleBtn")), Qt::LeftButton);
+            });
+            const PuzzleChoice c = dialog.choose(Records());
+            return std::make_pair(FormatStart(c.start), seed->text());
+        };
+        const auto first = draw();
+        const auto second = draw();
+        const auto third = draw();
+        QVERIFY(first.first != second.first && second.first != third.first && first.first != third.first);
+        QVERIFY(first.second != second.second && second.second != third.second);
+        QCOMPARE(draw(first.second), first);
+        QCOMPARE(draw(first.second), first);
     }
 };
 
