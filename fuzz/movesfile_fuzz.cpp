@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const DecodedMoves d = DecodeMovesRecord(data, size);
     const DecodedMoves classic = DecodeClassicMovesRecord(data, size);
-    const bool loaded = LoadMoves(p, d);
+    const bool loaded = LoadMoves(p, d).ok;
 
     if (d.storedName.starts_with(kPuzzleFileMark))
         Check(classic.status == RecordStatus::WrongFile, "the classic reader took a record with a start");
