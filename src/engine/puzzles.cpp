@@ -1,6 +1,7 @@
 #include "puzzles.h"
 
 #include "distance.h"
+#include "records.h"
 #include "start.h"
 
 #include <algorithm>
@@ -137,6 +138,18 @@ const Difficulty* FindDifficulty(std::string_view name) {
 GeneratedPuzzle GeneratePuzzle(const Difficulty& difficulty, uint64_t seed) {
     const int span = std::max(difficulty.most - difficulty.fewest + 1, 1);
     return Draw(difficulty.fewest + Below(NextRandom(seed), span), seed);
+}
+
+const PuzzleInfo* NextUnsolved(const Records& records, const Block (&start)[kBlocks + 1]) {
+    const std::vector<PuzzleInfo>& all = Collection();
+    const PuzzleInfo* here = FindPuzzleByStart(start);
+    const size_t from = here ? size_t(here - all.data()) + 1 : 0;
+    for (size_t k = 0; k < all.size(); ++k) {
+        const PuzzleInfo& p = all[(from + k) % all.size()];
+        if (&p != here && records.Find(p.start) == nullptr)
+            return &p;
+    }
+    return nullptr;
 }
 
 } // namespace trulp

@@ -22,7 +22,13 @@ struct PuzzleInfo {
 const std::vector<PuzzleInfo>& Collection();
 // nullptr when there is none.
 const PuzzleInfo* FindPuzzle(std::string_view name);
-const PuzzleInfo* FindPuzzleByStart(const Block (&start)[kBlocks + 1]); // block by block
+const PuzzleInfo* FindPuzzleByStart(const Block (&start)[kBlocks + 1]);
+class Records;
+
+// The next puzzle of the collection after the one with `start` (from the
+// first, for a puzzle not in it) that has no record yet; none when every
+// one has.
+const PuzzleInfo* NextUnsolved(const Records& records, const Block (&start)[kBlocks + 1]); // block by block
 
 struct GeneratedPuzzle {
     BlockTable start;

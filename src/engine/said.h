@@ -29,7 +29,7 @@ enum class Words : uint8_t {
     Solving,
     Pause,
     SolvePaused, // the coach's solve stopped: GO goes on
-    Searching, // trial moves so far
+    Searching,   // trial moves so far
     SearchSolved,
     NoSolution,
     Saved,  // name
@@ -44,12 +44,14 @@ enum class Words : uint8_t {
     NoRoom,       // a set-up block where it cannot stand
     NewRecord,    // moves, shortest solution
     // A start that cannot be played or read, as text or from a file.
-    WrongShape,  // block
-    OffBoard,    // block, its field
-    Overlap,     // block and its field, other block and its field
-    StartTokens, // the number of tokens found
-    StartOrder,  // the block expected (by number), the token found
-    StartField,  // the token found
+    WrongShape,   // block
+    OffBoard,     // block, its field
+    Overlap,      // block and its field, other block and its field
+    StartTokens,  // the number of tokens found
+    StartOrder,   // the block expected (by number), the token found
+    StartField,   // the token found
+    MovesCleared, // an action threw moves away: Undo brings them back
+    NextOffered,  // after the goal: the next puzzle without a record (name)
 };
 
 struct Said {

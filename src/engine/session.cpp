@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include "distance.h"
+#include "number.h"
 #include "puzzles.h"
 #include "start.h"
 #include "utf8.h"
@@ -49,12 +50,18 @@ Reply Session::answer(Reply r) const {
     r.view.puzzleName = name_;
     r.view.toGo = toGo();
     r.view.moveLimit = puzzle_.maxMove();
-    r.view.redo = mode_ == kPlay && takenBackCount_ > 0;
+    r.view.redo = (mode_ == kPlay && takenBackCount_ > 0) || !undone_.empty();
     return r;
 }
 
 Reply Session::CoachReady() const {
     return answer(Reply());
+}
+
+Reply Session::Whole() const {
+    Reply r;
+    r.board = r.list = r.newGame = true;
+    return answer(r);
 }
 
 int Session::toGo() const {
@@ -69,16 +76,25 @@ std::string Session::NameOf(const Block (&start)[kBlocks + 1]) {
 Reply Session::ChoosePuzzle(const Block (&start)[kBlocks + 1], const std::string& name, int32_t moveLimit) {
     solvePaused_ = false;
     takenBackCount_ = 0;
+    const GameState before = capture();
     if (!puzzle_.ChoosePuzzle(start, moveLimit))
         return answer(Reply(StartWords(start)));
     name_ = name;
     selected_ = 0;
     hintBlock_ = 0;
     coached_.fill(false);
-    Reply r = ChooseMode(kPlay, true, moveLimit);
+    Reply r = chooseMode(kPlay, true, moveLimit);
     r.board = r.newGame = true;
     r.said = Said(Words::PuzzleChosen, toGo(), 0, 0, name_);
+    remember(before, r);
     return answer(r);
+}
+
+Reply Session::NextPuzzle(int32_t moveLimit) {
+    const PuzzleInfo* next = NextUnsolved(records_, puzzle_.start());
+    if (next == nullptr)
+        return answer(Reply());
+    return ChoosePuzzle(next->start, next->name, moveLimit);
 }
 
 Reply Session::BeginSetup() {
@@ -135,6 +151,13 @@ Reply Session::Start(int32_t moveLimit) {
 }
 
 Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
+    const GameState before = capture();
+    Reply r = chooseMode(mode, pressed, moveLimit);
+    remember(before, r);
+    return answer(r);
+}
+
+Reply Session::chooseMode(Mode mode, bool pressed, int32_t moveLimit) {
     solvePaused_ = false;
     takenBackCount_ = 0;
     Reply r;
@@ -173,6 +196,7 @@ Reply Session::ChooseMode(Mode mode, bool pressed, int32_t moveLimit) {
 }
 
 Reply Session::Reset(int32_t moveLimit) {
+    const GameState before = capture();
     solvePaused_ = false;
     takenBackCount_ = 0;
     Reply r;
@@ -185,6 +209,7 @@ Reply Session::Reset(int32_t moveLimit) {
     puzzle_.ResetBoard(moveLimit);
     selected_ = 0;
     r.board = r.newGame = r.list = true;
+    remember(before, r);
     return answer(r);
 }
 
@@ -199,8 +224,10 @@ Reply Session::moved(const PlayOutcome& o, Words plain, bool byCoach) {
     if (!o.made())
         return r;
     // A new move; Redo makes a taken-back one and keeps the rest.
-    if (!redoing_)
+    if (!redoing_) {
         takenBackCount_ = 0;
+        undone_.clear();
+    }
     solvePaused_ = false;
     coached_[size_t(o.number)] = byCoach;
     r.list = true;
@@ -210,6 +237,9 @@ Reply Session::moved(const PlayOutcome& o, Words plain, bool byCoach) {
     if (o.result != PlayResult::Solved)
         return r;
     r.celebrate = true;
+    // The game leads on: the next puzzle without a record, one key away.
+    if (const PuzzleInfo* next = NextUnsolved(records_, puzzle_.start()))
+        r.record = Said(Words::NextOffered, 0, 0, 0, next->name);
     // Only a game from the start by the player alone can be a record.
     if (alone_ && records_.Offer(puzzle_.start(), o.number, today_())) {
         const int shortest = DistanceTable::Shared().Distance(puzzle_.start());
@@ -308,6 +338,16 @@ Reply Session::stepBack() {
 }
 
 Reply Session::Redo() {
+    if (!undone_.empty() && (mode_ != kPlay || takenBackCount_ == 0) &&
+        capture().sameGame(undone_.back().before)) {
+        const Action action = undone_.back();
+        undone_.pop_back();
+        restore(action.after, puzzle_.maxMove());
+        actions_.push_back(action);
+        Reply r(Said(Words::Clear));
+        r.board = r.list = r.newGame = true;
+        return answer(r);
+    }
     if (mode_ != kPlay || takenBackCount_ == 0)
         return answer(Reply());
     const TakenBack m = takenBack_[size_t(takenBackCount_ - 1)];
@@ -464,6 +504,158 @@ Reply Session::ReplayEnded() {
     return answer(r);
 }
 
+bool Session::GameState::sameGame(const GameState& o) const {
+    return sameList(o) && mode == o.mode && moveNr == o.moveNr;
+}
+
+bool Session::GameState::sameList(const GameState& o) const {
+    if (!SameStart(start, o.start) || lastMove != o.lastMove)
+        return false;
+    for (int i = 1; i <= lastMove; ++i)
+        if (list[size_t(i)].block != o.list[size_t(i)].block ||
+            list[size_t(i)].direction != o.list[size_t(i)].direction)
+            return false;
+    return true;
+}
+
+Session::GameState Session::capture() const {
+    GameState g;
+    std::copy(puzzle_.start(), puzzle_.start() + kBlocks + 1, g.start);
+    g.name = name_;
+    g.mode = mode_;
+    std::copy(puzzle_.movesList(), puzzle_.movesList() + kMaxMoves + 1, g.list.begin());
+    g.lastMove = puzzle_.lastMove();
+    g.moveNr = puzzle_.moveNr();
+    g.coached = coached_;
+    g.alone = alone_;
+    return g;
+}
+
+bool Session::restore(const GameState& g, int32_t moveLimit) {
+    if (!puzzle_.ChoosePuzzle(g.start, moveLimit) || !puzzle_.LoadMoves(g.list.data(), g.lastMove))
+        return false;
+    for (int i = 1; i < g.moveNr; ++i)
+        if (!puzzle_.ReplayMove().made)
+            break;
+    name_ = g.name;
+    mode_ = g.mode;
+    controls_ = kModeControlsTable[mode_];
+    coached_ = g.coached;
+    alone_ = g.alone;
+    selected_ = 0;
+    hintBlock_ = 0;
+    takenBackCount_ = 0;
+    solvePaused_ = solving_ = false;
+    return true;
+}
+
+void Session::remember(const GameState& before, Reply& r) {
+    if (before.lastMove == 0)
+        return;
+    const GameState after = capture();
+    // Moves gone from the list, or the list replaced.
+    if (!after.sameList(before)) {
+        actions_.push_back({before, after});
+        if (actions_.size() > kRememberedActions)
+            actions_.erase(actions_.begin());
+        undone_.clear();
+        r.record = Said(Words::MovesCleared);
+    }
+}
+
+Reply Session::Undo() {
+    if (!actions_.empty() && capture().sameGame(actions_.back().after)) {
+        const Action action = actions_.back();
+        actions_.pop_back();
+        restore(action.before, puzzle_.maxMove());
+        undone_.push_back(action);
+        Reply r{Said(Words::MoveNumber, puzzle_.moveNr() - 1)};
+        if (puzzle_.moveNr() == 1)
+            r.said = Said(Words::Clear);
+        r.board = r.list = r.newGame = true;
+        return answer(r);
+    }
+    return Back();
+}
+
+std::string Session::GameText() const {
+    // "TRULP game 1", then one line each: start, name, mode, where the
+    // pointer stands, and the moves as letter and direction, a coach's
+    // marked with a star.
+    std::string text = "TRULP game 1\n" + FormatStart(puzzle_.start()) + "\n" + name_ + "\n" +
+                       std::to_string(int(mode_)) + "\n" + std::to_string(puzzle_.moveNr()) + "\n" +
+                       (alone_ ? "alone" : "helped") + "\n";
+    for (int i = 1; i <= puzzle_.lastMove(); ++i) {
+        const MoveRecord& m = puzzle_.movesList()[i];
+        text += startTable[m.block].letter;
+        text += DirectionLetters[m.direction];
+        if (coached_[size_t(i)])
+            text += '*';
+        text += i == puzzle_.lastMove() ? "" : " ";
+    }
+    return text + "\n";
+}
+
+bool Session::Resume(std::string_view text, int32_t moveLimit) {
+    std::vector<std::string_view> lines;
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = text.find('\n', at);
+        if (end == std::string_view::npos)
+            return false;
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    if (lines.size() != 7 || lines[0] != "TRULP game 1")
+        return false;
+    const ParsedStart start = ParseStart(lines[1]);
+    long long mode = 0, at = 0;
+    if (!start.ok || !ParseWholeNumber(lines[3], kNoMode, mode) ||
+        !ParseWholeNumber(lines[4], kMaxMoves + 1, at) || (lines[5] != "alone" && lines[5] != "helped"))
+        return false;
+    GameState g;
+    std::copy(start.start, start.start + kBlocks + 1, g.start);
+    g.name = std::string(lines[2]);
+    g.mode = Mode(mode);
+    g.alone = lines[5] == "alone";
+    int count = 0;
+    for (size_t i = 0; i < lines[6].size();) {
+        const std::string_view rest = lines[6].substr(i);
+        if (rest.size() < 2 || count == kMaxMoves)
+            return false;
+        int block = 0;
+        for (int b = 1; b <= kBlocks; ++b)
+            if (startTable[b].letter == rest[0])
+                block = b;
+        unsigned direction = 0;
+        for (unsigned d : {unsigned(Right), unsigned(Up), unsigned(Left), unsigned(Down)})
+            if (DirectionLetters[d] == rest[1])
+                direction = d;
+        if (block == 0 || direction == 0)
+            return false;
+        g.list[size_t(++count)] = {uint8_t(block), uint8_t(direction), 0};
+        i += 2;
+        if (i < lines[6].size() && lines[6][i] == '*') {
+            g.coached[size_t(count)] = true;
+            ++i;
+        }
+        if (i < lines[6].size() && lines[6][i++] != ' ')
+            return false;
+    }
+    g.lastMove = count;
+    g.moveNr = int32_t(at);
+    if (g.moveNr < 1 || g.moveNr > count + 1)
+        return false;
+    // A list the board cannot replay is no game of this puzzle.
+    const GameState now = capture();
+    if (!restore(g, moveLimit) || puzzle_.moveNr() != g.moveNr) {
+        restore(now, moveLimit);
+        return false;
+    }
+    actions_.clear();
+    undone_.clear();
+    return true;
+}
+
 Reply Session::SearchSlice(int32_t budget) {
     searchResult_ = puzzle_.SearchStep(budget);
     Reply r;
@@ -514,6 +706,7 @@ Reply Session::Open(const DecodedMoves& file) {
         return answer(r);
     }
     // A list belongs to its puzzle: a file of another one brings it along.
+    const GameState before = capture();
     const LoadedMoves loaded = LoadMoves(puzzle_, file);
     if (!loaded) {
         r.said.words = Words::ReadError;
@@ -527,6 +720,7 @@ Reply Session::Open(const DecodedMoves& file) {
         r.board = r.newGame = true;
     }
     r.list = true;
+    remember(before, r);
     r.said.words = Words::Opened;
     // The stored name is Latin-1, behind the mark every moves file begins with.
     for (size_t i = kFileMark.size(); i < file.storedName.size(); ++i)

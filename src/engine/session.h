@@ -14,7 +14,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace trulp {
 
@@ -55,7 +57,7 @@ struct Reply {
     GoCaption go = GoCaption::Keep;
     bool runEnds = false;
     bool celebrate = false;      // the player brought X to the goal
-    Said record;                 // a new record to announce
+    Said record;                 // beside the message: a new record, or how to undo
     bool recordsChanged = false; // the records are to be kept
     View view;                   // filled by the session at every answer
 };
@@ -95,6 +97,8 @@ public:
     int toGo() const;
     // The coach's table has been built: to go and the coach's buttons.
     Reply CoachReady() const;
+    // Everything, to be shown whole (a game brought back).
+    Reply Whole() const;
 
     // Another puzzle: its start on the board, an empty list, play mode.
     // A start that cannot be played changes nothing.
@@ -103,6 +107,9 @@ public:
     // The name a start goes by: its name in the collection, or the one for
     // a puzzle of one's own.
     static std::string NameOf(const Block (&start)[kBlocks + 1]);
+
+    // The next puzzle of the collection without a record, played.
+    Reply NextPuzzle(int32_t moveLimit);
 
     // Setting up a puzzle of one's own, from the start of the one played.
     Reply BeginSetup();
@@ -118,6 +125,8 @@ public:
     // Mode buttons: a press brings its mode, releasing the pressed one
     // leaves none. The caller refuses while a block slides or a run goes.
     Reply ChooseMode(Mode mode, bool pressed, int32_t moveLimit);
+    // How many such actions Undo remembers.
+    static constexpr size_t kRememberedActions = 20;
     Reply Reset(int32_t moveLimit);
     // The move limit control let go: the limit that holds for its position
     // (View::moveLimit), never below the moves made.
@@ -136,8 +145,19 @@ public:
     // Back and Backspace: one move back, in play and replay.
     Reply Back();
     // In play, the move taken back last made again, as it was made: a
-    // coach's move stays the coach's. Any other move forgets them.
+    // coach's move stays the coach's. Any other move forgets them. After an
+    // Undo of an action, the action again.
     Reply Redo();
+    // The last action undone: a reset, a mode change, a puzzle chosen or a
+    // file opened that threw moves away brings back the list, the board,
+    // the puzzle and the mode as they were; otherwise a move back, as Back.
+    Reply Undo();
+
+    // The game as a small text (puzzle, list, where it stands, mode), kept
+    // when the window closes, and brought back; a text that is not wholly
+    // such a game changes nothing (false).
+    std::string GameText() const;
+    bool Resume(std::string_view text, int32_t moveLimit);
 
     // The coach: a hint in two stages, and whether solve may start now.
     Reply Hint();
@@ -171,6 +191,27 @@ public:
     Reply Open(const DecodedMoves& file);
 
 private:
+    // Everything an action may throw away.
+    struct GameState {
+        BlockTable start{};
+        std::string name;
+        Mode mode = kNoMode;
+        std::array<MoveRecord, kMaxMoves + 1> list{};
+        int32_t lastMove = 0;
+        int32_t moveNr = 1;
+        std::array<bool, kMaxMoves + 1> coached{};
+        bool alone = false;
+        bool sameList(const GameState& other) const; // the puzzle and its moves
+        bool sameGame(const GameState& other) const; // and the mode and where the list stands
+    };
+    GameState capture() const;
+    // Through the puzzle's own operations: its start, the list, the moves
+    // before moveNr replayed.
+    bool restore(const GameState& state, int32_t moveLimit);
+    Reply chooseMode(Mode mode, bool pressed, int32_t moveLimit);
+    // An action has changed the game from `before`: it can be undone when
+    // it threw moves away, and says so beside the message.
+    void remember(const GameState& before, Reply& r);
     // Every answer carries the view as it now stands.
     Reply answer(Reply r) const;
     Reply moved(const PlayOutcome& o, Words plain, bool byCoach = false);
@@ -197,6 +238,11 @@ private:
     int takenBackCount_ = 0;
     bool redoing_ = false;
     bool solvePaused_ = false;
+    // Actions that threw moves away, as they left the game and as it was.
+    struct Action {
+        GameState before, after;
+    };
+    std::vector<Action> actions_, undone_;
     bool solving_ = false;
     Records records_;
     std::function<std::string()> today_ = Today;

@@ -18,6 +18,8 @@ namespace {
 constexpr int kHitMargin = 5;
 constexpr int kDragCommit = 50;
 constexpr int kDragLimit = 100;
+// Past a field and a half, a drag has made its move and goes on from there.
+constexpr int kDragOn = 150;
 constexpr int kGlowTicks = 30; // of 33 ms: one second
 const QColor kGlow(255, 220, 40);
 
@@ -159,6 +161,25 @@ void BoardView::mouseMoveEvent(QMouseEvent* e) {
                                                                              : Qt::ArrowCursor);
         hover_ = b;
         return;
+    }
+    // A drag that goes on along free fields moves the block on, a field
+    // and a move at a time; the block then follows from its new field.
+    for (;;) {
+        const QRect r = blockRect(hover_);
+        const QPoint offset = at - grab_ - r.topLeft();
+        const unsigned d = offset.x() > kDragOn    ? Right
+                           : offset.x() < -kDragOn ? Left
+                           : offset.y() > kDragOn  ? Down
+                           : offset.y() < -kDragOn ? Up
+                                                   : 0;
+        if (d == 0 || !(dragDirs_ & d) ||
+            std::abs(d == Right || d == Left ? offset.y() : offset.x()) > kDragOn)
+            break;
+        const int before = session_.boardShown()[hover_].field;
+        emit dragged(hover_, d);
+        if (session_.boardShown()[hover_].field == before)
+            break;
+        dragDirs_ = session_.puzzle().PossibleDirections(hover_);
     }
     const QRect r = blockRect(hover_);
     int dx = at.x() - grab_.x() - r.left();

@@ -221,7 +221,9 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     desktop_.reportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
     desktop_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     desktop_.runChart = [this](const ChartData& chart) { chartForm_->ShowChart(chart); };
-    desktop_.choosePuzzle = [this] { return puzzlesForm_->choose(session_.records()); };
+    desktop_.choosePuzzle = [this] {
+        return puzzlesForm_->choose(session_.records(), &session_.puzzle().start());
+    };
 
     creating_ = true;
     buildLayout();
@@ -231,6 +233,8 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     creating_ = false;
     setRecordsFile(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                        .filePath(QStringLiteral("records")));
+    // After the welcome, the game of the last run where there is one.
+    ResumeGame();
     FitToScreen(*this, {kClientWidth, kClientHeight}, {298, 123});
 }
 
@@ -362,6 +366,7 @@ void TForm1::buildLayout() {
     //: Takes the last move back. Short: about 7 letters.
     controls_[size_t(Control::Back)] =
         MakeButton(layout_, "BackBtn", {288, 696, 57, 28}, tr("back"), &kGreen);
+    controls_[size_t(Control::Back)]->setToolTip(tr("take the last move back (Backspace)"));
     controls_[size_t(Control::Go)] =
         MakeButton(layout_, "goBtn", {360, 696, 57, 28}, Wording::caption(GoCaption::Go), &kGreen);
     //: Opens the search's statistics. Short: about 10 letters.
@@ -506,9 +511,13 @@ void TForm1::makeActions() {
          unlessBusy(&TForm1::ShowPuzzles),
          toolbar_->picture(ToolBar::Puzzles)},
         {standard(QKeySequence::HelpContents, Qt::Key_F1), tr("help"), press(helpBtn), helpBtn},
-        {standard(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z), tr("take the last move back"),
-         press(button(Control::Back)), button(Control::Back)},
-        {standard(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z), tr("make the move taken back again"),
+        {standard(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z), tr("undo"),
+         [this] {
+             if (!busy())
+                 showReply(session_.Undo());
+         },
+         nullptr},
+        {standard(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z), tr("redo"),
          [this] {
              if (!busy())
                  showReply(session_.Redo());
@@ -530,6 +539,13 @@ void TForm1::makeActions() {
          tr("statistics"),
          press(button(Control::Statistics)),
          button(Control::Statistics)},
+        {{QKeySequence(Qt::CTRL | Qt::Key_N)},
+         tr("next puzzle without a record"),
+         [this] {
+             if (!busy())
+                 showReply(session_.NextPuzzle(moveLimit()));
+         },
+         nullptr},
         {standard(QKeySequence::FullScreen, Qt::Key_F11), tr("full screen"),
          [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); }, nullptr},
         {standard(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), tr("quit"), [this] { close(); }, nullptr},
@@ -584,7 +600,34 @@ void TForm1::closeEvent(QCloseEvent* e) {
     control_.abortRun();
     if (session_.editing())
         session_.EndSetup(false, moveLimit());
+    // The game is kept for the next start; quietly, as the records are.
+    if (const QString path = gameFile(); !path.isEmpty()) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const std::string text = session_.GameText();
+        WriteFileAtomically(QFile::encodeName(path).toStdString(), text.data(), text.size());
+    }
     e->accept();
+}
+
+QString TForm1::gameFile() const {
+    return recordsFile_.isEmpty() ? QString()
+                                  : QFileInfo(recordsFile_).dir().filePath(QStringLiteral("game"));
+}
+
+void TForm1::ResumeGame() {
+    const QString path = gameFile();
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return; // a fresh home starts as ever
+    const QByteArray text = file.read(64 * 1024);
+    file.close();
+    if (session_.Resume(std::string_view(text.constData(), size_t(text.size())), moveLimit())) {
+        showReply(session_.Whole());
+        return;
+    }
+    // Damaged: set aside, and the program starts fresh without a word.
+    QFile::remove(path + QStringLiteral(".damaged"));
+    QFile::rename(path, path + QStringLiteral(".damaged"));
 }
 
 void TForm1::setMessage(QLabel* line, const QString& text) {
@@ -641,8 +684,13 @@ void TForm1::showReply(const Reply& r) {
     if (r.record.words != Words::Keep) {
         setMessage(recordtext, Text(r.record));
         recordtext->show();
+        undoHint_ = r.record.words == Words::MovesCleared;
         if (r.recordsChanged)
             keepRecords();
+    } else if (undoHint_ && (r.list || r.board)) {
+        // Said once: the next change of the game takes it away.
+        recordtext->hide();
+        undoHint_ = false;
     }
     if ((r.list || r.board || r.record.words != Words::Keep) && chartForm_->isVisible())
         chartForm_->Follow(ChartOf(session_));
@@ -661,6 +709,13 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
     }
     if (IsGoKey(e->key())) {
         control_.goBtnClick(busy());
+        return;
+    }
+    // Digits typed on the move limit set it.
+    auto* limit = static_cast<UpDown*>(controls_[size_t(Control::MoveLimit)]);
+    if (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9 && limit->pointerOn()) {
+        if (!busy())
+            limit->typeDigit(e->key() - Qt::Key_0);
         return;
     }
     board_->typeKey(e->key(), e->text(), e->isAutoRepeat(), control_.running());

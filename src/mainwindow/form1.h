@@ -77,6 +77,9 @@ public:
     void PrintMoves();
     void PrinterSetup();
     void ShowPuzzles();
+    // The game kept when the window closed, and the file it is kept in.
+    void ResumeGame();
+    QString gameFile() const;
     // A moves file named when the program starts, opened as the open
     // picture opens one.
     void OpenFile(const QString& path);
@@ -146,6 +149,7 @@ private:
     QLabel* togotext = nullptr;
     QLabel* puzzletext = nullptr;
     bool creating_ = false; // the window is being built
+    bool undoHint_ = false; // the record line says how to undo, until the next change
 };
 
 } // namespace trulp

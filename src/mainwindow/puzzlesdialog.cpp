@@ -6,6 +6,7 @@
 #include "print_page.h"
 #include "puzzles.h"
 #include "screenfit.h"
+#include "start.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -23,7 +24,7 @@
 namespace trulp {
 
 namespace {
-constexpr int kThumbField = 15; // a 60 x 75 picture
+constexpr int kThumbField = 10; // a 40 x 50 picture: nine puzzles or more in sight
 constexpr int kFarthest = 126;
 // Its size where the screen has room; on a small screen it is made smaller
 // as a whole and the list shows fewer puzzles.
@@ -42,9 +43,10 @@ QImage StartPicture(const Block (&start)[kBlocks + 1], int field, qreal devicePi
 QString PuzzleLine(const QString& name, int shortest, const Record* record) {
     if (record == nullptr)
         return PuzzlesDialog::tr("%1\nshortest %2").arg(name).arg(shortest);
+    // Solved: a check mark before the name.
     //: %1 the puzzle, %2 the player's record, %3 the shortest solution.
     return PuzzlesDialog::tr("%1\nyour best %2 \u00B7 shortest %3")
-        .arg(name)
+        .arg(QStringLiteral("\u2713 ") + name)
         .arg(record->moves)
         .arg(shortest);
 }
@@ -135,14 +137,18 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
     resize(kSize);
 }
 
-PuzzleChoice PuzzlesDialog::choose(const Records& records) {
+PuzzleChoice PuzzlesDialog::choose(const Records& records, const BlockTable* current) {
     choice_ = {};
     for (int row = 0; row < list_->count(); ++row) {
         QListWidgetItem* item = list_->item(row);
         const PuzzleInfo* p = FindPuzzle(item->data(Qt::UserRole).toString().toStdString());
-        if (p)
-            item->setText(PuzzleLine(Wording::puzzleName(p->name), p->shortest, records.Find(p->start)));
+        if (!p)
+            continue;
+        item->setText(PuzzleLine(Wording::puzzleName(p->name), p->shortest, records.Find(p->start)));
+        if (current != nullptr && SameStart(*current, p->start))
+            list_->setCurrentRow(row);
     }
+    list_->scrollToItem(list_->currentItem(), QAbstractItemView::PositionAtCenter);
     if (parentWidget() != nullptr)
         FitToScreenOver(*this, kSize, *parentWidget()->window());
     exec();

@@ -39,7 +39,9 @@ public:
     explicit PuzzlesDialog(QWidget* parent);
     // Modal, with the player's records beside the shortest solutions; the
     // choice made, or None when closed.
-    PuzzleChoice choose(const Records& records);
+    // It opens at the puzzle being played (`current`, its start), and marks
+    // the solved ones.
+    PuzzleChoice choose(const Records& records, const BlockTable* current = nullptr);
 
 private:
     void playSelected();

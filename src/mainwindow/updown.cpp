@@ -27,6 +27,10 @@ UpDown::UpDown(QWidget* parent, int minimum, int maximum, int position)
     down_->setObjectName(QStringLiteral("downButton"));
     connect(up_, &QToolButton::clicked, this, [this] { step(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
+    typing_ = new QTimer(this);
+    typing_->setSingleShot(true);
+    typing_->setInterval(1000);
+    connect(typing_, &QTimer::timeout, this, &UpDown::applyTyped);
 }
 
 void UpDown::setPosition(int value) {
@@ -37,6 +41,7 @@ void UpDown::setPosition(int value) {
 
 void UpDown::setBoundLabel(QLabel* label) {
     label_ = label;
+    label_->installEventFilter(this);
     setPosition(position_);
 }
 
@@ -48,6 +53,42 @@ void UpDown::resizeEvent(QResizeEvent*) {
     const int half = height() / 2;
     up_->setGeometry(0, 0, width(), half);
     down_->setGeometry(0, half, width(), height() - half);
+}
+
+bool UpDown::pointerOn() const {
+    return underMouse() || up_->underMouse() || down_->underMouse() || (label_ && label_->underMouse());
+}
+
+void UpDown::typeDigit(int digit) {
+    if (!isEnabled())
+        return;
+    typed_ += QChar(u'0' + digit);
+    if (label_)
+        label_->setText(typed_);
+    if (typed_.size() < 3) {
+        typing_->start();
+        return;
+    }
+    typing_->stop();
+    applyTyped();
+}
+
+void UpDown::applyTyped() {
+    if (typed_.isEmpty())
+        return;
+    const int value = typed_.toInt();
+    typed_.clear();
+    setPosition(value);
+    if (onMouseUp)
+        onMouseUp();
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label_ && event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void UpDown::wheelEvent(QWheelEvent* e) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -19,17 +20,26 @@ public:
     void setPosition(int value);
     void setBoundLabel(QLabel* label);
     std::function<void()> onMouseUp;
+    // A digit typed while the pointer is on the control or its text: three
+    // digits, or a pause, make the new position.
+    void typeDigit(int digit);
+    bool pointerOn() const;
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    // The wheel on the bound text turns the control too.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void step(int delta);
     int minimum_, maximum_, position_;
     QLabel* label_ = nullptr;
+    void applyTyped();
+    QString typed_;
+    QTimer* typing_;
     QToolButton* up_;
     QToolButton* down_;
 };

@@ -200,6 +200,12 @@ QString Wording::text(const Said& s) {
         return tr("block %1 of the start must be %2 (order A X B C D E F G H I), not '%3'")
             .arg(s.number)
             .arg(LetterOf(s.block), name);
+    case Words::MovesCleared:
+        //: Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away.
+        return tr("moves cleared: Ctrl+Z brings them back");
+    case Words::NextOffered:
+        //: After the goal, beside the message: the next puzzle without a record.
+        return tr("next: %1 (Ctrl+N)").arg(puzzleName(s.name));
     case Words::StartField:
         return tr("'%1': the field must be a number from 0 to 19").arg(name);
     }

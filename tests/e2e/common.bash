@@ -16,6 +16,10 @@ mkdir -p "$WORK"
 export QT_QPA_PLATFORM=xcb
 
 start_program() {
+  # A home of its own: no records or kept game of another start, unless the
+  # test keeps one (TRULP_DATA_HOME).
+  XDG_DATA_HOME=${TRULP_DATA_HOME:-$(mktemp -d)}
+  export XDG_DATA_HOME
   "$TRULP" >"$WORK/program.log" 2>&1 &
   PROGRAM_PID=$!
   trap stop_program EXIT

@@ -43,7 +43,7 @@ fi
 
 log=$WORK/wayland-stderr.log
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-  "$TRULP" >"$WORK/wayland-stdout.log" 2>"$log" &
+  XDG_DATA_HOME=$(mktemp -d) "$TRULP" >"$WORK/wayland-stdout.log" 2>"$log" &
 PROGRAM_PID=$!
 
 FAILED=0

@@ -191,7 +191,7 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     playTo(alone, 115);
     goal = alone.session.Drag(line[115].block, line[115].direction);
     EXPECT_EQ(T(goal.said), "SOLUTION FOUND ...congratulations !");
-    EXPECT_EQ(goal.record.words, Words::Keep);
+    EXPECT_EQ(goal.record.words, Words::NextOffered);
     EXPECT_EQ(alone.session.records().Find(startTable)->moves, 116);
 
     // Play entered again mid-game: the same goal is only reached.
@@ -211,7 +211,7 @@ TEST(Session, GoalWordsSayWhoPlayed) {
         coached.session.Drag(line[i].block, line[i].direction);
     goal = coached.session.Drag(line[115].block, line[115].direction);
     EXPECT_EQ(T(goal.said), "solution reached");
-    EXPECT_EQ(goal.record.words, Words::Keep);
+    EXPECT_EQ(goal.record.words, Words::NextOffered);
     EXPECT_EQ(coached.session.records().size(), 0);
 
     // A list opened mid-game starts again at move 1, but not from the start:
@@ -223,7 +223,7 @@ TEST(Session, GoalWordsSayWhoPlayed) {
     ASSERT_EQ(opened.puzzle->moveNr(), 1);
     goal = opened.session.Drag(line[115].block, line[115].direction);
     EXPECT_EQ(T(goal.said), "solution reached");
-    EXPECT_EQ(goal.record.words, Words::Keep);
+    EXPECT_EQ(goal.record.words, Words::NextOffered);
 
     // A full list: a key says so and moves nothing; the drag that filled it
     // said so too.
@@ -331,7 +331,7 @@ TEST(Session, RedoCountsAsTheFirstTime) {
         coached.session.Drag(line[i].block, line[i].direction);
     const Reply reached = coached.session.Drag(line[115].block, line[115].direction);
     EXPECT_EQ(reached.said.words, Words::SolutionReached);
-    EXPECT_EQ(reached.record.words, Words::Keep);
+    EXPECT_EQ(reached.record.words, Words::NextOffered);
 
     Game other;
     other.enter(kPlay);
@@ -341,4 +341,88 @@ TEST(Session, RedoCountsAsTheFirstTime) {
     const Reply nothing = other.session.Redo();
     EXPECT_FALSE(nothing.slide.made);
     EXPECT_EQ(other.puzzle->lastMove(), 1);
+}
+
+// Every action that throws moves away can be undone and done again: the
+// list, the board, the puzzle and the mode come back as they were.
+TEST(Session, UndoBringsBackWhatAnActionThrewAway) {
+    const PuzzleInfo& nearly = Collection()[1];
+    const struct {
+        const char* what;
+        std::function<Reply(Game&)> action;
+        bool boardAgain; // done again, the board stands where the action left it
+    } actions[] = {
+        {"reset", [](Game& g) { return g.session.Reset(150); }, true},
+        {"search", [](Game& g) { return g.enter(kSearch); }, true},
+        {"a puzzle chosen", [&](Game& g) { return g.session.ChoosePuzzle(nearly.start, nearly.name, 150); },
+         true},
+        // Opened mid-game, a list leaves the board where it stood; done
+        // again, it stands at the start of its list.
+        {"a file opened", [](Game& g) { return g.session.Open(FileOf(RecordStatus::Ok)); }, false},
+    };
+    for (const auto& a : actions) {
+        SCOPED_TRACE(a.what);
+        Game g;
+        g.enter(kPlay);
+        g.session.Drag(F, Down);
+        g.session.Drag(F, Up);
+        g.session.Drag(H, Right);
+        const BoardKey played = g.puzzle->boardKey();
+        const Reply done = a.action(g);
+        EXPECT_EQ(done.record.words, Words::MovesCleared);
+        const BoardKey after = g.puzzle->boardKey();
+        const int afterMoves = g.puzzle->lastMove();
+        Reply r = g.session.Undo();
+        EXPECT_EQ(g.puzzle->lastMove(), 3);
+        EXPECT_EQ(g.puzzle->moveNr(), 4);
+        EXPECT_EQ(g.puzzle->boardKey(), played);
+        EXPECT_EQ(r.view.mode, kPlay);
+        EXPECT_EQ(r.view.puzzleName, "classic");
+        EXPECT_TRUE(r.view.redo);
+        r = g.session.Redo();
+        if (a.boardAgain) {
+            EXPECT_EQ(g.puzzle->boardKey(), after);
+        }
+        EXPECT_EQ(g.puzzle->lastMove(), afterMoves);
+        // Once undone again, a move of one's own forgets the redo.
+        g.session.Undo();
+        g.session.Back();
+        EXPECT_EQ(g.puzzle->lastMove(), 2);
+        g.session.Drag(G, Down);
+        EXPECT_FALSE(g.session.Redo().slide.made);
+        EXPECT_EQ(g.puzzle->lastMove(), 3);
+    }
+}
+
+// The game kept at closing comes back whole in a new session; a damaged
+// text changes nothing.
+TEST(Session, TheKeptGameComesBack) {
+    const PuzzleInfo& corners = Collection()[2];
+    Game g;
+    g.session.ChoosePuzzle(corners.start, corners.name, 150);
+    g.session.Drag(H, Right);
+    g.session.Hint();
+    g.session.Hint(); // a coach's move
+    g.session.Drag(F, Down);
+    g.session.Back();
+    const std::string kept = g.session.GameText();
+
+    Game again;
+    ASSERT_TRUE(again.session.Resume(kept, 150));
+    EXPECT_EQ(again.puzzle->boardKey(), g.puzzle->boardKey());
+    EXPECT_EQ(again.puzzle->lastMove(), g.puzzle->lastMove());
+    EXPECT_EQ(again.puzzle->moveNr(), g.puzzle->moveNr());
+    EXPECT_EQ(again.session.mode(), kPlay);
+    EXPECT_EQ(again.session.puzzleName(), corners.name);
+    EXPECT_EQ(again.session.coached(2), g.session.coached(2));
+    EXPECT_EQ(again.session.GameText(), kept);
+
+    for (const std::string& damaged :
+         {std::string(), kept.substr(0, kept.size() - 1), "TRULP game 2" + kept.substr(12),
+          kept.substr(0, kept.rfind('\n', kept.size() - 2) + 1) + "Q9\n"}) {
+        Game fresh;
+        EXPECT_FALSE(fresh.session.Resume(damaged, 150));
+        EXPECT_TRUE(fresh.puzzle->isClassic());
+        EXPECT_EQ(fresh.puzzle->lastMove(), 0);
+    }
 }

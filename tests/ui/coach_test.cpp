@@ -202,7 +202,7 @@ private slots:
         QVERIFY(kept);
         QCOMPARE(kept->moves, easy.shortest);
         QCOMPARE(PuzzleLine(QStringLiteral("x"), easy.shortest, kept),
-                 QStringLiteral("x\nyour best %1 \u00B7 shortest %1").arg(easy.shortest));
+                 QStringLiteral("\u2713 x\nyour best %1 \u00B7 shortest %1").arg(easy.shortest));
     }
 
     // The axes reach a little beyond the game, whether it is short or long.
@@ -274,7 +274,8 @@ private slots:
                     seed->clear();
                     QTest::keyClicks(seed, typed);
                 }
-                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("newPuzzleBtn")), Qt::LeftButton);
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("newPuzzleBtn")),
+                                  Qt::LeftButton);
             });
             const PuzzleChoice c = dialog.choose(Records());
             return std::make_pair(FormatStart(c.start), seed->text());

@@ -16,7 +16,7 @@ using namespace trulp;
 
 namespace {
 
-constexpr int kPages = 9;
+constexpr int kPages = 10;
 
 // Runs `body` while the window is open modally, then closes it with Esc.
 // Returns the dialog's result.
@@ -284,7 +284,8 @@ void HelpWindowTest::pageSixAndTheLastPage_data() {
     QTest::newRow("page 6 installs the package")
         << 6 << 1 << QStringLiteral("\\fsudo apt-get install ./trulp_" TRULP_VERSION "_amd64.deb\\n");
     QTest::newRow("page 6 starts the program") << 6 << 2 << QStringLiteral("type \\ftrulp\\n in a terminal");
-    QTest::newRow("records, the last page") << kPages << 0 << QStringLiteral("records");
+    QTest::newRow("records, page 9") << 9 << 0 << QStringLiteral("records");
+    QTest::newRow("keys, the last page") << kPages << 0 << QStringLiteral("keys");
 }
 
 void HelpWindowTest::pageSixAndTheLastPage() {

@@ -99,8 +99,10 @@ private slots:
         {
             Windows w;
             const QRegularExpression english(QStringLiteral("[A-Za-z]{4,}"));
+            // Names, and keys as the keyboard shows them.
             const QStringList names = {QStringLiteral("TRULP"), QStringLiteral("Quorvel"),
-                                       QStringLiteral("www.quorvel.example")};
+                                       QStringLiteral("www.quorvel.example"), QStringLiteral("Ctrl"),
+                                       QStringLiteral("Shift")};
             QStringList left;
             for (QWidget* window : w.all()) {
                 QList<QWidget*> seen = TextControls(window);

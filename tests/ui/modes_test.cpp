@@ -1,6 +1,9 @@
 // Modes, their controls, reset, the move limit and the replay steps.
 #include "form_fixture.h"
 
+#include <QApplication>
+#include <QWheelEvent>
+
 using namespace trulp;
 
 namespace {
@@ -44,8 +47,8 @@ private slots:
         QVERIFY(c.upDown && c.back && c.go && c.stat && c.step);
         QCOMPARE(fx.maxmovetext()->text(), QStringLiteral("150"));
         QCOMPARE(fx.p().maxMove(), 150);
-        QCOMPARE(fx.playBtn()->toolTip(), QStringLiteral("find solutions yourself"));
-        QCOMPARE(fx.searchBtn()->toolTip(), QStringLiteral("let computer search for solutions"));
+        QCOMPARE(fx.playBtn()->toolTip(), QStringLiteral("find solutions yourself (Ctrl+1)"));
+        QCOMPARE(fx.searchBtn()->toolTip(), QStringLiteral("let computer search for solutions (Ctrl+3)"));
     }
 
     // The buttons stand as the session's mode, and the controls as what it offers.
@@ -189,6 +192,21 @@ private slots:
         QTRY_COMPARE(fx.p().maxMove(), 181);
         fx.maxmoveUpDown()->setPosition(300);
         QCOMPARE(fx.maxmoveUpDown()->position(), 200);
+        // The wheel on the number and digits typed on it, by the same rules.
+        fx.maxmoveUpDown()->setPosition(150);
+        QWheelEvent wheel(QPointF(5, 5), fx.maxmovetext()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(fx.maxmovetext(), &wheel);
+        QCOMPARE(fx.p().maxMove(), 151);
+        QTest::mouseMove(fx.maxmovetext(), QPoint(5, 5));
+        QTRY_VERIFY(fx.maxmoveUpDown()->pointerOn());
+        for (Qt::Key k : {Qt::Key_1, Qt::Key_1, Qt::Key_0})
+            fx.key(k);
+        QCOMPARE(fx.p().maxMove(), 120); // never below the 120 moves made
+        QCOMPARE(fx.maxmovetext()->text(), QStringLiteral("120"));
+        for (Qt::Key k : {Qt::Key_1, Qt::Key_9, Qt::Key_0})
+            fx.key(k);
+        QCOMPARE(fx.p().maxMove(), 190);
     }
 
     void resetWithASelectionLeavesNoRing() {
