@@ -33,7 +33,7 @@
 <context>
     <name>Puzzles</name>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="32"/>
         <location filename="../src/words/words.cpp" line="69"/>
         <source>moves</source>
         <translation>nombre de coups</translation>
@@ -763,55 +763,61 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="148"/>
+        <source>pause: GO goes on</source>
+        <extracomment>The coach&apos;s solve was stopped; GO, Space or Return let it go on.</extracomment>
+        <translation>pause : LANCER pour reprendre</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="151"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>l&apos;ordinateur cherche... coup : %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="150"/>
+        <location filename="../src/words/words.cpp" line="153"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>casse-tête résolu. (voir les statistiques)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>no solution found</source>
         <translation>aucune solution trouvée</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="155"/>
+        <location filename="../src/words/words.cpp" line="158"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>casse-tête enregistré sous : %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="158"/>
+        <location filename="../src/words/words.cpp" line="161"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>casse-tête %1 ouvert</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="160"/>
+        <location filename="../src/words/words.cpp" line="163"/>
         <source>read error</source>
         <translation>erreur de lecture</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="165"/>
         <source>wrong file</source>
         <translation>fichier incorrect</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="165"/>
+        <location filename="../src/words/words.cpp" line="168"/>
         <source>puzzle send to printer</source>
         <translation>casse-tête envoyé à l&apos;imprimante</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="167"/>
+        <location filename="../src/words/words.cpp" line="170"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>page écrite dans %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="170"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -820,27 +826,27 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="172"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>drag the blocks where you want them</source>
         <translation>faites glisser les blocs où vous voulez</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="174"/>
+        <location filename="../src/words/words.cpp" line="177"/>
         <source>no way to the goal</source>
         <translation>aucun chemin vers le but</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="176"/>
+        <location filename="../src/words/words.cpp" line="179"/>
         <source>block X is on the goal already</source>
         <translation>le bloc X est déjà sur le but</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="178"/>
+        <location filename="../src/words/words.cpp" line="181"/>
         <source>no room there</source>
         <translation>pas de place ici</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="181"/>
+        <location filename="../src/words/words.cpp" line="184"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -849,22 +855,22 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="183"/>
+        <location filename="../src/words/words.cpp" line="186"/>
         <source>block %1 does not have its own shape</source>
         <translation>le bloc %1 n&apos;a pas sa propre forme</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="185"/>
+        <location filename="../src/words/words.cpp" line="188"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>le bloc %1 sur la case %2 ne tient pas sur le plateau</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="187"/>
+        <location filename="../src/words/words.cpp" line="190"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>les blocs %1 sur la case %2 et %3 sur la case %4 se chevauchent</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="196"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>une position de départ nomme dix blocs dans l&apos;ordre A X B C D E F G H I, chacun avec sa case, et non %n élément</numerusform>
@@ -872,12 +878,24 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="197"/>
+        <location filename="../src/words/words.cpp" line="200"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>le bloc n° %1 de la position de départ doit être %2 (ordre A X B C D E F G H I), et non « %3 »</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="201"/>
+        <location filename="../src/words/words.cpp" line="205"/>
+        <source>moves cleared: Ctrl+Z brings them back</source>
+        <extracomment>Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away.</extracomment>
+        <translation>coups effacés : Ctrl+Z les rétablit</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="208"/>
+        <source>next: %1 (Ctrl+N)</source>
+        <extracomment>After the goal, beside the message: the next puzzle without a record.</extracomment>
+        <translation>suivant : %1 (Ctrl+N)</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="210"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>« %1 » : la case doit être un nombre de 0 à 19</translation>
     </message>
@@ -885,38 +903,38 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
 <context>
     <name>trulp::BoardView</name>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="26"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="28"/>
         <source>column %1</source>
         <translation>colonne %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="27"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="29"/>
         <source>columns %1 to %2</source>
         <translation>colonnes %1 à %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="30"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="32"/>
         <source>row %1</source>
         <translation>ligne %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="31"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="33"/>
         <source>rows %1 to %2</source>
         <translation>lignes %1 à %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="37"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="39"/>
         <source>board</source>
         <translation>plateau</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="126"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="128"/>
         <source>%1: %2, %3</source>
         <extracomment>A block and where it stands, read aloud: &quot;A: column 1, rows 1 to 2&quot;.</extracomment>
         <translation>%1 : %2, %3</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="130"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="132"/>
         <source>; </source>
         <translation> ; </translation>
     </message>
@@ -1020,14 +1038,14 @@ Code de sortie : 0 résolu, 1 pas de solution, 2 usage ou entrée incorrects.
 <context>
     <name>trulp::PuzzlesDialog</name>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="45"/>
         <source>%1
 shortest %2</source>
         <translation>%1
 minimum %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="46"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="48"/>
         <source>%1
 your best %2 · shortest %3</source>
         <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
@@ -1035,49 +1053,49 @@ your best %2 · shortest %3</source>
 votre record %2 · minimum %3</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="60"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="62"/>
         <source>TRULP puzzles</source>
         <translation>TRULP – casse-têtes</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="66"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="68"/>
         <source>puzzles</source>
         <translation>casse-têtes</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="80"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="82"/>
         <source>play</source>
         <translation>jouer</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="86"/>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="103"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="88"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="106"/>
         <source>new puzzle</source>
         <translation>nouveau casse-tête</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="91"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
         <source>difficulty</source>
         <translation>difficulté</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="95"/>
         <source>moves to the goal</source>
         <translation>coups jusqu&apos;au but</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="109"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="102"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="112"/>
         <source>seed</source>
         <translation>graine</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="113"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="116"/>
         <source>set up your own</source>
         <translation>créer le vôtre</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="122"/>
         <source>close</source>
         <translation>fermer</translation>
     </message>
@@ -1121,219 +1139,229 @@ votre record %2 · minimum %3</translation>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="300"/>
-        <location filename="../src/mainwindow/form1.cpp" line="508"/>
+        <location filename="../src/mainwindow/form1.cpp" line="304"/>
+        <location filename="../src/mainwindow/form1.cpp" line="513"/>
         <source>help</source>
         <translation>aide</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="302"/>
+        <location filename="../src/mainwindow/form1.cpp" line="306"/>
         <source>moves</source>
         <translation>coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="308"/>
+        <location filename="../src/mainwindow/form1.cpp" line="312"/>
         <source>shift until</source>
         <translation>poussez le</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="309"/>
+        <location filename="../src/mainwindow/form1.cpp" line="313"/>
         <source>block X</source>
         <translation>bloc X</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="310"/>
+        <location filename="../src/mainwindow/form1.cpp" line="314"/>
         <source>is here</source>
         <translation>ici</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="312"/>
+        <location filename="../src/mainwindow/form1.cpp" line="316"/>
         <source>max.move</source>
         <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
         <translation>coups max</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="319"/>
+        <location filename="../src/mainwindow/form1.cpp" line="323"/>
         <source>raise the move limit</source>
         <translation>augmenter la limite de coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="320"/>
+        <location filename="../src/mainwindow/form1.cpp" line="324"/>
         <source>lower the move limit</source>
         <translation>baisser la limite de coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="330"/>
+        <location filename="../src/mainwindow/form1.cpp" line="334"/>
         <source>step</source>
         <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
         <translation>étape</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="338"/>
-        <location filename="../src/mainwindow/form1.cpp" line="517"/>
+        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="526"/>
         <source>play</source>
         <translation>jouer</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="339"/>
+        <location filename="../src/mainwindow/form1.cpp" line="343"/>
         <source>find solutions yourself</source>
         <translation>trouver soi-même des solutions</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="341"/>
-        <location filename="../src/mainwindow/form1.cpp" line="518"/>
+        <location filename="../src/mainwindow/form1.cpp" line="345"/>
+        <location filename="../src/mainwindow/form1.cpp" line="527"/>
         <source>replay</source>
         <translation>revoir</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="346"/>
         <source>replay moves</source>
         <translation>revoir les coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="344"/>
-        <location filename="../src/mainwindow/form1.cpp" line="519"/>
+        <location filename="../src/mainwindow/form1.cpp" line="348"/>
+        <location filename="../src/mainwindow/form1.cpp" line="528"/>
         <source>search</source>
         <translation>chercher</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="345"/>
+        <location filename="../src/mainwindow/form1.cpp" line="349"/>
         <source>let computer search for solutions</source>
         <translation>laisser l&apos;ordinateur chercher des solutions</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="361"/>
-        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <location filename="../src/mainwindow/form1.cpp" line="365"/>
+        <location filename="../src/mainwindow/form1.cpp" line="529"/>
         <source>reset</source>
         <translation>réinit.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="364"/>
+        <location filename="../src/mainwindow/form1.cpp" line="368"/>
         <source>back</source>
         <translation>retour</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="369"/>
-        <location filename="../src/mainwindow/form1.cpp" line="530"/>
+        <source>take the last move back (Backspace)</source>
+        <translation>annuler le dernier coup (Retour arrière)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="374"/>
+        <location filename="../src/mainwindow/form1.cpp" line="539"/>
         <source>statistics</source>
         <translation>statistiques</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="373"/>
+        <location filename="../src/mainwindow/form1.cpp" line="378"/>
         <source>to go</source>
         <translation>reste</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="375"/>
+        <location filename="../src/mainwindow/form1.cpp" line="380"/>
         <source>moves to go</source>
         <translation>coups restants</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="377"/>
-        <location filename="../src/mainwindow/form1.cpp" line="522"/>
+        <location filename="../src/mainwindow/form1.cpp" line="382"/>
+        <location filename="../src/mainwindow/form1.cpp" line="531"/>
         <source>hint</source>
         <translation>indice</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="378"/>
+        <location filename="../src/mainwindow/form1.cpp" line="383"/>
         <source>show the best next move</source>
         <translation>montrer le meilleur coup suivant</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="381"/>
-        <location filename="../src/mainwindow/form1.cpp" line="526"/>
+        <location filename="../src/mainwindow/form1.cpp" line="386"/>
+        <location filename="../src/mainwindow/form1.cpp" line="535"/>
         <source>solve</source>
         <translation>résoudre</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="382"/>
+        <location filename="../src/mainwindow/form1.cpp" line="387"/>
         <source>play the shortest way to the goal</source>
         <translation>jouer le chemin le plus court vers le but</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="388"/>
-        <location filename="../src/mainwindow/form1.cpp" line="390"/>
+        <location filename="../src/mainwindow/form1.cpp" line="393"/>
+        <location filename="../src/mainwindow/form1.cpp" line="395"/>
         <source>puzzle</source>
         <translation>casse-tête</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="394"/>
+        <location filename="../src/mainwindow/form1.cpp" line="399"/>
         <source>play it</source>
         <translation>y jouer</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="395"/>
+        <location filename="../src/mainwindow/form1.cpp" line="400"/>
         <source>play the position set up</source>
         <translation>jouer la position préparée</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="396"/>
+        <location filename="../src/mainwindow/form1.cpp" line="401"/>
         <source>cancel</source>
         <translation>annuler</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="487"/>
+        <location filename="../src/mainwindow/form1.cpp" line="492"/>
         <source>open moves file</source>
         <translation>ouvrir un fichier de coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="489"/>
+        <location filename="../src/mainwindow/form1.cpp" line="494"/>
         <source>save moves</source>
         <translation>enregistrer les coups</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="491"/>
+        <location filename="../src/mainwindow/form1.cpp" line="496"/>
         <source>print</source>
         <translation>imprimer</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="494"/>
+        <location filename="../src/mainwindow/form1.cpp" line="499"/>
         <source>printer setup</source>
         <translation>configuration de l&apos;imprimante</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="501"/>
+        <location filename="../src/mainwindow/form1.cpp" line="506"/>
         <source>game chart</source>
         <translation>graphique de la partie</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="505"/>
+        <location filename="../src/mainwindow/form1.cpp" line="510"/>
         <source>puzzles</source>
         <translation>casse-têtes</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="509"/>
-        <source>take the last move back</source>
-        <translation>annuler le dernier coup</translation>
+        <location filename="../src/mainwindow/form1.cpp" line="514"/>
+        <source>undo</source>
+        <translation>annuler</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="511"/>
-        <source>make the move taken back again</source>
-        <translation>refaire le coup annulé</translation>
+        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <source>redo</source>
+        <translation>rétablir</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="533"/>
+        <location filename="../src/mainwindow/form1.cpp" line="543"/>
+        <source>next puzzle without a record</source>
+        <translation>casse-tête suivant sans record</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="549"/>
         <source>full screen</source>
         <translation>plein écran</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <location filename="../src/mainwindow/form1.cpp" line="551"/>
         <source>quit</source>
         <translation>quitter</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="546"/>
+        <location filename="../src/mainwindow/form1.cpp" line="562"/>
         <source>%1 (%2)</source>
         <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="851"/>
+        <location filename="../src/mainwindow/form1.cpp" line="906"/>
         <source>The print job could not be started on %1.</source>
         <translation>L&apos;impression n&apos;a pas pu démarrer sur %1.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="874"/>
+        <location filename="../src/mainwindow/form1.cpp" line="929"/>
         <source>Printer setup</source>
         <translation>Configuration de l&apos;imprimante</translation>
     </message>

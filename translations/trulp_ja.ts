@@ -33,7 +33,7 @@
 <context>
     <name>Puzzles</name>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="32"/>
         <location filename="../src/words/words.cpp" line="69"/>
         <source>moves</source>
         <translation>手数指定</translation>
@@ -758,55 +758,61 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="148"/>
+        <source>pause: GO goes on</source>
+        <extracomment>The coach&apos;s solve was stopped; GO, Space or Return let it go on.</extracomment>
+        <translation>一時停止: 「開始」で再開</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="151"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>コンピューターが探索中… 試行した手: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="150"/>
+        <location filename="../src/words/words.cpp" line="153"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>パズルが解けました。（「統計」を参照）</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>no solution found</source>
         <translation>解が見つかりませんでした</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="155"/>
+        <location filename="../src/words/words.cpp" line="158"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>パズルを保存しました: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="158"/>
+        <location filename="../src/words/words.cpp" line="161"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>パズル %1 を開きました</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="160"/>
+        <location filename="../src/words/words.cpp" line="163"/>
         <source>read error</source>
         <translation>読み込みエラー</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="165"/>
         <source>wrong file</source>
         <translation>ファイルが正しくありません</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="165"/>
+        <location filename="../src/words/words.cpp" line="168"/>
         <source>puzzle send to printer</source>
         <translation>パズルをプリンターに送りました</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="167"/>
+        <location filename="../src/words/words.cpp" line="170"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>ページを %1 に書き出しました</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="170"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -814,27 +820,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="172"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>drag the blocks where you want them</source>
         <translation>ブロックを好きな位置までドラッグしてください</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="174"/>
+        <location filename="../src/words/words.cpp" line="177"/>
         <source>no way to the goal</source>
         <translation>ゴールに行けません</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="176"/>
+        <location filename="../src/words/words.cpp" line="179"/>
         <source>block X is on the goal already</source>
         <translation>ブロック X はすでにゴールにあります</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="178"/>
+        <location filename="../src/words/words.cpp" line="181"/>
         <source>no room there</source>
         <translation>そこには置けません</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="181"/>
+        <location filename="../src/words/words.cpp" line="184"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -842,34 +848,46 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="183"/>
+        <location filename="../src/words/words.cpp" line="186"/>
         <source>block %1 does not have its own shape</source>
         <translation>ブロック %1 の形が正しくありません</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="185"/>
+        <location filename="../src/words/words.cpp" line="188"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>マス %2 のブロック %1 が盤面からはみ出します</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="187"/>
+        <location filename="../src/words/words.cpp" line="190"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>マス %2 のブロック %1 とマス %4 のブロック %3 が重なっています</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="196"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>開始配置には A X B C D E F G H I の順に 10 個のブロックとそれぞれのマスを書きます（%n 個の項目ではありません）</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="197"/>
+        <location filename="../src/words/words.cpp" line="200"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>開始配置の %1 番目のブロックは「%3」ではなく %2 でなければなりません（順序は A X B C D E F G H I）</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="201"/>
+        <location filename="../src/words/words.cpp" line="205"/>
+        <source>moves cleared: Ctrl+Z brings them back</source>
+        <extracomment>Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away.</extracomment>
+        <translation>手順を消去しました: Ctrl+Z で元に戻せます</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="208"/>
+        <source>next: %1 (Ctrl+N)</source>
+        <extracomment>After the goal, beside the message: the next puzzle without a record.</extracomment>
+        <translation>次: %1（Ctrl+N）</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="210"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>「%1」: マスは 0 から 19 までの数でなければなりません</translation>
     </message>
@@ -877,38 +895,38 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 <context>
     <name>trulp::BoardView</name>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="26"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="28"/>
         <source>column %1</source>
         <translation>%1 列目</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="27"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="29"/>
         <source>columns %1 to %2</source>
         <translation>%1～%2 列目</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="30"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="32"/>
         <source>row %1</source>
         <translation>%1 行目</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="31"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="33"/>
         <source>rows %1 to %2</source>
         <translation>%1～%2 行目</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="37"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="39"/>
         <source>board</source>
         <translation>盤面</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="126"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="128"/>
         <source>%1: %2, %3</source>
         <extracomment>A block and where it stands, read aloud: &quot;A: column 1, rows 1 to 2&quot;.</extracomment>
         <translation>%1: %2、%3</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="130"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="132"/>
         <source>; </source>
         <translation>; </translation>
     </message>
@@ -1008,14 +1026,14 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 <context>
     <name>trulp::PuzzlesDialog</name>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="45"/>
         <source>%1
 shortest %2</source>
         <translation>%1
 最短 %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="46"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="48"/>
         <source>%1
 your best %2 · shortest %3</source>
         <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
@@ -1023,49 +1041,49 @@ your best %2 · shortest %3</source>
 自己ベスト %2 · 最短 %3</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="60"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="62"/>
         <source>TRULP puzzles</source>
         <translation>TRULP パズル一覧</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="66"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="68"/>
         <source>puzzles</source>
         <translation>パズル一覧</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="80"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="82"/>
         <source>play</source>
         <translation>プレイ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="86"/>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="103"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="88"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="106"/>
         <source>new puzzle</source>
         <translation>新しいパズル</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="91"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
         <source>difficulty</source>
         <translation>難易度</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="95"/>
         <source>moves to the goal</source>
         <translation>ゴールまでの手数</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="109"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="102"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="112"/>
         <source>seed</source>
         <translation>シード</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="113"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="116"/>
         <source>set up your own</source>
         <translation>自分で配置</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="122"/>
         <source>close</source>
         <translation>閉じる</translation>
     </message>
@@ -1109,219 +1127,229 @@ your best %2 · shortest %3</source>
         <translation>PDF ファイル (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="300"/>
-        <location filename="../src/mainwindow/form1.cpp" line="508"/>
+        <location filename="../src/mainwindow/form1.cpp" line="304"/>
+        <location filename="../src/mainwindow/form1.cpp" line="513"/>
         <source>help</source>
         <translation>ヘルプ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="302"/>
+        <location filename="../src/mainwindow/form1.cpp" line="306"/>
         <source>moves</source>
         <translation>手順</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="308"/>
+        <location filename="../src/mainwindow/form1.cpp" line="312"/>
         <source>shift until</source>
         <translation>動かして</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="309"/>
+        <location filename="../src/mainwindow/form1.cpp" line="313"/>
         <source>block X</source>
         <translation>X を</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="310"/>
+        <location filename="../src/mainwindow/form1.cpp" line="314"/>
         <source>is here</source>
         <translation>ここへ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="312"/>
+        <location filename="../src/mainwindow/form1.cpp" line="316"/>
         <source>max.move</source>
         <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
         <translation>手数上限</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="319"/>
+        <location filename="../src/mainwindow/form1.cpp" line="323"/>
         <source>raise the move limit</source>
         <translation>手数上限を上げる</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="320"/>
+        <location filename="../src/mainwindow/form1.cpp" line="324"/>
         <source>lower the move limit</source>
         <translation>手数上限を下げる</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="330"/>
+        <location filename="../src/mainwindow/form1.cpp" line="334"/>
         <source>step</source>
         <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
         <translation>1手</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="338"/>
-        <location filename="../src/mainwindow/form1.cpp" line="517"/>
+        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="526"/>
         <source>play</source>
         <translation>プレイ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="339"/>
+        <location filename="../src/mainwindow/form1.cpp" line="343"/>
         <source>find solutions yourself</source>
         <translation>自分で解を見つける</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="341"/>
-        <location filename="../src/mainwindow/form1.cpp" line="518"/>
+        <location filename="../src/mainwindow/form1.cpp" line="345"/>
+        <location filename="../src/mainwindow/form1.cpp" line="527"/>
         <source>replay</source>
         <translation>リプレイ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="346"/>
         <source>replay moves</source>
         <translation>手順をリプレイ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="344"/>
-        <location filename="../src/mainwindow/form1.cpp" line="519"/>
+        <location filename="../src/mainwindow/form1.cpp" line="348"/>
+        <location filename="../src/mainwindow/form1.cpp" line="528"/>
         <source>search</source>
         <translation>探索</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="345"/>
+        <location filename="../src/mainwindow/form1.cpp" line="349"/>
         <source>let computer search for solutions</source>
         <translation>コンピューターに解を探索させる</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="361"/>
-        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <location filename="../src/mainwindow/form1.cpp" line="365"/>
+        <location filename="../src/mainwindow/form1.cpp" line="529"/>
         <source>reset</source>
         <translation>リセット</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="364"/>
+        <location filename="../src/mainwindow/form1.cpp" line="368"/>
         <source>back</source>
         <translation>戻る</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="369"/>
-        <location filename="../src/mainwindow/form1.cpp" line="530"/>
+        <source>take the last move back (Backspace)</source>
+        <translation>最後の手を戻す（BackSpace）</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="374"/>
+        <location filename="../src/mainwindow/form1.cpp" line="539"/>
         <source>statistics</source>
         <translation>統計</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="373"/>
+        <location filename="../src/mainwindow/form1.cpp" line="378"/>
         <source>to go</source>
         <translation>残り</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="375"/>
+        <location filename="../src/mainwindow/form1.cpp" line="380"/>
         <source>moves to go</source>
         <translation>残り手数</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="377"/>
-        <location filename="../src/mainwindow/form1.cpp" line="522"/>
+        <location filename="../src/mainwindow/form1.cpp" line="382"/>
+        <location filename="../src/mainwindow/form1.cpp" line="531"/>
         <source>hint</source>
         <translation>ヒント</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="378"/>
+        <location filename="../src/mainwindow/form1.cpp" line="383"/>
         <source>show the best next move</source>
         <translation>次の最善手を表示</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="381"/>
-        <location filename="../src/mainwindow/form1.cpp" line="526"/>
+        <location filename="../src/mainwindow/form1.cpp" line="386"/>
+        <location filename="../src/mainwindow/form1.cpp" line="535"/>
         <source>solve</source>
         <translation>解答</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="382"/>
+        <location filename="../src/mainwindow/form1.cpp" line="387"/>
         <source>play the shortest way to the goal</source>
         <translation>最短手順でゴールまで進める</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="388"/>
-        <location filename="../src/mainwindow/form1.cpp" line="390"/>
+        <location filename="../src/mainwindow/form1.cpp" line="393"/>
+        <location filename="../src/mainwindow/form1.cpp" line="395"/>
         <source>puzzle</source>
         <translation>パズル</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="394"/>
+        <location filename="../src/mainwindow/form1.cpp" line="399"/>
         <source>play it</source>
         <translation>決定</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="395"/>
+        <location filename="../src/mainwindow/form1.cpp" line="400"/>
         <source>play the position set up</source>
         <translation>配置した局面でプレイ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="396"/>
+        <location filename="../src/mainwindow/form1.cpp" line="401"/>
         <source>cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="487"/>
+        <location filename="../src/mainwindow/form1.cpp" line="492"/>
         <source>open moves file</source>
         <translation>手順ファイルを開く</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="489"/>
+        <location filename="../src/mainwindow/form1.cpp" line="494"/>
         <source>save moves</source>
         <translation>手順を保存</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="491"/>
+        <location filename="../src/mainwindow/form1.cpp" line="496"/>
         <source>print</source>
         <translation>印刷</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="494"/>
+        <location filename="../src/mainwindow/form1.cpp" line="499"/>
         <source>printer setup</source>
         <translation>プリンターの設定</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="501"/>
+        <location filename="../src/mainwindow/form1.cpp" line="506"/>
         <source>game chart</source>
         <translation>推移グラフ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="505"/>
+        <location filename="../src/mainwindow/form1.cpp" line="510"/>
         <source>puzzles</source>
         <translation>パズル一覧</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="509"/>
-        <source>take the last move back</source>
-        <translation>最後の手を取り消す</translation>
+        <location filename="../src/mainwindow/form1.cpp" line="514"/>
+        <source>undo</source>
+        <translation>元に戻す</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="511"/>
-        <source>make the move taken back again</source>
-        <translation>取り消した手をやり直す</translation>
+        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <source>redo</source>
+        <translation>やり直し</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="533"/>
+        <location filename="../src/mainwindow/form1.cpp" line="543"/>
+        <source>next puzzle without a record</source>
+        <translation>記録のない次のパズル</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="549"/>
         <source>full screen</source>
         <translation>全画面表示</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <location filename="../src/mainwindow/form1.cpp" line="551"/>
         <source>quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="546"/>
+        <location filename="../src/mainwindow/form1.cpp" line="562"/>
         <source>%1 (%2)</source>
         <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
         <translation>%1（%2）</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="851"/>
+        <location filename="../src/mainwindow/form1.cpp" line="906"/>
         <source>The print job could not be started on %1.</source>
         <translation>%1 で印刷ジョブを開始できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="874"/>
+        <location filename="../src/mainwindow/form1.cpp" line="929"/>
         <source>Printer setup</source>
         <translation>プリンターの設定</translation>
     </message>

@@ -33,7 +33,7 @@
 <context>
     <name>Puzzles</name>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="31"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="32"/>
         <location filename="../src/words/words.cpp" line="69"/>
         <source>moves</source>
         <translation>liczba ruchów</translation>
@@ -765,55 +765,61 @@ Kod wyjścia: 0 rozwiązano, 1 brak rozwiązania, 2 złe użycie lub złe dane.
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="148"/>
+        <source>pause: GO goes on</source>
+        <extracomment>The coach&apos;s solve was stopped; GO, Space or Return let it go on.</extracomment>
+        <translation>pauza: START wznawia</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="151"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>komputer szuka... ruch: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="150"/>
+        <location filename="../src/words/words.cpp" line="153"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>łamigłówka rozwiązana. (zobacz statystykę)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="152"/>
+        <location filename="../src/words/words.cpp" line="155"/>
         <source>no solution found</source>
         <translation>nie znaleziono rozwiązania</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="155"/>
+        <location filename="../src/words/words.cpp" line="158"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>łamigłówka zapisana jako: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="158"/>
+        <location filename="../src/words/words.cpp" line="161"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>otwarto łamigłówkę %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="160"/>
+        <location filename="../src/words/words.cpp" line="163"/>
         <source>read error</source>
         <translation>błąd odczytu</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="165"/>
         <source>wrong file</source>
         <translation>nieprawidłowy plik</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="165"/>
+        <location filename="../src/words/words.cpp" line="168"/>
         <source>puzzle send to printer</source>
         <translation>łamigłówka wysłana do drukarki</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="167"/>
+        <location filename="../src/words/words.cpp" line="170"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>stronę zapisano w pliku %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="170"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -823,27 +829,27 @@ Kod wyjścia: 0 rozwiązano, 1 brak rozwiązania, 2 złe użycie lub złe dane.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="172"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>drag the blocks where you want them</source>
         <translation>przeciągnij klocki tam, gdzie chcesz</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="174"/>
+        <location filename="../src/words/words.cpp" line="177"/>
         <source>no way to the goal</source>
         <translation>brak drogi do celu</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="176"/>
+        <location filename="../src/words/words.cpp" line="179"/>
         <source>block X is on the goal already</source>
         <translation>klocek X już stoi u celu</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="178"/>
+        <location filename="../src/words/words.cpp" line="181"/>
         <source>no room there</source>
         <translation>tam nie ma miejsca</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="181"/>
+        <location filename="../src/words/words.cpp" line="184"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -853,22 +859,22 @@ Kod wyjścia: 0 rozwiązano, 1 brak rozwiązania, 2 złe użycie lub złe dane.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="183"/>
+        <location filename="../src/words/words.cpp" line="186"/>
         <source>block %1 does not have its own shape</source>
         <translation>klocek %1 nie ma swojego kształtu</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="185"/>
+        <location filename="../src/words/words.cpp" line="188"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>klocek %1 na polu %2 nie mieści się na planszy</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="187"/>
+        <location filename="../src/words/words.cpp" line="190"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>klocki %1 na polu %2 i %3 na polu %4 nachodzą na siebie</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="196"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>układ startowy wymienia dziesięć klocków w kolejności A X B C D E F G H I, każdy z jego polem, a nie %n element</numerusform>
@@ -877,12 +883,24 @@ Kod wyjścia: 0 rozwiązano, 1 brak rozwiązania, 2 złe użycie lub złe dane.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="197"/>
+        <location filename="../src/words/words.cpp" line="200"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>klocek nr %1 układu startowego musi być klockiem %2 (kolejność A X B C D E F G H I), a nie &apos;%3&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="201"/>
+        <location filename="../src/words/words.cpp" line="205"/>
+        <source>moves cleared: Ctrl+Z brings them back</source>
+        <extracomment>Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away.</extracomment>
+        <translation>ruchy usunięte: Ctrl+Z je przywróci</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="208"/>
+        <source>next: %1 (Ctrl+N)</source>
+        <extracomment>After the goal, beside the message: the next puzzle without a record.</extracomment>
+        <translation>następna: %1 (Ctrl+N)</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="210"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>&apos;%1&apos;: pole musi być liczbą od 0 do 19</translation>
     </message>
@@ -890,38 +908,38 @@ Kod wyjścia: 0 rozwiązano, 1 brak rozwiązania, 2 złe użycie lub złe dane.
 <context>
     <name>trulp::BoardView</name>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="26"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="28"/>
         <source>column %1</source>
         <translation>kolumna %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="27"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="29"/>
         <source>columns %1 to %2</source>
         <translation>kolumny od %1 do %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="30"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="32"/>
         <source>row %1</source>
         <translation>rząd %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="31"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="33"/>
         <source>rows %1 to %2</source>
         <translation>rzędy od %1 do %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="37"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="39"/>
         <source>board</source>
         <translation>plansza</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="126"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="128"/>
         <source>%1: %2, %3</source>
         <extracomment>A block and where it stands, read aloud: &quot;A: column 1, rows 1 to 2&quot;.</extracomment>
         <translation>%1: %2, %3</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="130"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="132"/>
         <source>; </source>
         <translation>; </translation>
     </message>
@@ -1029,14 +1047,14 @@ Kod wyjścia: 0 rozwiązano, 1 brak rozwiązania, 2 złe użycie lub złe dane.
 <context>
     <name>trulp::PuzzlesDialog</name>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="45"/>
         <source>%1
 shortest %2</source>
         <translation>%1
 najkrócej %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="46"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="48"/>
         <source>%1
 your best %2 · shortest %3</source>
         <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
@@ -1044,49 +1062,49 @@ your best %2 · shortest %3</source>
 twój rekord %2 · najkrócej %3</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="60"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="62"/>
         <source>TRULP puzzles</source>
         <translation>TRULP – łamigłówki</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="66"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="68"/>
         <source>puzzles</source>
         <translation>łamigłówki</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="80"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="82"/>
         <source>play</source>
         <translation>graj</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="86"/>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="103"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="88"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="106"/>
         <source>new puzzle</source>
         <translation>nowa łamigłówka</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="91"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
         <source>difficulty</source>
         <translation>trudność</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="95"/>
         <source>moves to the goal</source>
         <translation>ruchy do celu</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="100"/>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="109"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="102"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="112"/>
         <source>seed</source>
         <translation>ziarno</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="113"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="116"/>
         <source>set up your own</source>
         <translation>ułóż własną</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="122"/>
         <source>close</source>
         <translation>zamknij</translation>
     </message>
@@ -1130,219 +1148,229 @@ twój rekord %2 · najkrócej %3</translation>
         <translation>Pliki PDF (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="300"/>
-        <location filename="../src/mainwindow/form1.cpp" line="508"/>
+        <location filename="../src/mainwindow/form1.cpp" line="304"/>
+        <location filename="../src/mainwindow/form1.cpp" line="513"/>
         <source>help</source>
         <translation>pomoc</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="302"/>
+        <location filename="../src/mainwindow/form1.cpp" line="306"/>
         <source>moves</source>
         <translation>ruchy</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="308"/>
+        <location filename="../src/mainwindow/form1.cpp" line="312"/>
         <source>shift until</source>
         <translation>przesuń, aż</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="309"/>
+        <location filename="../src/mainwindow/form1.cpp" line="313"/>
         <source>block X</source>
         <translation>klocek X</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="310"/>
+        <location filename="../src/mainwindow/form1.cpp" line="314"/>
         <source>is here</source>
         <translation>stanie tu</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="312"/>
+        <location filename="../src/mainwindow/form1.cpp" line="316"/>
         <source>max.move</source>
         <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
         <translation>limit</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="319"/>
+        <location filename="../src/mainwindow/form1.cpp" line="323"/>
         <source>raise the move limit</source>
         <translation>zwiększ limit ruchów</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="320"/>
+        <location filename="../src/mainwindow/form1.cpp" line="324"/>
         <source>lower the move limit</source>
         <translation>zmniejsz limit ruchów</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="330"/>
+        <location filename="../src/mainwindow/form1.cpp" line="334"/>
         <source>step</source>
         <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
         <translation>krok</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="338"/>
-        <location filename="../src/mainwindow/form1.cpp" line="517"/>
+        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="526"/>
         <source>play</source>
         <translation>graj</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="339"/>
+        <location filename="../src/mainwindow/form1.cpp" line="343"/>
         <source>find solutions yourself</source>
         <translation>szukaj rozwiązań samodzielnie</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="341"/>
-        <location filename="../src/mainwindow/form1.cpp" line="518"/>
+        <location filename="../src/mainwindow/form1.cpp" line="345"/>
+        <location filename="../src/mainwindow/form1.cpp" line="527"/>
         <source>replay</source>
         <translation>odtwórz</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="342"/>
+        <location filename="../src/mainwindow/form1.cpp" line="346"/>
         <source>replay moves</source>
         <translation>odtwórz ruchy</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="344"/>
-        <location filename="../src/mainwindow/form1.cpp" line="519"/>
+        <location filename="../src/mainwindow/form1.cpp" line="348"/>
+        <location filename="../src/mainwindow/form1.cpp" line="528"/>
         <source>search</source>
         <translation>szukaj</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="345"/>
+        <location filename="../src/mainwindow/form1.cpp" line="349"/>
         <source>let computer search for solutions</source>
         <translation>niech komputer szuka rozwiązań</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="361"/>
-        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <location filename="../src/mainwindow/form1.cpp" line="365"/>
+        <location filename="../src/mainwindow/form1.cpp" line="529"/>
         <source>reset</source>
         <translation>od nowa</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="364"/>
+        <location filename="../src/mainwindow/form1.cpp" line="368"/>
         <source>back</source>
         <translation>cofnij</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="369"/>
-        <location filename="../src/mainwindow/form1.cpp" line="530"/>
+        <source>take the last move back (Backspace)</source>
+        <translation>cofnij ostatni ruch (Backspace)</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="374"/>
+        <location filename="../src/mainwindow/form1.cpp" line="539"/>
         <source>statistics</source>
         <translation>statystyka</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="373"/>
+        <location filename="../src/mainwindow/form1.cpp" line="378"/>
         <source>to go</source>
         <translation>do celu</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="375"/>
+        <location filename="../src/mainwindow/form1.cpp" line="380"/>
         <source>moves to go</source>
         <translation>ruchów do celu</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="377"/>
-        <location filename="../src/mainwindow/form1.cpp" line="522"/>
+        <location filename="../src/mainwindow/form1.cpp" line="382"/>
+        <location filename="../src/mainwindow/form1.cpp" line="531"/>
         <source>hint</source>
         <translation>wskaż</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="378"/>
+        <location filename="../src/mainwindow/form1.cpp" line="383"/>
         <source>show the best next move</source>
         <translation>pokaż najlepszy następny ruch</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="381"/>
-        <location filename="../src/mainwindow/form1.cpp" line="526"/>
+        <location filename="../src/mainwindow/form1.cpp" line="386"/>
+        <location filename="../src/mainwindow/form1.cpp" line="535"/>
         <source>solve</source>
         <translation>rozwiąż</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="382"/>
+        <location filename="../src/mainwindow/form1.cpp" line="387"/>
         <source>play the shortest way to the goal</source>
         <translation>przejdź najkrótszą drogą do celu</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="388"/>
-        <location filename="../src/mainwindow/form1.cpp" line="390"/>
+        <location filename="../src/mainwindow/form1.cpp" line="393"/>
+        <location filename="../src/mainwindow/form1.cpp" line="395"/>
         <source>puzzle</source>
         <translation>łamigłówka</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="394"/>
+        <location filename="../src/mainwindow/form1.cpp" line="399"/>
         <source>play it</source>
         <translation>gotowe</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="395"/>
+        <location filename="../src/mainwindow/form1.cpp" line="400"/>
         <source>play the position set up</source>
         <translation>graj ułożonym układem</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="396"/>
+        <location filename="../src/mainwindow/form1.cpp" line="401"/>
         <source>cancel</source>
         <translation>anuluj</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="487"/>
+        <location filename="../src/mainwindow/form1.cpp" line="492"/>
         <source>open moves file</source>
         <translation>otwórz plik ruchów</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="489"/>
+        <location filename="../src/mainwindow/form1.cpp" line="494"/>
         <source>save moves</source>
         <translation>zapisz ruchy</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="491"/>
+        <location filename="../src/mainwindow/form1.cpp" line="496"/>
         <source>print</source>
         <translation>drukuj</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="494"/>
+        <location filename="../src/mainwindow/form1.cpp" line="499"/>
         <source>printer setup</source>
         <translation>ustawienia drukarki</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="501"/>
+        <location filename="../src/mainwindow/form1.cpp" line="506"/>
         <source>game chart</source>
         <translation>przebieg gry</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="505"/>
+        <location filename="../src/mainwindow/form1.cpp" line="510"/>
         <source>puzzles</source>
         <translation>łamigłówki</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="509"/>
-        <source>take the last move back</source>
-        <translation>cofnij ostatni ruch</translation>
+        <location filename="../src/mainwindow/form1.cpp" line="514"/>
+        <source>undo</source>
+        <translation>cofnij</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="511"/>
-        <source>make the move taken back again</source>
-        <translation>ponów cofnięty ruch</translation>
+        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <source>redo</source>
+        <translation>ponów</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="533"/>
+        <location filename="../src/mainwindow/form1.cpp" line="543"/>
+        <source>next puzzle without a record</source>
+        <translation>następna łamigłówka bez rekordu</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="549"/>
         <source>full screen</source>
         <translation>pełny ekran</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <location filename="../src/mainwindow/form1.cpp" line="551"/>
         <source>quit</source>
         <translation>zakończ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="546"/>
+        <location filename="../src/mainwindow/form1.cpp" line="562"/>
         <source>%1 (%2)</source>
         <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="851"/>
+        <location filename="../src/mainwindow/form1.cpp" line="906"/>
         <source>The print job could not be started on %1.</source>
         <translation>Nie udało się rozpocząć drukowania na %1.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="874"/>
+        <location filename="../src/mainwindow/form1.cpp" line="929"/>
         <source>Printer setup</source>
         <translation>Ustawienia drukarki</translation>
     </message>
