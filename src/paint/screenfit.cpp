@@ -367,7 +367,13 @@ public:
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
-        QStyleOption lit(*option);
+        // A copy of the button's own option: the style reads its check state.
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (button == nullptr) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionButton lit(*button);
         lit.palette.setColor(QPalette::Window, QColor(0xD0, 0xD0, 0xD0));
         lit.palette.setColor(QPalette::Base, option->palette.color(QPalette::Base).lighter(160));
         QProxyStyle::drawPrimitive(element, &lit, painter, widget);

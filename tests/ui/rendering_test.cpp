@@ -2,6 +2,7 @@
 // window's frames, where the picture is the behaviour.
 #include "form_fixture.h"
 
+#include <QApplication>
 #include <QPainter>
 
 using namespace trulp;
@@ -224,6 +225,36 @@ private slots:
         QCOMPARE(w.pixel(200, 649), qRgb(0xC0, 0xC0, 0xC0));
         QCOMPARE(w.pixel(417, 300), qRgb(0xC0, 0xC0, 0xC0));
         QCOMPARE(w.pixel(416, 300), qRgb(0xC0, 0xC0, 0xC0));
+    }
+
+    // On a dark window the step box shows, and a disabled caption is drawn
+    // unlike an enabled one, in the light style and the dark one.
+    void stepBoxAndDisabledCaptionsInEveryStyle() {
+        const QPalette light = QApplication::palette();
+        for (const bool darkStyle : {false, true}) {
+            if (darkStyle) {
+                QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+                dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEC));
+                dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEC));
+                dark.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
+                QApplication::setPalette(dark);
+            }
+            FormFixture fx;
+            const QImage box = fx.stepcheck()->grab().toImage();
+            // The box, left of the caption, stands out from the window.
+            const int window = qGray(fx.stepcheck()->palette().color(QPalette::Window).rgb());
+            int seen = 0;
+            for (int y = 0; y < box.height(); ++y)
+                for (int x = 0; x < box.height(); ++x)
+                    seen += std::abs(qGray(box.pixel(x, y)) - window) > 40;
+            QVERIFY2(seen > 10, darkStyle ? "dark" : "light");
+            QPushButton* hint = fx.hintBtn();
+            QVERIFY(!hint->isEnabled());
+            const QImage disabled = hint->grab().toImage();
+            hint->setEnabled(true);
+            QVERIFY2(hint->grab().toImage() != disabled, darkStyle ? "dark" : "light");
+        }
+        QApplication::setPalette(light);
     }
 };
 
