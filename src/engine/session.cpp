@@ -344,7 +344,7 @@ Reply Session::Redo() {
         undone_.pop_back();
         restore(action.after, puzzle_.maxMove());
         actions_.push_back(action);
-        Reply r(Said(Words::Clear));
+        Reply r{Said(Words::Clear)};
         r.board = r.list = r.newGame = true;
         return answer(r);
     }
