@@ -1138,7 +1138,7 @@ dein Rekord %2 · kürzester Weg %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="304"/>
-        <location filename="../src/mainwindow/form1.cpp" line="513"/>
+        <location filename="../src/mainwindow/form1.cpp" line="516"/>
         <source>help</source>
         <translation>Hilfe</translation>
     </message>
@@ -1186,7 +1186,7 @@ dein Rekord %2 · kürzester Weg %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="342"/>
-        <location filename="../src/mainwindow/form1.cpp" line="526"/>
+        <location filename="../src/mainwindow/form1.cpp" line="529"/>
         <source>play</source>
         <translation>spielen</translation>
     </message>
@@ -1197,7 +1197,7 @@ dein Rekord %2 · kürzester Weg %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="345"/>
-        <location filename="../src/mainwindow/form1.cpp" line="527"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>replay</source>
         <translation>abspielen</translation>
     </message>
@@ -1208,7 +1208,7 @@ dein Rekord %2 · kürzester Weg %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="348"/>
-        <location filename="../src/mainwindow/form1.cpp" line="528"/>
+        <location filename="../src/mainwindow/form1.cpp" line="531"/>
         <source>search</source>
         <translation>suchen</translation>
     </message>
@@ -1219,7 +1219,7 @@ dein Rekord %2 · kürzester Weg %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="365"/>
-        <location filename="../src/mainwindow/form1.cpp" line="529"/>
+        <location filename="../src/mainwindow/form1.cpp" line="532"/>
         <source>reset</source>
         <translation>von vorn</translation>
     </message>
@@ -1235,7 +1235,7 @@ dein Rekord %2 · kürzester Weg %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="374"/>
-        <location filename="../src/mainwindow/form1.cpp" line="539"/>
+        <location filename="../src/mainwindow/form1.cpp" line="542"/>
         <source>statistics</source>
         <translation>Statistik</translation>
     </message>
@@ -1251,7 +1251,7 @@ dein Rekord %2 · kürzester Weg %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="382"/>
-        <location filename="../src/mainwindow/form1.cpp" line="531"/>
+        <location filename="../src/mainwindow/form1.cpp" line="534"/>
         <source>hint</source>
         <translation>Tipp</translation>
     </message>
@@ -1262,7 +1262,7 @@ dein Rekord %2 · kürzester Weg %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="386"/>
-        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <location filename="../src/mainwindow/form1.cpp" line="538"/>
         <source>solve</source>
         <translation>lösen</translation>
     </message>
@@ -1293,73 +1293,43 @@ dein Rekord %2 · kürzester Weg %3</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="492"/>
-        <source>open moves file</source>
-        <translation>Zugdatei öffnen</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="494"/>
-        <source>save moves</source>
-        <translation>Züge speichern</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="496"/>
-        <source>print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="499"/>
-        <source>printer setup</source>
-        <translation>Druckereinrichtung</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="506"/>
-        <source>game chart</source>
-        <translation>Spielverlauf</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="510"/>
-        <source>puzzles</source>
-        <translation>Puzzles</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="514"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <location filename="../src/mainwindow/form1.cpp" line="523"/>
         <source>redo</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="543"/>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
         <source>next puzzle without a record</source>
         <translation>Nächstes Puzzle ohne Rekord</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="549"/>
+        <location filename="../src/mainwindow/form1.cpp" line="552"/>
         <source>full screen</source>
         <translation>Vollbild</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="551"/>
+        <location filename="../src/mainwindow/form1.cpp" line="554"/>
         <source>quit</source>
         <translation>Beenden</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="562"/>
+        <location filename="../src/mainwindow/form1.cpp" line="565"/>
         <source>%1 (%2)</source>
         <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="906"/>
+        <location filename="../src/mainwindow/form1.cpp" line="909"/>
         <source>The print job could not be started on %1.</source>
         <translation>Der Druckauftrag konnte auf %1 nicht gestartet werden.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="929"/>
+        <location filename="../src/mainwindow/form1.cpp" line="932"/>
         <source>Printer setup</source>
         <translation>Druckereinrichtung</translation>
     </message>

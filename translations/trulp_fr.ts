@@ -1140,7 +1140,7 @@ votre record %2 · minimum %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="304"/>
-        <location filename="../src/mainwindow/form1.cpp" line="513"/>
+        <location filename="../src/mainwindow/form1.cpp" line="516"/>
         <source>help</source>
         <translation>aide</translation>
     </message>
@@ -1188,7 +1188,7 @@ votre record %2 · minimum %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="342"/>
-        <location filename="../src/mainwindow/form1.cpp" line="526"/>
+        <location filename="../src/mainwindow/form1.cpp" line="529"/>
         <source>play</source>
         <translation>jouer</translation>
     </message>
@@ -1199,7 +1199,7 @@ votre record %2 · minimum %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="345"/>
-        <location filename="../src/mainwindow/form1.cpp" line="527"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>replay</source>
         <translation>revoir</translation>
     </message>
@@ -1210,7 +1210,7 @@ votre record %2 · minimum %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="348"/>
-        <location filename="../src/mainwindow/form1.cpp" line="528"/>
+        <location filename="../src/mainwindow/form1.cpp" line="531"/>
         <source>search</source>
         <translation>chercher</translation>
     </message>
@@ -1221,7 +1221,7 @@ votre record %2 · minimum %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="365"/>
-        <location filename="../src/mainwindow/form1.cpp" line="529"/>
+        <location filename="../src/mainwindow/form1.cpp" line="532"/>
         <source>reset</source>
         <translation>réinit.</translation>
     </message>
@@ -1237,7 +1237,7 @@ votre record %2 · minimum %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="374"/>
-        <location filename="../src/mainwindow/form1.cpp" line="539"/>
+        <location filename="../src/mainwindow/form1.cpp" line="542"/>
         <source>statistics</source>
         <translation>statistiques</translation>
     </message>
@@ -1253,7 +1253,7 @@ votre record %2 · minimum %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="382"/>
-        <location filename="../src/mainwindow/form1.cpp" line="531"/>
+        <location filename="../src/mainwindow/form1.cpp" line="534"/>
         <source>hint</source>
         <translation>indice</translation>
     </message>
@@ -1264,7 +1264,7 @@ votre record %2 · minimum %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="386"/>
-        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <location filename="../src/mainwindow/form1.cpp" line="538"/>
         <source>solve</source>
         <translation>résoudre</translation>
     </message>
@@ -1295,73 +1295,43 @@ votre record %2 · minimum %3</translation>
         <translation>annuler</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="492"/>
-        <source>open moves file</source>
-        <translation>ouvrir un fichier de coups</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="494"/>
-        <source>save moves</source>
-        <translation>enregistrer les coups</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="496"/>
-        <source>print</source>
-        <translation>imprimer</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="499"/>
-        <source>printer setup</source>
-        <translation>configuration de l&apos;imprimante</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="506"/>
-        <source>game chart</source>
-        <translation>graphique de la partie</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="510"/>
-        <source>puzzles</source>
-        <translation>casse-têtes</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="514"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>undo</source>
         <translation>annuler</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <location filename="../src/mainwindow/form1.cpp" line="523"/>
         <source>redo</source>
         <translation>rétablir</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="543"/>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
         <source>next puzzle without a record</source>
         <translation>casse-tête suivant sans record</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="549"/>
+        <location filename="../src/mainwindow/form1.cpp" line="552"/>
         <source>full screen</source>
         <translation>plein écran</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="551"/>
+        <location filename="../src/mainwindow/form1.cpp" line="554"/>
         <source>quit</source>
         <translation>quitter</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="562"/>
+        <location filename="../src/mainwindow/form1.cpp" line="565"/>
         <source>%1 (%2)</source>
         <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="906"/>
+        <location filename="../src/mainwindow/form1.cpp" line="909"/>
         <source>The print job could not be started on %1.</source>
         <translation>L&apos;impression n&apos;a pas pu démarrer sur %1.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="929"/>
+        <location filename="../src/mainwindow/form1.cpp" line="932"/>
         <source>Printer setup</source>
         <translation>Configuration de l&apos;imprimante</translation>
     </message>

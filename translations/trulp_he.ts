@@ -1136,7 +1136,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="304"/>
-        <location filename="../src/mainwindow/form1.cpp" line="513"/>
+        <location filename="../src/mainwindow/form1.cpp" line="516"/>
         <source>help</source>
         <translation>עזרה</translation>
     </message>
@@ -1184,7 +1184,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="342"/>
-        <location filename="../src/mainwindow/form1.cpp" line="526"/>
+        <location filename="../src/mainwindow/form1.cpp" line="529"/>
         <source>play</source>
         <translation>שחק</translation>
     </message>
@@ -1195,7 +1195,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="345"/>
-        <location filename="../src/mainwindow/form1.cpp" line="527"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>replay</source>
         <translation>הצג שוב</translation>
     </message>
@@ -1206,7 +1206,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="348"/>
-        <location filename="../src/mainwindow/form1.cpp" line="528"/>
+        <location filename="../src/mainwindow/form1.cpp" line="531"/>
         <source>search</source>
         <translation>חפש</translation>
     </message>
@@ -1217,7 +1217,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="365"/>
-        <location filename="../src/mainwindow/form1.cpp" line="529"/>
+        <location filename="../src/mainwindow/form1.cpp" line="532"/>
         <source>reset</source>
         <translation>איפוס</translation>
     </message>
@@ -1233,7 +1233,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="374"/>
-        <location filename="../src/mainwindow/form1.cpp" line="539"/>
+        <location filename="../src/mainwindow/form1.cpp" line="542"/>
         <source>statistics</source>
         <translation>סטטיסטיקה</translation>
     </message>
@@ -1249,7 +1249,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="382"/>
-        <location filename="../src/mainwindow/form1.cpp" line="531"/>
+        <location filename="../src/mainwindow/form1.cpp" line="534"/>
         <source>hint</source>
         <translation>רמז</translation>
     </message>
@@ -1260,7 +1260,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="386"/>
-        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <location filename="../src/mainwindow/form1.cpp" line="538"/>
         <source>solve</source>
         <translation>פתור</translation>
     </message>
@@ -1291,73 +1291,43 @@ your best %2 · shortest %3</source>
         <translation>ביטול</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="492"/>
-        <source>open moves file</source>
-        <translation>פתיחת קובץ מהלכים</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="494"/>
-        <source>save moves</source>
-        <translation>שמירת מהלכים</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="496"/>
-        <source>print</source>
-        <translation>הדפסה</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="499"/>
-        <source>printer setup</source>
-        <translation>הגדרות מדפסת</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="506"/>
-        <source>game chart</source>
-        <translation>גרף המשחק</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="510"/>
-        <source>puzzles</source>
-        <translation>חידות</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="514"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>undo</source>
         <translation>ביטול</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <location filename="../src/mainwindow/form1.cpp" line="523"/>
         <source>redo</source>
         <translation>ביצוע מחדש</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="543"/>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
         <source>next puzzle without a record</source>
         <translation>החידה הבאה ללא שיא</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="549"/>
+        <location filename="../src/mainwindow/form1.cpp" line="552"/>
         <source>full screen</source>
         <translation>מסך מלא</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="551"/>
+        <location filename="../src/mainwindow/form1.cpp" line="554"/>
         <source>quit</source>
         <translation>יציאה</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="562"/>
+        <location filename="../src/mainwindow/form1.cpp" line="565"/>
         <source>%1 (%2)</source>
         <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="906"/>
+        <location filename="../src/mainwindow/form1.cpp" line="909"/>
         <source>The print job could not be started on %1.</source>
         <translation>לא ניתן היה להתחיל את עבודת ההדפסה במדפסת %1.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="929"/>
+        <location filename="../src/mainwindow/form1.cpp" line="932"/>
         <source>Printer setup</source>
         <translation>הגדרות מדפסת</translation>
     </message>

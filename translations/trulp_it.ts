@@ -1140,7 +1140,7 @@ il tuo record %2 · minimo %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="304"/>
-        <location filename="../src/mainwindow/form1.cpp" line="513"/>
+        <location filename="../src/mainwindow/form1.cpp" line="516"/>
         <source>help</source>
         <translation>aiuto</translation>
     </message>
@@ -1188,7 +1188,7 @@ il tuo record %2 · minimo %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="342"/>
-        <location filename="../src/mainwindow/form1.cpp" line="526"/>
+        <location filename="../src/mainwindow/form1.cpp" line="529"/>
         <source>play</source>
         <translation>gioca</translation>
     </message>
@@ -1199,7 +1199,7 @@ il tuo record %2 · minimo %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="345"/>
-        <location filename="../src/mainwindow/form1.cpp" line="527"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>replay</source>
         <translation>rivedi</translation>
     </message>
@@ -1210,7 +1210,7 @@ il tuo record %2 · minimo %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="348"/>
-        <location filename="../src/mainwindow/form1.cpp" line="528"/>
+        <location filename="../src/mainwindow/form1.cpp" line="531"/>
         <source>search</source>
         <translation>cerca</translation>
     </message>
@@ -1221,7 +1221,7 @@ il tuo record %2 · minimo %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="365"/>
-        <location filename="../src/mainwindow/form1.cpp" line="529"/>
+        <location filename="../src/mainwindow/form1.cpp" line="532"/>
         <source>reset</source>
         <translation>azzera</translation>
     </message>
@@ -1237,7 +1237,7 @@ il tuo record %2 · minimo %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="374"/>
-        <location filename="../src/mainwindow/form1.cpp" line="539"/>
+        <location filename="../src/mainwindow/form1.cpp" line="542"/>
         <source>statistics</source>
         <translation>statistiche</translation>
     </message>
@@ -1253,7 +1253,7 @@ il tuo record %2 · minimo %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="382"/>
-        <location filename="../src/mainwindow/form1.cpp" line="531"/>
+        <location filename="../src/mainwindow/form1.cpp" line="534"/>
         <source>hint</source>
         <translation>indizio</translation>
     </message>
@@ -1264,7 +1264,7 @@ il tuo record %2 · minimo %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="386"/>
-        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <location filename="../src/mainwindow/form1.cpp" line="538"/>
         <source>solve</source>
         <translation>risolvi</translation>
     </message>
@@ -1295,73 +1295,43 @@ il tuo record %2 · minimo %3</translation>
         <translation>annulla</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="492"/>
-        <source>open moves file</source>
-        <translation>apri un file di mosse</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="494"/>
-        <source>save moves</source>
-        <translation>salva le mosse</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="496"/>
-        <source>print</source>
-        <translation>stampa</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="499"/>
-        <source>printer setup</source>
-        <translation>impostazioni stampante</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="506"/>
-        <source>game chart</source>
-        <translation>grafico della partita</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="510"/>
-        <source>puzzles</source>
-        <translation>rompicapi</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="514"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>undo</source>
         <translation>annulla</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <location filename="../src/mainwindow/form1.cpp" line="523"/>
         <source>redo</source>
         <translation>ripeti</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="543"/>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
         <source>next puzzle without a record</source>
         <translation>prossimo rompicapo senza record</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="549"/>
+        <location filename="../src/mainwindow/form1.cpp" line="552"/>
         <source>full screen</source>
         <translation>schermo intero</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="551"/>
+        <location filename="../src/mainwindow/form1.cpp" line="554"/>
         <source>quit</source>
         <translation>esci</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="562"/>
+        <location filename="../src/mainwindow/form1.cpp" line="565"/>
         <source>%1 (%2)</source>
         <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="906"/>
+        <location filename="../src/mainwindow/form1.cpp" line="909"/>
         <source>The print job could not be started on %1.</source>
         <translation>Impossibile avviare la stampa su %1.</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="929"/>
+        <location filename="../src/mainwindow/form1.cpp" line="932"/>
         <source>Printer setup</source>
         <translation>Impostazioni stampante</translation>
     </message>

@@ -1128,7 +1128,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="304"/>
-        <location filename="../src/mainwindow/form1.cpp" line="513"/>
+        <location filename="../src/mainwindow/form1.cpp" line="516"/>
         <source>help</source>
         <translation>ヘルプ</translation>
     </message>
@@ -1176,7 +1176,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="342"/>
-        <location filename="../src/mainwindow/form1.cpp" line="526"/>
+        <location filename="../src/mainwindow/form1.cpp" line="529"/>
         <source>play</source>
         <translation>プレイ</translation>
     </message>
@@ -1187,7 +1187,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="345"/>
-        <location filename="../src/mainwindow/form1.cpp" line="527"/>
+        <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>replay</source>
         <translation>リプレイ</translation>
     </message>
@@ -1198,7 +1198,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="348"/>
-        <location filename="../src/mainwindow/form1.cpp" line="528"/>
+        <location filename="../src/mainwindow/form1.cpp" line="531"/>
         <source>search</source>
         <translation>探索</translation>
     </message>
@@ -1209,7 +1209,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="365"/>
-        <location filename="../src/mainwindow/form1.cpp" line="529"/>
+        <location filename="../src/mainwindow/form1.cpp" line="532"/>
         <source>reset</source>
         <translation>リセット</translation>
     </message>
@@ -1225,7 +1225,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="374"/>
-        <location filename="../src/mainwindow/form1.cpp" line="539"/>
+        <location filename="../src/mainwindow/form1.cpp" line="542"/>
         <source>statistics</source>
         <translation>統計</translation>
     </message>
@@ -1241,7 +1241,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="382"/>
-        <location filename="../src/mainwindow/form1.cpp" line="531"/>
+        <location filename="../src/mainwindow/form1.cpp" line="534"/>
         <source>hint</source>
         <translation>ヒント</translation>
     </message>
@@ -1252,7 +1252,7 @@ your best %2 · shortest %3</source>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="386"/>
-        <location filename="../src/mainwindow/form1.cpp" line="535"/>
+        <location filename="../src/mainwindow/form1.cpp" line="538"/>
         <source>solve</source>
         <translation>解答</translation>
     </message>
@@ -1283,73 +1283,43 @@ your best %2 · shortest %3</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="492"/>
-        <source>open moves file</source>
-        <translation>手順ファイルを開く</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="494"/>
-        <source>save moves</source>
-        <translation>手順を保存</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="496"/>
-        <source>print</source>
-        <translation>印刷</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="499"/>
-        <source>printer setup</source>
-        <translation>プリンターの設定</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="506"/>
-        <source>game chart</source>
-        <translation>推移グラフ</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="510"/>
-        <source>puzzles</source>
-        <translation>パズル一覧</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="514"/>
+        <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>undo</source>
         <translation>元に戻す</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="520"/>
+        <location filename="../src/mainwindow/form1.cpp" line="523"/>
         <source>redo</source>
         <translation>やり直し</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="543"/>
+        <location filename="../src/mainwindow/form1.cpp" line="546"/>
         <source>next puzzle without a record</source>
         <translation>記録のない次のパズル</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="549"/>
+        <location filename="../src/mainwindow/form1.cpp" line="552"/>
         <source>full screen</source>
         <translation>全画面表示</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="551"/>
+        <location filename="../src/mainwindow/form1.cpp" line="554"/>
         <source>quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="562"/>
+        <location filename="../src/mainwindow/form1.cpp" line="565"/>
         <source>%1 (%2)</source>
         <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
         <translation>%1（%2）</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="906"/>
+        <location filename="../src/mainwindow/form1.cpp" line="909"/>
         <source>The print job could not be started on %1.</source>
         <translation>%1 で印刷ジョブを開始できませんでした。</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="929"/>
+        <location filename="../src/mainwindow/form1.cpp" line="932"/>
         <source>Printer setup</source>
         <translation>プリンターの設定</translation>
     </message>

@@ -482,32 +482,35 @@ void TForm1::makeActions() {
         const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
         return keys.isEmpty() ? QList<QKeySequence>{ours} : keys;
     };
-    struct Spec {
+    struct Function {
         QList<QKeySequence> keys;
         QString name;
         std::function<void()> run;
         QWidget* shows; // the control whose tool tip names the key
     };
-    const Spec specs[] = {
-        {standard(QKeySequence::Open, Qt::CTRL | Qt::Key_O), tr("open moves file"),
-         unlessBusy(&TForm1::OpenMoves), toolbar_->picture(ToolBar::Open)},
-        {standard(QKeySequence::Save, Qt::CTRL | Qt::Key_S), tr("save moves"), unlessBusy(&TForm1::SaveMoves),
+    const Function functions[] = {
+        {standard(QKeySequence::Open, Qt::CTRL | Qt::Key_O),
+         toolbar_->picture(ToolBar::Open)->accessibleName(), unlessBusy(&TForm1::OpenMoves),
+         toolbar_->picture(ToolBar::Open)},
+        {standard(QKeySequence::Save, Qt::CTRL | Qt::Key_S),
+         toolbar_->picture(ToolBar::Save)->accessibleName(), unlessBusy(&TForm1::SaveMoves),
          toolbar_->picture(ToolBar::Save)},
-        {standard(QKeySequence::Print, Qt::CTRL | Qt::Key_P), tr("print"), unlessBusy(&TForm1::PrintMoves),
+        {standard(QKeySequence::Print, Qt::CTRL | Qt::Key_P),
+         toolbar_->picture(ToolBar::Print)->accessibleName(), unlessBusy(&TForm1::PrintMoves),
          toolbar_->picture(ToolBar::Print)},
         {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
-         tr("printer setup"),
+         toolbar_->picture(ToolBar::PrinterSetup)->accessibleName(),
          [this] {
              if (!busy())
                  desktop_.runPrinterSetup();
          },
          toolbar_->picture(ToolBar::PrinterSetup)},
         {{QKeySequence(Qt::CTRL | Qt::Key_G)},
-         tr("game chart"),
+         toolbar_->picture(ToolBar::Chart)->accessibleName(),
          [this] { runPicture(ToolBar::Chart); },
          toolbar_->picture(ToolBar::Chart)},
         {{QKeySequence(Qt::CTRL | Qt::Key_L)},
-         tr("puzzles"),
+         toolbar_->picture(ToolBar::Puzzles)->accessibleName(),
          unlessBusy(&TForm1::ShowPuzzles),
          toolbar_->picture(ToolBar::Puzzles)},
         {standard(QKeySequence::HelpContents, Qt::Key_F1), tr("help"), press(helpBtn), helpBtn},
@@ -550,7 +553,7 @@ void TForm1::makeActions() {
          [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); }, nullptr},
         {standard(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), tr("quit"), [this] { close(); }, nullptr},
     };
-    for (const Spec& s : specs) {
+    for (const Function& s : functions) {
         auto* action = new QAction(s.name, this);
         action->setShortcuts(s.keys);
         action->setShortcutContext(Qt::WindowShortcut);

@@ -8,13 +8,13 @@
 namespace trulp {
 
 ToolBar::ToolBar(ScaledLayout& layout) : QObject(&layout.window()), layout_(layout) {
-    struct Spec {
+    struct Look {
         const char* name;
         QRect geometry;
         const char* resource;
         QString tip, spoken;
     };
-    const Spec specs[Count] = {
+    const Look looks[Count] = {
         {},
         {"open_image", {16, 5, 50, 46}, ":/icons/open", tr("open"), tr("open moves file")},
         {"save_image", {72, 12, 49, 40}, ":/icons/save", tr("save"), tr("save moves")},
@@ -24,7 +24,7 @@ ToolBar::ToolBar(ScaledLayout& layout) : QObject(&layout.window()), layout_(layo
         {"puzzles_image", {238, 111, 44, 32}, ":/icons/puzzles", tr("puzzles"), tr("puzzles")},
     };
     for (int tag = Open; tag < Count; ++tag) {
-        const Spec& s = specs[tag];
+        const Look& s = looks[tag];
         auto* icon = new HookLabel(&layout.window());
         icon->setObjectName(QLatin1String(s.name));
         icon->tag = tag;
