@@ -660,7 +660,7 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         <location filename="../src/words/words.cpp" line="99"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
-        <translation>WEITER</translation>
+        <translation>ZUG</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="102"/>

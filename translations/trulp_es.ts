@@ -196,7 +196,7 @@
     <message>
         <location filename="../src/words/words.cpp" line="61"/>
         <source>hourglass</source>
-        <translation>clepsidra</translation>
+        <translation>reloj de arena</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="62"/>
@@ -668,7 +668,7 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         <location filename="../src/words/words.cpp" line="102"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
-        <translation>INICIO</translation>
+        <translation>VAMOS</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="113"/>
@@ -688,7 +688,7 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
     <message>
         <location filename="../src/words/words.cpp" line="119"/>
         <source>click GO to start search</source>
-        <translation>haz clic en INICIO para empezar la búsqueda</translation>
+        <translation>haz clic en VAMOS para empezar la búsqueda</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="121"/>
@@ -765,7 +765,7 @@ Estado de salida: 0 resuelto, 1 sin solución, 2 uso o entrada incorrectos.
         <location filename="../src/words/words.cpp" line="148"/>
         <source>pause: GO goes on</source>
         <extracomment>The coach&apos;s solve was stopped; GO, Space or Return let it go on.</extracomment>
-        <translation>pausa: INICIO para continuar</translation>
+        <translation>pausa: VAMOS para continuar</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="151"/>

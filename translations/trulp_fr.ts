@@ -1297,7 +1297,7 @@ votre record %2 · minimum %3</translation>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>undo</source>
-        <translation>annuler</translation>
+        <translation>défaire</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="523"/>

@@ -251,7 +251,7 @@
     <message>
         <location filename="../src/words/words.cpp" line="67"/>
         <source>your own</source>
-        <translation>חידה משלך</translation>
+        <translation>חידה משלכם</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="67"/>
@@ -652,7 +652,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/words/words.cpp" line="96"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
-        <translation>עצור</translation>
+        <translation>עצירה</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="99"/>
@@ -664,12 +664,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/words/words.cpp" line="102"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
-        <translation>התחל</translation>
+        <translation>הפעלה</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="113"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
-        <translation>ברוכים הבאים לחידת TRULP. בחרו &quot;שחק&quot; או &quot;חפש&quot;...</translation>
+        <translation>ברוכים הבאים לחידת TRULP. בחרו &quot;משחק&quot; או &quot;חיפוש&quot;...</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="115"/>
@@ -684,7 +684,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     <message>
         <location filename="../src/words/words.cpp" line="119"/>
         <source>click GO to start search</source>
-        <translation>לחצו &quot;התחל&quot; כדי להתחיל בחיפוש</translation>
+        <translation>לחצו &quot;הפעלה&quot; כדי להתחיל בחיפוש</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="121"/>
@@ -761,7 +761,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/words/words.cpp" line="148"/>
         <source>pause: GO goes on</source>
         <extracomment>The coach&apos;s solve was stopped; GO, Space or Return let it go on.</extracomment>
-        <translation>השהיה: התחל ממשיך</translation>
+        <translation>השהיה: לחצו &quot;הפעלה&quot; כדי להמשיך</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="151"/>
@@ -984,7 +984,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>your moves</source>
-        <translation>המהלכים שלך</translation>
+        <translation>המהלכים שלכם</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="162"/>
@@ -994,7 +994,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>hint or solve</source>
-        <translation>רמז או פתור</translation>
+        <translation>רמז או פתרון</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="164"/>
@@ -1061,7 +1061,7 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="82"/>
         <source>play</source>
-        <translation>שחק</translation>
+        <translation>משחק</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="88"/>
@@ -1186,7 +1186,7 @@ your best %2 · shortest %3</source>
         <location filename="../src/mainwindow/form1.cpp" line="342"/>
         <location filename="../src/mainwindow/form1.cpp" line="529"/>
         <source>play</source>
-        <translation>שחק</translation>
+        <translation>משחק</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="343"/>
@@ -1197,7 +1197,7 @@ your best %2 · shortest %3</source>
         <location filename="../src/mainwindow/form1.cpp" line="345"/>
         <location filename="../src/mainwindow/form1.cpp" line="530"/>
         <source>replay</source>
-        <translation>הצג שוב</translation>
+        <translation>הצגה חוזרת</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="346"/>
@@ -1208,7 +1208,7 @@ your best %2 · shortest %3</source>
         <location filename="../src/mainwindow/form1.cpp" line="348"/>
         <location filename="../src/mainwindow/form1.cpp" line="531"/>
         <source>search</source>
-        <translation>חפש</translation>
+        <translation>חיפוש</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="349"/>
@@ -1262,7 +1262,7 @@ your best %2 · shortest %3</source>
         <location filename="../src/mainwindow/form1.cpp" line="386"/>
         <location filename="../src/mainwindow/form1.cpp" line="538"/>
         <source>solve</source>
-        <translation>פתור</translation>
+        <translation>פתרון</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="387"/>
@@ -1278,7 +1278,7 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="399"/>
         <source>play it</source>
-        <translation>שחק בה</translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="400"/>
@@ -1293,7 +1293,7 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>undo</source>
-        <translation>ביטול</translation>
+        <translation>ביטול פעולה</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="523"/>

@@ -1297,7 +1297,7 @@ il tuo record %2 · minimo %3</translation>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>undo</source>
-        <translation>annulla</translation>
+        <translation>disfa</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="523"/>

@@ -992,7 +992,7 @@ Código de saída: 0 resolvido, 1 sem solução, 2 uso ou entrada inválidos.
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>away from goal</source>
-        <translation>longe do objetivo</translation>
+        <translation>se afastando do objetivo</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="163"/>
@@ -1002,7 +1002,7 @@ Código de saída: 0 resolvido, 1 sem solução, 2 uso ou entrada inválidos.
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="164"/>
         <source>shortest pace</source>
-        <translation>ritmo do caminho mais curto</translation>
+        <translation>ritmo ideal</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="165"/>
@@ -1358,17 +1358,17 @@ seu recorde %2 · mínimo %3</translation>
     <message>
         <location filename="../src/help/helpform.cpp" line="72"/>
         <source>page</source>
-        <translation>page</translation>
+        <translation>página</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="73"/>
         <source>UP</source>
-        <translation>UP</translation>
+        <translation>CIMA</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="74"/>
         <source>DOWN</source>
-        <translation>DOWN</translation>
+        <translation>BAIXO</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="75"/>

@@ -196,7 +196,7 @@
     <message>
         <location filename="../src/words/words.cpp" line="61"/>
         <source>hourglass</source>
-        <translation>склянка</translation>
+        <translation>песочные часы</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="62"/>
@@ -1367,17 +1367,17 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/help/helpform.cpp" line="72"/>
         <source>page</source>
-        <translation>page</translation>
+        <translation>стр.</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="73"/>
         <source>UP</source>
-        <translation>UP</translation>
+        <translation>ВВЕРХ</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="74"/>
         <source>DOWN</source>
-        <translation>DOWN</translation>
+        <translation>ВНИЗ</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="75"/>

@@ -196,7 +196,7 @@
     <message>
         <location filename="../src/words/words.cpp" line="61"/>
         <source>hourglass</source>
-        <translation>клепсидра</translation>
+        <translation>пісочний годинник</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="62"/>
@@ -1006,7 +1006,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>hint or solve</source>
-        <translation>підказка або рішення</translation>
+        <translation>підказка або розв’язок</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="164"/>
@@ -1274,7 +1274,7 @@ your best %2 · shortest %3</source>
         <location filename="../src/mainwindow/form1.cpp" line="386"/>
         <location filename="../src/mainwindow/form1.cpp" line="538"/>
         <source>solve</source>
-        <translation>рішення</translation>
+        <translation>розв’язати</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="387"/>
@@ -1305,7 +1305,7 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="517"/>
         <source>undo</source>
-        <translation>скасувати</translation>
+        <translation>повернути</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="523"/>
@@ -1367,17 +1367,17 @@ your best %2 · shortest %3</source>
     <message>
         <location filename="../src/help/helpform.cpp" line="72"/>
         <source>page</source>
-        <translation>page</translation>
+        <translation>стор.</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="73"/>
         <source>UP</source>
-        <translation>UP</translation>
+        <translation>ВГОРУ</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="74"/>
         <source>DOWN</source>
-        <translation>DOWN</translation>
+        <translation>ВНИЗ</translation>
     </message>
     <message>
         <location filename="../src/help/helpform.cpp" line="75"/>
