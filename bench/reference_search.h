@@ -5,6 +5,7 @@
 #pragma once
 
 #include "puzzle.h"
+#include "tenblock.h"
 
 #include <cstdint>
 

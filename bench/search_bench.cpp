@@ -104,12 +104,14 @@ BENCHMARK(BM_ReferenceSearch)->ArgName("limit")->Arg(116)->Arg(150)->Unit(benchm
 
 void BM_Optimal(benchmark::State& state) {
     OptimalResult r;
+    const auto def = std::make_shared<const PuzzleDef>();
     for (auto _ : state) {
-        r = SolveOptimal(startTable);
+        r = SolveOptimal(*DistanceTable::Build(def, Board(*def)), Board(*def));
         benchmark::DoNotOptimize(r);
     }
     if (!r.solved || r.positions != 25955 || r.line.size() != 116) {
-        std::fprintf(stderr, "shortest-line solver: %d positions, %zu moves\n", r.positions, r.line.size());
+        std::fprintf(stderr, "shortest-line solver: %lld positions, %zu moves\n", (long long)r.positions,
+                     r.line.size());
         std::abort();
     }
     state.counters["positions"] = r.positions;

@@ -6,6 +6,7 @@
 #include "words.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -19,8 +20,11 @@ int main(int argc, char** argv) {
     // Before any window: their words and their direction come from it.
     trulp::InstallTranslations(app);
 
+    // The program's lasting state, the coach's tables and the game.
+    trulp::Store store(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    trulp::Coach coach;
     auto puzzle = std::make_unique<trulp::Puzzle>();
-    trulp::TForm1 Form1(*puzzle);
+    trulp::TForm1 Form1(*puzzle, coach, store);
     // The window's pictures, the icon among them, are loaded with it.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trulp-desktop.png")));
     // Children of the main window, so that every window manager, Wayland's
@@ -29,8 +33,8 @@ int main(int argc, char** argv) {
     trulp::Thelpform helpform(&Form1);
     Form1.setDialogs(&StatForm, &helpform);
     Form1.show();
-    // A moves file named on the command line, as the desktop passes one,
-    // opens once the window is there.
+    // A moves or puzzle file named on the command line, as the desktop
+    // passes one, opens once the window is there.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
         QTimer::singleShot(0, &Form1, [&Form1, path = arguments.at(1)] { Form1.OpenFile(path); });

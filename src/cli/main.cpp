@@ -1,9 +1,11 @@
 // trulp-solve: the program's search and a shortest-line solver on the
 // command line. Exit status 0 solved, 1 no solution, 2 bad usage or input.
+#include "distance.h"
 #include "movesfile.h"
 #include "movesio.h"
 #include "optimal.h"
 #include "options.h"
+#include "puzzlefile.h"
 #include "puzzles.h"
 #include "report.h"
 #include "start.h"
@@ -13,6 +15,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <iostream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -30,30 +34,10 @@ int Fail(const std::string& message) {
     return kBadInputExit;
 }
 
-// Reads and checks the moves file at path: an empty string and the moves,
-// or why the file was refused.
-std::string ReadFrom(const std::string& path, DecodedMoves& moves) {
-    const MovesFileBytes file = ReadMovesFile(path);
-    if (!file.error.empty())
-        return file.error;
-    if (file.size < size_t(kRecordSize))
-        return Std(
-            TrulpSolve::tr("'%1' is not a moves file: %2 bytes instead of 250").arg(Q(path)).arg(file.size));
-    moves = DecodeMovesRecord(file.record.data(), file.size);
-    switch (moves.status) {
-    case RecordStatus::Ok:
-        return {};
-    case RecordStatus::WrongFile:
-        if (moves.storedName.starts_with(kPuzzleFileMark))
-            return Std(
-                TrulpSolve::tr("'%1' is not a moves file: the start it holds cannot be played").arg(Q(path)));
-        return Std(TrulpSolve::tr("'%1' is not a moves file: its name does not begin with TRULP_ or TRULP+")
-                       .arg(Q(path)));
-    case RecordStatus::ReadError:
-        break;
-    }
-    return Std(
-        TrulpSolve::tr("'%1' is not a valid moves file: bad name length, move count or move").arg(Q(path)));
+// A file's trouble, worded as the window words it, with the file named.
+std::string AboutFile(const std::string& path, const Said& said) {
+    const QString words = Text(said);
+    return said.name.empty() ? Std(TrulpSolve::tr("'%1': %2").arg(Q(path), words)) : Std(words);
 }
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
@@ -84,30 +68,62 @@ Report Search(const Options& o, Puzzle& p) {
     return r;
 }
 
-// The puzzle named by --puzzle or --start: an empty string, or why it
-// cannot be played.
-std::string ChooseStart(const Options& o, Puzzle& p) {
+// The puzzle named by --puzzle (its id, its name or the player's name for
+// it), by --start or in a puzzle file: an empty string, or why it cannot be
+// played.
+std::string ChoosePuzzle(const Options& o, Puzzle& p) {
+    std::shared_ptr<const PuzzleDef> def;
     if (o.puzzle) {
         const PuzzleInfo* info = FindPuzzle(*o.puzzle);
+        for (const PuzzleInfo& candidate : Collection())
+            if (info == nullptr && Wording::puzzleName(candidate.name()) == Q(*o.puzzle))
+                info = &candidate;
         if (info == nullptr)
             return Std(TrulpSolve::tr("no puzzle is named '%1' (see --puzzles)").arg(Q(*o.puzzle)));
-        p.ChoosePuzzle(info->start, o.maxMove);
+        def = info->def;
     } else if (o.start) {
         const ParsedStart parsed = ParseStart(*o.start);
         if (!parsed.ok)
             return Std(TrulpSolve::tr("--start '%1': %2").arg(Q(*o.start), Text(parsed.error)));
-        p.ChoosePuzzle(parsed.start, o.maxMove);
+        def = std::make_shared<const PuzzleDef>(parsed.def);
+    } else if (o.puzzleFile) {
+        std::string text;
+        if (*o.puzzleFile == "-") {
+            text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        } else {
+            const FileBytes file = ReadFileStart(*o.puzzleFile, kLargestPuzzleText);
+            if (!file.ok())
+                return Std(Text(file.error));
+            text = file.bytes;
+        }
+        const ReadPuzzle read = ReadPuzzleText(text);
+        if (!read.ok)
+            return AboutFile(*o.puzzleFile == "-" ? Std(TrulpSolve::tr("standard input")) : *o.puzzleFile,
+                             read.error);
+        def = std::make_shared<const PuzzleDef>(read.def);
     }
+    if (def && !p.ChoosePuzzle(def, o.maxMove))
+        return Std(Text(StartSaid(CheckStart(*def), *def, -1)));
+    if (o.maxMoveGiven && o.maxMove > MoveLimitCeiling(p.def()))
+        return Std(TrulpSolve::tr("--max-move must be a whole number from %1 to %2, not '%3'")
+                       .arg(kMinMoveLimit)
+                       .arg(MoveLimitCeiling(p.def()))
+                       .arg(o.maxMove));
     return {};
 }
 
 // The report names any puzzle but the classic.
 void NamePuzzle(const Puzzle& p, Report& r) {
-    if (p.isClassic())
+    r.def = p.sharedDef();
+    r.classic = p.isClassic();
+    if (r.classic)
         return;
-    r.start = FormatStart(p.start());
-    if (const PuzzleInfo* info = FindPuzzleByStart(p.start()))
-        r.puzzle = info->name;
+    if (p.def().tenBlock())
+        r.start = FormatStart(p.def());
+    if (const PuzzleInfo* info = FindPuzzleByStart(p.def()))
+        r.puzzle = info->name();
+    else if (!p.def().tenBlock())
+        r.puzzle = p.def().name();
 }
 
 } // namespace
@@ -138,38 +154,48 @@ int main(int argc, char** argv) {
     // The moves that lead to the reported line's first position, and that a
     // saved file must hold before it, so that it replays from the start.
     auto p = std::make_unique<Puzzle>();
-    if (std::string error = ChooseStart(o, *p); !error.empty())
+    if (std::string error = ChoosePuzzle(o, *p); !error.empty())
         return Fail(error);
     int leadIn = 0;
     Report r;
     if (o.optimal) {
         if (o.from) {
-            DecodedMoves d;
-            if (std::string error = ReadFrom(*o.from, d); !error.empty())
-                return Fail(error);
+            const FileBytes file = ReadFileStart(*o.from, kLargestPuzzleText);
+            if (!file.ok())
+                return Fail(Std(Text(file.error)));
+            const bool text = HasMark(file.bytes, kGameMark) || HasMark(file.bytes, kPuzzleMark);
+            if (!text && file.bytes.size() < size_t(kRecordSize))
+                return Fail(
+                    AboutFile(*o.from, Said(Words::FileTooShort, int(file.bytes.size()), 0, 0, *o.from)));
+            const OpenedFile opened = ReadOpenedFile(file.bytes);
+            if (opened.kind == OpenedFile::Kind::Refused)
+                return Fail(AboutFile(*o.from, opened.error));
+            if (!p->ChoosePuzzle(opened.def, kDefaultMoveLimit))
+                return Fail(AboutFile(*o.from, Said(Words::WrongFile)));
+            std::vector<MoveRecord> list(opened.moves.size() + 1);
+            std::copy(opened.moves.begin(), opened.moves.end(), list.begin() + 1);
+            p->LoadMoves(list.data(), int(opened.moves.size()));
             // The file's moves are replayed from its puzzle's start as the
             // window replays them; the first that the board cannot make is
             // named.
-            LoadMoves(*p, d);
             while (p->ReplayMove().made) {
             }
-            if (p->moveNr() <= d.count)
-                return Fail(
-                    Std((p->isClassic()
-                             ? TrulpSolve::tr("'%1': move %2 cannot be made from the start position")
-                             : TrulpSolve::tr("'%1': move %2 cannot be made from the start of its puzzle"))
-                            .arg(Q(*o.from))
-                            .arg(p->moveNr())));
-            leadIn = d.count;
+            if (p->moveNr() <= int(opened.moves.size()))
+                return Fail(AboutFile(*o.from, Said(Words::PuzzleMoveBlocked, p->moveNr())));
+            leadIn = int(opened.moves.size());
             r.from = *o.from;
-            r.fromMoves = d.count;
+            r.fromMoves = leadIn;
         }
         const auto start = std::chrono::steady_clock::now();
-        OptimalResult found = SolveOptimal(p->blockTable());
+        const auto table = DistanceTable::Build(p->sharedDef(), Board(p->def()));
+        if (!table->known())
+            return Fail(Std(Wording::coachUnknown()));
+        OptimalResult found = SolveOptimal(*table, p->board());
         r.seconds = SecondsSince(start);
         r.optimal = true;
         r.solved = found.solved;
         r.positions = found.positions;
+        r.pieceMoves = found.pieceMoves;
         r.line = std::move(found.line);
         r.moves = int(r.line.size());
     } else {
@@ -179,17 +205,19 @@ int main(int argc, char** argv) {
     NamePuzzle(*p, r);
     r.saveAsked = o.save.has_value();
     if (o.save && r.solved) {
-        MoveRecord list[kMaxMoves + 1] = {};
+        std::vector<MoveRecord> list(size_t(leadIn) + r.line.size() + 1);
         const int total = leadIn + int(r.line.size());
-        if (total > kMaxMoves)
+        const int most = p->def().tenBlock() ? kRecordMoves : kMaxMoves;
+        if (total > most)
             return Fail(Std(TrulpSolve::tr("cannot save: the line from the start would have %1 moves, and a "
-                                           "moves file holds at most 200")
-                                .arg(total)));
-        std::copy(p->movesList() + 1, p->movesList() + 1 + leadIn, list + 1);
-        std::copy(r.line.begin(), r.line.end(), list + 1 + leadIn);
-        const SavedFile saved = WriteMovesFile(*o.save, list, total, p->start());
-        if (!saved.error.empty())
-            return Fail(saved.error);
+                                           "moves file holds at most %2")
+                                .arg(total)
+                                .arg(most)));
+        std::copy(p->movesList() + 1, p->movesList() + 1 + leadIn, list.begin() + 1);
+        std::copy(r.line.begin(), r.line.end(), list.begin() + 1 + leadIn);
+        const SavedFile saved = WriteMovesFile(*o.save, list.data(), total, p->def());
+        if (!saved.ok())
+            return Fail(Std(Text(saved.error)));
         r.savedPath = saved.path;
     }
 

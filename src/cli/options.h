@@ -14,11 +14,13 @@ struct Options {
     bool json = false;
     bool puzzles = false; // list the collection
     int maxMove = 150;
+    bool maxMoveGiven = false;
     int32_t slice = 10000;
     std::optional<std::string> save;
     std::optional<std::string> from;
-    std::optional<std::string> puzzle; // a name from the collection
-    std::optional<std::string> start;  // a start as text
+    std::optional<std::string> puzzle;     // a name from the collection
+    std::optional<std::string> start;      // a start as text
+    std::optional<std::string> puzzleFile; // a puzzle file, or "-" for standard input
 };
 
 struct ParseResult {

@@ -13,8 +13,8 @@ namespace trulp::cli {
 
 namespace {
 
-std::string MoveName(const MoveRecord& m) {
-    return {startTable[m.block].letter, DirectionLetters[m.direction]};
+std::string MoveName(const PuzzleDef& def, const MoveRecord& m) {
+    return {def.piece(m.block).letter, DirectionLetters[m.direction]};
 }
 
 void AddField(std::string& out, const char* name, long long value) {
@@ -35,14 +35,41 @@ std::string Rows(const std::vector<std::pair<QString, std::string>>& rows) {
     return out;
 }
 
-// Where the line begins: the classic start, a puzzle of the collection, or
-// a start given block by block.
-std::string StartOf(const Report& r) {
-    if (r.start.empty())
-        return Std(TrulpSolve::tr("the start position"));
+// The report's first line: whole sentences, so that each language words
+// where the line begins as it must.
+QString Heading(const Report& r) {
+    const QString name = Wording::puzzleName(r.puzzle);
+    const QString start = Q(r.start);
+    if (!r.optimal) {
+        if (r.classic)
+            return TrulpSolve::tr("depth-first search from the start position, move limit %1").arg(r.maxMove);
+        if (!r.puzzle.empty())
+            return TrulpSolve::tr("depth-first search from the start of puzzle '%1', move limit %2")
+                .arg(name)
+                .arg(r.maxMove);
+        return TrulpSolve::tr("depth-first search from the start %1, move limit %2")
+            .arg(start)
+            .arg(r.maxMove);
+    }
+    if (r.from.empty()) {
+        if (r.classic)
+            return TrulpSolve::tr("shortest line from the start position");
+        if (!r.puzzle.empty())
+            return TrulpSolve::tr("shortest line from the start of puzzle '%1'").arg(name);
+        return TrulpSolve::tr("shortest line from the start %1").arg(start);
+    }
+    const QString file = Q(r.from);
+    if (r.classic)
+        return TrulpSolve::tr("shortest line from the position after the %n moves of '%1'", nullptr,
+                              r.fromMoves)
+            .arg(file);
     if (!r.puzzle.empty())
-        return Std(TrulpSolve::tr("the start of puzzle '%1'").arg(Q(r.puzzle)));
-    return Std(TrulpSolve::tr("the start %1").arg(Q(r.start)));
+        return TrulpSolve::tr("shortest line from the position after the %n moves of '%1' in puzzle '%2'",
+                              nullptr, r.fromMoves)
+            .arg(file, name);
+    return TrulpSolve::tr("shortest line from the position after the %n moves of '%1' from the start %2",
+                          nullptr, r.fromMoves)
+        .arg(file, start);
 }
 
 } // namespace
@@ -56,6 +83,7 @@ std::string JsonReport(const Report& r) {
         out += ", \"start\": " + JsonString(r.start);
     AddField(out, "moves", r.moves);
     if (r.optimal) {
+        AddField(out, "pieceMoves", r.pieceMoves);
         AddField(out, "positions", r.positions);
     } else {
         AddField(out, "trialMoves", r.trialMoves);
@@ -65,7 +93,7 @@ std::string JsonReport(const Report& r) {
     }
     out += ", \"line\": [";
     for (size_t i = 0; i < r.line.size(); ++i)
-        out += (i ? ", \"" : "\"") + MoveName(r.line[i]) + "\"";
+        out += (i ? ", \"" : "\"") + MoveName(*r.def, r.line[i]) + "\"";
     out += "]";
     if (!r.savedPath.empty())
         out += ", \"saved\": " + JsonString(r.savedPath);
@@ -73,32 +101,23 @@ std::string JsonReport(const Report& r) {
 }
 
 std::string TextReport(const Report& r) {
-    std::string out;
-    if (!r.optimal)
-        out += Std(
-            TrulpSolve::tr("depth-first search from %1, move limit %2").arg(Q(StartOf(r))).arg(r.maxMove));
-    else if (r.from.empty())
-        out += Std(TrulpSolve::tr("shortest line from %1").arg(Q(StartOf(r))));
-    else if (r.start.empty())
-        out += Std(
-            TrulpSolve::tr("shortest line from the position after the %n moves of '%1'", nullptr, r.fromMoves)
-                .arg(Q(r.from)));
-    else
-        out += Std(TrulpSolve::tr("shortest line from the position after the %n moves of '%1' from %2",
-                                  nullptr, r.fromMoves)
-                       .arg(Q(r.from), Q(StartOf(r))));
-    out += "\n\n";
+    std::string out = Std(Heading(r)) + "\n\n";
     std::vector<std::pair<QString, std::string>> rows;
     rows.emplace_back(TrulpSolve::tr("result"),
                       Std(r.solved ? TrulpSolve::tr("solved") : TrulpSolve::tr("no solution")));
-    rows.emplace_back(TrulpSolve::tr("number of moves"), std::to_string(r.moves));
+    rows.emplace_back(Wording::counterLabel(Wording::Counter::Moves), std::to_string(r.moves));
     if (r.optimal) {
+        rows.emplace_back(TrulpSolve::tr("fewest piece moves"), std::to_string(r.pieceMoves));
         rows.emplace_back(TrulpSolve::tr("positions reachable"), std::to_string(r.positions));
     } else {
-        rows.emplace_back(TrulpSolve::tr("trial moves"), std::to_string(r.trialMoves));
-        rows.emplace_back(TrulpSolve::tr("forward history buffer length"), std::to_string(r.forwardLength));
-        rows.emplace_back(TrulpSolve::tr("forward buffer hits"), std::to_string(r.forwardHits));
-        rows.emplace_back(TrulpSolve::tr("backward buffer hits"), std::to_string(r.backwardHits));
+        // The statistics dialog's own labels.
+        rows.emplace_back(Wording::counterLabel(Wording::Counter::TrialMoves), std::to_string(r.trialMoves));
+        rows.emplace_back(Wording::counterLabel(Wording::Counter::ForwardLength),
+                          std::to_string(r.forwardLength));
+        rows.emplace_back(Wording::counterLabel(Wording::Counter::ForwardHits),
+                          std::to_string(r.forwardHits));
+        rows.emplace_back(Wording::counterLabel(Wording::Counter::BackwardHits),
+                          std::to_string(r.backwardHits));
     }
     char time[32];
     std::snprintf(time, sizeof time, "%.3f", r.seconds);
@@ -112,7 +131,7 @@ std::string TextReport(const Report& r) {
             char number[24];
             std::snprintf(number, sizeof number, "%4zu ", i + 1);
             out += number;
-            out += startTable[r.line[i].block].letter;
+            out += r.def->piece(r.line[i].block).letter;
             out += QString(Wording::arrow(r.line[i].direction)).toStdString();
             out += (i + 1) % 10 == 0 || i + 1 == r.line.size() ? "\n" : "  ";
         }
@@ -127,20 +146,46 @@ std::string TextReport(const Report& r) {
 std::string JsonPuzzles(const std::vector<PuzzleInfo>& puzzles) {
     std::string out = "{\"puzzles\": [";
     for (size_t i = 0; i < puzzles.size(); ++i) {
-        out += i ? ", {\"name\": " : "{\"name\": ";
-        out += JsonString(puzzles[i].name) + ", \"start\": " + JsonString(FormatStart(puzzles[i].start));
-        out += ", \"shortest\": " + std::to_string(puzzles[i].shortest) + "}";
+        const PuzzleInfo& p = puzzles[i];
+        out += i ? ", {\"id\": " : "{\"id\": ";
+        out += JsonString(p.id) + ", \"name\": " + JsonString(p.name()) + ", \"pack\": " + JsonString(p.pack);
+        AddField(out, "columns", p.def->columns());
+        AddField(out, "rows", p.def->rows());
+        AddField(out, "shortest", p.shortest);
+        AddField(out, "pieceMoves", p.shortestPieces);
+        if (p.def->tenBlock())
+            out += ", \"start\": " + JsonString(FormatStart(*p.def));
+        out += "}";
     }
     return out + "]}\n";
 }
 
 std::string TextPuzzles(const std::vector<PuzzleInfo>& puzzles) {
-    std::string out = "puzzle       shortest  start\n";
+    // The player's names beside the ids, lined up in characters.
+    std::vector<QString> names;
+    qsizetype idWidth = 0, nameWidth = 0;
     for (const PuzzleInfo& p : puzzles) {
-        char row[96];
-        std::snprintf(row, sizeof row, "%-12s %8d  %s\n", p.name.c_str(), p.shortest,
-                      FormatStart(p.start).c_str());
-        out += row;
+        names.push_back(Wording::puzzleName(p.name()));
+        idWidth = std::max(idWidth, qsizetype(p.id.size()));
+        nameWidth = std::max(nameWidth, names.back().size());
+    }
+    //: The header of the collection's table: the columns are the id, the name, the board, shortest moves and
+    //: piece moves.
+    const QStringList header = TrulpSolve::tr("id|name|board|moves|piece moves").split(u'|');
+    const auto cell = [](const QString& text, qsizetype width) { return text.leftJustified(width) + u' '; };
+    idWidth = std::max(idWidth, header.value(0).size());
+    nameWidth = std::max(nameWidth, header.value(1).size());
+    std::string out =
+        Std(cell(header.value(0), idWidth) + cell(header.value(1), nameWidth) + cell(header.value(2), 6) +
+            header.value(3).rightJustified(6) + u' ' + header.value(4).rightJustified(12)) +
+        "\n";
+    for (size_t i = 0; i < puzzles.size(); ++i) {
+        const PuzzleInfo& p = puzzles[i];
+        const QString board = QStringLiteral("%1x%2").arg(p.def->columns()).arg(p.def->rows());
+        out += Std(cell(Q(p.id), idWidth) + cell(names[i], nameWidth) + cell(board, 6) +
+                   QString::number(p.shortest).rightJustified(6) + u' ' +
+                   QString::number(p.shortestPieces).rightJustified(12)) +
+               "\n";
     }
     return out;
 }

@@ -12,8 +12,10 @@ namespace trulp::cli {
 struct Report {
     bool optimal = false; // breadth-first solve instead of the program's search
     bool solved = false;
-    // The puzzle, when it is not the classic: its start as text, and its
-    // name when the collection has it.
+    std::shared_ptr<const PuzzleDef> def; // the puzzle
+    bool classic = true;                  // the classic's start
+    // The puzzle's start as text (the ten blocks), and its name when the
+    // collection has it or a file names it.
     std::string start;
     std::string puzzle;
     std::vector<MoveRecord> line;
@@ -27,7 +29,8 @@ struct Report {
     uint32_t backwardHits = 0;
 
     // The breadth-first solve.
-    int positions = 0;
+    int64_t positions = 0;
+    int pieceMoves = 0;
     std::string from; // moves file it started after, empty for the start position
     int fromMoves = 0;
 

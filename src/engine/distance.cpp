@@ -1,311 +1,396 @@
 #include "distance.h"
 
-#include "position.h"
-#include "position_code.h"
-
 #include <algorithm>
-#include <atomic>
-#include <memory>
+#include <numeric>
 
 namespace trulp {
 
 namespace {
 
-constexpr uint8_t kUnset = 0xFF; // distances stay far below it
-constexpr uint16_t kNoFamily = 0xFFFF;
-constexpr int kChoices = 15; // four 1 x 1 blocks on six free fields
-constexpr int kFrameSlotBits = 13;
-constexpr size_t kFrameSlotMask = (size_t(1) << kFrameSlotBits) - 1;
+__extension__ typedef unsigned __int128 Wide;
 
-size_t FrameSlotOf(uint64_t frameCode) {
-    return size_t((frameCode * 0x9E3779B97F4A7C15ull) >> (64 - kFrameSlotBits));
+// Binomial coefficients, capped where they leave 64 bits (such a puzzle is
+// refused before any is used).
+struct Binomials {
+    uint64_t c[kMaxFields + 1][kMaxPieces + 1];
+    Binomials() {
+        for (int n = 0; n <= kMaxFields; ++n)
+            for (int k = 0; k <= kMaxPieces; ++k) {
+                if (k == 0)
+                    c[n][k] = 1;
+                else if (n == 0)
+                    c[n][k] = 0;
+                else {
+                    const Wide sum = Wide(c[n - 1][k - 1]) + c[n - 1][k];
+                    c[n][k] = sum > ~uint64_t(0) ? ~uint64_t(0) : uint64_t(sum);
+                }
+            }
+    }
+};
+const Binomials kBinomials;
+
+uint64_t Binomial(int n, int k) {
+    return n < 0 || k < 0 ? 0 : kBinomials.c[n][k];
 }
 
-// The choices of four fields out of six, as six-bit patterns in ascending
-// order, and the rank of each pattern (kUnset for other patterns).
-struct Choices {
-    uint8_t pattern[kChoices];
-    uint8_t rank[64];
-};
-constexpr Choices MakeChoices() {
-    Choices c{};
-    int n = 0;
-    for (unsigned p = 0; p < 64; ++p) {
-        c.rank[p] = kUnset;
-        if (__builtin_popcount(p) == 4) {
-            c.pattern[n] = uint8_t(p);
-            c.rank[p] = uint8_t(n++);
+// The codes found so far, by code: an open-addressing set of their numbers.
+class CodeIndex {
+public:
+    explicit CodeIndex(const std::vector<uint64_t>& codes) : codes_(codes) { resize(16); }
+
+    int find(uint64_t code) const {
+        for (size_t s = slotOf(code);; s = (s + 1) & mask_) {
+            const uint32_t v = slots_[s];
+            if (v == 0)
+                return -1;
+            if (codes_[v - 1] == code)
+                return int(v - 1);
         }
     }
-    return c;
-}
-constexpr Choices kChoiceTable = MakeChoices();
-
-template <class Visit> void ForEachStep(uint64_t code, Visit&& visit) {
-    using namespace detail;
-    auto visitAll = [&](uint32_t from, int delta, int shift) {
-        for (; from; from &= from - 1) {
-            const int f = __builtin_ctz(from);
-            visit(code ^ (uint64_t(1) << f | uint64_t(1) << (f + delta)) << shift);
+    // Adds the code last pushed to the codes unless it is there already.
+    bool insertLast() {
+        const uint64_t code = codes_.back();
+        size_t s = slotOf(code);
+        for (;; s = (s + 1) & mask_) {
+            const uint32_t v = slots_[s];
+            if (v == 0)
+                break;
+            if (codes_[v - 1] == code)
+                return false;
         }
-    };
-    constexpr uint32_t kNotLeftColumn = 0xEEEEE;
-    constexpr uint32_t kNotRightColumn = 0x77777;
-    const uint32_t occupied = OccupiedOf(code);
-    const uint32_t free = ~occupied & kFieldBits;
+        slots_[s] = uint32_t(codes_.size());
+        if (codes_.size() * 2 > slots_.size())
+            resize(bits_ + 1);
+        return true;
+    }
+    size_t bytes() const { return slots_.capacity() * sizeof(uint32_t); }
 
-    const uint32_t singles = uint32_t(code) & kFieldBits;
-    visitAll(singles & kNotRightColumn & free >> 1, 1, 0);
-    visitAll(singles & free << 4, -4, 0);
-    visitAll(singles & kNotLeftColumn & free << 1, -1, 0);
-    visitAll(singles & free >> 4, 4, 0);
+private:
+    size_t slotOf(uint64_t code) const {
+        code ^= code >> 31;
+        code *= 0x9E3779B97F4A7C15ull;
+        return size_t(code >> (64 - bits_));
+    }
+    void resize(int bits) {
+        bits_ = bits;
+        mask_ = (size_t(1) << bits) - 1;
+        slots_.assign(size_t(1) << bits, 0);
+        for (size_t i = 0; i < codes_.size(); ++i) {
+            size_t s = slotOf(codes_[i]);
+            while (slots_[s] != 0)
+                s = (s + 1) & mask_;
+            slots_[s] = uint32_t(i + 1);
+        }
+    }
 
-    const uint32_t tops = uint32_t(code >> kTopsShift) & kFieldBits;
-    visitAll(tops & kNotRightColumn & free >> 1 & free >> 5, 1, kTopsShift);
-    visitAll(tops & free << 4, -4, kTopsShift);
-    visitAll(tops & kNotLeftColumn & free << 1 & free >> 3, -1, kTopsShift);
-    visitAll(tops & free >> 8, 4, kTopsShift);
+    const std::vector<uint64_t>& codes_;
+    std::vector<uint32_t> slots_;
+    int bits_ = 0;
+    size_t mask_ = 0;
+};
 
-    const uint32_t blocked = occupied | kBlocked;
-    const int d = int(code >> kDShift) & 31;
-    for (int k = 0; k < 4; ++k)
-        if (!(kStepNeeds.need[2][d][k] & blocked))
-            visit(StepCode(code, 2, d, k));
-    const int x = int(code >> kXShift) & 31;
-    for (int k = 0; k < 4; ++k)
-        if (!(kStepNeeds.need[4][x][k] & blocked))
-            visit(StepCode(code, 4, x, k));
-}
+// A position taken out of its code, with the steps and piece moves it has.
+class Expander {
+public:
+    Expander(const PuzzleDef& def, const PositionCoder& coder) : def_(def), coder_(coder) {}
+
+    void load(uint64_t code) {
+        code_ = code;
+        coder_.Decode(code, anchors_);
+        solid_ = def_.walls();
+        for (int p = 1; p <= def_.pieceCount(); ++p)
+            solid_ |= def_.Place(def_.piece(p).shape, anchors_[p]);
+    }
+    bool goal() const {
+        for (uint8_t p : def_.goalPieces())
+            if (anchors_[p] != def_.piece(p).goal)
+                return false;
+        return true;
+    }
+    // Each single-field step: visit(code after it).
+    template <class Visit> void steps(Visit&& visit) const {
+        for (int p = 1; p <= def_.pieceCount(); ++p) {
+            const FieldSet* enter = def_.Enter(def_.piece(p).shape, anchors_[p]);
+            for (int k = 0; k < 4; ++k)
+                if ((enter[k] & (solid_ | kOffBoard)) == 0)
+                    visit(coder_.Moved(code_, anchors_, p, def_.StepField(anchors_[p], 1u << k)));
+        }
+    }
+    // Each place a piece can reach along free fields, in one piece move.
+    template <class Visit> void pieceMoves(Visit&& visit) const {
+        for (int p = 1; p <= def_.pieceCount(); ++p) {
+            const int shape = def_.piece(p).shape;
+            const FieldSet others = (solid_ & ~def_.Place(shape, anchors_[p])) | kOffBoard;
+            FieldSet seen = FieldBit(anchors_[p]);
+            uint8_t stack[kMaxFields];
+            int top = 0;
+            stack[top++] = anchors_[p];
+            while (top > 0) {
+                const int at = stack[--top];
+                const FieldSet* enter = def_.Enter(shape, at);
+                for (int k = 0; k < 4; ++k) {
+                    // The piece's own fields where it started are free to it.
+                    if ((enter[k] & others) != 0)
+                        continue;
+                    const int to = def_.StepField(at, 1u << k);
+                    if (seen & FieldBit(to))
+                        continue;
+                    seen |= FieldBit(to);
+                    stack[top++] = uint8_t(to);
+                    visit(coder_.Moved(code_, anchors_, p, to));
+                }
+            }
+        }
+    }
+
+private:
+    const PuzzleDef& def_;
+    const PositionCoder& coder_;
+    uint64_t code_ = 0;
+    uint8_t anchors_[kMaxPieces + 1] = {};
+    FieldSet solid_ = 0;
+};
 
 } // namespace
 
-DistanceTable::DistanceTable() : frameSlots_(kFrameSlotMask + 1, 0) {
-    using namespace detail;
-    // Every frame: X, then D, then the four 1 x 2 blocks by their top fields
-    // in ascending order, none overlapping; six fields stay free.
-    constexpr uint32_t kTopFields = 0xFFFF; // a 1 x 2 block's top is in rows 0..3
-    auto addTops = [&](auto& self, uint64_t frame, uint32_t occupied, int from, int left) -> void {
-        if (left == 0) {
-            const uint16_t number = uint16_t(frameCodes_.size() + 1);
-            size_t slot = FrameSlotOf(frame);
-            while (frameSlots_[slot] != 0)
-                slot = (slot + 1) & kFrameSlotMask;
-            frameSlots_[slot] = number;
-            frameCodes_.push_back(frame);
-            frameFree_.push_back(~occupied & kFieldBits);
-            return;
-        }
-        for (int t = from; t < kFields; ++t) {
-            const uint32_t mask = shapeTable[3].mask << t;
-            if ((kTopFields >> t & 1) && !(mask & occupied))
-                self(self, frame | uint64_t(1) << (t + kTopsShift), occupied | mask, t + 1, left - 1);
-        }
-    };
-    for (int x = 0; x < kFields; ++x) {
-        if (x % kColumns > 2 || x / kColumns > 3)
-            continue;
-        const uint32_t xMask = shapeTable[4].mask << x;
-        for (int d = 0; d < kFields; ++d) {
-            const uint32_t dMask = shapeTable[2].mask << d;
-            if (d % kColumns > 2 || (dMask & xMask))
-                continue;
-            addTops(addTops, uint64_t(x) << kXShift | uint64_t(d) << kDShift, xMask | dMask, 0, 4);
-        }
+bool PositionCoder::Init(const PuzzleDef& def) {
+    def_ = &def;
+    kinds_.assign(size_t(def.kindCount()), Kind{});
+    for (int p = 1; p <= def.pieceCount(); ++p) {
+        Kind& k = kinds_[def.piece(p).kind];
+        k.pieces[k.count++] = uint8_t(p);
     }
-    const size_t count = frameCodes_.size() * kChoices;
-
-    // The steps between positions, found once and walked twice. A step
-    // enters one of the two free fields from one of its four sides, so a
-    // position has at most eight. A step of a 1 x 1 block keeps the frame.
-    std::vector<uint32_t> firstEdge(count + 1);
-    const auto edges = std::make_unique_for_overwrite<uint32_t[]>(count * 8);
-    uint32_t* edge = edges.get();
-    for (size_t i = 0; i < count; ++i) {
-        firstEdge[i] = uint32_t(edge - edges.get());
-        const uint64_t code = codeAt(int(i));
-        const int frame = int(i / kChoices);
-        ForEachStep(code, [&](uint64_t next) {
-            *edge++ =
-                uint32_t(((next ^ code) & ~uint64_t(kFieldBits)) == 0 ? indexIn(frame, next) : indexOf(next));
-        });
-    }
-    firstEdge[count] = uint32_t(edge - edges.get());
-
-    std::vector<uint32_t> queue(count);
-    family_.assign(count, kNoFamily);
-    for (size_t seed = 0; seed < count; ++seed) {
-        if (family_[seed] != kNoFamily)
-            continue;
-        const uint16_t family = uint16_t(familySizes_.size());
-        size_t tail = 0;
-        queue[tail++] = uint32_t(seed);
-        family_[seed] = family;
-        for (size_t head = 0; head < tail; ++head)
-            for (uint32_t e = firstEdge[queue[head]]; e < firstEdge[queue[head] + 1]; ++e)
-                if (family_[edges[e]] == kNoFamily) {
-                    family_[edges[e]] = family;
-                    queue[tail++] = edges[e];
-                }
-        familySizes_.push_back(int32_t(tail));
-    }
-
-    // Distances from all goal positions at once; every step can be taken
-    // back, so a step away from a position is also a step towards it.
-    distances_.assign(count, kUnset);
-    size_t tail = 0;
-    for (size_t frame = 0; frame < frameCodes_.size(); ++frame)
-        if (IsGoalCode(frameCodes_[frame]))
-            for (int c = 0; c < kChoices; ++c) {
-                const uint32_t i = uint32_t(frame * kChoices + size_t(c));
-                distances_[i] = 0;
-                queue[tail++] = i;
+    Wide size = 1;
+    for (Kind& k : kinds_) {
+        const int shape = def.piece(k.pieces[0]).shape;
+        std::fill(std::begin(k.indexOf), std::end(k.indexOf), uint8_t(0xFF));
+        for (int f = 0; f < def.fields(); ++f) {
+            const FieldSet m = def.Place(shape, f);
+            if (m != 0 && (m & def.walls()) == 0) {
+                k.indexOf[f] = uint8_t(k.fields.size());
+                k.fields.push_back(uint8_t(f));
             }
-    for (size_t head = 0; head < tail; ++head) {
-        const uint32_t from = queue[head];
-        const uint8_t next = uint8_t(distances_[from] + 1);
-        if (firstAt_.size() <= distances_[from])
-            firstAt_.push_back(uint32_t(head));
-        for (uint32_t e = firstEdge[from]; e < firstEdge[from + 1]; ++e)
-            if (distances_[edges[e]] == kUnset) {
-                distances_[edges[e]] = next;
-                queue[tail++] = edges[e];
-            }
+        }
+        k.radix = Binomial(int(k.fields.size()), k.count);
+        k.weight = uint64_t(size);
+        size *= k.radix;
+        if (k.radix == 0 || k.radix == ~uint64_t(0) || size >= Wide(~uint64_t(0)))
+            return false;
     }
-    firstAt_.push_back(uint32_t(tail));
-    byDistance_.assign(queue.begin(), queue.begin() + ptrdiff_t(tail));
+    size_ = uint64_t(size);
+    return true;
 }
 
-namespace {
-std::atomic<bool> sharedBuilt{false};
+uint64_t PositionCoder::rankOf(const Kind& k, const uint8_t* anchors, int piece, int to) const {
+    if (k.count == 1)
+        return k.indexOf[k.pieces[0] == piece ? to : anchors[k.pieces[0]]];
+    uint8_t index[kMaxPieces];
+    for (int i = 0; i < k.count; ++i)
+        index[i] = k.indexOf[k.pieces[i] == piece ? to : anchors[k.pieces[i]]];
+    std::sort(index, index + k.count);
+    uint64_t rank = 0;
+    for (int i = 0; i < k.count; ++i)
+        rank += Binomial(index[i], i + 1);
+    return rank;
 }
 
-const DistanceTable& DistanceTable::Shared() {
-    static const DistanceTable table;
-    sharedBuilt.store(true, std::memory_order_relaxed);
-    return table;
-}
-
-bool DistanceTable::SharedBuilt() {
-    return sharedBuilt.load(std::memory_order_relaxed);
-}
-
-int DistanceTable::indexOf(uint64_t code) const {
-    const uint64_t frameCode = code & ~uint64_t(kFieldBits);
-    for (size_t slot = FrameSlotOf(frameCode);; slot = (slot + 1) & kFrameSlotMask) {
-        if (frameSlots_[slot] == 0)
-            return -1;
-        if (frameCodes_[frameSlots_[slot] - 1u] == frameCode)
-            return indexIn(frameSlots_[slot] - 1, code);
-    }
-}
-
-int DistanceTable::indexIn(int frame, uint64_t code) const {
-    const uint32_t singles = uint32_t(code) & kFieldBits;
-    uint32_t free = frameFree_[size_t(frame)];
-    if (singles & ~free)
-        return -1;
-    unsigned pattern = 0;
-    for (unsigned bit = 1; free != 0; free &= free - 1, bit <<= 1)
-        if (singles & free & -free)
-            pattern |= bit;
-    const uint8_t rank = kChoiceTable.rank[pattern];
-    return rank == kUnset ? -1 : frame * kChoices + rank;
-}
-
-uint64_t DistanceTable::codeAt(int index) const {
-    const size_t frame = size_t(index / kChoices);
-    const unsigned pattern = kChoiceTable.pattern[index % kChoices];
-    uint64_t code = frameCodes_[frame];
-    uint32_t free = frameFree_[frame];
-    for (unsigned bit = 1; free != 0; free &= free - 1, bit <<= 1)
-        if (pattern & bit)
-            code |= free & -free;
+uint64_t PositionCoder::Encode(const Board& board) const {
+    uint64_t code = 0;
+    for (const Kind& k : kinds_)
+        code += rankOf(k, board.anchors(), 0, 0) * k.weight;
     return code;
 }
 
-int DistanceTable::distanceOf(uint64_t code) const {
-    const int i = indexOf(code);
-    return i < 0 || distances_[size_t(i)] == kUnset ? kNoDistance : distances_[size_t(i)];
+void PositionCoder::Decode(uint64_t code, uint8_t* anchors) const {
+    for (const Kind& k : kinds_) {
+        uint64_t rank = (code / k.weight) % k.radix;
+        if (k.count == 1) {
+            anchors[k.pieces[0]] = k.fields[rank];
+            continue;
+        }
+        int a = int(k.fields.size());
+        for (int j = k.count; j >= 1; --j) {
+            do
+                --a;
+            while (Binomial(a, j) > rank);
+            rank -= Binomial(a, j);
+            anchors[k.pieces[j - 1]] = k.fields[size_t(a)];
+        }
+    }
 }
 
-int DistanceTable::Distance(const Block (&table)[kBlocks + 1]) const {
-    if (!detail::IsValidTable(table))
-        return kNoDistance;
-    return distanceOf(detail::CodeOf(table));
+uint64_t PositionCoder::Moved(uint64_t code, const uint8_t* anchors, int piece, int to) const {
+    const Kind& k = kinds_[def_->piece(piece).kind];
+    if (k.count == 1)
+        return code + (uint64_t(k.indexOf[to]) - k.indexOf[anchors[piece]]) * k.weight;
+    return code + (rankOf(k, anchors, piece, to) - rankOf(k, anchors, 0, 0)) * k.weight;
 }
 
-uint64_t DistanceTable::BestMoves(const Block (&table)[kBlocks + 1]) const {
-    if (!detail::IsValidTable(table))
-        return 0;
-    const uint64_t code = detail::CodeOf(table);
-    const int distance = distanceOf(code);
+std::shared_ptr<const DistanceTable> DistanceTable::Build(std::shared_ptr<const PuzzleDef> def,
+                                                          const Board& from,
+                                                          const std::function<void(int64_t)>& progress,
+                                                          const std::atomic<bool>* cancel) {
+    auto table = std::make_shared<DistanceTable>();
+    table->def_ = std::move(def);
+    const PuzzleDef& d = *table->def_;
+    if (!table->coder_.Init(d)) {
+        table->status_ = Status::Uncountable;
+        return table;
+    }
+    const auto stopped = [&] { return cancel != nullptr && cancel->load(std::memory_order_relaxed); };
+
+    // Every position reachable from the start, in the order found.
+    std::vector<uint64_t> codes{table->coder_.Encode(Board(d, from.anchors()))};
+    CodeIndex index(codes);
+    index.insertLast();
+    std::vector<uint32_t> goals;
+    Expander at(d, table->coder_);
+    for (size_t head = 0; head < codes.size(); ++head) {
+        if ((head & 0xFFFF) == 0) {
+            if (stopped()) {
+                table->status_ = Status::Cancelled;
+                return table;
+            }
+            if (progress)
+                progress(int64_t(codes.size()));
+        }
+        at.load(codes[head]);
+        if (at.goal())
+            goals.push_back(uint32_t(head));
+        at.steps([&](uint64_t next) {
+            codes.push_back(next);
+            if (!index.insertLast())
+                codes.pop_back();
+        });
+        if (int64_t(codes.size()) > kPositionBound) {
+            table->status_ = Status::TooLarge;
+            return table;
+        }
+    }
+
+    // Distances from the goals: every step and every piece move can be
+    // taken back, so a way from the goal is a way to it.
+    const size_t count = codes.size();
+    std::vector<uint16_t> moves(count, 0xFFFF), pieceMoves(count, 0xFFFF);
+    std::vector<uint32_t> queue(count);
+    for (int metric = 0; metric < 2; ++metric) {
+        std::vector<uint16_t>& distance = metric == 0 ? moves : pieceMoves;
+        size_t tail = 0;
+        for (uint32_t g : goals) {
+            distance[g] = 0;
+            queue[tail++] = g;
+        }
+        for (size_t head = 0; head < tail; ++head) {
+            if ((head & 0xFFFF) == 0 && stopped()) {
+                table->status_ = Status::Cancelled;
+                return table;
+            }
+            const uint32_t i = queue[head];
+            at.load(codes[i]);
+            const auto reach = [&](uint64_t next) {
+                const int j = index.find(next);
+                if (j >= 0 && distance[size_t(j)] == 0xFFFF) {
+                    distance[size_t(j)] = uint16_t(distance[i] + 1);
+                    queue[tail++] = uint32_t(j);
+                }
+            };
+            if (metric == 0)
+                at.steps(reach);
+            else
+                at.pieceMoves(reach);
+        }
+    }
+
+    // Kept sorted by code: twelve bytes a position, found by halving.
+    std::vector<uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return codes[a] < codes[b]; });
+    table->codes_.resize(count);
+    table->moves_.resize(count);
+    table->pieceMoves_.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        table->codes_[i] = codes[order[i]];
+        table->moves_[i] = moves[order[i]];
+        table->pieceMoves_[i] = pieceMoves[order[i]];
+    }
+    if (progress)
+        progress(int64_t(count));
+    return table;
+}
+
+int DistanceTable::indexOf(uint64_t code) const {
+    const auto it = std::lower_bound(codes_.begin(), codes_.end(), code);
+    return it == codes_.end() || *it != code ? -1 : int(it - codes_.begin());
+}
+
+DistanceTable::Reach DistanceTable::Find(const Board& board) const {
+    if (!known() || (&board.def() != def_.get() && !board.def().SameRules(*def_)))
+        return {};
+    const int i = indexOf(coder_.Encode(board));
+    if (i < 0)
+        return {};
+    const auto value = [](uint16_t d) { return d == 0xFFFF ? kNoDistance : int(d); };
+    return {true, value(moves_[size_t(i)]), value(pieceMoves_[size_t(i)])};
+}
+
+FieldSet DistanceTable::BestMoves(const Board& board) const {
+    const int distance = Distance(board);
     if (distance <= 0)
         return 0;
-    const uint32_t blocked = detail::OccupiedOf(code) | detail::kBlocked;
-    uint64_t best = 0;
-    for (int b = 1; b <= kBlocks; ++b) {
-        const Block& k = table[b];
-        for (int dir = 0; dir < 4; ++dir)
-            if (!(detail::kStepNeeds.need[k.shape][k.field][dir] & blocked) &&
-                distanceOf(detail::StepCode(code, k.shape, k.field, dir)) == distance - 1)
-                best |= StepBit(b, 1u << dir);
+    FieldSet best = 0;
+    for (int p = 1; p <= board.def().pieceCount(); ++p) {
+        const uint8_t open = board.PossibleDirections(p);
+        for (unsigned d = Right; d <= Down; d <<= 1) {
+            if (!(open & d))
+                continue;
+            Board next = board;
+            next.ApplyStep(p, d);
+            if (Distance(next) == distance - 1)
+                best |= StepBit(p, d);
+        }
     }
     return best;
 }
 
-MoveRecord DistanceTable::BestMove(const Block (&table)[kBlocks + 1]) const {
-    const uint64_t best = BestMoves(table);
+MoveRecord DistanceTable::BestMove(const Board& board) const {
+    const FieldSet best = BestMoves(board);
     if (best == 0)
         return {0, 0, 0};
-    const int bit = __builtin_ctzll(best);
+    const int bit = LowestField(best);
     return {uint8_t(bit / 4 + 1), uint8_t(1u << (bit % 4)), 0};
 }
 
-int DistanceTable::LineDistances(const Block (&start)[kBlocks + 1], const MoveRecord* list, int count,
-                                 int (&out)[kMaxMoves + 1]) const {
-    Board board(start);
-    out[0] = Distance(board.blockTable);
-    count = std::clamp(count, 0, int(kMaxMoves));
-    for (int n = 1; n <= count; ++n) {
-        const MoveRecord& m = list[n];
-        if (m.block < 1 || m.block > kBlocks || !IsDirection(m.direction) ||
-            !(board.PossibleDirections(m.block) & m.direction))
-            return n - 1;
-        board.ApplyStep(m.block, m.direction);
-        out[n] = Distance(board.blockTable);
+std::vector<MoveRecord> DistanceTable::ShortestLine(const Board& board) const {
+    std::vector<MoveRecord> line;
+    const int distance = Distance(board);
+    if (distance <= 0)
+        return line;
+    Board real = board;
+    line.reserve(size_t(distance));
+    for (int left = distance; left > 0; --left) {
+        // The same position with alike pieces numbered by field.
+        uint8_t plain[kMaxPieces + 1] = {};
+        coder_.Decode(coder_.Encode(real), plain);
+        const Board canonical(real.def(), plain);
+        const MoveRecord m = BestMove(canonical);
+        if (m.block == 0)
+            break;
+        const int kind = real.def().piece(m.block).kind;
+        for (int p = 1; p <= real.def().pieceCount(); ++p)
+            if (real.def().piece(p).kind == kind && real.anchor(p) == plain[m.block]) {
+                real.ApplyStep(p, m.direction);
+                line.push_back({uint8_t(p), m.direction, 0});
+                break;
+            }
     }
-    return count;
-}
-
-int DistanceTable::LineDistances(const MoveRecord* list, int count, int (&out)[kMaxMoves + 1]) const {
-    return LineDistances(startTable, list, count, out);
-}
-
-int DistanceTable::FamilySize(const Block (&table)[kBlocks + 1]) const {
-    if (!detail::IsValidTable(table))
-        return 0;
-    return familySizes_[family_[size_t(indexOf(detail::CodeOf(table)))]];
-}
-
-int DistanceTable::CountAt(int distance) const {
-    if (distance < 0 || distance > MaxDistance())
-        return 0;
-    return int(firstAt_[size_t(distance) + 1] - firstAt_[size_t(distance)]);
-}
-
-bool DistanceTable::PositionAt(int distance, int n, Block (&table)[kBlocks + 1]) const {
-    if (n < 0 || n >= CountAt(distance))
-        return false;
-    detail::TableOf(codeAt(int(byDistance_[firstAt_[size_t(distance)] + size_t(n)])), table);
-    return true;
+    if (line.size() != size_t(distance) || !real.GoalReached())
+        line.clear(); // cannot happen for a table that agrees with itself
+    return line;
 }
 
 size_t DistanceTable::memoryBytes() const {
-    return sizeof(*this) + frameCodes_.capacity() * sizeof(uint64_t) +
-           frameFree_.capacity() * sizeof(uint32_t) + frameSlots_.capacity() * sizeof(uint16_t) +
-           distances_.capacity() * sizeof(uint8_t) + family_.capacity() * sizeof(uint16_t) +
-           familySizes_.capacity() * sizeof(int32_t) + byDistance_.capacity() * sizeof(uint32_t) +
-           firstAt_.capacity() * sizeof(uint32_t);
+    return sizeof(*this) + codes_.capacity() * sizeof(uint64_t) + moves_.capacity() * sizeof(uint16_t) +
+           pieceMoves_.capacity() * sizeof(uint16_t);
 }
 
 } // namespace trulp

@@ -1,94 +1,110 @@
-// The number of moves to the goal from every placement of the ten blocks on
-// the board, built once by breadth-first search from all goal positions,
-// with the family (the positions connected by moves) of each. Blocks of the
-// same shape count as interchangeable, as in the board key; a move is a
-// single-field step.
+// The coach's knowledge of a puzzle: every position that can be reached from
+// a start, each with its distance from the goal in moves (one field each) and
+// in piece moves (consecutive moves of one piece count once), found by
+// breadth-first search. Alike pieces count as interchangeable, as in the
+// board key. Built once per start, off the window's thread; a puzzle past
+// kPositionBound positions still plays, but its table says it does not know.
 #pragma once
 
-#include "board.h"
+#include "position.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace trulp {
 
-// Distance of a position from which the goal cannot be reached, or of a
-// table that is not a real board.
+// Distance of a position from which the goal cannot be reached.
 constexpr int kNoDistance = -1;
 
-// A set of steps: bit 4 * (block - 1) + k stands for the step of `block` in
-// direction 1 << k. Ascending bits follow the candidate order: blocks 1 to
-// 10, and per block right, up, left, down.
-constexpr uint64_t StepBit(int block, unsigned direction) {
-    return uint64_t(1) << (4 * (block - 1) + __builtin_ctz(direction));
+// A set of steps: bit 4 * (piece - 1) + k stands for the step of `piece` in
+// direction 1 << k, in the search's order of candidates.
+inline FieldSet StepBit(int piece, unsigned direction) {
+    return FieldSet(1) << (4 * (piece - 1) + __builtin_ctz(direction));
 }
+
+// Positions as numbers: per kind of alike pieces, which of the fields their
+// shape can stand on they take (ranked as a set), mixed into one number.
+class PositionCoder {
+public:
+    // False when the puzzle has more placements than 64 bits number.
+    bool Init(const PuzzleDef& def);
+    uint64_t Encode(const Board& board) const;
+    // The anchors of a code (1-based); alike pieces in the order of their fields.
+    void Decode(uint64_t code, uint8_t* anchors) const;
+    // The code after one piece (of `kind`, whose anchors in the code are
+    // `anchors`) moves from one field to another.
+    uint64_t Moved(uint64_t code, const uint8_t* anchors, int piece, int to) const;
+    // The greatest code plus one.
+    uint64_t size() const { return size_; }
+
+private:
+    struct Kind {
+        uint8_t pieces[kMaxPieces]; // its pieces, in number order
+        int count = 0;
+        uint64_t weight = 0;
+        uint64_t radix = 0;
+        std::vector<uint8_t> fields; // where its shape can stand, ascending
+        uint8_t indexOf[kMaxFields];
+    };
+    uint64_t rankOf(const Kind& k, const uint8_t* anchors, int piece, int to) const;
+
+    const PuzzleDef* def_ = nullptr;
+    std::vector<Kind> kinds_;
+    uint64_t size_ = 0;
+};
 
 class DistanceTable {
 public:
-    // Builds a table of its own (a few milliseconds); most callers want Shared().
-    DistanceTable();
+    enum class Status : uint8_t { Known, TooLarge, Uncountable, Cancelled };
+    static constexpr int64_t kPositionBound = 20'000'000;
 
-    // The one table of the program, built on first use.
-    static const DistanceTable& Shared();
-    // Whether Shared() has been built: a window asks before it shows
-    // anything of the table, so that it can show itself first.
-    static bool SharedBuilt();
+    // What the table knows of a position.
+    struct Reach {
+        bool known = false; // reachable from the start it was built for
+        int moves = kNoDistance;
+        int pieceMoves = kNoDistance;
+    };
 
-    // Moves from the position in `table` (1-based, 10 blocks) to the goal, or
-    // kNoDistance.
-    int Distance(const Block (&table)[kBlocks + 1]) const;
+    // The positions reachable from `from` (a position of `def`), with their
+    // distances. `progress` hears the positions found so far now and then;
+    // `cancel` set stops the work (status Cancelled).
+    static std::shared_ptr<const DistanceTable> Build(std::shared_ptr<const PuzzleDef> def, const Board& from,
+                                                      const std::function<void(int64_t)>& progress = {},
+                                                      const std::atomic<bool>* cancel = nullptr);
 
-    // Every step that brings the position one move nearer the goal; none on
-    // the goal or for a position without a way there.
-    uint64_t BestMoves(const Block (&table)[kBlocks + 1]) const;
-
-    // The first of BestMoves (dirSet 0), or a record with block 0 when there
-    // is none.
-    MoveRecord BestMove(const Block (&table)[kBlocks + 1]) const;
-
-    // The distance after each move of a 1-based list replayed from `start`:
-    // out[0] at the start, out[n] after move n. Returns the number of moves
-    // replayed; the first the board cannot make ends the line.
-    int LineDistances(const Block (&start)[kBlocks + 1], const MoveRecord* list, int count,
-                      int (&out)[kMaxMoves + 1]) const;
-    // The same from the classic start.
-    int LineDistances(const MoveRecord* list, int count, int (&out)[kMaxMoves + 1]) const;
-
-    // How many positions the position's family holds, itself included; 0
-    // for a table that is not a real board.
-    int FamilySize(const Block (&table)[kBlocks + 1]) const;
-
-    // The positions exactly `distance` moves from the goal: how many, and
-    // the n-th of them (0-based, blocks of a shape numbered in the order of
-    // their fields). PositionAt is false for an n out of range.
-    int CountAt(int distance) const;
-    bool PositionAt(int distance, int n, Block (&table)[kBlocks + 1]) const;
-    // The greatest distance any position has.
-    int MaxDistance() const { return int(firstAt_.size()) - 2; }
-
-    int size() const { return int(distances_.size()); } // every placement
-    int families() const { return int(familySizes_.size()); }
-    int solvable() const { return int(byDistance_.size()); } // positions with a way to the goal
+    Status status() const { return status_; }
+    bool known() const { return status_ == Status::Known; }
+    const PuzzleDef& def() const { return *def_; }
+    // Positions reachable from the start it was built for.
+    int64_t positions() const { return int64_t(codes_.size()); }
     size_t memoryBytes() const;
 
-private:
-    // A position is its frame (where X, D and the 1 x 2 blocks stand) and
-    // which four of the frame's six free fields the 1 x 1 blocks take; its
-    // index is frame * 15 + the rank of that choice.
-    int indexOf(uint64_t code) const;
-    int indexIn(int frame, uint64_t code) const; // for a code of that frame
-    uint64_t codeAt(int index) const;
-    int distanceOf(uint64_t code) const;
+    Reach Find(const Board& board) const;
+    int Distance(const Board& board) const { return Find(board).moves; }
+    int PieceDistance(const Board& board) const { return Find(board).pieceMoves; }
+    // Every step that brings the position one move nearer the goal.
+    FieldSet BestMoves(const Board& board) const;
+    // The first of them in the search's order (dirSet 0), or block 0.
+    MoveRecord BestMove(const Board& board) const;
+    // A shortest line from the position, as single-field steps; alike
+    // pieces taken in the order of their fields, so that the line depends on
+    // the position alone. Empty without a way or on the goal.
+    std::vector<MoveRecord> ShortestLine(const Board& board) const;
 
-    std::vector<uint64_t> frameCodes_; // the code of each frame, no 1 x 1 block in it
-    std::vector<uint32_t> frameFree_;  // its six free fields
-    std::vector<uint16_t> frameSlots_; // open addressing: frame + 1, 0 when empty
-    std::vector<uint8_t> distances_;   // by index
-    std::vector<uint16_t> family_;     // by index
-    std::vector<int32_t> familySizes_; // by family
-    std::vector<uint32_t> byDistance_; // indexes of the positions with a way to the goal, nearest first
-    std::vector<uint32_t> firstAt_;    // where each distance begins in byDistance_, and the end
+private:
+    int indexOf(uint64_t code) const;
+
+    std::shared_ptr<const PuzzleDef> def_;
+    Status status_ = Status::Known;
+    PositionCoder coder_;
+    // Sorted by code, with the distances of each.
+    std::vector<uint64_t> codes_;
+    std::vector<uint16_t> moves_;
+    std::vector<uint16_t> pieceMoves_;
 };
 
 } // namespace trulp

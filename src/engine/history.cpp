@@ -17,8 +17,7 @@ void BackwardBuffer::SetStart(const BoardKey& start) {
 }
 
 void BackwardBuffer::Clear() {
-    for (int w = 0; w < kShapes; ++w)
-        std::memset(&words_[w][1], 0, sizeof(uint32_t) * kMaxMoves);
+    std::memset(&keys_[1], 0, sizeof(BoardKey) * kMaxMoves);
     std::memset(index_, 0, sizeof index_);
     indexed_ = 0;
     Follow(1);

@@ -34,7 +34,7 @@ struct SearchCounters {
 class BackwardBuffer {
 public:
     BackwardBuffer() {
-        std::memset(words_, 0, sizeof words_);
+        std::memset(keys_, 0, sizeof keys_);
         std::memset(index_, 0, sizeof index_);
         std::memset(slotOf_, 0, sizeof slotOf_);
     }
@@ -52,18 +52,19 @@ public:
     void Follow(int32_t moveNr);
     // Entry 0 becomes the position; the line is just it.
     void SetStart(const BoardKey& start);
-    // Entries 1..200 become 0; entry 0 keeps its position.
+    // Entries 1.. become empty; entry 0 keeps its position.
     void Clear();
 
-    BoardKey entry(int i) const { return {{words_[0][i], words_[1][i], words_[2][i], words_[3][i]}}; }
+    const BoardKey& entry(int i) const { return keys_[i]; }
 
 private:
-    static constexpr int kSlots = 1 << 10;
+    static constexpr int kSlots = 1 << 11;
     // A slot holds a tag from the key's hash above the entry number + 1, so
     // a probe that misses seldom touches the entries; 0 is free.
-    static constexpr int kEntryBits = 8;
+    static constexpr int kEntryBits = 10;
     static constexpr uint32_t kEntryMask = (1u << kEntryBits) - 1;
-    static uint32_t tagOf(uint64_t hash) { return uint32_t(hash >> 20) << kEntryBits; }
+    static_assert(kMaxMoves + 1 < (1 << kEntryBits));
+    static uint32_t tagOf(uint64_t hash) { return uint32_t(hash >> 22) << kEntryBits; }
     // The slot of the entry's key, or of the earliest entry with that key.
     inline unsigned find(const PositionKey& p, bool& found) const;
     void pop() {
@@ -72,7 +73,7 @@ private:
             index_[slotOf_[indexed_]] = 0;
     }
 
-    uint32_t words_[kShapes][kMaxMoves + 1]; // [key word][entry 0..200]
+    BoardKey keys_[kMaxMoves + 1];
     uint32_t index_[kSlots];
     int16_t slotOf_[kMaxMoves + 1]; // slot of an entry, -1 when an earlier entry has its key
     int32_t indexed_ = 0;           // entries 0..indexed_ - 1 are in the index
@@ -83,8 +84,9 @@ struct ForwardEntry {
     BoardKey key;
 };
 
-// Four buckets of 7500 entries, chosen by the 1 x 1 blocks' fields; an open
-// addressing index per bucket maps a key to its entry.
+// Four buckets of 7500 entries, chosen by the fields of the smallest alike
+// pieces (the classic's 1 x 1 blocks); an open addressing index per bucket
+// maps a key to its entry.
 class ForwardBuffer {
 public:
     ForwardBuffer() { Clear(); }
@@ -121,36 +123,23 @@ class FieldStacks {
 public:
     FieldStacks() { Clear(); }
 
-    void StackPush(uint32_t fields, uint8_t value) {
-        for (fields &= kFieldBits; fields != 0; fields &= fields - 1) {
-            const int n = __builtin_ctz(fields);
+    void StackPush(FieldSet fields, uint8_t value) {
+        ForEachField(fields & ~kOffBoard, [&](int n) {
             if (ptr_[n] + 1 < kStackSlots)
                 slots_[n][++ptr_[n]] = value;
-        }
+        });
     }
-    void StackPop(uint32_t fields) {
-        for (fields &= kFieldBits; fields != 0; fields &= fields - 1) {
-            const int n = __builtin_ctz(fields);
+    void StackPop(FieldSet fields) {
+        ForEachField(fields & ~kOffBoard, [&](int n) {
             if (ptr_[n] > 0)
                 --ptr_[n];
-        }
+        });
     }
-    // True when the top of some field's stack in the mask is value.
-    bool StackTest(uint32_t fields, uint8_t value) const {
-        fields &= kFieldBits;
-        if (fields == 0)
-            return false;
-        // A step enters one or two fields; both are looked at without a
-        // data-dependent branch (the second is the first again if alone).
-        const int first = __builtin_ctz(fields);
-        const uint32_t rest = fields & (fields - 1);
-        const int second = rest ? __builtin_ctz(rest) : first;
-        if ((rest & (rest - 1)) != 0) {
-            for (uint32_t more = rest & (rest - 1); more != 0; more &= more - 1)
-                if (StackTop(__builtin_ctz(more)) == value)
-                    return true;
-        }
-        return (int(StackTop(first) == value) | int(StackTop(second) == value)) != 0;
+    // True when the top of some field's stack in the set is value.
+    bool StackTest(FieldSet fields, uint8_t value) const {
+        bool hit = false;
+        ForEachField(fields & ~kOffBoard, [&](int n) { hit |= StackTop(n) == value; });
+        return hit;
     }
     uint8_t StackTop(int field) const { return slots_[field][ptr_[field]]; }
     int pointer(int field) const { return ptr_[field]; }
@@ -160,8 +149,8 @@ public:
     }
 
 private:
-    uint8_t slots_[kFields][kStackSlots];
-    uint8_t ptr_[kFields];
+    uint8_t slots_[kMaxFields][kStackSlots];
+    uint16_t ptr_[kMaxFields];
 };
 
 struct SearchHistory {
@@ -194,7 +183,7 @@ struct SearchHistory {
 
 inline unsigned BackwardBuffer::find(const PositionKey& p, bool& found) const {
     const uint32_t tag = tagOf(p.hash);
-    for (unsigned slot = unsigned(p.hash >> 54);; slot = (slot + 1) & (kSlots - 1)) {
+    for (unsigned slot = unsigned(p.hash >> 53);; slot = (slot + 1) & (kSlots - 1)) {
         const uint32_t v = index_[slot];
         if (v == 0) {
             found = false;
@@ -224,8 +213,7 @@ inline void BackwardBuffer::BackwardStore(const PositionKey& p, int32_t moveNr) 
     if (moveNr < 0 || moveNr > kMaxMoves)
         return;
     BackwardTrim(moveNr);
-    for (int w = 0; w < kShapes; ++w)
-        words_[w][moveNr] = p.key.key[w];
+    keys_[moveNr] = p.key;
     if (indexed_ != moveNr)
         return;
     bool found;

@@ -1,5 +1,6 @@
 #include "movesfile.h"
 
+#include "puzzlefile.h"
 #include "start.h"
 #include "utf8.h"
 
@@ -30,7 +31,7 @@ SaveNames NamesForSave(std::string_view fileName) {
 MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord* movesList, int count) {
     MovesRecordBytes r{};
     const size_t nameLength = std::min(storedName.size(), size_t(kStoredNameMax));
-    count = std::clamp(count, 0, kMaxMoves);
+    count = std::clamp(count, 0, kRecordMoves);
     r[0] = uint8_t(nameLength);
     std::copy_n(storedName.begin(), nameLength, r.begin() + 1);
     r[1 + nameLength] = uint8_t(count);
@@ -41,14 +42,14 @@ MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord
 }
 
 MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord* movesList, int count,
-                                   const Block (&start)[kBlocks + 1]) {
+                                   const PuzzleDef& def) {
     MovesRecordBytes r = EncodeMovesRecord(storedName, movesList, count);
-    if (IsClassicStart(start))
+    if (def.SameStart(PuzzleDef::Classic()))
         return r;
     if (std::equal(kFileMark.begin(), kFileMark.end(), r.begin() + 1) && r[0] >= kFileMark.size())
         std::copy(kPuzzleFileMark.begin(), kPuzzleFileMark.end(), r.begin() + 1);
-    for (int b = 1; b <= kBlocks; ++b)
-        r[size_t(kStartOffset + b - 1)] = start[b].field;
+    for (int b = 1; b <= def.pieceCount() && b <= 10; ++b)
+        r[size_t(kStartOffset + b - 1)] = def.piece(b).start;
     return r;
 }
 
@@ -70,13 +71,13 @@ DecodedMoves Decode(const uint8_t* data, size_t size, std::string_view mark) {
     }
     const int count = data[1 + nameLength];
     // Only bytes of the record itself can be moves, and the list holds 200.
-    if (count > kMaxMoves || count > kRecordSize - 2 - nameLength)
+    if (count > kRecordMoves || count > kRecordSize - 2 - nameLength)
         return d;
     for (int i = 1; i <= count; ++i) {
         const uint8_t byte = data[1 + nameLength + i];
         const uint8_t block = byte >> 4;
         const uint8_t direction = byte & 0xF;
-        if (block < 1 || block > kBlocks || !IsDirection(direction))
+        if (block < 1 || block > 10 || !IsDirection(direction))
             return d;
         d.moves[i] = {block, direction, 0};
     }
@@ -101,9 +102,11 @@ DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size) {
     if (d.status != RecordStatus::Ok)
         return d;
     // 25 name bytes and 200 moves end at byte 226: the start is never a move.
-    for (int b = 1; b <= kBlocks; ++b)
-        d.start[b].field = data[kStartOffset + b - 1];
-    if (!IsPlayable(d.start)) {
+    std::array<uint8_t, 11> fields{};
+    for (int b = 1; b <= 10; ++b)
+        fields[size_t(b)] = data[kStartOffset + b - 1];
+    d.def = TenBlockPuzzle(fields);
+    if (!CheckStart(d.def).playable()) {
         DecodedMoves refused;
         refused.status = RecordStatus::WrongFile;
         refused.storedName = d.storedName;
@@ -113,15 +116,44 @@ DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size) {
     return d;
 }
 
-LoadedMoves LoadMoves(Puzzle& p, const DecodedMoves& d) {
-    if (d.status != RecordStatus::Ok || !Puzzle::CanHold(d.moves, d.count))
-        return {};
-    // A list belongs to its puzzle: a file of another one brings it along;
-    // for the puzzle played the board stays where it stands.
-    const bool other = !SameStart(d.start, p.start());
-    if (other && !p.ChoosePuzzle(d.start, p.maxMove()))
-        return {};
-    return {p.LoadMoves(d.moves, d.count), other};
+OpenedFile ReadOpenedFile(std::string_view bytes) {
+    OpenedFile opened;
+    for (const std::string_view mark : {kGameMark, kPuzzleMark}) {
+        if (!HasMark(bytes, mark))
+            continue;
+        ReadPuzzle read = ReadPuzzleText(bytes, mark);
+        if (!read.ok) {
+            opened.error = read.error;
+            return opened;
+        }
+        opened.kind = mark == kGameMark ? OpenedFile::Kind::Game : OpenedFile::Kind::Puzzle;
+        opened.name = read.def.name();
+        opened.def = std::make_shared<const PuzzleDef>(std::move(read.def));
+        opened.ownPuzzle = true;
+        opened.moves = std::move(read.moves);
+        return opened;
+    }
+    const DecodedMoves d = DecodeMovesRecord(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    if (d.status != RecordStatus::Ok) {
+        opened.error = Said(d.status == RecordStatus::WrongFile ? Words::WrongFile : Words::ReadError);
+        return opened;
+    }
+    opened.kind = OpenedFile::Kind::Game;
+    opened.def = std::make_shared<const PuzzleDef>(d.def);
+    opened.ownPuzzle = d.hasStart;
+    opened.moves.assign(d.moves + 1, d.moves + 1 + d.count);
+    // The stored name is Latin-1, behind the mark every moves file begins with.
+    for (size_t i = kFileMark.size(); i < d.storedName.size(); ++i)
+        AppendUtf8(opened.name, static_cast<unsigned char>(d.storedName[i]));
+    return opened;
+}
+
+std::string SavedBytes(std::string_view storedName, const MoveRecord* movesList, int count,
+                       const PuzzleDef& def) {
+    if (!def.tenBlock())
+        return GameText(def, movesList, count);
+    const MovesRecordBytes r = EncodeMovesRecord(storedName, movesList, count, def);
+    return std::string(r.begin(), r.end());
 }
 
 } // namespace trulp

@@ -1,28 +1,33 @@
-// The moves file: a 250-byte record holding a stored name, a move count and
-// one byte per move (block number * 16 + direction). A game of another
-// puzzle than the classic marks its name "TRULP+" instead of "TRULP_" and
-// keeps the start fields of blocks 1..10 in bytes 240..249, which the name
-// and 200 moves never reach; a reader that knows only the classic record
-// refuses it as the wrong file. Pure encoding and decoding; reading and
-// writing files is the caller's business.
+// Moves files. A game of the classic family is the 250-byte record: a stored
+// name, a move count and one byte per move (block number * 16 + direction);
+// a game of another start of the ten blocks marks its name "TRULP+" instead
+// of "TRULP_" and keeps the start fields of blocks 1..10 in bytes 240..249,
+// which the name and 200 moves never reach, so that a reader that knows only
+// the classic refuses it as the wrong file. A game of any other puzzle is
+// the puzzle's text with its moves (puzzlefile.h). Pure encoding and
+// decoding; reading and writing files is movesio's.
 #pragma once
 
 #include "puzzle.h"
+#include "said.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trulp {
 
 constexpr int kRecordSize = 250;
+constexpr int kRecordMoves = 200;
 constexpr int kStoredNameMax = 25;
 inline constexpr std::string_view kStoredNamePrefix = "TRULP_ "; // written by a save
 inline constexpr std::string_view kFileMark = "TRULP_";          // tested by an open
 inline constexpr std::string_view kPuzzleFileMark = "TRULP+";    // a record with its own start
-constexpr int kStartOffset = kRecordSize - kBlocks;              // bytes 240..249
+constexpr int kStartOffset = kRecordSize - 10;                   // bytes 240..249
 
 using MovesRecordBytes = std::array<uint8_t, kRecordSize>;
 
@@ -37,22 +42,21 @@ SaveNames NamesForSave(std::string_view fileName);
 
 // The record for moves 1..count of a 1-based moves list (count 0..200).
 MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord* movesList, int count);
-// The same played from `start`: the classic record for the classic start;
-// otherwise the name's mark becomes "TRULP+" and the start follows.
+// The same played from the start of `def` (of the classic family): the
+// classic record for the classic start; otherwise the name's mark becomes
+// "TRULP+" and the start follows.
 MovesRecordBytes EncodeMovesRecord(std::string_view storedName, const MoveRecord* movesList, int count,
-                                   const Block (&start)[kBlocks + 1]);
+                                   const PuzzleDef& def);
 
 enum class RecordStatus { Ok, ReadError, WrongFile };
 
 struct DecodedMoves {
     RecordStatus status = RecordStatus::ReadError;
-    std::string storedName;               // bytes 1..L
-    int count = 0;                        // N
-    MoveRecord moves[kMaxMoves + 1] = {}; // 1-based, dirSet 0
-    bool hasStart = false;                // a "TRULP+" record
-    BlockTable start = {startTable[0], startTable[1], startTable[2], startTable[3],
-                        startTable[4], startTable[5], startTable[6], startTable[7],
-                        startTable[8], startTable[9], startTable[10]}; // its puzzle, else the classic
+    std::string storedName;                  // bytes 1..L
+    int count = 0;                           // N
+    MoveRecord moves[kRecordMoves + 1] = {}; // 1-based, dirSet 0
+    bool hasStart = false;                   // a "TRULP+" record
+    PuzzleDef def;                           // its puzzle, else the classic
 };
 
 // Checks and decodes the first `size` bytes of a file (size may be more or
@@ -65,16 +69,21 @@ DecodedMoves DecodeMovesRecord(const uint8_t* data, size_t size);
 // The classic record alone: a name must start with "TRULP_".
 DecodedMoves DecodeClassicMovesRecord(const uint8_t* data, size_t size);
 
-// Replaces the moves list of p by the decoded moves (Puzzle::LoadMoves),
-// after choosing the record's puzzle (the classic for a classic record) when
-// p plays another one (the board then stands at that start); for the puzzle
-// played the board stays. A record that did not decode changes nothing and
-// gives false.
-struct LoadedMoves {
-    bool ok = false;
-    bool otherPuzzle = false; // the record brought its own puzzle
-    explicit operator bool() const { return ok; }
+// What an opened file holds: a game (its puzzle and moves), or a puzzle to
+// play, or why it was refused; checked whole before anything changes.
+struct OpenedFile {
+    enum class Kind : uint8_t { Refused, Game, Puzzle } kind = Kind::Refused;
+    Said error;                           // why it was refused
+    std::shared_ptr<const PuzzleDef> def; // the puzzle (the classic for a classic record)
+    bool ownPuzzle = false;               // the file names its puzzle
+    std::vector<MoveRecord> moves;        // 0-based here
+    std::string name;                     // UTF-8: the stored name, or the puzzle's
 };
-LoadedMoves LoadMoves(Puzzle& p, const DecodedMoves& d);
+OpenedFile ReadOpenedFile(std::string_view bytes);
+
+// The bytes a save writes for moves 1..count of a game of `def`, stored
+// under `storedName` when it is a record.
+std::string SavedBytes(std::string_view storedName, const MoveRecord* movesList, int count,
+                       const PuzzleDef& def);
 
 } // namespace trulp

@@ -11,8 +11,10 @@ namespace trulp {
 
 namespace {
 
-std::string SystemError(const std::string& what, const std::string& path) {
-    return what + " '" + path + "': " + std::strerror(errno);
+Said SystemSaid(Words words, const std::string& path, int error) {
+    Said s(words, 0, 0, 0, path);
+    s.detail = std::strerror(error);
+    return s;
 }
 
 bool WriteAll(int fd, const uint8_t* data, size_t size) {
@@ -30,36 +32,49 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
 
 } // namespace
 
-MovesFileBytes ReadMovesFile(const std::string& path) {
-    MovesFileBytes file;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) {
-        file.error = SystemError("cannot open", path);
+FileBytes ReadFileStart(const std::string& path, size_t most) {
+    FileBytes file;
+    // Not blocking: a pipe or a device is refused below, never waited on.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        file.error = SystemSaid(Words::CannotOpen, path, errno);
         return file;
     }
-    // A longer file counts only as far as its first record.
-    file.size = std::fread(file.record.data(), 1, file.record.size(), f);
-    const bool failed = std::ferror(f) != 0;
-    const int readErrno = errno;
-    std::fclose(f);
-    if (failed) {
-        errno = readErrno;
-        file.error = SystemError("cannot read", path);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        file.error = Said(Words::NotAFile, 0, 0, 0, path);
+        return file;
     }
+    file.bytes.resize(most + 1);
+    size_t got = 0;
+    while (got < file.bytes.size()) {
+        const ssize_t n = ::read(fd, file.bytes.data() + got, file.bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            file.bytes.clear();
+            file.error = SystemSaid(Words::CannotRead, path, error);
+            return file;
+        }
+        if (n == 0)
+            break;
+        got += size_t(n);
+    }
+    ::close(fd);
+    file.bytes.resize(got);
     return file;
 }
 
-SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count) {
-    return WriteMovesFile(path, movesList, count, startTable);
-}
-
-std::string WriteFileAtomically(const std::string& path, const void* data, size_t size) {
+Said WriteFileAtomically(const std::string& path, const void* data, size_t size) {
     const size_t slash = path.rfind('/');
     const std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     std::string temporary = (directory.empty() ? "./" : directory) + ".trulp-save-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return SystemError("cannot write in", directory.empty() ? "." : directory);
+        return SystemSaid(Words::CannotWriteIn, directory.empty() ? "." : directory, errno);
     // mkstemp makes the file private; give it the mode a plain create would.
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -77,12 +92,11 @@ std::string WriteFileAtomically(const std::string& path, const void* data, size_
     if (ok)
         return {};
     ::unlink(temporary.c_str());
-    errno = savedErrno;
-    return SystemError("cannot save", path);
+    return SystemSaid(Words::CannotSave, path, savedErrno);
 }
 
 SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, int count,
-                         const Block (&start)[kBlocks + 1]) {
+                         const PuzzleDef& def) {
     SavedFile saved;
     const size_t slash = path.rfind('/');
     const std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -90,9 +104,13 @@ SavedFile WriteMovesFile(const std::string& path, const MoveRecord* movesList, i
     const SaveNames names = NamesForSave(fileName);
     saved.path = directory + names.diskName;
     saved.name = names.diskName;
-    const MovesRecordBytes record = EncodeMovesRecord(names.storedName, movesList, count, start);
-    saved.error = WriteFileAtomically(saved.path, record.data(), record.size());
+    const std::string bytes = SavedBytes(names.storedName, movesList, count, def);
+    saved.error = WriteFileAtomically(saved.path, bytes.data(), bytes.size());
     return saved;
+}
+
+bool SetAside(const std::string& path) {
+    return std::rename(path.c_str(), (path + ".damaged").c_str()) == 0;
 }
 
 } // namespace trulp

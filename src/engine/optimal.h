@@ -1,8 +1,8 @@
-// Shortest solutions, walked along the distance table (distance.h). Blocks of
-// the same shape count as interchangeable, as in the board key.
+// Shortest solutions, walked along a distance table (distance.h). Alike
+// pieces count as interchangeable, as in the board key.
 #pragma once
 
-#include "board.h"
+#include "distance.h"
 
 #include <vector>
 
@@ -10,11 +10,16 @@ namespace trulp {
 
 struct OptimalResult {
     bool solved = false;          // a line to the goal exists
-    int positions = 0;            // positions reachable from the given one; 0 for an impossible board
-    std::vector<MoveRecord> line; // single-field steps (dirSet 0), empty when not solved
+    int64_t positions = 0;        // positions reachable from the given one
+    int pieceMoves = 0;           // the fewest piece moves of any line to the goal
+    std::vector<MoveRecord> line; // a shortest line in moves (dirSet 0), empty when not solved
 };
 
-// Answers for the position in `table` (1-based, 10 blocks).
-OptimalResult SolveOptimal(const Block (&table)[kBlocks + 1]);
+// Answers for a position the table knows (one reachable from the start it
+// was built for); nothing solved for any other.
+OptimalResult SolveOptimal(const DistanceTable& table, const Board& from);
+
+// The piece moves of a line: consecutive moves of one piece count once.
+int PieceMoves(const MoveRecord* list, int count);
 
 } // namespace trulp

@@ -1,157 +1,169 @@
-// A position of the puzzle: the ten blocks, the key that describes them, and
-// the rules of one step. A plain value: the live puzzle keeps one privately,
-// solvers and tests make their own.
+// A position of a puzzle: where each piece stands, the fields they cover,
+// the key that describes the position, and the rules of one step. A plain
+// value over its PuzzleDef, which must outlive it: the live puzzle keeps one
+// privately, solvers and tests make their own.
 #pragma once
 
-#include "board.h"
+#include "puzzledef.h"
 
 #include <cstdint>
 #include <cstring>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include <utility>
 
 namespace trulp {
 
-// Occupancy per shape: bit n of word s-1 is set when field n is covered by a
-// block of shape s. Blocks of one shape are interchangeable in a key.
+// The anchors of the pieces, kind by kind, sorted within each kind: alike
+// pieces are interchangeable in a key. Slots past the pieces stay 0.
 struct BoardKey {
-    uint32_t key[kShapes];
-    uint32_t& word(int shape) { return key[shape - 1]; }
-    uint32_t word(int shape) const { return key[shape - 1]; }
-    uint32_t occupied() const { return key[0] | key[1] | key[2] | key[3]; }
+    alignas(16) uint8_t anchors[32];
     friend bool operator==(const BoardKey& a, const BoardKey& b) {
-        // Two 64-bit compares instead of four 32-bit ones.
-        uint64_t a0, a1, b0, b1;
-        std::memcpy(&a0, a.key, 8);
-        std::memcpy(&a1, a.key + 2, 8);
-        std::memcpy(&b0, b.key, 8);
-        std::memcpy(&b1, b.key + 2, 8);
-        return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+        // Four 64-bit compares, folded into one test.
+        uint64_t x[4], y[4];
+        std::memcpy(x, a.anchors, 32);
+        std::memcpy(y, b.anchors, 32);
+        return ((x[0] ^ y[0]) | (x[1] ^ y[1]) | (x[2] ^ y[2]) | (x[3] ^ y[3])) == 0;
     }
 };
 
-using BlockTable = Block[kBlocks + 1]; // 1-based
-
-struct Board {
-    Board() : Board(startTable) {}
-    // A board standing on the given blocks (a puzzle's start).
-    explicit Board(const Block (&table)[kBlocks + 1]) {
-        std::memcpy(blockTable, table, sizeof blockTable);
+class Board {
+public:
+    Board() = default;
+    // The puzzle's start.
+    explicit Board(const PuzzleDef& def) : def_(&def) {
+        for (int p = 1; p <= def.pieceCount(); ++p)
+            anchor_[p] = def.piece(p).start;
         MakeKey();
     }
 
-    BlockTable blockTable;
-    BoardKey boardKey;
+    // Pieces on the given anchors (1-based); the caller has checked them.
+    Board(const PuzzleDef& def, const uint8_t* anchors) : def_(&def) {
+        for (int p = 1; p <= def.pieceCount(); ++p)
+            anchor_[p] = anchors[p];
+        MakeKey();
+    }
 
-    void MakeKey() {
-        boardKey = {};
-        for (int b = 1; b <= kBlocks; ++b)
-            boardKey.word(blockTable[b].shape) |= BlockMask(b);
+    const PuzzleDef& def() const { return *def_; }
+    const uint8_t* anchors() const { return anchor_; }
+    int anchor(int piece) const { return anchor_[piece]; }
+    // The fields the pieces cover; with the walls, where nothing can go.
+    FieldSet occupied() const { return occupied_; }
+    FieldSet solid() const { return occupied_ | def_->walls(); }
+    const BoardKey& boardKey() const { return key_; }
+
+    FieldSet PieceMask(int piece) const { return def_->Place(def_->piece(piece).shape, anchor_[piece]); }
+    uint8_t PossibleDirections(int piece) const { return PossibleDirectionsIn(piece, solid()); }
+    // The same for given fields where nothing can go.
+    uint8_t PossibleDirectionsIn(int piece, FieldSet solid) const {
+        const FieldSet* enter = def_->Enter(def_->piece(piece).shape, anchor_[piece]);
+        solid |= kOffBoard;
+        return uint8_t(((enter[0] & solid) == 0 ? Right : 0) | ((enter[1] & solid) == 0 ? Up : 0) |
+                       ((enter[2] & solid) == 0 ? Left : 0) | ((enter[3] & solid) == 0 ? Down : 0));
     }
-    uint32_t BlockMask(int block) const {
-        const Block& b = blockTable[block];
-        return shapeTable[b.shape].mask << b.field;
+    bool GoalReached() const {
+        for (uint8_t p : def_->goalPieces())
+            if (anchor_[p] != def_->piece(p).goal)
+                return false;
+        return true;
     }
-    uint8_t PossibleDirections(int block) const { return PossibleDirectionsIn(block, boardKey.occupied()); }
-    // The same for a given set of occupied fields.
-    inline uint8_t PossibleDirectionsIn(int block, uint32_t occupied) const;
-    bool GoalReached() const { return blockTable[kXBlock].field == kGoalField; }
+    // The piece covering a field, 0 for none.
+    int PieceAt(int field) const {
+        for (int p = 1; p <= def_->pieceCount(); ++p)
+            if (PieceMask(p) & FieldBit(field))
+                return p;
+        return 0;
+    }
     int ForwardBucket() const {
-        return (blockTable[7].field ^ blockTable[8].field ^ blockTable[9].field ^ blockTable[10].field) & 3;
+        int bucket = 0;
+        for (int p = 1; p <= def_->pieceCount(); ++p)
+            if (def_->piece(p).kind == def_->bucketKind())
+                bucket ^= anchor_[p];
+        return bucket & 3;
     }
-    // A step and its reverse, keeping the key by XOR. They do not ask
+
+    // A step and its reverse, keeping fields and key. They do not ask
     // whether the step is open; the callers have.
-    void ApplyStep(int block, unsigned direction) {
-        moveTo(block, StepField(blockTable[block].field, direction));
+    void ApplyStep(int piece, unsigned direction) {
+        moveTo(piece, def_->StepField(anchor_[piece], direction));
     }
-    void UndoStep(int block, unsigned direction) {
-        moveTo(block, UnstepField(blockTable[block].field, direction));
+    void UndoStep(int piece, unsigned direction) {
+        moveTo(piece, def_->UnstepField(anchor_[piece], direction));
+    }
+    // Puts a piece anywhere (setting up); the caller has checked the place.
+    void Place(int piece, int field) { moveTo(piece, field); }
+    // Rebuilds fields and key from the anchors.
+    void MakeKey() {
+        occupied_ = 0;
+        std::memset(key_.anchors, 0, sizeof key_.anchors);
+        uint8_t filled[kMaxPieces + 1] = {};
+        for (int p = 1; p <= def_->pieceCount(); ++p) {
+            occupied_ |= PieceMask(p);
+            const int kind = def_->piece(p).kind;
+            key_.anchors[def_->kindSlot(kind) + filled[kind]++] = anchor_[p];
+        }
+        for (int k = 0; k < def_->kindCount(); ++k) {
+            uint8_t* first = key_.anchors + def_->kindSlot(k);
+            for (int i = 1; i < def_->kindSize(k); ++i)
+                for (int j = i; j > 0 && first[j - 1] > first[j]; --j)
+                    std::swap(first[j - 1], first[j]);
+        }
+    }
+    friend bool operator==(const Board& a, const Board& b) {
+        return a.def_ == b.def_ && std::memcmp(a.anchor_, b.anchor_, sizeof a.anchor_) == 0;
+    }
+
+    // The key after a piece of `kind` moves from one anchor to another.
+    static void MoveInKey(BoardKey& key, const PuzzleDef& def, int kind, int from, int to) {
+        uint8_t* first = key.anchors + def.kindSlot(kind);
+        const int size = def.kindSize(kind);
+        int i = 0;
+        while (i < size - 1 && first[i] != from)
+            ++i;
+        first[i] = uint8_t(to);
+        while (i > 0 && first[i - 1] > first[i]) {
+            std::swap(first[i - 1], first[i]);
+            --i;
+        }
+        while (i < size - 1 && first[i + 1] < first[i]) {
+            std::swap(first[i + 1], first[i]);
+            ++i;
+        }
     }
 
 private:
-    void moveTo(int block, int field) {
-        const uint32_t oldMask = BlockMask(block);
-        blockTable[block].field = uint8_t(field);
-        boardKey.word(blockTable[block].shape) ^= oldMask ^ BlockMask(block);
+    void moveTo(int piece, int field) {
+        const PieceDef& p = def_->piece(piece);
+        occupied_ ^= PieceMask(piece);
+        MoveInKey(key_, *def_, p.kind, anchor_[piece], field);
+        anchor_[piece] = uint8_t(field);
+        occupied_ ^= PieceMask(piece);
     }
+
+    const PuzzleDef* def_ = nullptr;
+    FieldSet occupied_ = 0;
+    BoardKey key_{};
+    uint8_t anchor_[kMaxPieces + 1] = {};
 };
 
-inline uint8_t Board::PossibleDirectionsIn(int block, uint32_t occupied) const {
-    const Block& b = blockTable[block];
-    const uint32_t* need = detail::kStepNeeds.need[b.shape][b.field];
-    occupied |= detail::kBlocked;
-#ifdef __SSE2__
-    // The four tests at once: lane k is zero when direction 1 << k is open.
-    const __m128i n = _mm_load_si128(reinterpret_cast<const __m128i*>(need));
-    const __m128i hit = _mm_and_si128(n, _mm_set1_epi32(int(occupied)));
-    return uint8_t(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(hit, _mm_setzero_si128()))));
-#else
-    return uint8_t(((need[0] & occupied) == 0 ? Right : 0) | ((need[1] & occupied) == 0 ? Up : 0) |
-                   ((need[2] & occupied) == 0 ? Left : 0) | ((need[3] & occupied) == 0 ? Down : 0));
-#endif
+// A key's hash: each word multiplied apart, then mixed.
+inline uint64_t KeyHash(const BoardKey& k) {
+    uint64_t w[4];
+    std::memcpy(w, k.anchors, 32);
+    uint64_t h = w[0] * 0x9E3779B97F4A7C15ull ^ w[1] * 0xC2B2AE3D27D4EB4Full ^ w[2] * 0x165667B19E3779F9ull ^
+                 w[3] * 0xD6E8FEB86659FD93ull;
+    h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9ull;
+    return h ^ (h >> 32);
 }
 
-namespace detail {
-// Random words for the Zobrist hash, one per shape and field.
-struct Zobrist {
-    uint64_t field[kShapes + 1][kFields];
-    // The hash change of a step: shape, field before, direction index.
-    uint64_t step[kShapes + 1][kFields][4];
-};
-// splitmix64: small, fast and the same everywhere.
-constexpr uint64_t SplitMix64(uint64_t& state) {
-    state += 0x9E3779B97F4A7C15ull;
-    uint64_t r = state;
-    r = (r ^ (r >> 30)) * 0xBF58476D1CE4E5B9ull;
-    r = (r ^ (r >> 27)) * 0x94D049BB133111EBull;
-    return r ^ (r >> 31);
-}
-constexpr Zobrist MakeZobrist() {
-    Zobrist z{};
-    uint64_t state = 0x2545F4914F6CDD1Dull;
-    for (int s = 1; s <= kShapes; ++s)
-        for (int f = 0; f < kFields; ++f)
-            z.field[s][f] = SplitMix64(state);
-    for (int s = 1; s <= kShapes; ++s)
-        for (int f = 0; f < kFields; ++f)
-            for (int k = 0; k < 4; ++k) {
-                if (kStepNeeds.need[s][f][k] & kBlocked)
-                    continue;
-                const uint32_t diff =
-                    (shapeTable[s].mask << f) ^ (shapeTable[s].mask << (f + StepOffset(1u << k)));
-                uint64_t h = 0;
-                for (int n = 0; n < kFields; ++n)
-                    if (diff & (1u << n))
-                        h ^= z.field[s][n];
-                z.step[s][f][k] = h;
-            }
-    return z;
-}
-inline constexpr Zobrist kZobrist = MakeZobrist();
-} // namespace detail
-
-// A position as the history buffers index it: its key, the key's Zobrist
-// hash (the XOR of one random word per covered field and shape, so a step
-// changes it by one precomputed word) and its forward-buffer bucket.
-// Equality is always decided on the full key.
+// A position as the search's memory indexes it: its key, the key's hash and
+// its forward-buffer bucket. Equality is decided on the key.
 struct PositionKey {
     BoardKey key;
     uint64_t hash;
     int bucket;
 
-    static PositionKey Of(const BoardKey& k) {
-        PositionKey p{k, 0, 0};
-        for (int s = 1; s <= kShapes; ++s)
-            for (uint32_t m = k.word(s) & kFieldBits; m != 0; m &= m - 1)
-                p.hash ^= detail::kZobrist.field[s][__builtin_ctz(m)];
-        // The bucket of the 1 x 1 blocks' fields, read off their key word.
-        for (uint32_t m = k.word(1) & kFieldBits; m != 0; m &= m - 1)
-            p.bucket ^= __builtin_ctz(m);
-        p.bucket &= 3;
-        return p;
-    }
+    static PositionKey Of(const BoardKey& k, int bucket = 0) { return {k, KeyHash(k), bucket}; }
+    static PositionKey Of(const Board& b) { return Of(b.boardKey(), b.ForwardBucket()); }
 };
 
 } // namespace trulp

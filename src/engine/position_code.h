@@ -4,7 +4,7 @@
 // it does not say which block of a shape is where.
 #pragma once
 
-#include "board.h"
+#include "tenblock.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,5 @@
 #include "puzzle.h"
 
-#include "start.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -9,44 +7,41 @@ namespace trulp {
 
 namespace {
 
-bool ValidMove(const MoveRecord& m) {
-    return m.block >= 1 && m.block <= kBlocks && IsDirection(m.direction);
-}
-
-int32_t ClampLimit(int32_t limit) {
-    return std::clamp(limit, int32_t(kMinMoveLimit), int32_t(kMaxMoveLimit));
+bool ValidMove(const PuzzleDef& def, const MoveRecord& m) {
+    return m.block >= 1 && m.block <= def.pieceCount() && IsDirection(m.direction);
 }
 
 } // namespace
 
-Puzzle::Puzzle() {
-    std::copy(startTable, startTable + kBlocks + 1, start_);
+int32_t MoveLimitCeiling(const PuzzleDef& def) {
+    return def.tenBlock() ? kMaxMoveLimit : kMaxMoves;
+}
+
+Puzzle::Puzzle() : def_(std::make_shared<const PuzzleDef>()), board_(*def_) {
     std::memset(movesList_, 0, sizeof movesList_);
     std::memset(pendingCands_, 0, sizeof pendingCands_);
 }
 
 bool Puzzle::isClassic() const {
-    return IsClassicStart(start_);
+    return def_->tenBlock() && def_->SameStart(PuzzleDef::Classic());
 }
 
-bool Puzzle::ChoosePuzzle(const Block (&start)[kBlocks + 1], int32_t moveLimit) {
-    if (!IsPlayable(start))
+bool Puzzle::ChoosePuzzle(std::shared_ptr<const PuzzleDef> def, int32_t moveLimit) {
+    if (!def || def->pieceCount() == 0 || !CheckPlacement(*def).ok())
         return false;
-    // The same ten blocks: only the fields come from outside.
-    for (int b = 1; b <= kBlocks; ++b)
-        start_[b].field = start[b].field;
+    def_ = std::move(def);
     ClearMoves();
     ResetBoard(moveLimit);
     return true;
 }
 
 void Puzzle::ResetBoard(int32_t moveLimit) {
-    board_ = Board(start_);
-    history_.backward.SetStart(board_.boardKey);
+    board_ = Board(*def_);
+    history_.backward.SetStart(board_.boardKey());
     history_.ClearBuffers();
     moveNr_ = 1;
     pendingFloor_ = kMaxMoves + 2;
-    maxMove_ = ClampLimit(moveLimit);
+    maxMove_ = std::clamp(moveLimit, int32_t(kMinMoveLimit), MoveLimitCeiling(*def_));
 }
 
 void Puzzle::ClearMoves() {
@@ -60,14 +55,14 @@ void Puzzle::ClearMoves() {
 }
 
 PlayOutcome Puzzle::PlayMove(int block, unsigned direction) {
-    if (block < 1 || block > kBlocks || !IsDirection(direction))
+    if (block < 1 || block > def_->pieceCount() || !IsDirection(direction))
         return {PlayResult::Closed};
     const uint8_t open = board_.PossibleDirections(block);
     if (!(open & direction))
         return {PlayResult::Closed};
     if (ListFull())
         return {PlayResult::ListFull};
-    const uint8_t from = board_.blockTable[block].field;
+    const uint8_t from = uint8_t(board_.anchor(block));
     board_.ApplyStep(block, direction);
     movesList_[moveNr_] = {uint8_t(block), uint8_t(direction), open};
     lastMove_ = moveNr_;
@@ -83,10 +78,10 @@ StepMade Puzzle::ReplayMove() {
         return {};
     const MoveRecord m = movesList_[moveNr_];
     // A list made from another position may hold a move this board cannot
-    // make; it is not made rather than pushed through another block.
-    if (!ValidMove(m) || !(board_.PossibleDirections(m.block) & m.direction))
+    // make; it is not made rather than pushed through another piece.
+    if (!ValidMove(*def_, m) || !(board_.PossibleDirections(m.block) & m.direction))
         return {};
-    const uint8_t from = board_.blockTable[m.block].field;
+    const uint8_t from = uint8_t(board_.anchor(m.block));
     board_.ApplyStep(m.block, m.direction);
     ++moveNr_;
     return {true, m.block, m.direction, from};
@@ -96,27 +91,27 @@ StepMade Puzzle::TakeBack(ListRule rule) {
     if (moveNr_ <= 1 || moveNr_ > kMaxMoves + 1)
         return {};
     const MoveRecord m = movesList_[moveNr_ - 1];
-    if (!ValidMove(m) || !(board_.PossibleDirections(m.block) & OppositeDir[m.direction]))
+    if (!ValidMove(*def_, m) || !(board_.PossibleDirections(m.block) & OppositeDir[m.direction]))
         return {};
     --moveNr_;
     if (rule == ListRule::Cut)
         lastMove_ = moveNr_ - 1;
-    const uint8_t from = board_.blockTable[m.block].field;
+    const uint8_t from = uint8_t(board_.anchor(m.block));
     board_.UndoStep(m.block, m.direction);
     return {true, m.block, OppositeDir[m.direction], from};
 }
 
 int32_t Puzzle::SetMoveLimit(int32_t position) {
-    position = ClampLimit(position);
+    position = std::clamp(position, int32_t(kMinMoveLimit), MoveLimitCeiling(*def_));
     maxMove_ = position >= moveNr_ ? position : moveNr_ - 1;
     return maxMove_;
 }
 
-bool Puzzle::CanHold(const MoveRecord* list, int count) {
+bool Puzzle::CanHold(const MoveRecord* list, int count) const {
     if (count < 0 || count > kMaxMoves || (count > 0 && list == nullptr))
         return false;
     for (int i = 1; i <= count; ++i)
-        if (!ValidMove(list[i]))
+        if (!ValidMove(*def_, list[i]))
             return false;
     return true;
 }

@@ -1,48 +1,154 @@
-// The game around the moves: the mode, the keyboard selection, the hint's
-// two stages, whether the player reached the goal from the start alone,
-// which controls each mode offers, and the program's words for every
-// outcome. The window and the runs ask it and show what it answers; the
-// puzzle itself still makes every move.
+// The game around the moves: the one place that decides what an input means
+// (a key with its text, a press, drag and release on the board, a control,
+// an action), what the mode offers, the keyboard selection, the hint's two
+// stages, whether the player reached the goal alone, undo and redo, and the
+// time and counts of a game. Each call answers with one reply that carries
+// everything the window shows: the board and the list as values, the
+// controls, the words, the chart. The puzzle itself still makes every move.
 #pragma once
 
+#include "distance.h"
 #include "movesfile.h"
 #include "puzzle.h"
 #include "records.h"
 #include "said.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace trulp {
 
 enum Mode : uint8_t { kPlay = 0, kReplay = 1, kSearch = 2, kNoMode = 3 };
 
-// The controls whose state follows the mode.
-enum class Control : uint8_t { MoveLimit, Back, Go, Statistics, Step, Hint, Solve };
-constexpr int kModeControls = 7;
-using ControlSet = uint8_t; // bit k: Control k is enabled
-constexpr ControlSet Bit(Control c) {
-    return ControlSet(1u << unsigned(c));
-}
+// Everything a person can ask of the window, by button, key or action.
+enum class Act : uint8_t {
+    Play, // the mode buttons: Input::on is the button's new state
+    Replay,
+    Search,
+    Reset,
+    Back,
+    Go,
+    Statistics,
+    Step, // Input::on: the box's new state
+    Hint,
+    Solve,
+    MoveLimit, // Input::value: the control's position, let go
+    SetupDone,
+    SetupCancel,
+    Help,
+    Undo,
+    Redo,
+    NextPuzzle,
+    Open,
+    Save,
+    Print,
+    PrinterSetup,
+    Chart,
+    Puzzles,
+    Copy,
+    Paste,
+    // Not actions but what the board and the keyboard report.
+    Key,        // Input::key, text, autoRepeat
+    Press,      // Input::x, y: a point of the board in hundredths of a field
+    Drag,       // the pointer moved with the button held
+    Release,    // the button let go
+    Hover,      // the pointer moved over the board
+    SlideEnded, // the board finished drawing a slide
+    Shown,      // the window became visible (Input::on) or hidden
+};
+constexpr int kActs = int(Act::Shown) + 1;
 
+// The keys that mean something beyond the character they type.
+enum class KeyName : uint8_t { Other, Left, Right, Up, Down, Space, Return, Backspace, Escape };
+
+struct Input {
+    Act act = Act::Key;
+    KeyName key = KeyName::Other;
+    char32_t text = 0; // the character typed, 0 for none
+    bool autoRepeat = false;
+    int x = 0, y = 0;
+    int value = 0;
+    bool on = false;
+};
+
+// The runs the window's run control drives.
+enum class RunOrder : uint8_t { None, StartSearch, StartReplay, StartSolve, Stop };
+// The dialogs the window shows when the session lets it.
+enum class Dialog : uint8_t {
+    None,
+    Statistics,
+    Help,
+    Open,
+    Save,
+    Print,
+    PrinterSetup,
+    Chart,
+    Puzzles,
+    Copy,
+    Paste
+};
 // The captions of GO.
-enum class GoCaption : uint8_t { Keep, Go, Stop, Step };
+enum class GoCaption : uint8_t { Go, Stop, Step };
+// What the coach knows of the puzzle played.
+enum class CoachState : uint8_t { Waiting, Ready, TooLarge };
+
+// The board to draw: the puzzle's board and shapes, where each piece stands,
+// the ring, and a piece held apart by a drag.
+struct BoardShown {
+    std::shared_ptr<const PuzzleDef> def;
+    std::array<uint8_t, kMaxPieces + 1> anchors{};
+    int ring = 0;         // the piece with the keyboard's ring, 0 for none
+    int floating = 0;     // the piece being dragged, 0 for none
+    int dx = 0, dy = 0;   // its offset from its field, in hundredths of a field
+    bool editing = false; // being set up: pieces go anywhere
+};
+
+struct MoveShown {
+    char letter = 0;
+    uint8_t direction = 0;
+    bool coached = false; // a hint's or solve's
+};
+
+// The moves list to draw: the moves, and the pointer at the next.
+struct ListShown {
+    std::vector<MoveShown> moves; // 0-based: move n is moves[n - 1]
+    int moveNr = 1;
+};
+
+// The game chart: how far the goal was after each move of the list.
+struct ChartShown {
+    std::vector<int> distances;      // after moves 0..n, as far as the list replays
+    std::vector<int> pieceDistances; // the same in piece moves
+    std::vector<bool> coached;       // move n was the coach's (index 0 unused)
+    int moves = 0;                   // the list's length
+    int mark = 0;                    // the move the board stands after
+    int shortest = 0;                // moves to go from the start
+    int toGo = kNoDistance;          // from the board now
+    int record = 0;                  // the player's best, 0 for none
+};
 
 // How the game stands after a call: what the window shows besides the board.
 struct View {
     Mode mode = kNoMode;
-    ControlSet controls = 0; // the controls the mode offers
-    bool editing = false;    // a puzzle is being set up
-    int selected = 0;        // the block with the keyboard's ring
+    std::bitset<kActs> enabled; // the buttons and actions that take input now
+    bool editing = false;       // a puzzle is being set up
+    bool stepMode = false;
+    GoCaption go = GoCaption::Go;
     std::string puzzleName;
-    int toGo = -1; // moves to the goal from the board shown; kNoDistance; -1 while the coach gets ready
-    int32_t moveLimit = 0;
-    bool redo = false; // a move taken back in play can be made again
+    int toGo = -1;       // moves to the goal from the board shown; kNoDistance; -1 unknown yet
+    int toGoPieces = -1; // the same in piece moves
+    CoachState coach = CoachState::Waiting;
+    int32_t moveLimit = kDefaultMoveLimit;
+    int32_t moveLimitCeiling = kMaxMoveLimit;
+    int moves = 0;      // made on the board: moveNr - 1
+    int pieceMoves = 0; // of them, in piece moves
+    bool hand = false;  // the pointer is on a piece that can move
 };
 
 // Everything the window has to show after a call; it never asks again.
@@ -50,207 +156,214 @@ struct Reply {
     Reply() = default;
     explicit Reply(Said s) : said(std::move(s)) {}
     Said said;            // for the message line
-    StepMade slide;       // the puzzle moved this block: slide it from where it stood
-    bool list = false;    // the list or the move number changed
-    bool board = false;   // the board shown changed: draw it whole
-    bool newGame = false; // a new start on the board: the search and the record line start again
-    GoCaption go = GoCaption::Keep;
-    bool runEnds = false;
-    bool celebrate = false;      // the player brought X to the goal
-    Said record;                 // beside the message: a new record, or how to undo
-    bool recordsChanged = false; // the records are to be kept
-    View view;                   // filled by the session at every answer
+    Said aside;           // beside it: a record, how to undo, why an input waits
+    StepMade slide;       // this piece moved: slide it from where it stood
+    bool board = false;   // the board changed: draw `shownBoard`
+    bool list = false;    // the list or its pointer changed: draw `shownList`
+    bool newGame = false; // a new start on the board
+    bool celebrate = false;
+    bool wait = false; // taken later: the input comes again when the slide ends
+    RunOrder run = RunOrder::None;
+    Dialog dialog = Dialog::None;
+    bool recordsChanged = false; // a solve to be kept (Session::lastSolve)
+    bool gameChanged = false;
+    BoardShown shownBoard;
+    ListShown shownList;
+    ChartShown chart;
+    View view; // filled by the session at every answer
 };
 
 // What one slice of the search came to.
 enum class SliceEnd : uint8_t { Budget, Solved, Exhausted };
 
+// The game kept between runs.
+struct KeptGame {
+    std::shared_ptr<const PuzzleDef> def;
+    std::string name;
+    Mode mode = kNoMode;
+    std::vector<MoveRecord> moves; // 0-based
+    std::vector<bool> coached;     // per move
+    int moveNr = 1;
+    bool alone = false;  // the player's own, without help so far
+    bool helped = false; // the player's own, with the coach's help
+    int64_t playedMs = 0;
+};
+
 class Session {
 public:
-    explicit Session(Puzzle& puzzle) : puzzle_(puzzle), name_(NameOf(puzzle.start())) {}
+    // The classic at its start; `clock` tells milliseconds (the game's time).
+    explicit Session(Puzzle& puzzle, std::function<int64_t()> clock = {});
 
+    // --- reading, for the window's dialogs, files and tests ---
     const Puzzle& puzzle() const { return puzzle_; }
-    Puzzle& puzzle() { return puzzle_; }
-    // The name of the puzzle being played.
     const std::string& puzzleName() const { return name_; }
-    // The board to show: the puzzle's, or the one being set up.
-    const BlockTable& boardShown() const { return editing_ ? draft_ : puzzle_.blockTable(); }
-    bool editing() const { return editing_; }
-    // Whether move n of the list was the coach's (a hint's or solve's).
-    bool coached(int n) const { return n >= 1 && n <= kMaxMoves && coached_[size_t(n)]; }
-    const Records& records() const { return records_; }
-    void SetRecords(Records records) { records_ = std::move(records); }
-    // Where the date of a record comes from.
-    void SetClock(std::function<std::string()> today) { today_ = std::move(today); }
     Mode mode() const { return mode_; }
-    int selected() const { return selected_; }
+    bool editing() const { return editing_; }
+    bool busy() const { return sliding_ || run_ != RunOrder::None; }
     bool stepMode() const { return stepMode_; }
-    // Reaching the goal now would be the player's own from the start: move 1
-    // was made by hand from the puzzle's start, and no coach helped since.
-    bool playedAlone() const { return alone_; }
-    // The controls the current mode offers; before any mode was chosen,
-    // everything but the coach. The coach waits for its table; back waits
-    // for a replay run that is not stepped.
-    ControlSet controls() const;
-    // Moves from the board shown to the goal, or kNoDistance; -1 while the
-    // coach's table is not built.
-    int toGo() const;
-    // The coach's table has been built: to go and the coach's buttons.
-    Reply CoachReady() const;
-    // Everything, to be shown whole (a game brought back).
-    Reply Whole() const;
+    const Records& records() const { return records_; }
+    // The solve that changed the records last.
+    const Solve& lastSolve() const { return lastSolve_; }
+    // The game as it stands, to keep.
+    KeptGame Kept() const;
+    // Whether move n of the list was the coach's.
+    bool coached(int n) const { return n >= 1 && n <= kMaxMoves && coached_[size_t(n)]; }
+    int64_t playedMs() const;
 
-    // Another puzzle: its start on the board, an empty list, play mode.
-    // A start that cannot be played changes nothing.
-    // (The name is the collection's; an empty one names it by its start.)
-    Reply ChoosePuzzle(const Block (&start)[kBlocks + 1], const std::string& name, int32_t moveLimit);
-    // The name a start goes by: its name in the collection, or the one for
-    // a puzzle of one's own.
-    static std::string NameOf(const Block (&start)[kBlocks + 1]);
+    // The board and the list as they stand, to print or copy.
+    Reply Whole();
 
-    // The next puzzle of the collection without a record, played.
-    Reply NextPuzzle(int32_t moveLimit);
+    // --- the one way in ---
+    Reply Input(const ::trulp::Input& in);
 
-    // Setting up a puzzle of one's own, from the start of the one played.
-    Reply BeginSetup();
-    // A block put with its top-left square on `field`; refused off the
-    // board or on another block.
-    Reply Place(int block, int field);
-    // The set-up position becomes the puzzle to play (when it can be
-    // played), or is given up.
-    Reply EndSetup(bool use, int32_t moveLimit);
-
+    // --- answers to what the window did for a reply ---
     // The window opens: the board at the start, the welcome.
     Reply Start(int32_t moveLimit);
-    // Mode buttons: a press brings its mode, releasing the pressed one
-    // leaves none. The caller refuses while a block slides or a run goes.
-    Reply ChooseMode(Mode mode, bool pressed, int32_t moveLimit);
-    // How many such actions Undo remembers.
-    static constexpr size_t kRememberedActions = 20;
-    Reply Reset(int32_t moveLimit);
-    // The move limit control let go: the limit that holds for its position
-    // (View::moveLimit), never below the moves made.
-    Reply SetMoveLimit(int32_t position);
-    void SetStepMode(bool on) { stepMode_ = on; }
+    // The records as the store read them.
+    Reply SetRecords(Records records);
+    // The coach's table for the puzzle played, built off the window's thread.
+    Reply CoachReady(std::shared_ptr<const DistanceTable> table);
+    // What the coach needs a table for now: the puzzle and the position to
+    // build from; none when it has one.
+    std::shared_ptr<const PuzzleDef> CoachWants() const;
+    // A kept game brought back; false (nothing changed) when it cannot be.
+    Reply Resume(const KeptGame& game, bool& resumed);
+    // A puzzle chosen in the puzzles window, or drawn: played.
+    Reply ChoosePuzzle(std::shared_ptr<const PuzzleDef> def, const std::string& name);
+    // Setting up a puzzle of one's own, from the start of the one played.
+    Reply BeginSetup();
+    // A file opened (moves of a puzzle, or a puzzle), or why not.
+    Reply Open(const OpenedFile& file);
+    // A file that could not be read at all.
+    Reply Failed(const Said& why);
+    // Saving and printing went well.
+    Reply Saved(const std::string& name);
+    Reply Printed(const std::string& file);
+    // A solve kept in the records (the store merged it with the file's).
+    Reply RecordsKept(Records records);
 
-    // Play by hand. A drag ends with a direction, or 0 when it was too short.
-    Reply Drag(int block, unsigned direction);
-    // A press on the board, or Backspace in play, drops the keyboard selection.
-    void Deselect() { selected_ = 0; }
-    // A typed character: a block's letter selects it.
-    Reply Letter(char32_t c);
-    // A key pressed in play, as a direction (0 for any other key); while
-    // setting up, it moves the selected block a field.
-    Reply Key(unsigned direction);
-    // Back and Backspace: one move back, in play and replay.
-    Reply Back();
-    // In play, the move taken back last made again, as it was made: a
-    // coach's move stays the coach's. Any other move forgets them. After an
-    // Undo of an action, the action again.
-    Reply Redo();
-    // The last action undone: a reset, a mode change, a puzzle chosen or a
-    // file opened that threw moves away brings back the list, the board,
-    // the puzzle and the mode as they were; otherwise a move back, as Back.
-    Reply Undo();
-
-    // The game as a small text (puzzle, list, where it stands, mode), kept
-    // when the window closes, and brought back; a text that is not wholly
-    // such a game changes nothing (false).
-    std::string GameText() const;
-    bool Resume(std::string_view text, int32_t moveLimit);
-
-    // The coach: a hint in two stages, and whether solve may start now.
-    Reply Hint();
-    bool StartSolve();
-    // One move of the solve run, or the run's end.
-    Reply SolveStep();
-    // A solve move has slid: the run's end, or nothing and it goes on.
-    Reply SolveSlid(bool stopRequested);
-    // The solve run stopped from outside.
-    Reply SolveStopped();
-    // A stopped solve waits for GO to go on, until the game moves otherwise.
-    bool solvePaused() const { return solvePaused_; }
-
-    // The replay run: its start, each move, its end.
-    Reply ReplayStarted();
-    Reply ReplayStep();
-    Reply ReplayEnded();
-
-    // The search run: a slice of the search, what it came to once the board
-    // has been shown, and the run's end with the time it took.
+    // The runs: search slices, replay and solve moves, each end.
     Reply SearchSlice(int32_t budget);
     Reply SearchWaited(bool stopRequested);
     Reply SearchEnded(uint32_t seconds);
+    Reply ReplayStep();
+    Reply ReplayEnded();
+    Reply SolveStep();
+    Reply SolveSlid(bool stopRequested);
+    Reply SolveEnded();
 
-    // Saving and printing went well: the name saved as, the file printed to
-    // (empty for a printer).
-    Reply Saved(const std::string& name);
-    Reply Printed(const std::string& file);
-
-    // A moves file read: its moves become the list when it is one.
-    Reply Open(const DecodedMoves& file);
+    // How many actions Undo remembers.
+    static constexpr size_t kRememberedActions = 20;
+    static std::string NameOf(const PuzzleDef& def);
 
 private:
     // Everything an action may throw away.
     struct GameState {
-        BlockTable start{};
+        std::shared_ptr<const PuzzleDef> def;
         std::string name;
         Mode mode = kNoMode;
-        std::array<MoveRecord, kMaxMoves + 1> list{};
-        int32_t lastMove = 0;
+        std::vector<MoveRecord> list; // 1-based: entry 0 unused
         int32_t moveNr = 1;
-        std::array<bool, kMaxMoves + 1> coached{};
+        std::vector<bool> coached;
         bool alone = false;
-        bool sameList(const GameState& other) const; // the puzzle and its moves
-        bool sameGame(const GameState& other) const; // and the mode and where the list stands
+        bool helped = false;
+        int64_t playedMs = 0;
+        bool sameList(const GameState& other) const;
+        bool sameGame(const GameState& other) const;
     };
-    GameState capture() const;
-    // Through the puzzle's own operations: its start, the list, the moves
-    // before moveNr replayed.
-    bool restore(const GameState& state, int32_t moveLimit);
-    Reply chooseMode(Mode mode, bool pressed, int32_t moveLimit);
-    // An action has changed the game from `before`: it can be undone when
-    // it threw moves away, and says so beside the message.
-    void remember(const GameState& before, Reply& r);
-    // Every answer carries the view as it now stands.
-    Reply answer(Reply r) const;
-    Reply moved(const PlayOutcome& o, Words plain, bool byCoach = false);
-    Reply stepBack();
-
-    Puzzle& puzzle_;
-    Mode mode_ = kNoMode;
-    ControlSet controls_ = ControlSet(~(Bit(Control::Hint) | Bit(Control::Solve)) & 0x7F);
-    int selected_ = 0;
-    bool stepMode_ = false;
-    bool alone_ = false;
-    PlayResult lastSolve_ = PlayResult::Moved;
-    std::string name_;
-    bool replaying_ = false;
-    SearchResult searchResult_ = kNotSearched;
-    std::array<bool, kMaxMoves + 1> coached_{};
-    // The moves taken back in play, the last one on top.
     struct TakenBack {
         uint8_t block;
         uint8_t direction;
         bool coached;
     };
-    std::array<TakenBack, kMaxMoves> takenBack_{};
-    int takenBackCount_ = 0;
+    struct Drag {
+        int piece = 0;
+        int grabX = 0, grabY = 0; // where the pointer took it, from its corner
+        uint8_t dirs = 0;
+        int dx = 0, dy = 0;
+    };
+
+    Reply act(const ::trulp::Input& in);
+    Reply key(const ::trulp::Input& in);
+    Reply setupKey(const ::trulp::Input& in);
+    Reply press(int x, int y);
+    Reply drag(int x, int y);
+    Reply release();
+    Reply hover(int x, int y);
+    Reply go();
+    Reply chooseMode(Mode mode, bool pressed);
+    Reply reset();
+    Reply back();
+    Reply undo();
+    Reply redo();
+    Reply hint();
+    Reply solve();
+    Reply place(int piece, int field);
+    Reply endSetup(bool use);
+    Reply selectLetter(char32_t c);
+    Reply moveSelected(unsigned direction);
+    Reply playMove(int piece, unsigned direction, bool byKey);
+    Reply refused(Words why);
+    // The reply as the game now stands.
+    Reply answer(Reply r);
+    Reply moved(const PlayOutcome& o, Words plain, bool byCoach = false);
+    Reply stepBack();
+    void newGame();
+    void coachHelps();
+    GameState capture() const;
+    bool restore(const GameState& state);
+    void remember(const GameState& before, Reply& r);
+    bool choose(std::shared_ptr<const PuzzleDef> def, const std::string& name);
+    int distance(const Board& b) const;
+    int pieceDistance(const Board& b) const;
+    Said startSaid(const PuzzleDef& def) const;
+    ChartShown chart() const;
+    int piecesMade() const;
+    void tick();
+    bool clockRuns() const;
+    const Board& boardShown() const { return editing_ ? draft_ : puzzle_.board(); }
+    int pieceAt(int x, int y) const;
+
+    Puzzle& puzzle_;
+    std::function<int64_t()> clock_;
+    std::shared_ptr<const DistanceTable> table_;
+    Mode mode_ = kNoMode;
+    bool modeChosen_ = false;
+    int selected_ = 0;
+    bool stepMode_ = false;
+    bool alone_ = false;
+    bool helped_ = false; // the coach helped this game
+    PlayResult lastSolveResult_ = PlayResult::Moved;
+    std::string name_;
+    RunOrder run_ = RunOrder::None;
+    GoCaption go_ = GoCaption::Go;
+    bool sliding_ = false;
+    bool refusalSaid_ = false;
+    bool visible_ = true;
+    SearchResult searchResult_ = kNotSearched;
+    std::array<bool, kMaxMoves + 1> coached_{};
+    std::vector<TakenBack> takenBack_;
     bool redoing_ = false;
     bool solvePaused_ = false;
-    // Actions that threw moves away, as they left the game and as it was.
     struct Action {
         GameState before, after;
     };
     std::vector<Action> actions_, undone_;
-    bool solving_ = false;
     Records records_;
+    Solve lastSolve_;
     std::function<std::string()> today_ = Today;
     bool editing_ = false;
-    BlockTable draft_{};
-    // A hint that stands: its block and the position it was given for.
+    std::shared_ptr<const PuzzleDef> draftDef_;
+    Board draft_;
+    Drag drag_;
+    bool dragging_ = false;
+    bool celebrated_ = false; // the goal's words stand until the game moves
+    bool announce_ = false;   // the puzzle's shortest line is to be said when known
     int hintBlock_ = 0;
     BoardKey hintKey_{};
+    // The game's time: what was played before, and since when it runs.
+    int64_t playedMs_ = 0;
+    int64_t since_ = -1;
 };
 
 } // namespace trulp

@@ -1,77 +1,69 @@
 #include "start.h"
 
-#include "number.h"
-
 #include "distance.h"
-#include "position_code.h"
-
-#include <algorithm>
+#include "number.h"
+#include "tenblock.h"
 
 namespace trulp {
 
-StartCheck CheckStart(const Block (&start)[kBlocks + 1]) {
-    const detail::PlacementCheck placed = detail::CheckPlacement(start);
+StartCheck CheckStart(const PuzzleDef& def) {
+    const PlacementCheck placed = CheckPlacement(def);
     switch (placed.placement) {
-    case detail::Placement::WrongShape:
-        return {StartVerdict::WrongShape, placed.block};
-    case detail::Placement::OffBoard:
-        return {StartVerdict::OffBoard, placed.block};
-    case detail::Placement::Overlap:
-        return {StartVerdict::Overlap, placed.block, placed.other};
-    case detail::Placement::Ok:
+    case Placement::OffBoard:
+        return {StartVerdict::OffBoard, placed.piece};
+    case Placement::OnWall:
+        return {StartVerdict::OnWall, placed.piece};
+    case Placement::Overlap:
+        return {StartVerdict::Overlap, placed.piece, placed.other};
+    case Placement::Ok:
         break;
     }
-    const int distance = DistanceTable::Shared().Distance(start);
-    if (distance == 0)
-        return {StartVerdict::Solved, kXBlock};
-    if (distance == kNoDistance)
-        return {StartVerdict::NoWay};
+    if (Board(def).GoalReached())
+        return {StartVerdict::Solved, def.goalPieces().empty() ? 0 : def.goalPieces().front()};
     return {};
 }
 
-Said StartSaid(const StartCheck& check, const Block (&start)[kBlocks + 1]) {
+Said StartSaid(const StartCheck& check, const PuzzleDef& def, int distance) {
+    const auto letter = [&def](int p) { return p >= 1 && p <= def.pieceCount() ? def.piece(p).letter : '?'; };
+    const auto field = [&def](int p) {
+        return p >= 1 && p <= def.pieceCount() ? int(def.piece(p).start) : 0;
+    };
     switch (check.verdict) {
     case StartVerdict::Playable:
-        return Said(Words::ToGo, DistanceTable::Shared().Distance(start));
-    case StartVerdict::WrongShape:
-        return Said(Words::WrongShape, 0, uint8_t(check.block));
+        if (distance == kNoDistance)
+            return Said(Words::NoWay);
+        return distance < 0 ? Said(Words::Clear) : Said(Words::ToGo, distance);
     case StartVerdict::OffBoard:
-        return Said(Words::OffBoard, start[check.block].field, uint8_t(check.block));
+        return Said(Words::OffBoard, field(check.piece), letter(check.piece));
+    case StartVerdict::OnWall:
+        return Said(Words::OnWall, field(check.piece), letter(check.piece));
     case StartVerdict::Overlap: {
-        Said s(Words::Overlap, start[check.other].field, uint8_t(check.other));
-        s.other = uint8_t(check.block);
-        s.second = start[check.block].field;
+        Said s(Words::Overlap, field(check.other), letter(check.other));
+        s.otherLetter = letter(check.piece);
+        s.second = field(check.piece);
         return s;
     }
     case StartVerdict::Solved:
-        return Said(Words::OnGoal);
+        return Said(Words::OnGoal, 0, letter(check.piece));
     case StartVerdict::NoWay:
         return Said(Words::NoWay);
     }
     return {};
 }
 
-bool SameStart(const Block (&a)[kBlocks + 1], const Block (&b)[kBlocks + 1]) {
-    for (int i = 1; i <= kBlocks; ++i)
-        if (a[i].shape != b[i].shape || a[i].field != b[i].field)
-            return false;
-    return true;
-}
-
-std::string FormatStart(const Block (&start)[kBlocks + 1]) {
+std::string FormatStart(const PuzzleDef& def) {
     std::string text;
-    for (int b = 1; b <= kBlocks; ++b) {
+    for (int b = 1; b <= def.pieceCount(); ++b) {
         if (b > 1)
             text += ' ';
-        text += startTable[b].letter;
-        text += std::to_string(start[b].field);
+        text += def.piece(b).letter;
+        text += std::to_string(def.piece(b).start);
     }
     return text;
 }
 
 ParsedStart ParseStart(std::string_view text) {
     ParsedStart parsed;
-    std::copy(startTable, startTable + kBlocks + 1, parsed.start);
     std::string_view tokens[kBlocks + 1];
     int count = 0;
     for (size_t i = 0; i < text.size();) {
@@ -90,10 +82,11 @@ ParsedStart ParseStart(std::string_view text) {
         parsed.error = Said(Words::StartTokens, count);
         return parsed;
     }
+    std::array<uint8_t, kBlocks + 1> fields{};
     for (int b = 1; b <= kBlocks; ++b) {
         const std::string_view t = tokens[b];
         if (t[0] != startTable[b].letter) {
-            parsed.error = Said(Words::StartOrder, b, uint8_t(b), 0, std::string(t));
+            parsed.error = Said(Words::StartOrder, b, startTable[b].letter, 0, std::string(t));
             return parsed;
         }
         long long field = 0;
@@ -101,11 +94,12 @@ ParsedStart ParseStart(std::string_view text) {
             parsed.error = Said(Words::StartField, 0, 0, 0, std::string(t));
             return parsed;
         }
-        parsed.start[b].field = uint8_t(field);
+        fields[size_t(b)] = uint8_t(field);
     }
-    const StartCheck check = CheckStart(parsed.start);
+    parsed.def = TenBlockPuzzle(fields);
+    const StartCheck check = CheckStart(parsed.def);
     if (!check.playable()) {
-        parsed.error = StartSaid(check, parsed.start);
+        parsed.error = StartSaid(check, parsed.def, -1);
         return parsed;
     }
     parsed.ok = true;

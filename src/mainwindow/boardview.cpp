@@ -1,8 +1,6 @@
 #include "boardview.h"
 
-#include "boardlook.h"
 #include "paintkit.h"
-#include "session.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -10,16 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace trulp {
 
 namespace {
-constexpr int kHitMargin = 5;
-constexpr int kDragCommit = 50;
-constexpr int kDragLimit = 100;
-// Past a field and a half, a drag has made its move and goes on from there.
-constexpr int kDragOn = 150;
 constexpr int kGlowTicks = 30; // of 33 ms: one second
 const QColor kGlow(255, 220, 40);
 
@@ -34,7 +26,7 @@ QString Rows(int first, int size) {
 }
 } // namespace
 
-BoardView::BoardView(const Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PaintBox1"));
     setAccessibleName(tr("board"));
     setMouseTracking(true);
@@ -48,48 +40,64 @@ BoardView::BoardView(const Session& session, QWidget* parent) : QWidget(parent),
     glowTimer_.setObjectName(QStringLiteral("celebrateTimer"));
     glowTimer_.setParent(this);
     connect(&glowTimer_, &QTimer::timeout, this, &BoardView::glowTick);
+    board_.def = std::make_shared<const PuzzleDef>();
+    for (int p = 1; p <= board_.def->pieceCount(); ++p)
+        board_.anchors[size_t(p)] = board_.def->piece(p).start;
+    geometry_ = GeometryOf(*board_.def, kBoardArea);
 }
 
-QRect BoardView::blockRect(int block) const {
-    return BlockRect(session_.boardShown()[block]);
-}
-
-int BoardView::blockAt(QPoint at) const {
-    for (int b = 1; b <= kBlocks; ++b)
-        if (blockRect(b).adjusted(kHitMargin, kHitMargin, -kHitMargin, -kHitMargin).contains(at))
-            return b;
-    return 0;
+QRect BoardView::pieceRect(int piece) const {
+    if (piece < 1 || piece > board_.def->pieceCount())
+        return {};
+    return PieceRect(*board_.def, piece, board_.anchors[size_t(piece)], geometry_);
 }
 
 void BoardView::paintBoard(QPainter& canvas) const {
-    canvas.fillRect(kBoardArea, Qt::white);
-    const BlockTable& table = session_.boardShown();
-    const auto draw = [&](int block, QPoint at) {
-        const Block& b = table[block];
-        const QRect r(at, BlockRect(b).size());
-        PaintBlock(canvas, r, QLatin1Char(b.letter), BoardLook(b.shape));
-        if (block == ring_) {
-            canvas.setPen(QPen(QColor(0xFF, 0xFF, 0x00), 3));
+    const PuzzleDef& def = *board_.def;
+    PaintFields(canvas, def, geometry_, kBoardArea);
+    const int field = geometry_.field;
+    const BlockLook looks[2] = {BoardLook(false, field), BoardLook(true, field)};
+    const auto draw = [&](int piece, QPoint at) {
+        const PieceDef& p = def.piece(piece);
+        const ShapeDef& shape = def.shape(p.shape);
+        const bool goal = p.goal != kNoGoal;
+        PaintPiece(canvas, shape, at, field, QLatin1Char(p.letter), looks[goal]);
+        if (piece == board_.ring) {
+            canvas.setPen(QPen(QColor(0xFF, 0xFF, 0x00), std::max(1, field * 3 / kFieldPixels)));
             canvas.setBrush(Qt::NoBrush);
-            const int cx = r.left() + r.width() / 2, cy = r.top() + r.height() / 2;
-            canvas.drawEllipse(QRect(cx - 20, cy - 20, 39, 39));
+            const int radius = field * 20 / kFieldPixels;
+            const QPoint c = LetterCentre(shape, at, field);
+            canvas.drawEllipse(QRect(c.x() - radius, c.y() - radius, 2 * radius - 1, 2 * radius - 1));
         }
-        if (block == kXBlock && glowTimer_.isActive()) {
+        if (goal && glowTimer_.isActive()) {
             const double glow = std::abs(std::sin(2 * M_PI * glowTicks_ / kGlowTicks));
             QColor veil = kGlow;
             veil.setAlpha(int(150 * glow));
-            canvas.fillRect(r.adjusted(4, 4, -4, -4), veil);
-            canvas.setPen(QPen(kGlow, 6));
+            const QRect r(at, QSize(shape.width * field, shape.height * field));
+            for (int dy = 0; dy < shape.height; ++dy)
+                for (int dx = 0; dx < shape.width; ++dx)
+                    if (shape.covers(dx, dy))
+                        canvas.fillRect(QRect(at + QPoint(dx * field, dy * field), QSize(field, field))
+                                            .intersected(r.adjusted(4, 4, -4, -4)),
+                                        veil);
+            canvas.setPen(QPen(kGlow, std::max(1, field * 6 / kFieldPixels)));
             canvas.setBrush(Qt::NoBrush);
             canvas.drawRect(QRectF(r).adjusted(3, 3, -3, -3));
         }
     };
-    for (int b = 1; b <= kBlocks; ++b)
-        if (b != floating_)
-            draw(b, blockRect(b).topLeft());
-    // The block under way goes over the others.
-    if (floating_ != 0)
-        draw(floating_, floatAt_);
+    // The piece under way is drawn apart, over the others.
+    const int floating = sliding_ != 0 ? sliding_ : board_.floating;
+    for (int p = 1; p <= def.pieceCount(); ++p)
+        if (p != floating)
+            draw(p, pieceRect(p).topLeft());
+    if (floating != 0) {
+        QPoint at = pieceRect(floating).topLeft();
+        if (sliding_ != 0)
+            at = slideFrom_ + (at - slideFrom_) * slideTicks_ / kSlideTicks;
+        else
+            at += QPoint(board_.dx * field / 100, board_.dy * field / 100);
+        draw(floating, at);
+    }
 }
 
 void BoardView::paintEvent(QPaintEvent*) {
@@ -105,31 +113,28 @@ QImage BoardView::picture() const {
     return image;
 }
 
-void BoardView::showBoard(int selected) {
-    ring_ = selected;
+void BoardView::show(const BoardShown& board) {
+    const bool other = !board_.def || !board.def || board_.def.get() != board.def.get();
+    board_ = board;
+    if (other)
+        geometry_ = GeometryOf(*board_.def, kBoardArea);
     update();
     describe();
 }
 
-void BoardView::showSelection(int selected) {
-    if (selected == ring_)
-        return;
-    ring_ = selected;
-    update();
-}
-
-// What a screen reader says of the board: each block and its place.
+// What a screen reader says of the board: each piece and its place.
 void BoardView::describe() {
-    QStringList blocks;
-    for (int b = 1; b <= kBlocks; ++b) {
-        const Block& k = session_.boardShown()[b];
-        const BlockShape& s = shapeTable[k.shape];
-        //: A block and where it stands, read aloud: "A: column 1, rows 1 to 2".
-        blocks << tr("%1: %2, %3")
-                      .arg(QString(QLatin1Char(k.letter)), Columns(k.field % kColumns, s.width),
-                           Rows(k.field / kColumns, s.height));
+    const PuzzleDef& def = *board_.def;
+    QStringList pieces;
+    for (int p = 1; p <= def.pieceCount(); ++p) {
+        const ShapeDef& s = def.shape(def.piece(p).shape);
+        const int anchor = board_.anchors[size_t(p)];
+        //: A piece and where it stands, read aloud: "A: column 1, rows 1 to 2".
+        pieces << tr("%1: %2, %3")
+                      .arg(QString(QLatin1Char(def.piece(p).letter)),
+                           Columns(anchor % def.columns(), s.width), Rows(anchor / def.columns(), s.height));
     }
-    const QString text = blocks.join(tr("; "));
+    const QString text = pieces.join(tr("; "));
     if (accessibleDescription() == text)
         return;
     setAccessibleDescription(text);
@@ -137,191 +142,74 @@ void BoardView::describe() {
     QAccessible::updateAccessibility(&changed);
 }
 
-QPoint BoardView::designPoint(const QMouseEvent* e) const {
-    return (e->position() / scale()).toPoint();
+void BoardView::send(Act act, const QMouseEvent* e) {
+    const QPointF design = e->position() / scale();
+    const QPointF onBoard = (design - QPointF(geometry_.origin)) * 100.0 / geometry_.field;
+    Input in;
+    in.act = act;
+    in.x = int(std::floor(onBoard.x()));
+    in.y = int(std::floor(onBoard.y()));
+    emit input(in);
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint at = designPoint(e);
-    if (session_.editing()) {
-        if (!dragging_)
-            return;
-        const QSize size = blockRect(hover_).size();
-        floatAt_ = QPoint(std::clamp(at.x() - grab_.x(), 0, kBoardArea.width() - size.width()),
-                          std::clamp(at.y() - grab_.y(), 0, kBoardArea.height() - size.height()));
-        update();
-        return;
-    }
-    if (session_.mode() != kPlay || refusing() || sliding() || session_.puzzle().ListFull())
-        return;
-    if (!dragging_) {
-        const int b = blockAt(at);
-        if (b != hover_)
-            setCursor(b != 0 && session_.puzzle().PossibleDirections(b) != 0 ? Qt::PointingHandCursor
-                                                                             : Qt::ArrowCursor);
-        hover_ = b;
-        return;
-    }
-    // A drag that goes on along free fields moves the block on, a field
-    // and a move at a time; the block then follows from its new field.
-    for (;;) {
-        const QRect r = blockRect(hover_);
-        const QPoint offset = at - grab_ - r.topLeft();
-        const unsigned d = offset.x() > kDragOn    ? Right
-                           : offset.x() < -kDragOn ? Left
-                           : offset.y() > kDragOn  ? Down
-                           : offset.y() < -kDragOn ? Up
-                                                   : 0;
-        if (d == 0 || !(dragDirs_ & d) ||
-            std::abs(d == Right || d == Left ? offset.y() : offset.x()) > kDragOn)
-            break;
-        const int before = session_.boardShown()[hover_].field;
-        emit dragged(hover_, d);
-        if (session_.boardShown()[hover_].field == before)
-            break;
-        dragDirs_ = session_.puzzle().PossibleDirections(hover_);
-    }
-    const QRect r = blockRect(hover_);
-    int dx = at.x() - grab_.x() - r.left();
-    int dy = at.y() - grab_.y() - r.top();
-    if (!(dragDirs_ & Right) && dx > 0)
-        dx = 0;
-    if (!(dragDirs_ & Up) && dy < 0)
-        dy = 0;
-    if (!(dragDirs_ & Left) && dx < 0)
-        dx = 0;
-    if (!(dragDirs_ & Down) && dy > 0)
-        dy = 0;
-    dx = std::clamp(dx, -kDragLimit, kDragLimit);
-    dy = std::clamp(dy, -kDragLimit, kDragLimit);
-    if (std::abs(dx) > std::abs(dy))
-        dy = 0;
-    else
-        dx = 0;
-    floatAt_ = r.topLeft() + QPoint(dx, dy);
-    update();
+    send(pressed_ ? Act::Drag : Act::Hover, e);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {
-    const QPoint at = designPoint(e);
-    if (session_.editing()) {
-        if (dragging_)
-            return;
-        // Any block may be taken to any free place.
-        hover_ = blockAt(at);
-        if (hover_ == 0)
-            return;
-        emit taken(hover_);
-    } else {
-        // A full list takes no more moves, so a press does not start a drag.
-        if (session_.mode() != kPlay || refusing() || sliding() || session_.puzzle().ListFull())
-            return;
-        emit pressed();
-        // The block under the press, whether or not the pointer moved since
-        // the last release: a tap and then a drag is two presses and no move.
-        hover_ = blockAt(at);
-        if (hover_ == 0)
-            return;
-        dragDirs_ = session_.puzzle().PossibleDirections(hover_);
-    }
-    const QRect r = blockRect(hover_);
-    grab_ = at - r.topLeft();
-    floating_ = hover_;
-    floatAt_ = r.topLeft();
-    dragging_ = true;
+    if (e->button() != Qt::LeftButton || pressed_)
+        return;
+    pressed_ = true;
+    send(Act::Press, e);
 }
 
-void BoardView::mouseReleaseEvent(QMouseEvent*) {
-    if (!dragging_)
+void BoardView::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || !pressed_)
         return;
-    if (!session_.editing() && (session_.mode() != kPlay || refusing() || sliding()))
-        return;
-    dragging_ = false;
-    const int block = hover_;
-    const QPoint moved = floatAt_ - blockRect(block).topLeft();
-    floating_ = 0;
-    hover_ = 0;
-    update();
-    if (session_.editing()) {
-        // The field nearest to where the block was let go.
-        const int column = (floatAt_.x() + kFieldPixels / 2) / kFieldPixels;
-        const int row = (floatAt_.y() + kFieldPixels / 2) / kFieldPixels;
-        emit placed(block, row * kColumns + column);
-        return;
-    }
-    setCursor(Qt::ArrowCursor);
-    const unsigned d = moved.x() > kDragCommit    ? Right
-                       : moved.x() < -kDragCommit ? Left
-                       : moved.y() > kDragCommit  ? Down
-                       : moved.y() < -kDragCommit ? Up
-                                                  : 0;
-    emit dragged(block, d);
+    pressed_ = false;
+    send(Act::Release, e);
+}
+
+void BoardView::setHand(bool hand) {
+    setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void BoardView::slide(const StepMade& step) {
-    hover_ = 0;
-    const Block& b = session_.boardShown()[step.block];
-    floating_ = step.block;
-    slideFrom_ = BlockRect({b.shape, step.fromField, b.letter}).topLeft();
-    floatAt_ = slideFrom_;
-    slideStep_ = QPoint(step.direction == Right  ? kSlideStep
-                        : step.direction == Left ? -kSlideStep
-                                                 : 0,
-                        step.direction == Down ? kSlideStep
-                        : step.direction == Up ? -kSlideStep
-                                               : 0);
+    const PuzzleDef& def = *board_.def;
+    if (step.block < 1 || step.block > def.pieceCount())
+        return;
+    sliding_ = step.block;
+    slideFrom_ = PieceRect(def, step.block, step.fromField, geometry_).topLeft();
     slideTicks_ = 0;
-    // Keys still waiting hurry this slide too.
-    if (!keys_.empty())
-        slideTicks_ = kSlideTicks - 2;
     slideTimer_.start();
     update();
 }
 
+void BoardView::hurry() {
+    // The board keeps up with the fingers.
+    if (sliding())
+        slideTicks_ = std::max(slideTicks_, kSlideTicks - 2);
+}
+
 void BoardView::slideTick() {
     ++slideTicks_;
-    floatAt_ = slideFrom_ + slideStep_ * slideTicks_;
     update();
     if (slideTicks_ < kSlideTicks)
         return;
     slideTimer_.stop();
-    floating_ = 0;
+    sliding_ = 0;
     describe();
     if (glowAfterSlide_) {
         glowAfterSlide_ = false;
         celebrate();
     }
     emit slideFinished();
-    // The keys typed meanwhile, in order, until one starts another slide.
-    while (!keys_.empty() && !sliding()) {
-        const Key k = keys_.front();
-        keys_.pop_front();
-        emit keyTyped(k.key, k.text);
-    }
-}
-
-void BoardView::typeKey(int key, const QString& text, bool autoRepeat, bool runGoing) {
-    if (!sliding() || dragging_) {
-        emit keyTyped(key, text);
-        return;
-    }
-    // A run's slides take no keys; a held key's repeats are not kept, so it
-    // stops when it is let go.
-    if (runGoing || autoRepeat || int(keys_.size()) >= kKeyQueue)
-        return;
-    keys_.push_back({key, text});
-    // The board keeps up with the fingers: the slide finishes in two frames.
-    slideTicks_ = std::max(slideTicks_, kSlideTicks - 2);
 }
 
 void BoardView::abandon() {
-    if (sliding()) {
-        slideTimer_.stop();
-        floating_ = 0;
-    }
-    keys_.clear();
-    dragging_ = false;
-    floating_ = 0;
+    slideTimer_.stop();
+    sliding_ = 0;
+    pressed_ = false;
     update();
 }
 

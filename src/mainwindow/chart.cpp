@@ -3,6 +3,7 @@
 #include "distance.h"
 #include "paintkit.h"
 #include "screenfit.h"
+#include "theme.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -23,7 +24,17 @@ const QColor kAway(220, 30, 30);
 const QColor kPace(150, 150, 160);
 const QColor kMark(255, 150, 0);
 const QColor kCoach(0, 150, 140);
-const QColor kGrid(225, 225, 232);
+const QColor kPieces(140, 90, 200);
+
+// The chart's ground, grid and writing follow the style: light or dark.
+struct Ground {
+    QColor ground, grid, ink;
+};
+Ground GroundOf(const QPalette& palette) {
+    if (IsDarkPalette(palette))
+        return {QColor(0x2A, 0x2A, 0x2E), QColor(0x48, 0x48, 0x52), QColor(0xE8, 0xE8, 0xE8)};
+    return {Qt::white, QColor(225, 225, 232), Qt::black};
+}
 
 int RoundUp(int value, int step) {
     return std::max(step, (value + step - 1) / step * step);
@@ -49,29 +60,6 @@ int YRange(const ChartData& c) {
 ChartAxis AxisFor(int largest) {
     const int step = largest <= 10 ? 2 : largest <= 25 ? 5 : largest <= 60 ? 10 : 20;
     return {RoundUp(largest + std::max(1, largest / 20), step), step};
-}
-
-ChartData ChartOf(const Session& game) {
-    const Puzzle& p = game.puzzle();
-    ChartData c;
-    int distances[kMaxMoves + 1];
-    const DistanceTable& table = DistanceTable::Shared();
-    const int replayed = table.LineDistances(p.start(), p.movesList(), p.lastMove(), distances);
-    c.coached.push_back(false);
-    for (int n = 0; n <= replayed; ++n) {
-        if (distances[n] == kNoDistance)
-            break;
-        c.distances.push_back(distances[n]);
-        if (n > 0)
-            c.coached.push_back(game.coached(n));
-    }
-    c.moves = p.lastMove();
-    c.mark = std::clamp(p.moveNr() - 1, 0, c.moves);
-    c.shortest = c.distances.empty() ? 0 : c.distances.front();
-    c.toGo = game.toGo();
-    if (const Record* best = game.records().Find(p.start()))
-        c.record = best->moves;
-    return c;
 }
 
 QString ChartCaption(const ChartData& c) {
@@ -100,9 +88,11 @@ QPointF ChartPoint(const QRect& area, const ChartData& c, int move, int distance
             plot.bottom() - plot.height() * distance / YRange(c)};
 }
 
-void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
+void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c, const QPalette& palette) {
+    const Ground g = GroundOf(palette);
+    const QColor kGrid = g.grid;
     canvas.save();
-    canvas.fillRect(area, Qt::white);
+    canvas.fillRect(area, g.ground);
     const QPointF origin = ChartPoint(area, c, 0, 0);
     const QPointF corner = ChartPoint(area, c, XRange(c), YRange(c));
 
@@ -114,7 +104,7 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
         const QPointF at = ChartPoint(area, c, m, 0);
         canvas.setPen(kGrid);
         canvas.drawLine(QPointF(at.x(), corner.y()), at);
-        canvas.setPen(Qt::black);
+        canvas.setPen(g.ink);
         const QString t = QString::number(m);
         TextOut(canvas, int(at.x()) - fm.horizontalAdvance(t) / 2, int(at.y()) + 4, t);
     }
@@ -122,11 +112,11 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
         const QPointF at = ChartPoint(area, c, 0, d);
         canvas.setPen(kGrid);
         canvas.drawLine(at, QPointF(corner.x(), at.y()));
-        canvas.setPen(Qt::black);
+        canvas.setPen(g.ink);
         const QString t = QString::number(d);
         TextOut(canvas, int(at.x()) - 6 - fm.horizontalAdvance(t), int(at.y()) - fm.height() / 2, t);
     }
-    canvas.setPen(QPen(Qt::black, 1));
+    canvas.setPen(QPen(g.ink, 1));
     canvas.drawLine(origin, QPointF(origin.x(), corner.y()));
     canvas.drawLine(origin, QPointF(corner.x(), origin.y()));
     //: The chart's axes: the moves made, and the moves still to go after each.
@@ -144,8 +134,13 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
     canvas.setPen(pace);
     canvas.drawLine(ChartPoint(area, c, 0, c.shortest), ChartPoint(area, c, c.shortest, 0));
 
-    // The game: the player's moves that went away from the goal in red, the
-    // coach's moves in their own colour.
+    // The piece moves still to go, under the moves.
+    canvas.setPen(QPen(kPieces, 1.5, Qt::DotLine, Qt::RoundCap));
+    for (size_t n = 1; n < c.pieceDistances.size(); ++n)
+        canvas.drawLine(ChartPoint(area, c, int(n) - 1, c.pieceDistances[n - 1]),
+                        ChartPoint(area, c, int(n), c.pieceDistances[n]));
+    // The game: the moves that went away from the goal in red, the coach's
+    // moves in their own colour.
     for (size_t n = 1; n < c.distances.size(); ++n) {
         const bool away = c.distances[n] > c.distances[n - 1];
         const bool coached = n < c.coached.size() && c.coached[n];
@@ -158,20 +153,30 @@ void PaintChart(QPainter& canvas, const QRect& area, const ChartData& c) {
     const struct {
         QPen pen;
         const char* text;
-    } legend[] = {{QPen(kLine, 2.5), QT_TRANSLATE_NOOP("trulp::GameChart", "your moves")},
+    } legend[] = {//: The chart's line of the moves list, whoever made them.
+                  {QPen(kLine, 2.5), QT_TRANSLATE_NOOP("trulp::GameChart", "moves")},
                   {QPen(kAway, 2.5), QT_TRANSLATE_NOOP("trulp::GameChart", "away from goal")},
                   {QPen(kCoach, 2.5), QT_TRANSLATE_NOOP("trulp::GameChart", "hint or solve")},
+                  //: The chart's line of the piece moves still to go.
+                  {QPen(kPieces, 1.5, Qt::DotLine), QT_TRANSLATE_NOOP("trulp::GameChart", "piece moves")},
                   {QPen(kPace, 1.5, Qt::DashLine), QT_TRANSLATE_NOOP("trulp::GameChart", "shortest pace")},
                   {QPen(kMark, 1.5, Qt::DotLine), QT_TRANSLATE_NOOP("trulp::GameChart", "board now")}};
+    // In one row under the chart; a smaller type where a language needs it.
+    int width = 12;
+    for (const auto& l : legend)
+        width += 25 + fm.horizontalAdvance(GameChart::tr(l.text)) + 14;
+    if (width > area.width())
+        canvas.setFont(Arial(std::max(9, 13 * area.width() / width)));
+    const QFontMetrics lm = canvas.fontMetrics();
     int lx = area.left() + 12;
     const int ly = area.bottom() - fm.height() / 2 - 4;
     for (const auto& l : legend) {
         canvas.setPen(l.pen);
         canvas.drawLine(lx, ly, lx + 20, ly);
-        canvas.setPen(Qt::black);
+        canvas.setPen(g.ink);
         const QString text = GameChart::tr(l.text);
-        TextOut(canvas, lx + 25, ly - fm.height() / 2, text);
-        lx += 25 + fm.horizontalAdvance(text) + 14;
+        TextOut(canvas, lx + 25, ly - lm.height() / 2, text);
+        lx += 25 + lm.horizontalAdvance(text) + 14;
     }
     canvas.setRenderHint(QPainter::Antialiasing);
 
@@ -241,7 +246,7 @@ void GameChart::Follow(const ChartData& chart) {
 void GameChart::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
     layout_.scalePainter(canvas);
-    PaintChart(canvas, plotArea(), chart_);
+    PaintChart(canvas, plotArea(), chart_, palette());
 }
 
 } // namespace trulp

@@ -1,6 +1,6 @@
-// The game chart: how far the goal was after each move of the list, against
-// the shortest possible pace, drawn on any QPainter; and the modal dialog
-// that shows it.
+// The game chart: how far the goal was after each move of the list, in
+// moves and in piece moves, against the shortest possible pace, drawn on any
+// QPainter in the colours of the desktop's style; and the window that shows it.
 #pragma once
 
 #include "distance.h"
@@ -8,6 +8,7 @@
 #include "session.h"
 
 #include <QDialog>
+#include <QPalette>
 #include <QPointF>
 #include <QRect>
 #include <QString>
@@ -19,17 +20,8 @@ class QPainter;
 
 namespace trulp {
 
-struct ChartData {
-    std::vector<int> distances; // after moves 0..n of the list, as far as it replays
-    std::vector<bool> coached;  // move n was a hint's or solve's (index 0 unused)
-    int moves = 0;              // the list's length
-    int mark = 0;               // the move the board stands after (moveNr - 1)
-    int shortest = 0;           // moves to go from the start
-    int toGo = kNoDistance;     // moves to go from the board now
-    int record = 0;             // the player's best for this puzzle, 0 for none
-};
+using ChartData = ChartShown;
 
-ChartData ChartOf(const Session& game);
 QString ChartCaption(const ChartData& chart);
 
 // How far the axes reach, and the step of their ticks: a little beyond the
@@ -42,7 +34,7 @@ ChartAxis AxisFor(int largest);
 
 // Where a point of the chart lies in the area.
 QPointF ChartPoint(const QRect& area, const ChartData& chart, int move, int distance);
-void PaintChart(QPainter& canvas, const QRect& area, const ChartData& chart);
+void PaintChart(QPainter& canvas, const QRect& area, const ChartData& chart, const QPalette& palette);
 
 class GameChart : public QDialog {
     Q_OBJECT

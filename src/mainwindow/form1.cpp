@@ -2,14 +2,14 @@
 
 #include "boardview.h"
 #include "chart.h"
-#include "distance.h"
 #include "helpform.h"
 #include "hooklabel.h"
 #include "maker.h"
 #include "movesio.h"
 #include "movespanel.h"
 #include "paintkit.h"
-#include "print_page.h"
+#include "printing.h"
+#include "puzzlefile.h"
 #include "puzzlesdialog.h"
 #include "statform.h"
 #include "targetview.h"
@@ -23,22 +23,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -61,6 +58,8 @@ const QColor kRed(0xFF, 0x00, 0x00);
 const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kOchre(0x80, 0x60, 0x00);
 const QColor kTeal(0x00, 0x80, 0x80);
+constexpr size_t kWaitingInputs = 400;
+const QRect kMessageLine{16, 658, 537, 25};
 
 // A coloured text in the colour that reads on its background, now and
 // whenever the desktop's palette changes.
@@ -161,24 +160,52 @@ QAccessibleInterface* AccessibleFactory(const QString& className, QObject* objec
     return nullptr;
 }
 
-bool IsGoKey(int key) {
-    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+KeyName NameOfKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return KeyName::Left;
+    case Qt::Key_Right:
+        return KeyName::Right;
+    case Qt::Key_Up:
+        return KeyName::Up;
+    case Qt::Key_Down:
+        return KeyName::Down;
+    case Qt::Key_Space:
+        return KeyName::Space;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyName::Return;
+    case Qt::Key_Backspace:
+        return KeyName::Backspace;
+    case Qt::Key_Escape:
+        return KeyName::Escape;
+    default:
+        return KeyName::Other;
+    }
 }
 
-// The cursor key's direction, 0 for any other key.
-unsigned DirectionOfKey(int key) {
-    return key == Qt::Key_Left    ? Left
-           : key == Qt::Key_Up    ? Up
-           : key == Qt::Key_Right ? Right
-           : key == Qt::Key_Down  ? Down
-                                  : 0;
+Input Acting(Act act, bool on = false) {
+    Input in;
+    in.act = act;
+    in.on = on;
+    return in;
+}
+
+int64_t Milliseconds() {
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
 }
 
 } // namespace
 
-TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
-    : QWidget(parent), session_(puzzle), control_(session_, *this),
-      layout_(*this, {kClientWidth, kClientHeight}, DesignFont{11}) {
+TForm1::TForm1(Puzzle& puzzle, Coach& coach, Store& store, QWidget* parent)
+    : QWidget(parent), session_(puzzle, Milliseconds), control_(session_, *this), coach_(coach),
+      store_(store), layout_(*this, {kClientWidth, kClientHeight}, DesignFont{11}),
+      printing_(std::make_unique<Printing>(*this)) {
     setObjectName(QStringLiteral("Form1"));
     //: The main window's title.
     setWindowTitle(tr("TRULP puzzel"));
@@ -194,13 +221,10 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     // The moves files first, in the folder used last in this run, else
     // Documents, else home.
     const auto movesDialog = [this](bool save) {
-        const QString filters =
-            tr("TRULP moves (TRULP_* TRULP+*)") + QStringLiteral(";;") + tr("All files (*)");
-        if (lastFolder_.isEmpty()) {
-            lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-            if (lastFolder_.isEmpty() || !QDir(lastFolder_).exists())
-                lastFolder_ = QDir::homePath();
-        }
+        const QString filters = tr("TRULP moves and puzzles (TRULP_* TRULP+* *.trulp)") +
+                                QStringLiteral(";;") + tr("All files (*)");
+        if (lastFolder_.isEmpty())
+            lastFolder_ = QFileInfo(Printing::ProposedPdfPath()).absolutePath();
         const QString path =
             save ? QFileDialog::getSaveFileName(this, tr("TRULP: save moves"), lastFolder_, filters)
                  : QFileDialog::getOpenFileName(this, tr("TRULP: open moves file"), lastFolder_, filters);
@@ -210,31 +234,48 @@ TForm1::TForm1(Puzzle& puzzle, QWidget* parent)
     };
     desktop_.chooseSaveFile = [movesDialog] { return movesDialog(true); };
     desktop_.chooseOpenFile = [movesDialog] { return movesDialog(false); };
-    // The dialog asks before it lets a file be replaced.
     desktop_.choosePdfFile = [this](const QString& proposed) {
+        // The dialog asks before it lets a file be replaced.
         return QFileDialog::getSaveFileName(this, tr("Print to PDF file"), proposed, tr("PDF files (*.pdf)"));
     };
-    desktop_.runPrinterSetup = [this] {
-        PrinterSetup();
-        return true;
-    };
+    desktop_.runPrinterSetup = [this] { printing_->setup(); };
     desktop_.reportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
     desktop_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
-    desktop_.runChart = [this](const ChartData& chart) { chartForm_->ShowChart(chart); };
     desktop_.choosePuzzle = [this] {
-        return puzzlesForm_->choose(session_.records(), &session_.puzzle().start());
+        return puzzlesForm_->choose(session_.records(), session_.puzzle().def(), session_.puzzleName());
     };
+    printing_->choosePdfFile = [this](const QString& proposed) { return desktop_.choosePdfFile(proposed); };
 
-    creating_ = true;
     buildLayout();
     connectHandlers();
     makeActions();
-    showReply(session_.Start(moveLimit()));
-    creating_ = false;
-    setRecordsFile(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                       .filePath(QStringLiteral("records")));
+    connect(&coach_, &Coach::ready, this, [this](std::shared_ptr<const DistanceTable> table) {
+        showReply(session_.CoachReady(std::move(table)));
+    });
+    connect(&coach_, &Coach::progress, this, [this](qint64 positions) {
+        //: The coach works out every position of the puzzle; %1 so far.
+        togotext->setToolTip(
+            tr("the coach is counting the positions: %1").arg(QLocale().toString(positions)));
+    });
+    connect(&store_, &Store::kept, this, [this](const Records& r) { showReply(session_.RecordsKept(r)); });
+    connect(&store_, &Store::setAside, this, [this](const QString& path) {
+        setMessage(recordtext,
+                   Text(Said(path.endsWith(QStringLiteral("records.damaged")) ? Words::RecordsSetAside
+                                                                              : Words::GameSetAside,
+                             0, 0, 0, QDir::toNativeSeparators(path).toStdString())));
+        recordtext->show();
+        placeMessages();
+    });
+
+    showReply(session_.Start(kDefaultMoveLimit));
+    showReply(session_.SetRecords(store_.loadRecords()));
     // After the welcome, the game of the last run where there is one.
-    ResumeGame();
+    if (const std::optional<KeptGame> kept = store_.loadGame()) {
+        bool resumed = false;
+        const Reply r = session_.Resume(*kept, resumed);
+        if (resumed)
+            showReply(r);
+    }
     FitToScreen(*this, {kClientWidth, kClientHeight}, {298, 123});
 }
 
@@ -247,18 +288,6 @@ TForm1::~TForm1() {
 void TForm1::setDialogs(TStatForm* statForm, Thelpform* helpForm) {
     statForm_ = statForm;
     helpForm_ = helpForm;
-}
-
-bool TForm1::busy() const {
-    return board_->sliding() || control_.running() || creating_ || session_.editing();
-}
-
-QPushButton* TForm1::button(Control c) const {
-    return static_cast<QPushButton*>(controls_[size_t(c)]);
-}
-
-int32_t TForm1::moveLimit() const {
-    return static_cast<UpDown*>(controls_[size_t(Control::MoveLimit)])->position();
 }
 
 void TForm1::buildLayout() {
@@ -281,10 +310,10 @@ void TForm1::buildLayout() {
     link->setText(QString::fromLatin1(kMakerWebAddress));
     const DesignFont linkFont{12};
     link->setFont(ScaledFont(linkFont, 1));
-    // Sized to its text, like the other labels, so the address shows whole;
-    // with a little room, so that it still does in a scaled font.
-    link->setGeometry(288, 40, std::max(86, link->sizeHint().width() + 4), 15);
-    layout_.add(link, linkFont);
+    // Sized to its text, with room to spare so that it still shows whole
+    // in a scaled font.
+    link->setGeometry(288, 40, std::max(86, link->sizeHint().width() + 8), 15);
+    layout_.add(link, linkFont, {288, 40, 140, 15});
     link->setCursor(Qt::PointingHandCursor);
     const auto linkLook = [link](bool hover) {
         QFont f = link->font();
@@ -301,20 +330,22 @@ void TForm1::buildLayout() {
     };
 
     //: The button that opens the help window.
-    helpBtn = MakeButton(layout_, "helpBtn", {488, 8, 65, 28}, tr("help"), nullptr);
+    controls_[size_t(Act::Help)] = MakeButton(layout_, "helpBtn", {488, 8, 65, 28}, tr("help"), nullptr);
     //: Above the moves list.
     MakeLabel(layout_, "Label3", {432, 27, 37, 15}, tr("moves"));
 
-    panel_ = Place(layout_, new MovesPanel(session_.puzzle(), this), {432, 48, 120, 600});
+    panel_ = Place(layout_, new MovesPanel(this), {432, 48, 120, 600});
     target_ = Place(layout_, new TargetView(this), {352, 64, 60, 75});
 
-    //: Beside the target, three lines: "shift until" / "block X" / "is here".
+    //: Beside the target, the first of three lines read together: "shift until" / "block X" / "is here".
     MakeLabel(layout_, "Label1", {296, 93, 49, 15}, tr("shift until"), {12}, {288, 93, 62, 15});
+    //: The second of the three lines beside the target: "shift until" / "block X" / "is here".
     MakeLabel(layout_, "Label5", {304, 110, 39, 15}, tr("block X"), {12}, {288, 110, 62, 15});
+    //: The third of the three lines beside the target: "shift until" / "block X" / "is here".
     MakeLabel(layout_, "Label2", {304, 126, 38, 15}, tr("is here"), {12}, {288, 126, 62, 15});
     //: The move limit of the search, above its number. Short: about 9 letters.
     const QString limitName = tr("max.move");
-    MakeLabel(layout_, "Label4", {16, 65, 56, 15}, limitName);
+    MakeLabel(layout_, "Label4", {16, 65, 56, 15}, limitName, {12}, {8, 65, 72, 15});
 
     QLabel* maxmovetext = MakeValueField(layout_, "maxmovetext", {16, 83, 41, 22}, limitName);
     auto* maxmoveUpDown = new UpDown(this, kMinMoveLimit, kMaxMoveLimit, kDefaultMoveLimit);
@@ -324,7 +355,7 @@ void TForm1::buildLayout() {
     maxmoveUpDown->downButton()->setAccessibleName(tr("lower the move limit"));
     Place(layout_, maxmoveUpDown, {57, 83, 18, 22});
     maxmoveUpDown->setBoundLabel(maxmovetext);
-    controls_[size_t(Control::MoveLimit)] = maxmoveUpDown;
+    controls_[size_t(Act::MoveLimit)] = maxmoveUpDown;
 
     // Named before its caption is set: the caption brings about its
     // accessible face, which is made for it by name.
@@ -336,41 +367,43 @@ void TForm1::buildLayout() {
     layout_.add(stepcheck, {12});
     ScaleWithHeight(stepcheck);
     stepcheck->setFocusPolicy(Qt::NoFocus);
-    controls_[size_t(Control::Step)] = stepcheck;
+    controls_[size_t(Act::Step)] = stepcheck;
 
     //: Mode button: the player moves the blocks. Short: about 8 letters.
-    modeBtns_[kPlay] = MakeButton(layout_, "playBtn", {16, 112, 65, 28}, tr("play"), &kGreen);
-    modeBtns_[kPlay]->setToolTip(tr("find solutions yourself"));
+    auto* play = MakeButton(layout_, "playBtn", {16, 112, 65, 28}, tr("play"), &kGreen);
+    play->setToolTip(tr("find solutions yourself"));
     //: Mode button: the moves list played again. Short: about 8 letters.
-    modeBtns_[kReplay] = MakeButton(layout_, "replayBtn", {88, 112, 65, 28}, tr("replay"), &kNavy);
-    modeBtns_[kReplay]->setToolTip(tr("replay moves"));
+    auto* replay = MakeButton(layout_, "replayBtn", {88, 112, 65, 28}, tr("replay"), &kNavy);
+    replay->setToolTip(tr("replay moves"));
     //: Mode button: the computer searches. Short: about 8 letters.
-    modeBtns_[kSearch] = MakeButton(layout_, "searchBtn", {160, 112, 65, 28}, tr("search"), &kPurple);
-    modeBtns_[kSearch]->setToolTip(tr("let computer search for solutions"));
-    for (QPushButton* b : modeBtns_)
+    auto* search = MakeButton(layout_, "searchBtn", {160, 112, 65, 28}, tr("search"), &kPurple);
+    search->setToolTip(tr("let computer search for solutions"));
+    for (QPushButton* b : {play, replay, search})
         b->setCheckable(true);
+    controls_[size_t(Act::Play)] = play;
+    controls_[size_t(Act::Replay)] = replay;
+    controls_[size_t(Act::Search)] = search;
 
-    board_ = Place(layout_, new BoardView(session_, this), {16, 148, 400, 500});
+    board_ = Place(layout_, new BoardView(this), {16, 148, 400, 500});
 
-    msgtext = MakeLabel(layout_, "msgtext", {16, 658, 537, 25}, QString(), {16, true});
+    msgtext = MakeLabel(layout_, "msgtext", kMessageLine, QString(), {16, true});
     msgtext->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // A new record is announced at the end of the message line, beside the
-    // words that greet the goal.
+    // A new record, how to undo, or why an input waits: at the end of the
+    // message line, beside the message, never over it.
     recordtext = MakeLabel(layout_, "recordtext", {296, 658, 257, 25}, QString(), {13, true});
     recordtext->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FollowColour(recordtext, kPurple);
     recordtext->hide();
 
     //: Puts the blocks back at the start. Short: about 8 letters.
-    resetBtn = MakeButton(layout_, "resetBtn", {16, 696, 65, 28}, tr("reset"), &kRed);
+    controls_[size_t(Act::Reset)] = MakeButton(layout_, "resetBtn", {16, 696, 65, 28}, tr("reset"), &kRed);
     //: Takes the last move back. Short: about 7 letters.
-    controls_[size_t(Control::Back)] =
-        MakeButton(layout_, "BackBtn", {288, 696, 57, 28}, tr("back"), &kGreen);
-    controls_[size_t(Control::Back)]->setToolTip(tr("take the last move back (Backspace)"));
-    controls_[size_t(Control::Go)] =
+    controls_[size_t(Act::Back)] = MakeButton(layout_, "BackBtn", {288, 696, 57, 28}, tr("back"), &kGreen);
+    controls_[size_t(Act::Back)]->setToolTip(tr("take the last move back (Backspace)"));
+    controls_[size_t(Act::Go)] =
         MakeButton(layout_, "goBtn", {360, 696, 57, 28}, Wording::caption(GoCaption::Go), &kGreen);
     //: Opens the search's statistics. Short: about 10 letters.
-    controls_[size_t(Control::Statistics)] =
+    controls_[size_t(Act::Statistics)] =
         MakeButton(layout_, "statBtn", {472, 696, 75, 28}, tr("statistics"), &kNavy);
 
     // The coach, in the free space beside the move limit and the buttons.
@@ -379,12 +412,9 @@ void TForm1::buildLayout() {
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     togotext = MakeValueField(layout_, "togotext", {144, 83, 41, 22}, tr("moves to go"));
     //: The coach's hint. Short: about 8 letters.
-    controls_[size_t(Control::Hint)] = MakeButton(layout_, "hintBtn", {96, 696, 65, 28}, tr("hint"), &kOchre);
-    controls_[size_t(Control::Hint)]->setToolTip(tr("show the best next move"));
+    controls_[size_t(Act::Hint)] = MakeButton(layout_, "hintBtn", {96, 696, 65, 28}, tr("hint"), &kOchre);
     //: The coach plays the rest of the way. Short: about 8 letters.
-    controls_[size_t(Control::Solve)] =
-        MakeButton(layout_, "solveBtn", {168, 696, 65, 28}, tr("solve"), &kTeal);
-    controls_[size_t(Control::Solve)]->setToolTip(tr("play the shortest way to the goal"));
+    controls_[size_t(Act::Solve)] = MakeButton(layout_, "solveBtn", {168, 696, 65, 28}, tr("solve"), &kTeal);
     chartForm_ = new GameChart(this);
 
     // The puzzles: the one played is named beside the moves to go, and a
@@ -396,186 +426,170 @@ void TForm1::buildLayout() {
     puzzlesForm_ = new PuzzlesDialog(this);
     // Setting up a puzzle takes the coach's place in the bottom row.
     //: Ends setting up a puzzle and plays it. Short: about 8 letters.
-    setupBtns_[0] = MakeButton(layout_, "setupDoneBtn", {96, 696, 65, 28}, tr("play it"), &kGreen);
-    setupBtns_[0]->setToolTip(tr("play the position set up"));
-    setupBtns_[1] = MakeButton(layout_, "setupCancelBtn", {168, 696, 65, 28}, tr("cancel"), &kRed);
-    for (QPushButton* b : setupBtns_)
-        b->hide();
+    controls_[size_t(Act::SetupDone)] =
+        MakeButton(layout_, "setupDoneBtn", {96, 696, 65, 28}, tr("play it"), &kGreen);
+    controls_[size_t(Act::SetupDone)]->setToolTip(tr("play the position set up"));
+    //: Gives up setting up a puzzle. Short: about 8 letters.
+    controls_[size_t(Act::SetupCancel)] =
+        MakeButton(layout_, "setupCancelBtn", {168, 696, 65, 28}, tr("cancel"), &kRed);
+    controls_[size_t(Act::SetupDone)]->hide();
+    controls_[size_t(Act::SetupCancel)]->hide();
 }
 
 void TForm1::connectHandlers() {
-    for (const Mode mode : {kPlay, kReplay, kSearch})
-        connect(modeBtns_[mode], &QPushButton::clicked, this, [this, mode] { modeBtnClick(mode); });
-    connect(resetBtn, &QPushButton::clicked, this, [this] {
-        if (!busy())
-            showReply(session_.Reset(moveLimit()));
-    });
-    connect(button(Control::Back), &QPushButton::clicked, this, [this] {
-        if (!busy())
-            showReply(session_.Back());
-    });
-    connect(button(Control::Go), &QPushButton::clicked, this, [this] { control_.goBtnClick(busy()); });
-    connect(button(Control::Statistics), &QPushButton::clicked, this, [this] {
-        if (!busy() && statForm_)
-            statForm_->ShowStatistics(session_.puzzle().counters(), this);
-    });
-    connect(button(Control::Hint), &QPushButton::clicked, this, &TForm1::hintBtnClick);
-    connect(button(Control::Solve), &QPushButton::clicked, this, &TForm1::solveBtnClick);
-    for (const bool use : {true, false})
-        connect(setupBtns_[use ? 0 : 1], &QPushButton::clicked, this,
-                [this, use] { showReply(session_.EndSetup(use, moveLimit())); });
-    connect(helpBtn, &QPushButton::clicked, this, [this] {
-        if (!busy() && helpForm_)
-            helpForm_->ShowHelp();
-    });
-    auto* stepcheck = static_cast<QCheckBox*>(controls_[size_t(Control::Step)]);
-    connect(stepcheck, &QCheckBox::clicked, this, [this, stepcheck] {
-        session_.SetStepMode(stepcheck->isChecked());
-        setFocus(); // no control keeps the keyboard focus
-    });
-    auto* limit = static_cast<UpDown*>(controls_[size_t(Control::MoveLimit)]);
+    for (const Act act : {Act::Play, Act::Replay, Act::Search, Act::Step}) {
+        auto* b = static_cast<QAbstractButton*>(controls_[size_t(act)]);
+        connect(b, &QAbstractButton::clicked, this, [this, act](bool on) {
+            feed(Acting(act, on));
+            setFocus(); // no control keeps the keyboard focus
+        });
+    }
+    for (const Act act : {Act::Reset, Act::Back, Act::Go, Act::Statistics, Act::Hint, Act::Solve,
+                          Act::SetupDone, Act::SetupCancel, Act::Help})
+        connect(static_cast<QPushButton*>(controls_[size_t(act)]), &QPushButton::clicked, this,
+                [this, act] { feed(Acting(act)); });
+    auto* limit = static_cast<UpDown*>(controls_[size_t(Act::MoveLimit)]);
     limit->onMouseUp = [this, limit] {
-        if (busy())
-            return;
-        // Never below the moves already made: the control shows the limit that holds.
-        const Reply r = session_.SetMoveLimit(limit->position());
-        limit->setPosition(r.view.moveLimit);
-        showReply(r);
+        Input in = Acting(Act::MoveLimit);
+        in.value = limit->position();
+        feed(in);
     };
-
-    toolbar_->refusing = [this] { return busy(); };
-    connect(toolbar_, &ToolBar::activated, this, &TForm1::runPicture);
-
-    board_->refusing = [this] { return control_.running() || creating_; };
-    connect(board_, &BoardView::pressed, this, [this] {
-        session_.Deselect();
-        board_->showSelection(0);
-        board_->endCelebration();
+    connect(toolbar_, &ToolBar::activated, this, [this](int picture) {
+        static constexpr Act kPictures[ToolBar::Count] = {
+            Act::Key, Act::Open, Act::Save, Act::Print, Act::PrinterSetup, Act::Chart, Act::Puzzles};
+        if (picture > ToolBar::None && picture < ToolBar::Count)
+            feed(Acting(kPictures[picture]));
     });
-    connect(board_, &BoardView::dragged, this,
-            [this](int block, unsigned d) { showReply(session_.Drag(block, d)); });
-    connect(board_, &BoardView::taken, this, [this](int block) {
-        showReply(session_.Letter(char32_t(startTable[block].letter - 'A' + 'a')));
-    });
-    connect(board_, &BoardView::placed, this,
-            [this](int block, int field) { showReply(session_.Place(block, field)); });
-    connect(board_, &BoardView::keyTyped, this, &TForm1::handleKey);
-    connect(board_, &BoardView::slideFinished, this, [this] { control_.slideFinished(); });
+    connect(board_, &BoardView::input, this, [this](const Input& in) { feed(in); });
+    connect(board_, &BoardView::slideFinished, this, &TForm1::slideEnded);
 }
 
 void TForm1::makeActions() {
-    // A button's action clicks it, so that it does only what the button may.
-    const auto press = [](QAbstractButton* b) {
-        return [b] {
-            if (b->isEnabled() && b->isVisible())
-                b->click();
-        };
-    };
-    const auto unlessBusy = [this](void (TForm1::*handler)()) {
-        return [this, handler] {
-            if (!busy())
-                (this->*handler)();
-        };
-    };
     // The desktop's keys for a standard function; ours where it has none.
     const auto standard = [](QKeySequence::StandardKey key, QKeySequence ours) {
         const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
         return keys.isEmpty() ? QList<QKeySequence>{ours} : keys;
     };
     struct Function {
+        Act act;
         QList<QKeySequence> keys;
         QString name;
-        std::function<void()> run;
-        QWidget* shows; // the control whose tool tip names the key
     };
+    const auto picture = [this](int p) { return toolbar_->picture(ToolBar::Picture(p))->accessibleName(); };
     const Function functions[] = {
-        {standard(QKeySequence::Open, Qt::CTRL | Qt::Key_O),
-         toolbar_->picture(ToolBar::Open)->accessibleName(), unlessBusy(&TForm1::OpenMoves),
-         toolbar_->picture(ToolBar::Open)},
-        {standard(QKeySequence::Save, Qt::CTRL | Qt::Key_S),
-         toolbar_->picture(ToolBar::Save)->accessibleName(), unlessBusy(&TForm1::SaveMoves),
-         toolbar_->picture(ToolBar::Save)},
-        {standard(QKeySequence::Print, Qt::CTRL | Qt::Key_P),
-         toolbar_->picture(ToolBar::Print)->accessibleName(), unlessBusy(&TForm1::PrintMoves),
-         toolbar_->picture(ToolBar::Print)},
-        {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
-         toolbar_->picture(ToolBar::PrinterSetup)->accessibleName(),
-         [this] {
-             if (!busy())
-                 desktop_.runPrinterSetup();
-         },
-         toolbar_->picture(ToolBar::PrinterSetup)},
-        {{QKeySequence(Qt::CTRL | Qt::Key_G)},
-         toolbar_->picture(ToolBar::Chart)->accessibleName(),
-         [this] { runPicture(ToolBar::Chart); },
-         toolbar_->picture(ToolBar::Chart)},
-        {{QKeySequence(Qt::CTRL | Qt::Key_L)},
-         toolbar_->picture(ToolBar::Puzzles)->accessibleName(),
-         unlessBusy(&TForm1::ShowPuzzles),
-         toolbar_->picture(ToolBar::Puzzles)},
-        {standard(QKeySequence::HelpContents, Qt::Key_F1), tr("help"), press(helpBtn), helpBtn},
-        {standard(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z), tr("undo"),
-         [this] {
-             if (!busy())
-                 showReply(session_.Undo());
-         },
-         nullptr},
-        {standard(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z), tr("redo"),
-         [this] {
-             if (!busy())
-                 showReply(session_.Redo());
-         },
-         nullptr},
-        {{QKeySequence(Qt::CTRL | Qt::Key_1)}, tr("play"), press(modeBtns_[kPlay]), modeBtns_[kPlay]},
-        {{QKeySequence(Qt::CTRL | Qt::Key_2)}, tr("replay"), press(modeBtns_[kReplay]), modeBtns_[kReplay]},
-        {{QKeySequence(Qt::CTRL | Qt::Key_3)}, tr("search"), press(modeBtns_[kSearch]), modeBtns_[kSearch]},
-        {{QKeySequence(Qt::CTRL | Qt::Key_R)}, tr("reset"), press(resetBtn), resetBtn},
-        {{QKeySequence(Qt::CTRL | Qt::Key_H)},
-         tr("hint"),
-         press(button(Control::Hint)),
-         button(Control::Hint)},
-        {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
-         tr("solve"),
-         press(button(Control::Solve)),
-         button(Control::Solve)},
-        {{QKeySequence(Qt::CTRL | Qt::Key_I)},
-         tr("statistics"),
-         press(button(Control::Statistics)),
-         button(Control::Statistics)},
-        {{QKeySequence(Qt::CTRL | Qt::Key_N)},
-         tr("next puzzle without a record"),
-         [this] {
-             if (!busy())
-                 showReply(session_.NextPuzzle(moveLimit()));
-         },
-         nullptr},
-        {standard(QKeySequence::FullScreen, Qt::Key_F11), tr("full screen"),
-         [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); }, nullptr},
-        {standard(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), tr("quit"), [this] { close(); }, nullptr},
+        {Act::Open, standard(QKeySequence::Open, Qt::CTRL | Qt::Key_O), picture(ToolBar::Open)},
+        {Act::Save, standard(QKeySequence::Save, Qt::CTRL | Qt::Key_S), picture(ToolBar::Save)},
+        {Act::Print, standard(QKeySequence::Print, Qt::CTRL | Qt::Key_P), picture(ToolBar::Print)},
+        {Act::PrinterSetup, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, picture(ToolBar::PrinterSetup)},
+        {Act::Chart, {QKeySequence(Qt::CTRL | Qt::Key_G)}, picture(ToolBar::Chart)},
+        {Act::Puzzles, {QKeySequence(Qt::CTRL | Qt::Key_L)}, picture(ToolBar::Puzzles)},
+        {Act::Help, standard(QKeySequence::HelpContents, Qt::Key_F1), tr("help")},
+        {Act::Undo, standard(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z), tr("undo")},
+        {Act::Redo, standard(QKeySequence::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z), tr("redo")},
+        {Act::Play, {QKeySequence(Qt::CTRL | Qt::Key_1)}, tr("play")},
+        {Act::Replay, {QKeySequence(Qt::CTRL | Qt::Key_2)}, tr("replay")},
+        {Act::Search, {QKeySequence(Qt::CTRL | Qt::Key_3)}, tr("search")},
+        {Act::Reset, {QKeySequence(Qt::CTRL | Qt::Key_R)}, tr("reset")},
+        {Act::Hint, {QKeySequence(Qt::CTRL | Qt::Key_H)}, tr("hint")},
+        {Act::Solve, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)}, tr("solve")},
+        {Act::Statistics, {QKeySequence(Qt::CTRL | Qt::Key_I)}, tr("statistics")},
+        {Act::NextPuzzle, {QKeySequence(Qt::CTRL | Qt::Key_N)}, tr("next puzzle without a record")},
+        {Act::Copy, standard(QKeySequence::Copy, Qt::CTRL | Qt::Key_C), tr("copy the puzzle as text")},
+        {Act::Paste, standard(QKeySequence::Paste, Qt::CTRL | Qt::Key_V), tr("paste a puzzle text")},
     };
-    for (const Function& s : functions) {
-        auto* action = new QAction(s.name, this);
-        action->setShortcuts(s.keys);
+    for (const Function& f : functions) {
+        auto* action = new QAction(f.name, this);
+        action->setObjectName(QStringLiteral("action%1").arg(int(f.act)));
+        action->setShortcuts(f.keys);
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, s.run);
+        const Act act = f.act;
+        connect(action, &QAction::triggered, this, [this, act] {
+            // A mode's key presses its button, as a click does.
+            const auto* toggle = qobject_cast<QAbstractButton*>(controls_[size_t(act)]);
+            feed(Acting(act, toggle && toggle->isCheckable() ? !toggle->isChecked() : false));
+        });
         addAction(action);
-        if (s.shows != nullptr && !s.keys.isEmpty()) {
-            const QString tip = s.shows->toolTip().isEmpty() ? s.name : s.shows->toolTip();
+        actions_[size_t(act)] = action;
+        QWidget* shows = controls_[size_t(act)];
+        if (shows == nullptr && act >= Act::Open && act <= Act::Puzzles)
+            shows = toolbar_->picture(act == Act::Open           ? ToolBar::Open
+                                      : act == Act::Save         ? ToolBar::Save
+                                      : act == Act::Print        ? ToolBar::Print
+                                      : act == Act::PrinterSetup ? ToolBar::PrinterSetup
+                                      : act == Act::Chart        ? ToolBar::Chart
+                                                                 : ToolBar::Puzzles);
+        if (shows != nullptr && !f.keys.isEmpty()) {
+            const QString tip = shows->toolTip().isEmpty() ? f.name : shows->toolTip();
             //: A tool tip with its key: "save moves (Ctrl+S)".
-            s.shows->setToolTip(tr("%1 (%2)").arg(tip, s.keys.front().toString(QKeySequence::NativeText)));
+            shows->setToolTip(tr("%1 (%2)").arg(tip, f.keys.front().toString(QKeySequence::NativeText)));
         }
+    }
+    // Sentences name the keys as the desktop does.
+    Wording::setKey(Wording::KeyOf::Undo,
+                    actions_[size_t(Act::Undo)]->shortcut().toString(QKeySequence::NativeText));
+    Wording::setKey(Wording::KeyOf::NextPuzzle,
+                    actions_[size_t(Act::NextPuzzle)]->shortcut().toString(QKeySequence::NativeText));
+    for (const auto& [keys, name, run] :
+         {std::tuple{standard(QKeySequence::FullScreen, Qt::Key_F11), tr("full screen"),
+                     std::function<void()>([this] { setWindowState(windowState() ^ Qt::WindowFullScreen); })},
+          std::tuple{standard(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q), tr("quit"),
+                     std::function<void()>([this] { close(); })}}) {
+        auto* action = new QAction(name, this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+    }
+}
+
+void TForm1::feed(const Input& in) {
+    const Reply r = session_.Input(in);
+    if (r.wait) {
+        // Never dropped: kept in order until the slide under way ends,
+        // which then hurries.
+        if (waiting_.size() < kWaitingInputs)
+            waiting_.push_back(in);
+        board_->hurry();
+    }
+    showReply(r);
+}
+
+void TForm1::slideEnded() {
+    showReply(session_.Input(Acting(Act::SlideEnded)));
+    control_.slideFinished();
+    // The inputs that waited, in order, until one starts another slide.
+    while (!waiting_.empty() && !board_->sliding()) {
+        const Input in = waiting_.front();
+        waiting_.pop_front();
+        feed(in);
     }
 }
 
 void TForm1::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (DistanceTable::SharedBuilt())
-        return;
+    showReply(session_.Input(Acting(Act::Shown, true)));
     // The window first: the coach's table is built once it has been shown.
-    QTimer::singleShot(0, this, [this] {
-        DistanceTable::Shared();
-        showReply(session_.CoachReady());
-    });
+    QTimer::singleShot(0, this, &TForm1::askCoach);
+}
+
+void TForm1::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    showReply(session_.Input(Acting(Act::Shown, false)));
+}
+
+void TForm1::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    // The game's time stands while the window is minimised.
+    if (e->type() == QEvent::WindowStateChange)
+        showReply(session_.Input(Acting(Act::Shown, !isMinimized() && isVisible())));
+}
+
+void TForm1::askCoach() {
+    if (!isVisible())
+        return;
+    if (const std::shared_ptr<const PuzzleDef> def = session_.CoachWants())
+        if (std::shared_ptr<const DistanceTable> table = coach_.want(def))
+            showReply(session_.CoachReady(std::move(table)));
 }
 
 void TForm1::paintEvent(QPaintEvent*) {
@@ -597,40 +611,32 @@ void TForm1::mouseMoveEvent(QMouseEvent* e) {
     QWidget::mouseMoveEvent(e);
 }
 
-void TForm1::closeEvent(QCloseEvent* e) {
-    // Closing during a slide or a run ends it as STOP would.
-    board_->abandon();
-    control_.abortRun();
-    if (session_.editing())
-        session_.EndSetup(false, moveLimit());
-    // The game is kept for the next start; quietly, as the records are.
-    if (const QString path = gameFile(); !path.isEmpty()) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        const std::string text = session_.GameText();
-        WriteFileAtomically(QFile::encodeName(path).toStdString(), text.data(), text.size());
-    }
-    e->accept();
-}
-
-QString TForm1::gameFile() const {
-    return recordsFile_.isEmpty() ? QString()
-                                  : QFileInfo(recordsFile_).dir().filePath(QStringLiteral("game"));
-}
-
-void TForm1::ResumeGame() {
-    const QString path = gameFile();
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return; // a fresh home starts as ever
-    const QByteArray text = file.read(64 * 1024);
-    file.close();
-    if (session_.Resume(std::string_view(text.constData(), size_t(text.size())), moveLimit())) {
-        showReply(session_.Whole());
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    e->ignore(); // the focused control, if any, sees the key too
+    // Digits typed on the move limit set it.
+    auto* limit = static_cast<UpDown*>(controls_[size_t(Act::MoveLimit)]);
+    if (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9 && limit->pointerOn() && limit->isEnabled()) {
+        limit->typeDigit(e->key() - Qt::Key_0);
         return;
     }
-    // Damaged: set aside, and the program starts fresh without a word.
-    QFile::remove(path + QStringLiteral(".damaged"));
-    QFile::rename(path, path + QStringLiteral(".damaged"));
+    Input in;
+    in.act = Act::Key;
+    in.key = NameOfKey(e->key());
+    in.text = e->text().isEmpty() ? 0 : char32_t(e->text().at(0).unicode());
+    in.autoRepeat = e->isAutoRepeat();
+    feed(in);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    // Closing during a slide or a run ends it as STOP would; a set-up is
+    // given up; the game is kept for the next start.
+    board_->abandon();
+    control_.abortRun();
+    waiting_.clear();
+    if (session_.editing())
+        showReply(session_.Input(Acting(Act::SetupCancel)));
+    store_.keepGame(session_.Kept());
+    e->accept();
 }
 
 void TForm1::setMessage(QLabel* line, const QString& text) {
@@ -643,154 +649,156 @@ void TForm1::setMessage(QLabel* line, const QString& text) {
     QAccessible::updateAccessibility(&changed);
 }
 
-// What the session answered, shown: the words, GO's caption, the controls of
-// the mode, the board, the list, the puzzle, to go, a slide and a record.
+// The message and the words beside it share the line: the words beside it
+// take what they need, up to half, and the message the rest.
+void TForm1::placeMessages() {
+    QRect message = kMessageLine;
+    if (recordtext->isVisible() && !recordtext->text().isEmpty()) {
+        const QFontMetrics fm(ScaledFont({13, true}, 1));
+        const int need = std::min(fm.horizontalAdvance(recordtext->text()) + 8, kMessageLine.width() / 2);
+        const QRect aside(kMessageLine.right() + 1 - need, kMessageLine.top(), need, kMessageLine.height());
+        layout_.setDesign(recordtext, aside);
+        message.setRight(aside.left() - 6);
+    }
+    layout_.setDesign(msgtext, message);
+}
+
+// What the session answered, shown: the words, the controls, the board, the
+// list, the puzzle, to go, a slide; then what it asks of the window.
 void TForm1::showReply(const Reply& r) {
     const View& v = r.view;
+    const bool puzzleChanged =
+        !view_.puzzleName.empty() && r.shownBoard.def && board_->shown().def.get() != r.shownBoard.def.get();
+    view_ = v;
     if (r.newGame) {
         recordtext->hide();
         control_.resetSearch();
     }
     if (r.said.words != Words::Keep)
         setMessage(msgtext, Text(r.said));
-    if (r.go != GoCaption::Keep) {
-        button(Control::Go)->setText(Wording::caption(r.go));
-        layout_.refit(button(Control::Go));
+    if (r.aside.words != Words::Keep) {
+        setMessage(recordtext, Text(r.aside));
+        recordtext->show();
+    } else if (r.list && !r.newGame && recordtext->isVisible() && !r.recordsChanged && !r.celebrate &&
+               r.said.words != Words::Keep) {
+        // Said once: the next change of the game takes it away.
+        recordtext->hide();
     }
-    for (int c = 0; c < kModeControls; ++c)
-        controls_[size_t(c)]->setEnabled(v.controls & Bit(Control(c)));
-    for (const Mode mode : {kPlay, kReplay, kSearch})
-        modeBtns_[mode]->setChecked(v.mode == mode);
-    // While a puzzle is set up, only the set-up takes input.
-    for (QWidget* w : {static_cast<QWidget*>(modeBtns_[kPlay]), static_cast<QWidget*>(modeBtns_[kReplay]),
-                       static_cast<QWidget*>(modeBtns_[kSearch]), static_cast<QWidget*>(resetBtn),
-                       static_cast<QWidget*>(helpBtn)})
-        w->setEnabled(!v.editing);
-    button(Control::Hint)->setVisible(!v.editing);
-    button(Control::Solve)->setVisible(!v.editing);
-    for (QPushButton* b : setupBtns_)
-        b->setVisible(v.editing);
+    placeMessages();
+
+    auto* go = static_cast<QPushButton*>(controls_[size_t(Act::Go)]);
+    if (const QString caption = Wording::caption(v.go); go->text() != caption) {
+        go->setText(caption);
+        layout_.refit(go);
+    }
+    for (int a = 0; a < kActs; ++a) {
+        const bool on = v.enabled.test(size_t(a));
+        if (controls_[size_t(a)] != nullptr)
+            controls_[size_t(a)]->setEnabled(on);
+        if (actions_[size_t(a)] != nullptr)
+            actions_[size_t(a)]->setEnabled(on);
+    }
+    for (const auto& [act, mode] :
+         {std::pair{Act::Play, kPlay}, {Act::Replay, kReplay}, {Act::Search, kSearch}})
+        static_cast<QPushButton*>(controls_[size_t(act)])->setChecked(v.mode == mode);
+    static_cast<QCheckBox*>(controls_[size_t(Act::Step)])->setChecked(v.stepMode);
+    // While a puzzle is set up, its two buttons take the coach's places.
+    controls_[size_t(Act::Hint)]->setVisible(!v.editing);
+    controls_[size_t(Act::Solve)]->setVisible(!v.editing);
+    controls_[size_t(Act::SetupDone)]->setVisible(v.editing);
+    controls_[size_t(Act::SetupCancel)]->setVisible(v.editing);
+    const QString coachTip = v.coach == CoachState::TooLarge ? Wording::coachUnknown() : QString();
+    controls_[size_t(Act::Hint)]->setToolTip(coachTip.isEmpty() ? tr("show the best next move") : coachTip);
+    controls_[size_t(Act::Solve)]->setToolTip(coachTip.isEmpty() ? tr("play the shortest way to the goal")
+                                                                 : coachTip);
+
+    auto* limit = static_cast<UpDown*>(controls_[size_t(Act::MoveLimit)]);
+    limit->setRange(kMinMoveLimit, v.moveLimitCeiling);
+    limit->setPosition(v.moveLimit);
     if (const QString name = Wording::puzzleName(v.puzzleName); puzzletext->text() != name) {
         puzzletext->setText(name);
         layout_.refit(puzzletext);
     }
-    const QString toGo = v.toGo >= 0 && v.toGo != kNoDistance ? QLocale().toString(v.toGo) : QString();
+    const QString toGo = v.toGo >= 0                      ? QLocale().toString(v.toGo)
+                         : v.coach == CoachState::Waiting ? QStringLiteral("\u2026")
+                                                          : QString();
     if (togotext->text() != toGo)
         setMessage(togotext, toGo);
+    if (v.coach != CoachState::Waiting)
+        togotext->setToolTip(coachTip);
 
     // Anything that changes the board ends a celebration at once.
-    if (r.list || r.board || r.slide.made)
+    if (r.list || r.slide.made)
         board_->endCelebration();
-    board_->showBoard(v.selected);
-    if (r.list)
-        panel_->showList();
-    if (r.record.words != Words::Keep) {
-        setMessage(recordtext, Text(r.record));
-        recordtext->show();
-        undoHint_ = r.record.words == Words::MovesCleared;
-        if (r.recordsChanged)
-            keepRecords();
-    } else if (undoHint_ && (r.list || r.board)) {
-        // Said once: the next change of the game takes it away.
-        recordtext->hide();
-        undoHint_ = false;
+    board_->show(r.shownBoard);
+    board_->setHand(v.hand);
+    if (puzzleChanged || target_ == nullptr || r.newGame)
+        target_->show(r.shownBoard.def);
+    if (r.list) {
+        panel_->show(r.shownList);
+        if (chartForm_->isVisible())
+            chartForm_->Follow(r.chart);
     }
-    if ((r.list || r.board || r.record.words != Words::Keep) && chartForm_->isVisible())
-        chartForm_->Follow(ChartOf(session_));
     if (r.slide.made)
         board_->slide(r.slide);
     if (r.celebrate)
         board_->celebrate();
-}
-
-void TForm1::keyPressEvent(QKeyEvent* e) {
-    e->ignore(); // the focused control, if any, sees the key too
-    if (session_.editing()) {
-        if (!board_->dragging())
-            setupKey(e->key(), e->text());
-        return;
+    if (r.recordsChanged)
+        store_.keep(session_.lastSolve());
+    if (r.run != RunOrder::None)
+        control_.order(r.run);
+    if (session_.CoachWants() && isVisible())
+        QTimer::singleShot(0, this, &TForm1::askCoach);
+    if (r.dialog != Dialog::None) {
+        const Dialog d = r.dialog;
+        if (d == Dialog::Chart)
+            chartForm_->ShowChart(r.chart);
+        else
+            runDialog(d);
     }
-    if (IsGoKey(e->key())) {
-        control_.goBtnClick(busy());
-        return;
-    }
-    // Digits typed on the move limit set it.
-    auto* limit = static_cast<UpDown*>(controls_[size_t(Control::MoveLimit)]);
-    if (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9 && limit->pointerOn()) {
-        if (!busy())
-            limit->typeDigit(e->key() - Qt::Key_0);
-        return;
-    }
-    board_->typeKey(e->key(), e->text(), e->isAutoRepeat(), control_.running());
 }
 
-void TForm1::handleKey(int key, const QString& text) {
-    // A drag in progress owns the board until it is released.
-    if (busy() || board_->dragging())
-        return;
-    if (key == Qt::Key_Backspace) {
-        if (session_.mode() == kPlay)
-            session_.Deselect();
-        showReply(session_.Back());
-    } else if (session_.mode() == kPlay) {
-        showReply(session_.Key(DirectionOfKey(key)));
-    }
-    // The character it types: a block's letter selects it.
-    if (!text.isEmpty() && !busy())
-        showReply(session_.Letter(text.at(0).unicode()));
-}
-
-void TForm1::setupKey(int key, const QString& text) {
-    // Return plays the position, Escape gives it up.
-    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        showReply(session_.EndSetup(key != Qt::Key_Escape, moveLimit()));
-        return;
-    }
-    const unsigned d = DirectionOfKey(key);
-    if (d != 0)
-        showReply(session_.Key(d));
-    else if (!text.isEmpty())
-        showReply(session_.Letter(text.at(0).unicode()));
-}
-
-void TForm1::modeBtnClick(Mode mode) {
-    QPushButton* sender = modeBtns_[mode];
-    if (busy()) {
-        // The mode never changes during a slide or a run.
-        sender->setChecked(session_.mode() == mode);
-        return;
-    }
-    showReply(session_.ChooseMode(mode, sender->isChecked(), moveLimit()));
-}
-
-void TForm1::hintBtnClick() {
-    if (!busy())
-        showReply(session_.Hint());
-}
-
-void TForm1::solveBtnClick() {
-    control_.startSolve(busy());
-}
-
-void TForm1::runPicture(int picture) {
-    switch (picture) {
-    case ToolBar::Open:
+void TForm1::runDialog(Dialog dialog) {
+    switch (dialog) {
+    case Dialog::Statistics:
+        if (statForm_)
+            statForm_->ShowStatistics(session_.puzzle().counters(), this);
+        break;
+    case Dialog::Help:
+        if (helpForm_)
+            helpForm_->ShowHelp();
+        break;
+    case Dialog::Open:
         OpenMoves();
         break;
-    case ToolBar::Save:
+    case Dialog::Save:
         SaveMoves();
         break;
-    case ToolBar::Print:
-        PrintMoves();
+    case Dialog::Print: {
+        const Reply r = session_.Whole();
+        const Printing::Result done = printing_->print(
+            {r.shownList, r.shownBoard,
+             session_.puzzle().isClassic() ? QString() : Wording::puzzleName(session_.puzzleName())},
+            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+        if (!done.error.isEmpty())
+            desktop_.reportError(done.error);
+        else if (done.printed)
+            showReply(session_.Printed(QDir::toNativeSeparators(done.file).toStdString()));
         break;
-    case ToolBar::PrinterSetup:
+    }
+    case Dialog::PrinterSetup:
         desktop_.runPrinterSetup();
         break;
-    case ToolBar::Chart:
-        desktop_.runChart(ChartOf(session_));
-        break;
-    case ToolBar::Puzzles:
+    case Dialog::Puzzles:
         ShowPuzzles();
+        break;
+    case Dialog::Copy: {
+        const BoardShown b = session_.Whole().shownBoard;
+        QApplication::clipboard()->setText(QString::fromStdString(PuzzleText(*b.def, b.anchors.data())));
+        break;
+    }
+    case Dialog::Paste:
+        Paste();
         break;
     default:
         break;
@@ -798,44 +806,14 @@ void TForm1::runPicture(int picture) {
 }
 
 void TForm1::ShowPuzzles() {
-    // With the records other windows have set meanwhile.
-    if (!recordsFile_.isEmpty()) {
-        Records records = session_.records();
-        records.Merge(LoadRecordsFile(QFile::encodeName(recordsFile_).toStdString()).records);
-        session_.SetRecords(std::move(records));
-    }
+    // With the records other windows have kept meanwhile.
+    showReply(session_.SetRecords(store_.loadRecords()));
     const PuzzleChoice choice = desktop_.choosePuzzle();
     if (choice.kind == PuzzleChoice::Play)
-        showReply(session_.ChoosePuzzle(choice.start, choice.name.toStdString(), moveLimit()));
+        showReply(session_.ChoosePuzzle(choice.def, choice.name.toStdString()));
     else if (choice.kind == PuzzleChoice::SetUp)
         showReply(session_.BeginSetup());
 }
-
-// --- records -----------------------------------------------------------------
-
-void TForm1::setRecordsFile(const QString& path) {
-    recordsFile_ = path;
-    session_.SetRecords(path.isEmpty() ? Records()
-                                       : LoadRecordsFile(QFile::encodeName(path).toStdString()).records);
-}
-
-void TForm1::keepRecords() {
-    if (recordsFile_.isEmpty())
-        return;
-    // Kept quietly: a failure costs this record its lasting, not the game.
-    // Another window may have set records since this one read them: under
-    // the lock the file is read again and both are kept.
-    QDir().mkpath(QFileInfo(recordsFile_).absolutePath());
-    QLockFile lock(recordsFile_ + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000); // a crashed program's lock is taken over
-    if (!lock.tryLock(3000))
-        return;
-    Records records = session_.records();
-    MergeIntoRecordsFile(QFile::encodeName(recordsFile_).toStdString(), records);
-    session_.SetRecords(std::move(records));
-}
-
-// --- the moves file ------------------------------------------------------------
 
 void TForm1::SaveMoves() {
     const QString path = desktop_.chooseSaveFile();
@@ -843,9 +821,9 @@ void TForm1::SaveMoves() {
         return;
     const Puzzle& p = session_.puzzle();
     const SavedFile saved =
-        WriteMovesFile(QFile::encodeName(path).toStdString(), p.movesList(), p.lastMove(), p.start());
-    if (!saved.error.empty()) {
-        desktop_.reportError(QFile::decodeName(saved.error.c_str()));
+        WriteMovesFile(QFile::encodeName(path).toStdString(), p.movesList(), p.lastMove(), p.def());
+    if (!saved.ok()) {
+        desktop_.reportError(Text(saved.error));
         return;
     }
     showReply(session_.Saved(QFile::decodeName(saved.name.c_str()).toStdString()));
@@ -858,85 +836,27 @@ void TForm1::OpenMoves() {
 }
 
 void TForm1::OpenFile(const QString& path) {
-    const MovesFileBytes file = ReadMovesFile(QFile::encodeName(path).toStdString());
-    if (!file.error.empty()) {
-        desktop_.reportError(QFile::decodeName(file.error.c_str()));
+    const FileBytes file = ReadFileStart(QFile::encodeName(path).toStdString(), kLargestPuzzleText);
+    if (!file.ok()) {
+        desktop_.reportError(Text(file.error));
         return;
     }
-    showReply(session_.Open(DecodeMovesRecord(file.record.data(), file.size)));
+    open(ReadOpenedFile(file.bytes));
 }
 
-// --- printing ------------------------------------------------------------------
-// Without a printer the page goes to a PDF file that the user chooses, so
-// printing always gives a page and never replaces a file unasked.
-
-QPrinter& TForm1::printer() {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (QPrinterInfo::availablePrinters().isEmpty())
-            printer_->setOutputFormat(QPrinter::PdfFormat); // the file is asked for at printing
-        printer_->setDocName(QStringLiteral("TRULP puzzle"));
-    }
-    return *printer_;
+void TForm1::open(const OpenedFile& file) {
+    showReply(session_.Open(file));
 }
 
-QString TForm1::ProposedPdfPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("TRULP puzzle.pdf"));
-}
-
-void TForm1::PrintMoves() {
-    QPrinter& device = printer();
-    // A PDF file not chosen in the printer setup is asked for each time.
-    const bool askForFile = device.outputFormat() == QPrinter::PdfFormat && device.outputFileName().isEmpty();
-    if (askForFile) {
-        const QString path = desktop_.choosePdfFile(ProposedPdfPath());
-        if (path.isEmpty())
-            return;
-        device.setOutputFileName(path);
-    }
-    printPage(device);
-    if (askForFile)
-        device.setOutputFileName(QString());
-}
-
-void TForm1::printPage(QPrinter& device) {
-    QPainter canvas;
-    const bool toFile = device.outputFormat() == QPrinter::PdfFormat;
-    if (!canvas.begin(&device)) {
-        desktop_.reportError(tr("The print job could not be started on %1.")
-                                 .arg(toFile ? device.outputFileName() : device.printerName()));
-        return;
-    }
-    const Puzzle& p = session_.puzzle();
-    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    const QString puzzle = p.isClassic() ? QString() : Wording::puzzleName(session_.puzzleName());
-    PaintMovesPage(canvas, device.width(), {p.movesList(), p.lastMove(), p.blockTable(), p.start(), puzzle},
-                   date);
-    canvas.end();
-    showReply(session_.Printed(toFile ? QDir::toNativeSeparators(device.outputFileName()).toStdString()
-                                      : std::string()));
-}
-
-void TForm1::PrinterSetup() {
-    QPrinter& device = printer();
-    // Printing to a file not yet named: propose the file printing proposes.
-    // Left to itself the dialog proposes a folder on some platforms, and
-    // printing into a folder fails.
-    const bool propose = device.outputFormat() == QPrinter::PdfFormat && device.outputFileName().isEmpty();
-    if (propose)
-        device.setOutputFileName(ProposedPdfPath());
-    QPrintDialog dialog(&device, this);
-    dialog.setWindowTitle(tr("Printer setup"));
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    if (dialog.exec() != QDialog::Accepted && propose) {
-        // Cancelled: printing asks for the file again. An empty name also
-        // means the native format, so the PDF format is set back.
-        device.setOutputFileName(QString());
-        device.setOutputFormat(QPrinter::PdfFormat);
-    }
+void TForm1::Paste() {
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    OpenedFile opened = ReadOpenedFile(text);
+    // Only a puzzle or a game of one comes in as text.
+    if (opened.kind == OpenedFile::Kind::Game && !opened.ownPuzzle)
+        opened = {};
+    if (opened.kind == OpenedFile::Kind::Refused && opened.error.words == Words::ReadError)
+        opened.error = Said(Words::PuzzleNoMagic, 1, 0, 0, std::string(kPuzzleMark));
+    open(opened);
 }
 
 } // namespace trulp

@@ -2,7 +2,6 @@
 
 #include "boardlook.h"
 #include "paintkit.h"
-#include "puzzle.h"
 #include "words.h"
 
 #include <QAccessible>
@@ -46,31 +45,31 @@ void PaintPointer(QPainter& canvas, int top) {
 
 } // namespace
 
-MovesPanel::MovesPanel(const Puzzle& puzzle, QWidget* parent) : QWidget(parent), puzzle_(puzzle) {
+MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PaintBox3"));
     setAccessibleName(tr("moves"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     describe();
 }
 
-void MovesPanel::showList() {
-    // At once: the list follows the board move by move.
+void MovesPanel::show(const ListShown& list) {
+    list_ = list;
     repaint();
     describe();
 }
 
 void MovesPanel::describe() {
-    const int made = puzzle_.moveNr() - 1;
-    QString text = tr("move %1 of %2").arg(made).arg(puzzle_.lastMove());
-    if (made >= 1 && made <= kMaxMoves) {
-        const MoveRecord& m = puzzle_.movesList()[made];
-        if (m.block >= 1 && m.block <= kBlocks && IsDirection(m.direction))
+    const int made = list_.moveNr - 1;
+    const int last = int(list_.moves.size());
+    QString text = tr("move %1 of %2").arg(made).arg(last);
+    if (made >= 1 && made <= last) {
+        const MoveShown& m = list_.moves[size_t(made - 1)];
+        if (IsDirection(m.direction))
             //: The last move read aloud: "move 3 of 5: H right".
-            text =
-                tr("move %1 of %2: %3 %4")
-                    .arg(made)
-                    .arg(puzzle_.lastMove())
-                    .arg(QString(QLatin1Char(startTable[m.block].letter)), Wording::direction(m.direction));
+            text = tr("move %1 of %2: %3 %4")
+                       .arg(made)
+                       .arg(last)
+                       .arg(QString(QLatin1Char(m.letter)), Wording::direction(m.direction));
     }
     if (accessibleDescription() == text)
         return;
@@ -96,22 +95,21 @@ void MovesPanel::paintPanel(QPainter& canvas) const {
         DottedLine(canvas, {x, 0}, {x, height});
 
     // The list scrolls so that the row of moveNr is never below the last.
-    const int moveNr = puzzle_.moveNr();
+    const int moveNr = list_.moveNr;
     const int first = moveNr > kPanelRows ? moveNr - kPanelRows : 0;
     const QFont numberFont = Arial(18);
     const QFont arrowFont = ArrowFont(20);
     canvas.setPen(Qt::black);
     for (int row = 1; row <= kPanelRows; ++row) {
         const int m = first + row;
-        if (m > puzzle_.lastMove() || m > kMaxMoves)
+        if (m > int(list_.moves.size()))
             continue;
-        const MoveRecord& rec = puzzle_.movesList()[m];
+        const MoveShown& rec = list_.moves[size_t(m - 1)];
         const int ty = (row - 1) * kRowHeight + 2;
         canvas.setFont(numberFont);
         const QString number = QString::number(m);
         TextOut(canvas, kMoveColumnEdges[0] - 5 - canvas.fontMetrics().horizontalAdvance(number), ty, number);
-        if (rec.block >= 1 && rec.block <= kBlocks)
-            TextOut(canvas, kMoveColumnEdges[1] - 20, ty, QString(QLatin1Char(startTable[rec.block].letter)));
+        TextOut(canvas, kMoveColumnEdges[1] - 20, ty, QString(QLatin1Char(rec.letter)));
         if (IsDirection(rec.direction)) {
             canvas.setFont(arrowFont);
             TextOut(canvas, kMoveColumnEdges[2] - 25, ty, QString(Wording::arrow(rec.direction)));

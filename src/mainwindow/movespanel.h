@@ -2,19 +2,19 @@
 // scrolled so that the row of the next move shows, and the red pointer at it.
 #pragma once
 
-#include <QImage>
+#include "session.h"
+
 #include <QWidget>
 
 namespace trulp {
 
-class Puzzle;
-
 class MovesPanel : public QWidget {
     Q_OBJECT
 public:
-    MovesPanel(const Puzzle& puzzle, QWidget* parent);
-    // The list or the move number changed.
-    void showList();
+    explicit MovesPanel(QWidget* parent);
+    // The list to draw, at once: the list follows the board move by move.
+    void show(const ListShown& list);
+    const ListShown& shown() const { return list_; }
     // Paints the whole panel (background, grid, rows, pointer) in design pixels.
     void paintPanel(QPainter& canvas) const;
 
@@ -24,7 +24,7 @@ protected:
 private:
     void describe();
 
-    const Puzzle& puzzle_;
+    ListShown list_;
 };
 
 } // namespace trulp

@@ -39,47 +39,72 @@ const Tline kLines[6] = {
     {0.5, 10.0, 26.0, trulp::kMakerWebAddress},
 };
 
-using trulp::Arial;
-using trulp::TextOut;
+} // namespace
+
+namespace trulp {
+
+namespace {
+
+constexpr int kMovesPerPage = 7 * 30;
 
 // Text whose right end is at x.
 void TextOutRight(QPainter& canvas, int right, int y, const QString& text) {
     TextOut(canvas, right - canvas.fontMetrics().horizontalAdvance(text), y, text);
 }
 
-bool ValidBlock(const trulp::Block& b) {
-    return trulp::FitsOnBoard(b.shape, b.field);
-}
-
 } // namespace
 
-void PrintPosition(QPainter& canvas, int left, int top, const trulp::Block (&table)[trulp::kBlocks + 1],
+void PrintPosition(QPainter& canvas, int left, int top, const PuzzleDef& def, const uint8_t* anchors,
                    float r) {
+    // The classic's fields are 0.75 r; a larger board keeps within 3 r by 3.75 r.
+    const double unit = std::min({0.75, 3.0 / def.columns(), 3.75 / def.rows()});
+    const double scale = unit / 0.75;
     // Lit top and left, shaded bottom and right, 0.1 r deep.
-    const trulp::BlockLook look{{},
-                                QColor(160, 160, 160),
-                                QColor(64, 64, 64),
-                                Units(0.1, r),
-                                Arial(Units(0.5, r), true, false, canvas.device()),
-                                Units(1.0 / 40, r)};
-    for (int n = 1; n <= trulp::kBlocks; ++n) {
-        const trulp::Block& block = table[n];
-        if (!ValidBlock(block))
-            continue; // a damaged table draws nothing rather than garbage
-        const trulp::BlockShape& shape = trulp::shapeTable[block.shape];
-        const int col = block.field % trulp::kColumns;
-        const int row = block.field / trulp::kColumns;
-        const int l = left + Units(col * 0.75, r);
-        const int t = top + Units(row * 0.75, r);
-        trulp::BlockLook blockLook = look;
-        blockLook.fill = trulp::ShapeColour(block.shape);
-        // Right and bottom edges are exclusive.
-        trulp::PaintBlock(canvas, QRect(l, t, Units(shape.width * 0.75, r), Units(shape.height * 0.75, r)),
-                          QChar::fromLatin1(block.letter), blockLook);
+    const BlockLook look{{},
+                         QColor(160, 160, 160),
+                         QColor(64, 64, 64),
+                         std::max(1, Units(0.1 * scale, r)),
+                         Arial(std::max(1, Units(0.5 * scale, r)), true, false, canvas.device()),
+                         Units(scale / 40, r)};
+    const auto corner = [&](int field) {
+        return QPoint(left + Units(field % def.columns() * unit, r),
+                      top + Units(field / def.columns() * unit, r));
+    };
+    if (!def.tenBlock()) {
+        // The board's outline and its walls; the classic's board is its blocks.
+        canvas.fillRect(QRect(corner(0), QSize(Units(def.columns() * unit, r), Units(def.rows() * unit, r))),
+                        QColor(235, 235, 235));
+        ForEachField(def.walls(), [&](int f) {
+            canvas.fillRect(QRect(corner(f), QSize(Units(unit, r), Units(unit, r))), QColor(90, 90, 90));
+        });
+    }
+    for (int n = 1; n <= def.pieceCount(); ++n) {
+        const PieceDef& piece = def.piece(n);
+        const int anchor = anchors[n];
+        if (anchor >= def.fields() || def.Place(piece.shape, anchor) == 0)
+            continue; // a damaged position draws nothing rather than garbage
+        const ShapeDef& shape = def.shape(piece.shape);
+        BlockLook pieceLook = look;
+        pieceLook.fill = PieceColour(piece.goal != kNoGoal);
+        if (shape.rectangle()) {
+            // Right and bottom edges are exclusive.
+            PaintBlock(
+                canvas,
+                QRect(corner(anchor), QSize(Units(shape.width * unit, r), Units(shape.height * unit, r))),
+                QChar::fromLatin1(piece.letter), pieceLook);
+        } else {
+            PaintPiece(canvas, shape, corner(anchor), std::max(1, Units(unit, r)),
+                       QChar::fromLatin1(piece.letter), pieceLook);
+        }
     }
 }
 
-void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game, const QString& date) {
+int Pages(const GameRecord& game) {
+    return std::max(1, (int(game.list.moves.size()) + kMovesPerPage - 1) / kMovesPerPage);
+}
+
+void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game, const QString& date,
+                    int page) {
     const float r = float(printableWidth) / 20;
     const QPaintDevice* device = canvas.device();
     canvas.save();
@@ -120,27 +145,33 @@ void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game
     }
 
     const QFont entryFont = Arial(Units(0.4, r), false, false, device);
-    const QFont arrowFont = trulp::ArrowFont(Units(0.4, r), device);
-    const int last = std::clamp(game.lastMove, 0, trulp::kMaxMoves);
-    for (int n = 1; n <= last; ++n) {
-        const int c = (n - 1) / 30;
-        const int w = (n - 1) % 30;
+    const QFont arrowFont = ArrowFont(Units(0.4, r), device);
+    const int first = page * kMovesPerPage + 1;
+    const int last = std::min(int(game.list.moves.size()), first + kMovesPerPage - 1);
+    for (int n = first; n <= last; ++n) {
+        const int c = (n - first) / 30;
+        const int w = (n - first) % 30;
         const int y = Units(0.6 * w + 6, r);
-        const trulp::MoveRecord& move = game.movesList[n];
+        const MoveShown& move = game.list.moves[size_t(n - 1)];
 
         canvas.setFont(entryFont);
         TextOutRight(canvas, Units(2.5 * c + 2.25, r), y, QString::number(n));
         // Damaged entries keep their number but show no letter or arrow.
-        if (move.block >= 1 && move.block <= trulp::kBlocks)
-            TextOutRight(canvas, Units(2.5 * c + 3.1, r), y,
-                         QString(QChar::fromLatin1(trulp::startTable[move.block].letter)));
-        if (trulp::IsDirection(move.direction)) {
+        if (move.letter >= 'A' && move.letter <= 'Z')
+            TextOutRight(canvas, Units(2.5 * c + 3.1, r), y, QString(QChar::fromLatin1(move.letter)));
+        if (IsDirection(move.direction)) {
             canvas.setFont(arrowFont);
-            TextOutRight(canvas, Units(2.5 * c + 3.7, r), y, QString(trulp::Wording::arrow(move.direction)));
+            TextOutRight(canvas, Units(2.5 * c + 3.7, r), y, QString(Wording::arrow(move.direction)));
         }
     }
 
-    PrintPosition(canvas, Units(12.5, r), Units(1.5, r), game.start, r);
-    PrintPosition(canvas, Units(16.5, r), Units(1.5, r), game.board, r);
+    const PuzzleDef& def = *game.board.def;
+    uint8_t start[kMaxPieces + 1] = {};
+    for (int p = 1; p <= def.pieceCount(); ++p)
+        start[p] = def.piece(p).start;
+    PrintPosition(canvas, Units(12.5, r), Units(1.5, r), def, start, r);
+    PrintPosition(canvas, Units(16.5, r), Units(1.5, r), def, game.board.anchors.data(), r);
     canvas.restore();
 }
+
+} // namespace trulp

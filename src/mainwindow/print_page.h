@@ -3,26 +3,33 @@
 // so the page looks the same on any resolution; it paints on any QPainter.
 #pragma once
 
-#include "board.h"
+#include "puzzledef.h"
+#include "session.h"
 
 #include <QString>
 
 class QPainter;
 
-// Draws the ten blocks of a table as a small board picture with its top left
-// at (left, top), fields 0.75 r wide, bevelled and lettered.
-void PrintPosition(QPainter& canvas, int left, int top, const trulp::Block (&table)[trulp::kBlocks + 1],
+namespace trulp {
+
+// Draws a position of a puzzle as a small board picture with its top left
+// at (left, top): fields 0.75 r wide, or smaller for a board wider than 4 or
+// taller than 5 fields, pieces bevelled and lettered.
+void PrintPosition(QPainter& canvas, int left, int top, const PuzzleDef& def, const uint8_t* anchors,
                    float r);
 
-// What the page records of a game: moves 1..lastMove of a 1-based list, the
-// board as it stands, the puzzle's start and its name (none for the classic).
+// What the page records of a game: its moves, its puzzle with the board as
+// it stands, and the puzzle's name (none for the classic).
 struct GameRecord {
-    const trulp::MoveRecord* movesList;
-    int lastMove;
-    const trulp::Block (&board)[trulp::kBlocks + 1];
-    const trulp::Block (&start)[trulp::kBlocks + 1] = trulp::startTable;
+    const ListShown& list;
+    const BoardShown& board;
     QString puzzle = {};
 };
 
-// Draws the whole page.
-void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game, const QString& date);
+// Draws the whole page, or page `page` (from 0) of a list longer than one
+// page holds; Pages tells how many there are.
+void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game, const QString& date,
+                    int page = 0);
+int Pages(const GameRecord& game);
+
+} // namespace trulp

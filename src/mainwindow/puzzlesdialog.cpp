@@ -6,8 +6,9 @@
 #include "print_page.h"
 #include "puzzles.h"
 #include "screenfit.h"
-#include "start.h"
+#include "tenblocktable.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,34 +22,84 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace trulp {
 
 namespace {
 constexpr int kThumbField = 10; // a 40 x 50 picture: nine puzzles or more in sight
 constexpr int kFarthest = 126;
+constexpr int kPuzzleRole = Qt::UserRole;
 // Its size where the screen has room; on a small screen it is made smaller
 // as a whole and the list shows fewer puzzles.
-constexpr QSize kSize{460, 520};
+constexpr QSize kSize{560, 560};
 const char* const kByNumber = QT_TRANSLATE_NOOP("Puzzles", "moves");
+// The packs' names, for the catalogue.
+[[maybe_unused]] const char* const kPackNames[] = {
+    //: A pack of puzzles: the ten blocks of the classic from other starts.
+    QT_TRANSLATE_NOOP("Puzzles", "the ten blocks"),
+    //: A pack of puzzles: the famous ones of the puzzle literature.
+    QT_TRANSLATE_NOOP("Puzzles", "the classics"),
+    //: A pack of puzzles: larger boards and long solutions.
+    QT_TRANSLATE_NOOP("Puzzles", "the large ones"),
+};
+QString PackName(const std::string& pack) {
+    const char* name = pack == "tenblock"   ? kPackNames[0]
+                       : pack == "classics" ? kPackNames[1]
+                                            : kPackNames[2];
+    return QCoreApplication::translate("Puzzles", name);
+}
 } // namespace
 
-QImage StartPicture(const Block (&start)[kBlocks + 1], int field, qreal devicePixelRatio) {
+QImage StartPicture(const PuzzleDef& def, int field, qreal devicePixelRatio) {
     QImage image = ScreenImage(QSize(4 * field, 5 * field), devicePixelRatio);
     QPainter canvas(&image);
+    uint8_t start[kMaxPieces + 1] = {};
+    for (int p = 1; p <= def.pieceCount(); ++p)
+        start[p] = def.piece(p).start;
     // The printed page's small board, a field being 0.75 r there.
-    PrintPosition(canvas, 0, 0, start, float(field) / 0.75f);
+    PrintPosition(canvas, 0, 0, def, start, float(field) / 0.75f);
     return image;
 }
 
-QString PuzzleLine(const QString& name, int shortest, const Record* record) {
-    if (record == nullptr)
-        return PuzzlesDialog::tr("%1\nshortest %2").arg(name).arg(shortest);
-    // Solved: a check mark before the name.
-    //: %1 the puzzle, %2 the player's record, %3 the shortest solution.
-    return PuzzlesDialog::tr("%1\nyour best %2 \u00B7 shortest %3")
-        .arg(QStringLiteral("\u2713 ") + name)
-        .arg(record->moves)
-        .arg(shortest);
+QString PlayTime(int seconds) {
+    if (seconds >= 3600)
+        return QStringLiteral("%1:%2:%3")
+            .arg(seconds / 3600)
+            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString PuzzleLine(const QString& name, const PuzzleInfo& p, const Record* r) {
+    //: The shortest lines of a puzzle: %1 moves, %2 piece moves.
+    const QString shortest = PuzzlesDialog::tr("shortest %1 / %2").arg(p.shortest).arg(p.shortestPieces);
+    if (r == nullptr || r->solved == 0)
+        //: A puzzle not solved yet: its name, and its shortest lines.
+        return PuzzlesDialog::tr("%1\nnot solved yet \u00B7 %2").arg(name, shortest);
+    if (!r->alone())
+        //: A puzzle solved only with the coach's help: %n times.
+        return PuzzlesDialog::tr("\u2713 %1\nsolved %n times, with help \u00B7 %2", nullptr, r->solved)
+            .arg(name, shortest);
+    // Solved alone: a star when in the fewest moves.
+    const QString mark = r->moves <= p.shortest ? QStringLiteral("\u2605 ") : QStringLiteral("\u2713 ");
+    //: %1 the puzzle; the player's best: %2 moves, %3 piece moves; %4 the shortest lines; %5 best time;
+    //: solved %n times.
+    return PuzzlesDialog::tr("%1\nyour best %2 / %3 \u00B7 %4\nbest time %5 \u00B7 solved %n times", nullptr,
+                             r->solved)
+        .arg(mark + name)
+        .arg(r->moves)
+        .arg(r->pieceMoves > 0 ? QString::number(r->pieceMoves) : QStringLiteral("\u2013"))
+        .arg(shortest, r->seconds > 0 ? PlayTime(r->seconds) : QStringLiteral("\u2013"));
+}
+
+QString PackLine(const std::string& pack, int puzzles, int solved, int fewest) {
+    //: A pack's heading: its name, %1 solved of %2, %3 of them in the fewest moves.
+    return PuzzlesDialog::tr("%1: %2 of %3 solved, %4 in the fewest moves")
+        .arg(PackName(pack))
+        .arg(solved)
+        .arg(puzzles)
+        .arg(fewest);
 }
 
 QString GeneratedName(const QString& difficulty, uint32_t seed) {
@@ -56,8 +107,8 @@ QString GeneratedName(const QString& difficulty, uint32_t seed) {
 }
 
 PuzzlesDialog::PuzzlesDialog(QWidget* parent)
-    : QDialog(parent), list_(new QListWidget(this)), difficulty_(new QComboBox(this)),
-      moves_(new QSpinBox(this)), seed_(new QLineEdit(this)) {
+    : QDialog(parent), list_(new QListWidget(this)), unsolvedFirst_(new QCheckBox(this)),
+      difficulty_(new QComboBox(this)), moves_(new QSpinBox(this)), seed_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("puzzleform"));
     setWindowTitle(tr("TRULP puzzles"));
     setFont(Arial(13));
@@ -65,24 +116,23 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
     list_->setObjectName(QStringLiteral("puzzleList"));
     list_->setIconSize(QSize(4 * kThumbField, 5 * kThumbField));
     list_->setSpacing(2);
+    list_->setWordWrap(true);
     list_->setAccessibleName(tr("puzzles"));
-    const qreal dpr = devicePixelRatioF();
-    for (const PuzzleInfo& p : Collection()) {
-        // The picture stays as it is when the row is chosen.
-        QIcon picture;
-        const QPixmap start = QPixmap::fromImage(StartPicture(p.start, kThumbField, dpr));
-        picture.addPixmap(start, QIcon::Normal);
-        picture.addPixmap(start, QIcon::Selected);
-        auto* item = new QListWidgetItem(picture, Wording::puzzleName(p.name), list_);
-        item->setData(Qt::UserRole, QString::fromStdString(p.name));
-    }
-    list_->setCurrentRow(0);
     connect(list_, &QListWidget::itemActivated, this, [this] { playSelected(); });
+
+    unsolvedFirst_->setObjectName(QStringLiteral("unsolvedFirst"));
+    //: Sorts each pack with the puzzles not solved yet at its top.
+    unsolvedFirst_->setText(tr("unsolved first"));
+    connect(unsolvedFirst_, &QCheckBox::toggled, this, &PuzzlesDialog::fill);
 
     auto* play = new QPushButton(tr("play"), this);
     play->setObjectName(QStringLiteral("playPuzzleBtn"));
     play->setDefault(true);
     connect(play, &QPushButton::clicked, this, &PuzzlesDialog::playSelected);
+    // Only a puzzle chosen can be played: a heading or nothing is no choice.
+    connect(list_, &QListWidget::currentItemChanged, this, [this, play](QListWidgetItem* item) {
+        play->setEnabled(item != nullptr && !item->data(kPuzzleRole).isNull());
+    });
 
     // A new puzzle: a difficulty or a number of moves, and the seed.
     auto* fresh = new QGroupBox(tr("new puzzle"), this);
@@ -101,7 +151,6 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
     seed_->setObjectName(QStringLiteral("seedEdit"));
     seed_->setAccessibleName(tr("seed"));
     seed_->setValidator(new QIntValidator(1, 99999, seed_));
-    seed_->setText(QString::number(QRandomGenerator::global()->bounded(1, 10000)));
     connect(seed_, &QLineEdit::textEdited, this, [this] { seedTyped_ = true; });
     auto* draw = new QPushButton(tr("new puzzle"), fresh);
     draw->setObjectName(QStringLiteral("newPuzzleBtn"));
@@ -125,6 +174,7 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
 
     auto* side = new QVBoxLayout;
     side->addWidget(play);
+    side->addWidget(unsolvedFirst_);
     side->addSpacing(12);
     side->addWidget(fresh);
     side->addSpacing(12);
@@ -137,52 +187,98 @@ PuzzlesDialog::PuzzlesDialog(QWidget* parent)
     resize(kSize);
 }
 
-PuzzleChoice PuzzlesDialog::choose(const Records& records, const BlockTable* current) {
-    choice_ = {};
-    for (int row = 0; row < list_->count(); ++row) {
-        QListWidgetItem* item = list_->item(row);
-        const PuzzleInfo* p = FindPuzzle(item->data(Qt::UserRole).toString().toStdString());
-        if (!p)
-            continue;
-        item->setText(PuzzleLine(Wording::puzzleName(p->name), p->shortest, records.Find(p->start)));
-        if (current != nullptr && SameStart(*current, p->start))
-            list_->setCurrentRow(row);
+PuzzlesDialog::~PuzzlesDialog() = default;
+
+void PuzzlesDialog::fill() {
+    list_->clear();
+    const qreal dpr = devicePixelRatioF();
+    const std::vector<PuzzleInfo>& all = Collection();
+    QListWidgetItem* current = nullptr;
+    for (const std::string& pack : Packs()) {
+        std::vector<const PuzzleInfo*> puzzles;
+        int solved = 0, fewest = 0;
+        for (const PuzzleInfo& p : all)
+            if (p.pack == pack) {
+                puzzles.push_back(&p);
+                const Record* r = records_.Find(*p.def);
+                solved += r != nullptr && r->solved > 0;
+                fewest += r != nullptr && r->alone() && r->moves <= p.shortest;
+            }
+        if (unsolvedFirst_->isChecked())
+            std::stable_sort(
+                puzzles.begin(), puzzles.end(), [this](const PuzzleInfo* a, const PuzzleInfo* b) {
+                    const Record* ra = records_.Find(*a->def);
+                    const Record* rb = records_.Find(*b->def);
+                    return (ra == nullptr || ra->solved == 0) > (rb == nullptr || rb->solved == 0);
+                });
+        // The pack's heading: read aloud, never chosen.
+        auto* heading = new QListWidgetItem(PackLine(pack, int(puzzles.size()), solved, fewest), list_);
+        heading->setFlags(Qt::ItemIsEnabled);
+        QFont bold = list_->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        for (const PuzzleInfo* p : puzzles) {
+            // The picture stays as it is when the row is chosen.
+            QIcon picture;
+            const QPixmap start = QPixmap::fromImage(StartPicture(*p->def, kThumbField, dpr));
+            picture.addPixmap(start, QIcon::Normal);
+            picture.addPixmap(start, QIcon::Selected);
+            const QString text = PuzzleLine(Wording::puzzleName(p->name()), *p, records_.Find(*p->def));
+            auto* item = new QListWidgetItem(picture, text, list_);
+            item->setData(kPuzzleRole, QString::fromStdString(p->id));
+            item->setData(Qt::AccessibleTextRole, QString(text).replace(u'\n', QStringLiteral(", ")));
+            if (current_ && p->def->SameStart(*current_))
+                current = item;
+        }
     }
-    list_->scrollToItem(list_->currentItem(), QAbstractItemView::PositionAtCenter);
+    // At the puzzle played; a puzzle not in the collection leaves none chosen.
+    list_->setCurrentItem(current);
+    if (current)
+        list_->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+}
+
+PuzzleChoice PuzzlesDialog::choose(const Records& records, const PuzzleDef& current, const std::string&) {
+    choice_ = {};
+    records_ = records;
+    current_ = std::make_shared<const PuzzleDef>(current);
+    fill();
+    if (!seedTyped_)
+        seed_->setText(QString::number(QRandomGenerator::global()->bounded(1, 10000)));
     if (parentWidget() != nullptr)
         FitToScreenOver(*this, kSize, *parentWidget()->window());
+    list_->setFocus();
     exec();
     return choice_;
 }
 
 void PuzzlesDialog::playSelected() {
     const QListWidgetItem* item = list_->currentItem();
-    const PuzzleInfo* p = item ? FindPuzzle(item->data(Qt::UserRole).toString().toStdString()) : nullptr;
+    const PuzzleInfo* p = item ? FindPuzzle(item->data(kPuzzleRole).toString().toStdString()) : nullptr;
     if (!p)
         return;
     choice_.kind = PuzzleChoice::Play;
-    std::copy(p->start, p->start + kBlocks + 1, choice_.start);
-    choice_.name = QString::fromStdString(p->name);
+    choice_.def = p->def;
+    choice_.name = QString::fromStdString(p->name());
     accept();
 }
 
 void PuzzlesDialog::drawNew() {
-    // A new puzzle each time; the seed box shows the one used.
-    if (!seedTyped_)
-        seed_->setText(QString::number(QRandomGenerator::global()->bounded(1, 10000)));
     bool ok = false;
     const uint32_t seed = seed_->text().toUInt(&ok);
     if (!ok || seed == 0)
         return;
-    seedTyped_ = false;
+    if (!placements_)
+        placements_ = std::make_unique<TenBlockTable>();
     const int index = difficulty_->currentIndex();
     const bool byNumber = index == difficulty_->count() - 1;
-    const GeneratedPuzzle g =
-        byNumber ? GeneratePuzzle(moves_->value(), seed) : GeneratePuzzle(kDifficulties[index], seed);
+    const GeneratedPuzzle g = byNumber ? GeneratePuzzle(*placements_, moves_->value(), seed)
+                                       : GeneratePuzzle(*placements_, kDifficulties[index], seed);
     choice_.kind = PuzzleChoice::Play;
-    std::copy(g.start, g.start + kBlocks + 1, choice_.start);
+    choice_.def = std::make_shared<const PuzzleDef>(g.def);
     choice_.name =
         GeneratedName(byNumber ? QString::number(moves_->value()) : difficulty_->currentText(), seed);
+    // The next draw takes a new seed, shown when the window opens again.
+    seedTyped_ = false;
     accept();
 }
 

@@ -1,9 +1,13 @@
-// The target beside the board: a small grid of the board with X's place at
-// the goal.
+// The target beside the board: a small grid of the board with the goal's
+// pieces where they must stand.
 #pragma once
+
+#include "puzzledef.h"
 
 #include <QImage>
 #include <QWidget>
+
+#include <memory>
 
 namespace trulp {
 
@@ -11,6 +15,8 @@ class TargetView : public QWidget {
     Q_OBJECT
 public:
     explicit TargetView(QWidget* parent);
+    // The goal of this puzzle.
+    void show(std::shared_ptr<const PuzzleDef> def);
     // The target at scale 1.
     QImage picture() const;
 
@@ -18,7 +24,9 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    static void paintTarget(QPainter& canvas);
+    void paintTarget(QPainter& canvas) const;
+
+    std::shared_ptr<const PuzzleDef> def_;
 };
 
 } // namespace trulp

@@ -1,5 +1,7 @@
 #include "updown.h"
 
+#include <algorithm>
+
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -37,6 +39,12 @@ void UpDown::setPosition(int value) {
     position_ = qBound(minimum_, value, maximum_);
     if (label_)
         label_->setText(QString::number(position_));
+}
+
+void UpDown::setRange(int minimum, int maximum) {
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+    setPosition(position_);
 }
 
 void UpDown::setBoundLabel(QLabel* label) {

@@ -18,6 +18,8 @@ public:
     UpDown(QWidget* parent, int minimum, int maximum, int position);
     int position() const { return position_; }
     void setPosition(int value);
+    // Another range; the position is kept within it.
+    void setRange(int minimum, int maximum);
     void setBoundLabel(QLabel* label);
     std::function<void()> onMouseUp;
     // A digit typed while the pointer is on the control or its text: three

@@ -305,6 +305,14 @@ void ScaledLayout::refit(QWidget* control) const {
             place(item);
 }
 
+void ScaledLayout::setDesign(QWidget* control, const QRect& design) {
+    for (Item& item : m_items)
+        if (item.control == control) {
+            item.design = design;
+            place(item);
+        }
+}
+
 void ScaledLayout::place(const Item& item) const {
     if (item.control.isNull())
         return;

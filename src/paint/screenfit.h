@@ -128,6 +128,8 @@ public:
 
     // A control's text changed: its font is fitted to it again.
     void refit(QWidget* control) const;
+    // A control moves to another design place (and is fitted there).
+    void setDesign(QWidget* control, const QRect& design);
     // Places everything for a scale and the offset of the design's top left.
     void apply(double scale, QPoint offset);
     // The aspect-kept scale and the centring offset for a client size,

@@ -1,6 +1,7 @@
 #include "statform.h"
 
 #include "theme.h"
+#include "words.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -10,20 +11,22 @@ namespace {
 
 constexpr QSize kClientSize{396, 279};
 
+using trulp::Wording;
+
 struct Row {
     const char* labelName;
-    const char* text;
+    Wording::Counter counter;
     QRect label;
 };
 
 // In the order of the value fields StaticText1..6.
 const Row kRows[6] = {
-    {"Label1", QT_TRANSLATE_NOOP("TStatForm", "number of moves"), {160, 24, 98, 16}},
-    {"Label6", QT_TRANSLATE_NOOP("TStatForm", "time (secs.)"), {184, 56, 69, 16}},
-    {"Label2", QT_TRANSLATE_NOOP("TStatForm", "trial moves"), {192, 88, 62, 16}},
-    {"Label3", QT_TRANSLATE_NOOP("TStatForm", "Forward history buffer length"), {88, 120, 163, 16}},
-    {"Label4", QT_TRANSLATE_NOOP("TStatForm", "Backward buffer hits"), {136, 152, 117, 16}},
-    {"Label5", QT_TRANSLATE_NOOP("TStatForm", "Forward buffer hits"), {144, 184, 106, 16}},
+    {"Label1", Wording::Counter::Moves, {160, 24, 98, 16}},
+    {"Label6", Wording::Counter::Seconds, {184, 56, 69, 16}},
+    {"Label2", Wording::Counter::TrialMoves, {192, 88, 62, 16}},
+    {"Label3", Wording::Counter::ForwardLength, {88, 120, 163, 16}},
+    {"Label4", Wording::Counter::BackwardHits, {136, 152, 117, 16}},
+    {"Label5", Wording::Counter::ForwardHits, {144, 184, 106, 16}},
 };
 
 } // namespace
@@ -41,7 +44,7 @@ TStatForm::TStatForm(QWidget* parent)
         // Right-aligned so that the text always ends just left of its value
         // field, whatever the font's exact widths; bottom-aligned so that it
         // sits on about the same line as the value.
-        auto* label = new QLabel(tr(kRows[i].text), this);
+        auto* label = new QLabel(Wording::counterLabel(kRows[i].counter), this);
         label->setObjectName(QString::fromLatin1(kRows[i].labelName));
         label->setGeometry(kRows[i].label);
         label->setAlignment(Qt::AlignRight | Qt::AlignBottom);

@@ -1,6 +1,7 @@
 #include "words.h"
 
 #include "board.h"
+#include "tenblock.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -9,8 +10,8 @@
 namespace trulp {
 
 namespace {
-QString LetterOf(int block) {
-    return QString(QLatin1Char(block >= 1 && block <= kBlocks ? startTable[block].letter : '?'));
+QString LetterOf(char letter) {
+    return QString(QLatin1Char(letter >= 'A' && letter <= 'Z' ? letter : '?'));
 }
 } // namespace
 
@@ -136,7 +137,8 @@ QString Wording::text(const Said& s) {
         return tr("end of list");
     case Words::Hint:
         //: %1 a block's letter, %2 a direction, %n the moves to the goal.
-        return tr("hint: %1 %2 (%n to go)", nullptr, s.number).arg(LetterOf(s.block), direction(s.direction));
+        return tr("hint: %1 %2 (%n to go)", nullptr, s.number)
+            .arg(LetterOf(s.letter), direction(s.direction));
     case Words::ToGo:
         return tr("%n to go", nullptr, s.number);
     case Words::Solving:
@@ -182,15 +184,16 @@ QString Wording::text(const Said& s) {
     case Words::NewRecord:
         //: %n the moves of the new record, %1 the shortest solution's.
         return tr("new record: %n moves (shortest %1)", nullptr, s.number).arg(s.second);
-    case Words::WrongShape:
-        return tr("block %1 does not have its own shape").arg(LetterOf(s.block));
     case Words::OffBoard:
-        return tr("block %1 on field %2 does not fit on the board").arg(LetterOf(s.block)).arg(s.number);
+        return tr("block %1 on field %2 does not fit on the board").arg(LetterOf(s.letter)).arg(s.number);
+    case Words::OnWall:
+        //: A piece placed where the board has a wall.
+        return tr("block %1 on field %2 stands on a wall").arg(LetterOf(s.letter)).arg(s.number);
     case Words::Overlap:
         return tr("blocks %1 on field %2 and %3 on field %4 overlap")
-            .arg(LetterOf(s.block))
+            .arg(LetterOf(s.letter))
             .arg(s.number)
-            .arg(LetterOf(s.other))
+            .arg(LetterOf(s.otherLetter))
             .arg(s.second);
     case Words::StartTokens:
         return tr("a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n "
@@ -199,17 +202,138 @@ QString Wording::text(const Said& s) {
     case Words::StartOrder:
         return tr("block %1 of the start must be %2 (order A X B C D E F G H I), not '%3'")
             .arg(s.number)
-            .arg(LetterOf(s.block), name);
+            .arg(LetterOf(s.letter), name);
     case Words::MovesCleared:
-        //: Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away.
-        return tr("moves cleared: Ctrl+Z brings them back");
+        //: Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away. %1 the
+        //: undo key, as the desktop writes it.
+        return tr("moves cleared: %1 brings them back").arg(keys_[size_t(KeyOf::Undo)]);
     case Words::NextOffered:
-        //: After the goal, beside the message: the next puzzle without a record.
-        return tr("next: %1 (Ctrl+N)").arg(puzzleName(s.name));
+        //: After the goal, beside the message: the next puzzle without a record. %2 its key.
+        return tr("next: %1 (%2)").arg(puzzleName(s.name), keys_[size_t(KeyOf::NextPuzzle)]);
     case Words::StartField:
         return tr("'%1': the field must be a number from 0 to 19").arg(name);
+    case Words::BusySearching:
+        //: Beside the message: an input refused while the search runs.
+        return tr("the search is running: STOP first");
+    case Words::BusyReplaying:
+        return tr("the replay is running: STOP first");
+    case Words::BusySolving:
+        //: GO stops the coach's solve.
+        return tr("the coach is solving: GO stops it first");
+    case Words::Copied:
+        //: %1 the puzzle's name.
+        return tr("puzzle %1 copied as text").arg(puzzleName(s.name));
+    case Words::CoachUnknown:
+        return coachUnknown();
+    case Words::PuzzleNamed:
+        //: A puzzle chosen whose shortest solution the coach is still working out.
+        return tr("puzzle %1").arg(puzzleName(s.name));
+    case Words::GameBack:
+        //: At start, when the game of the last run is back on the board.
+        return tr("your game of %1 is back").arg(puzzleName(s.name));
+    case Words::PuzzleNotText:
+        return tr("not a puzzle: the file is not a text");
+    case Words::PuzzleTooLarge:
+        return tr("not a puzzle: a puzzle text has at most %n bytes", nullptr, s.number);
+    case Words::PuzzleNoMagic:
+        //: %1 the line a puzzle text must begin with.
+        return tr("line 1: a puzzle text begins with the line '%1'").arg(name);
+    case Words::PuzzleUnknownKey:
+        return tr("line %1: unknown key '%2' (name, by and note are known)").arg(s.number).arg(name);
+    case Words::PuzzleNoName:
+        return tr("the puzzle has no name: line");
+    case Words::PuzzleNoStart:
+        return tr("the puzzle has no start: map");
+    case Words::PuzzleNoGoal:
+        return tr("the puzzle has no goal: map");
+    case Words::PuzzleStray:
+        return tr("line %1: not a key line and not in a map").arg(s.number);
+    case Words::PuzzleRowLength:
+        //: %2 the fields of this row, %3 those of the first row.
+        return tr("line %1: a row of %2 fields, the first row has %3").arg(s.number).arg(name).arg(s.second);
+    case Words::PuzzleMapSize:
+        return tr("the goal map has %1 rows, the start map %2").arg(s.number).arg(s.second);
+    case Words::PuzzleBoardSize:
+        return tr("a board of %1 by %2 fields: each side must be 2 to 10 fields").arg(s.number).arg(s.second);
+    case Words::PuzzleUnknownField:
+        //: %2 a character that means nothing in a start map.
+        return tr("line %1: '%2' is no field (. free, # wall, A to Z a piece)").arg(s.number).arg(name);
+    case Words::PuzzleSpacing:
+        return tr("line %1: one space at most between two fields").arg(s.number);
+    case Words::PuzzlePieceSplit:
+        return tr("line %1: piece %2 is in two parts").arg(s.number).arg(LetterOf(s.letter));
+    case Words::PuzzlePieceTooBig:
+        return tr("line %1: piece %2 has %3 fields, at most 9 are allowed")
+            .arg(s.number)
+            .arg(LetterOf(s.letter))
+            .arg(s.second);
+    case Words::PuzzleNoFreeField:
+        return tr("the start has no free field");
+    case Words::PuzzleGoalShape:
+        return tr("line %1: the goal of piece %2 does not have its shape")
+            .arg(s.number)
+            .arg(LetterOf(s.letter));
+    case Words::PuzzleGoalOnWall:
+        return tr("line %1: the goal of piece %2 is on a wall").arg(s.number).arg(LetterOf(s.letter));
+    case Words::PuzzleGoalUnknown:
+        return tr("line %1: the goal names piece %2, which the start does not have")
+            .arg(s.number)
+            .arg(LetterOf(s.letter));
+    case Words::PuzzleGoalNone:
+        return tr("the goal names no piece");
+    case Words::PuzzleGoalMet:
+        return tr("the goal is met at the start already");
+    case Words::PuzzleBadMove:
+        //: A moves list of a game file: %2 what stands there instead of a letter and R, U, L or D.
+        return tr("line %1: '%2' is no move (a piece's letter and R, U, L or D)").arg(s.number).arg(name);
+    case Words::PuzzleMoveBlocked:
+        return tr("move %1 cannot be made from the start").arg(s.number);
+    case Words::PuzzleTooManyMoves:
+        return tr("more moves than a list holds (%1)").arg(s.number);
+    case Words::CannotOpen:
+        //: %1 a file, %2 the system's reason.
+        return tr("cannot open '%1': %2").arg(name, QString::fromLocal8Bit(s.detail.c_str()));
+    case Words::NotAFile:
+        return tr("'%1' is not a file that can be opened").arg(name);
+    case Words::CannotRead:
+        return tr("cannot read '%1': %2").arg(name, QString::fromLocal8Bit(s.detail.c_str()));
+    case Words::CannotWriteIn:
+        return tr("cannot write in '%1': %2").arg(name, QString::fromLocal8Bit(s.detail.c_str()));
+    case Words::CannotSave:
+        return tr("cannot save '%1': %2").arg(name, QString::fromLocal8Bit(s.detail.c_str()));
+    case Words::FileTooShort:
+        return tr("'%1' is not a moves file: %n bytes instead of 250", nullptr, s.number).arg(name);
+    case Words::RecordsSetAside:
+        //: %1 where the damaged records file was put.
+        return tr("your records could not be read: the file is kept as %1").arg(name);
+    case Words::GameSetAside:
+        return tr("the game kept last time could not be read: it is kept as %1").arg(name);
     }
     return {};
+}
+
+QString Wording::counterLabel(Counter counter) {
+    static const char* const kLabels[] = {
+        QT_TRANSLATE_NOOP("TStatForm", "number of moves"),
+        QT_TRANSLATE_NOOP("TStatForm", "time (secs.)"),
+        QT_TRANSLATE_NOOP("TStatForm", "trial moves"),
+        QT_TRANSLATE_NOOP("TStatForm", "Forward history buffer length"),
+        QT_TRANSLATE_NOOP("TStatForm", "Backward buffer hits"),
+        QT_TRANSLATE_NOOP("TStatForm", "Forward buffer hits"),
+    };
+    return QCoreApplication::translate("TStatForm", kLabels[size_t(counter)]);
+}
+
+QString Wording::coachUnknown() {
+    //: The coach's tool tip and words for a puzzle it has no table for.
+    return tr("the coach cannot know this puzzle: it has too many positions");
+}
+
+// Until the window tells the desktop's own.
+QString Wording::keys_[size_t(Wording::KeyOf::Count)] = {QStringLiteral("Ctrl+Z"), QStringLiteral("Ctrl+N")};
+
+void Wording::setKey(KeyOf action, const QString& text) {
+    keys_[size_t(action)] = text;
 }
 
 void InstallTranslations(QCoreApplication& app) {

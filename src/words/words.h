@@ -25,6 +25,17 @@ public:
     static QString puzzleName(const std::string& name);
     // The arrow the moves list, the page and the command line show for it.
     static QChar arrow(unsigned direction);
+    // The search's counters as the statistics dialog and trulp-solve name them.
+    enum class Counter : uint8_t { Moves, Seconds, TrialMoves, ForwardLength, BackwardHits, ForwardHits };
+    static QString counterLabel(Counter counter);
+    // Why hint and solve cannot help with a puzzle too large to know.
+    static QString coachUnknown();
+    // The keys named in sentences, as the desktop writes the actions' own.
+    enum class KeyOf : uint8_t { Undo, NextPuzzle, Count };
+    static void setKey(KeyOf action, const QString& text);
+
+private:
+    static QString keys_[size_t(KeyOf::Count)];
 };
 
 // Loads the program's catalogue and Qt's for the desktop's language

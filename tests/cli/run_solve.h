@@ -33,12 +33,15 @@ inline std::string Slurp(const std::filesystem::path& p) {
     return s.str();
 }
 
-// Output goes to files rather than pipes, so a chatty child cannot block.
-inline SolveRun RunSolve(const std::vector<std::string>& args) {
+// Output goes to files rather than pipes, so a chatty child cannot block;
+// `input` is its standard input.
+inline SolveRun RunSolve(const std::vector<std::string>& args, const std::string& input = {}) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
     const std::string tag = std::to_string(::getpid());
     const std::filesystem::path outPath = dir / ("trulp-solve-out-" + tag);
     const std::filesystem::path errPath = dir / ("trulp-solve-err-" + tag);
+    const std::filesystem::path inPath = dir / ("trulp-solve-in-" + tag);
+    std::ofstream(inPath, std::ios::binary) << input;
 
     std::vector<char*> argv;
     std::string program = TRULP_SOLVE_PATH;
@@ -50,6 +53,7 @@ inline SolveRun RunSolve(const std::vector<std::string>& args) {
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     SolveRun run;
@@ -65,6 +69,7 @@ inline SolveRun RunSolve(const std::vector<std::string>& args) {
     run.err = Slurp(errPath);
     std::filesystem::remove(outPath);
     std::filesystem::remove(errPath);
+    std::filesystem::remove(inPath);
     return run;
 }
 

@@ -4,16 +4,23 @@
 #include "movesfile.h"
 #include "optimal.h"
 #include "position.h"
+#include "puzzlefile.h"
 #include "puzzles.h"
 #include "start.h"
+#include "tables.h"
+#include "tenblock.h"
 #include "trulp_version.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
+#include <random>
+#include <set>
 
 using namespace trulp;
 using namespace solvetest;
@@ -45,7 +52,7 @@ std::vector<std::string> Keys(const Object& o) {
 std::vector<std::string> Names(const DecodedMoves& d) {
     std::vector<std::string> names;
     for (int i = 1; i <= d.count; ++i)
-        names.push_back({startTable[d.moves[i].block].letter, DirectionLetters[d.moves[i].direction]});
+        names.push_back({d.def.piece(d.moves[i].block).letter, DirectionLetters[d.moves[i].direction]});
     return names;
 }
 
@@ -132,14 +139,16 @@ TEST(Solve, OptimalFromTheStart) {
     const SolveRun run = RunSolve({"--optimal", "--json"});
     EXPECT_EQ(run.exitCode, 0);
     const Object o = ParseJson(run);
-    EXPECT_EQ(Keys(o), (std::vector<std::string>{"line", "moves", "positions", "result"}));
+    EXPECT_EQ(Keys(o), (std::vector<std::string>{"line", "moves", "pieceMoves", "positions", "result"}));
     EXPECT_EQ(o.at("result").text(), "solved");
     EXPECT_EQ(o.at("moves").number(), 116);
+    EXPECT_EQ(o.at("pieceMoves").number(), 81);
     EXPECT_EQ(o.at("positions").number(), 25955);
-    const OptimalResult direct = SolveOptimal(startTable);
+    const OptimalResult direct =
+        SolveOptimal(*tables::TableOf(PuzzleDef::Classic()), Board(PuzzleDef::Classic()));
     std::vector<std::string> expected;
     for (const MoveRecord& m : direct.line)
-        expected.push_back({startTable[m.block].letter, DirectionLetters[m.direction]});
+        expected.push_back({PuzzleDef::Classic().piece(m.block).letter, DirectionLetters[m.direction]});
     EXPECT_EQ(LineOf(o), expected);
 }
 
@@ -198,7 +207,7 @@ TEST_F(SolveFiles, SavedSearchLineOpensAndReplays) {
 }
 
 TEST_F(SolveFiles, OptimalFromAPartLineSavesTheWholeLine) {
-    std::vector<MoveRecord> line = SolveOptimal(startTable).line;
+    std::vector<MoveRecord> line = tables::ShortestLine(PuzzleDef::Classic());
     ASSERT_EQ(line.size(), 116u);
     line.resize(100);
     WriteBytes(dir / "part", RecordBytes("TRULP_ part", line));
@@ -215,7 +224,7 @@ TEST_F(SolveFiles, OptimalFromAPartLineSavesTheWholeLine) {
     ASSERT_EQ(d.status, RecordStatus::Ok);
     ASSERT_EQ(d.count, 116);
     auto p = std::make_unique<Puzzle>();
-    ASSERT_TRUE(LoadMoves(*p, d));
+    ASSERT_TRUE(p->LoadMoves(d.moves, d.count));
     while (p->ReplayMove().made) {
     }
     EXPECT_EQ(p->moveNr(), 117); // the whole line replays from the start
@@ -232,7 +241,7 @@ TEST_F(SolveFiles, NothingIsSavedWithoutASolution) {
 }
 
 TEST_F(SolveFiles, BadInputIsOneLineOnStderrAndStatusTwo) {
-    std::vector<MoveRecord> good = SolveOptimal(startTable).line;
+    std::vector<MoveRecord> good = tables::ShortestLine(PuzzleDef::Classic());
     good.resize(20);
     const std::string record = RecordBytes("TRULP_ good", good);
     WriteBytes(dir / "short", record.substr(0, 249));
@@ -252,6 +261,7 @@ TEST_F(SolveFiles, BadInputIsOneLineOnStderrAndStatusTwo) {
     const std::vector<std::vector<std::string>> cases = {
         {"--max-move", "99"},
         {"--max-move", "201"},
+        {"--max-move", "501"},
         {"--max-move", "abc"},
         {"--max-move", "150x"},
         {"--max-move", "-150"},
@@ -287,6 +297,9 @@ TEST_F(SolveFiles, BadInputIsOneLineOnStderrAndStatusTwo) {
         {"--puzzle", "ladder", "--start", "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19"},
         {"--optimal", "--from", d + "good", "--puzzle", "ladder"},
         {"--puzzles", "--max-move", "120"},
+        {"--puzzle-file", d + "good"},
+        {"--puzzle-file", d + "missing"},
+        {"--puzzle-file", "-", "--start", "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19"},
     };
     for (const auto& args : cases) {
         std::string shown;
@@ -318,27 +331,29 @@ TEST_F(SolveFiles, StoredNameIsLatinOneAndTheDiskNameAsTyped) {
     EXPECT_EQ(ParseJson(run).at("saved").text(), (dir / "TRULP_ \u00e9\u20ac").string());
 }
 
-TEST(Solve, PuzzlesListedAsJsonArePlayableAndAsShortAsTheTableSays) {
+TEST(Solve, PuzzlesListedAsJsonAreThoseOfTheCollection) {
     const SolveRun run = RunSolve({"--puzzles", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const Object o = ParseJson(run);
     ASSERT_EQ(Keys(o), std::vector<std::string>{"puzzles"});
     const Array& puzzles = o.at("puzzles").array();
-    ASSERT_GE(puzzles.size(), 30u);
+    ASSERT_EQ(puzzles.size(), Collection().size());
     // The exact form, on one line.
-    EXPECT_TRUE(
-        run.out.starts_with("{\"puzzles\": [{\"name\": \"classic\", \"start\": \"A0 X1 B3 C8 D9 E11 F13 "
-                            "G14 H16 I19\", \"shortest\": 116}, {\"name\": "))
+    EXPECT_TRUE(run.out.starts_with(
+        "{\"puzzles\": [{\"id\": \"classic\", \"name\": \"classic\", \"pack\": "
+        "\"tenblock\", \"columns\": 4, \"rows\": 5, \"shortest\": 116, \"pieceMoves\": 81, "
+        "\"start\": \"A0 X1 B3 C8 D9 E11 F13 G14 H16 I19\"}, {\"id\": "))
         << run.out;
     EXPECT_TRUE(run.out.ends_with("}]}\n"));
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
-    for (const Value& v : puzzles) {
-        const Object& p = v.object();
-        ASSERT_EQ(Keys(p), (std::vector<std::string>{"name", "shortest", "start"}));
-        const ParsedStart start = ParseStart(p.at("start").text());
-        ASSERT_TRUE(start.ok) << p.at("name").text();
-        EXPECT_EQ(DistanceTable::Shared().Distance(start.start), p.at("shortest").number())
-            << p.at("name").text();
+    for (size_t i = 0; i < puzzles.size(); ++i) {
+        const Object& p = puzzles[i].object();
+        const PuzzleInfo& info = Collection()[i];
+        EXPECT_EQ(p.at("id").text(), info.id);
+        EXPECT_EQ(p.at("shortest").number(), info.shortest) << info.id;
+        EXPECT_EQ(p.at("pieceMoves").number(), info.shortestPieces) << info.id;
+        EXPECT_EQ(p.at("columns").number(), info.def->columns()) << info.id;
+        EXPECT_EQ(p.count("start"), info.def->tenBlock() ? 1u : 0u) << info.id;
     }
     // The table for people has a row per puzzle under its heading.
     const SolveRun text = RunSolve({"--puzzles"});
@@ -366,14 +381,14 @@ TEST_F(SolveFiles, OptimalFromAPuzzleIsALegalLineOfItsLength) {
         ASSERT_TRUE(start.ok) << o.at("start").text();
         if (*c.name) {
             EXPECT_EQ(o.at("puzzle").text(), c.name);
-            EXPECT_TRUE(SameStart(start.start, FindPuzzle(c.name)->start));
+            EXPECT_TRUE(start.def.SameStart(*FindPuzzle(c.name)->def));
         } else {
             EXPECT_EQ(o.count("puzzle"), 0u);
         }
-        const int shortest = DistanceTable::Shared().Distance(start.start);
+        const int shortest = tables::TableOf(start.def)->Distance(Board(start.def));
         EXPECT_EQ(o.at("moves").number(), shortest);
         // Every step legal from the puzzle's start, the last on the goal.
-        Board board(start.start);
+        Board board(start.def);
         const std::vector<std::string> line = LineOf(o);
         ASSERT_EQ(int(line.size()), shortest);
         for (const std::string& step : line) {
@@ -397,9 +412,194 @@ TEST_F(SolveFiles, OptimalFromAPuzzleIsALegalLineOfItsLength) {
     const DecodedMoves saved = ReadRecord(dir / "TRULP_ lad");
     ASSERT_EQ(saved.status, RecordStatus::Ok);
     EXPECT_EQ(saved.storedName, "TRULP+ lad");
-    EXPECT_TRUE(SameStart(saved.start, FindPuzzle("ladder")->start));
+    EXPECT_TRUE(saved.def.SameStart(*FindPuzzle("ladder")->def));
     const SolveRun from = RunSolve({"--optimal", "--from", (dir / "TRULP_ lad").string(), "--json"});
     ASSERT_EQ(from.exitCode, 0) << from.err;
     EXPECT_EQ(ParseJson(from).at("puzzle").text(), "ladder");
     EXPECT_EQ(ParseJson(from).at("moves").number(), 0);
+}
+
+namespace {
+
+// A puzzle drawn at random: a board of 3 x 3 to 6 x 6 with a few walls and
+// pieces of one to four fields, one of them (X) to reach a place of the goal.
+std::string RandomPuzzle(std::mt19937& random) {
+    const int columns = 3 + int(random() % 4), rows = 3 + int(random() % 4);
+    std::vector<std::string> start(size_t(rows), std::string(size_t(columns), '.'));
+    for (int w = int(random() % 3); w > 0; --w)
+        start[random() % unsigned(rows)][random() % unsigned(columns)] = '#';
+    const auto grow = [&](char letter, int size) {
+        for (int tries = 0; tries < 40; ++tries) {
+            std::vector<std::pair<int, int>> cells{
+                {int(random() % unsigned(rows)), int(random() % unsigned(columns))}};
+            if (start[size_t(cells[0].first)][size_t(cells[0].second)] != '.')
+                continue;
+            while (int(cells.size()) < size) {
+                const auto [r, c] = cells[random() % cells.size()];
+                const int dr[] = {1, -1, 0, 0}, dc[] = {0, 0, 1, -1};
+                const int k = int(random() % 4), nr = r + dr[k], nc = c + dc[k];
+                if (nr < 0 || nc < 0 || nr >= rows || nc >= columns || start[size_t(nr)][size_t(nc)] != '.' ||
+                    std::find(cells.begin(), cells.end(), std::pair{nr, nc}) != cells.end())
+                    break;
+                cells.push_back({nr, nc});
+            }
+            if (int(cells.size()) != size)
+                continue;
+            for (const auto& [r, c] : cells)
+                start[size_t(r)][size_t(c)] = letter;
+            return cells;
+        }
+        return std::vector<std::pair<int, int>>{};
+    };
+    const std::vector<std::pair<int, int>> x = grow('X', 1 + int(random() % 2));
+    // Pieces until two to five fields stay free: a puzzle, not an empty room.
+    const auto freeFields = [&] {
+        int n = 0;
+        for (const std::string& row : start)
+            n += int(std::count(row.begin(), row.end(), '.'));
+        return n;
+    };
+    const int leave = 2 + int(random() % 4);
+    // Mostly pieces of two to four fields: many single fields make puzzles
+    // of millions of positions, too many for the plain search to walk.
+    for (int p = 0; p < 26 && freeFields() > leave; ++p)
+        if (char('A' + p) != 'X' &&
+            grow(char('A' + p), random() % 8 == 0 ? 1 : 2 + int(random() % 3)).empty())
+            grow(char('A' + p), 1);
+    // The goal: X's shape moved by an offset that keeps it on the board.
+    std::vector<std::string> goal(size_t(rows), std::string(size_t(columns), '.'));
+    for (int tries = 0; tries < 50 && !x.empty(); ++tries) {
+        const int dr = int(random() % unsigned(rows)) - rows / 2,
+                  dc = int(random() % unsigned(columns)) - columns / 2;
+        bool fits = dr != 0 || dc != 0;
+        for (const auto& [r, c] : x)
+            fits &= r + dr >= 0 && r + dr < rows && c + dc >= 0 && c + dc < columns &&
+                    start[size_t(r + dr)][size_t(c + dc)] != '#';
+        if (!fits)
+            continue;
+        for (const auto& [r, c] : x)
+            goal[size_t(r + dr)][size_t(c + dc)] = 'X';
+        break;
+    }
+    std::string text = "TRULP puzzle\nname: random\nstart:\n";
+    for (const std::string& row : start)
+        text += row + "\n";
+    text += "goal:\n";
+    for (const std::string& row : goal)
+        text += row + "\n";
+    return text;
+}
+
+// The plain way: breadth-first over whole positions (every piece told
+// apart, which cannot change a distance), in moves and in piece moves.
+struct Plain {
+    bool solved = false;
+    bool tooMany = false; // more positions than a test should walk
+    int moves = -1;
+    int pieceMoves = -1;
+};
+Plain PlainSearch(const PuzzleDef& def) {
+    using Key = std::vector<uint8_t>;
+    const auto neighbours = [&](const Key& k, bool whole) {
+        std::vector<Key> out;
+        const Board b(def, k.data());
+        for (int p = 1; p <= def.pieceCount(); ++p) {
+            // One field, or on along free fields as far as the piece goes.
+            std::vector<Board> frontier{b};
+            std::set<int> seen{b.anchor(p)};
+            while (!frontier.empty()) {
+                const Board at = frontier.back();
+                frontier.pop_back();
+                for (unsigned d = Right; d <= Down; d <<= 1)
+                    if (at.PossibleDirections(p) & d) {
+                        Board next = at;
+                        next.ApplyStep(p, d);
+                        if (!seen.insert(next.anchor(p)).second)
+                            continue;
+                        out.emplace_back(next.anchors(), next.anchors() + def.pieceCount() + 1);
+                        if (whole)
+                            frontier.push_back(next);
+                    }
+            }
+        }
+        return out;
+    };
+    const auto bfs = [&](bool whole) {
+        const Board start(def);
+        Key first(start.anchors(), start.anchors() + def.pieceCount() + 1);
+        std::map<Key, int> distance{{first, 0}};
+        std::deque<Key> queue{first};
+        // Every position reachable, so that only puzzles the coach can know
+        // are compared; the first goal met is the nearest.
+        int nearest = -1;
+        while (!queue.empty()) {
+            const Key k = queue.front();
+            queue.pop_front();
+            if (nearest < 0 && Board(def, k.data()).GoalReached())
+                nearest = distance[k];
+            if (distance.size() > 20000)
+                return -2;
+            for (const Key& n : neighbours(k, whole))
+                if (distance.emplace(n, distance[k] + 1).second)
+                    queue.push_back(n);
+        }
+        return nearest;
+    };
+    Plain plain;
+    plain.moves = bfs(false);
+    plain.pieceMoves = bfs(true);
+    plain.tooMany = plain.moves == -2 || plain.pieceMoves == -2;
+    plain.solved = plain.moves >= 0;
+    return plain;
+}
+
+} // namespace
+
+// trulp-solve against a plain breadth-first search, both counts, on random
+// puzzles read from standard input, some without a way to the goal.
+TEST(Solve, OptimalAgreesWithAPlainSearchOnRandomPuzzles) {
+    std::mt19937 random(2026);
+    int tried = 0, unsolved = 0;
+    while (tried < 55) {
+        const std::string text = RandomPuzzle(random);
+        const ReadPuzzle read = ReadPuzzleText(text);
+        if (!read.ok)
+            continue; // a goal met at the start, or no goal found room
+        const Plain plain = PlainSearch(read.def);
+        if (plain.tooMany)
+            continue;
+        ++tried;
+        const SolveRun run = RunSolve({"--optimal", "--json", "--puzzle-file", "-"}, text);
+        ASSERT_EQ(run.exitCode, plain.solved ? 0 : 1) << text << run.err;
+        const Object o = ParseJson(run);
+        EXPECT_EQ(o.at("result").text(), plain.solved ? "solved" : "no solution") << text;
+        if (!plain.solved) {
+            ++unsolved;
+            continue;
+        }
+        EXPECT_EQ(o.at("moves").number(), plain.moves) << text;
+        EXPECT_EQ(o.at("pieceMoves").number(), plain.pieceMoves) << text;
+        // The line is legal and ends on the goal.
+        Board board(read.def);
+        for (const std::string& step : LineOf(o)) {
+            const int piece = read.def.pieceOf(step[0]);
+            const unsigned direction = DirectionOfLetter(step[1]);
+            ASSERT_TRUE(piece != 0 && (board.PossibleDirections(piece) & direction)) << text << step;
+            board.ApplyStep(piece, direction);
+        }
+        EXPECT_TRUE(board.GoalReached()) << text;
+    }
+    EXPECT_GE(unsolved, 3);
+    EXPECT_LE(unsolved, 50);
+}
+
+// A bad puzzle file is named with its line, as the window names it.
+TEST_F(SolveFiles, BadPuzzleFilesAreNamedLineByLine) {
+    WriteBytes(dir / "bad.trulp", "TRULP puzzle\nname: bad\nstart:\nA . B\n. . . .\ngoal:\n. A .\n. . .\n");
+    const SolveRun run = RunSolve({"--puzzle-file", (dir / "bad.trulp").string()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("line 5"), std::string::npos) << run.err;
+    const SolveRun piped = RunSolve({"--optimal", "--puzzle-file", "-"}, "TRULP puzzle\nname: none\n");
+    EXPECT_EQ(piped.exitCode, 2);
+    EXPECT_NE(piped.err.find("start"), std::string::npos) << piped.err;
 }

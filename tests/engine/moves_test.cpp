@@ -3,6 +3,7 @@
 // move limit that never falls below the moves made.
 #include "optimal.h"
 #include "puzzle.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
@@ -27,14 +28,14 @@ TEST(PlayMove, RecordsCutsRefusesAndFills) {
     EXPECT_EQ(p->PlayMove(F, Up).result, PlayResult::Closed);
     EXPECT_EQ(p->PlayMove(11, Down).result, PlayResult::Closed);
     EXPECT_EQ(p->moveNr(), 1);
-    EXPECT_EQ(p->blockTable()[F].field, 13);
+    EXPECT_EQ(p->board().anchor(F), 13);
 
     // Made: recorded at moveNr with the directions open before it.
     const PlayOutcome o = p->PlayMove(F, Down);
     EXPECT_EQ(o.result, PlayResult::Moved);
     EXPECT_EQ(o.number, 1);
     EXPECT_EQ(o.fromField, 13);
-    EXPECT_EQ(p->blockTable()[F].field, 17);
+    EXPECT_EQ(p->board().anchor(F), 17);
     EXPECT_EQ(p->movesList()[1].dirSet, Down);
     ASSERT_TRUE(p->PlayMove(G, Down).made());
     EXPECT_EQ(p->movesList()[2].dirSet, Down | Left);
@@ -54,12 +55,12 @@ TEST(PlayMove, RecordsCutsRefusesAndFills) {
     EXPECT_TRUE(q->ListFull());
     EXPECT_EQ(q->PlayMove(F, Down).result, PlayResult::ListFull);
     EXPECT_EQ(q->lastMove(), 100);
-    EXPECT_EQ(q->blockTable()[F].field, 13);
+    EXPECT_EQ(q->board().anchor(F), 13);
 
     // The goal.
     auto r = std::make_unique<Puzzle>();
     r->ResetBoard(150);
-    const std::vector<MoveRecord> line = SolveOptimal(startTable).line;
+    const std::vector<MoveRecord> line = tables::ShortestLine(PuzzleDef::Classic());
     for (size_t i = 0; i + 1 < line.size(); ++i)
         ASSERT_EQ(r->PlayMove(line[i].block, line[i].direction).result, PlayResult::Moved);
     EXPECT_EQ(r->PlayMove(line.back().block, line.back().direction).result, PlayResult::Solved);

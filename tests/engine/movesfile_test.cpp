@@ -2,6 +2,8 @@
 #include "optimal.h"
 #include "puzzles.h"
 #include "start.h"
+#include "tables.h"
+#include "tenblock.h"
 
 #include <gtest/gtest.h>
 
@@ -149,11 +151,11 @@ TEST(MovesFile, NameMustBeginWithTheMarkByteForByte) {
 }
 
 TEST(MovesFile, CountsTheListCannotHoldAreReadErrors) {
-    std::vector<MoveRecord> full(kMaxMoves, {7, Down, 0});
+    std::vector<MoveRecord> full(kRecordMoves, {7, Down, 0});
     MovesRecordBytes r = Record(Stored(std::string(18, 'n')), full);
     ASSERT_EQ(r[0], 25);
     EXPECT_EQ(Decode(r).status, RecordStatus::Ok);
-    EXPECT_EQ(Decode(r).count, kMaxMoves);
+    EXPECT_EQ(Decode(r).count, kRecordMoves);
     for (int count : {201, 222, 223, 255}) {
         r[26] = uint8_t(count);
         std::fill(r.begin() + 27, r.end(), 0x71); // valid move bytes everywhere
@@ -183,7 +185,7 @@ TEST(MovesFile, OnlyBlocksOneToTenAndTheFourDirectionsDecode) {
 TEST(MovesFile, SolverLinesSurviveARoundTrip) {
     std::vector<std::vector<MoveRecord>> lines = {
         {}, kThreeMoves, SearchLine(116), SearchLine(150), SearchLine(200)};
-    lines.push_back(SolveOptimal(startTable).line);
+    lines.push_back(tables::ShortestLine(PuzzleDef::Classic()));
     ASSERT_EQ(lines[4].size(), 200u);
     for (const auto& line : lines) {
         const DecodedMoves d = Decode(Record(Stored("line"), line));
@@ -194,7 +196,7 @@ TEST(MovesFile, SolverLinesSurviveARoundTrip) {
             ASSERT_EQ(d.moves[i + 1].direction, line[i].direction) << "move " << i + 1;
         }
         auto p = std::make_unique<Puzzle>();
-        ASSERT_TRUE(LoadMoves(*p, d));
+        ASSERT_TRUE(p->LoadMoves(d.moves, d.count));
         while (p->ReplayMove().made) {
         }
         EXPECT_EQ(p->moveNr(), d.count + 1); // every move replays from the start
@@ -207,24 +209,19 @@ TEST(MovesFile, LoadReplacesTheListAndResetsCountersButNotTheBoard) {
     p->ClearMoves();
     ASSERT_EQ(p->SearchStep(5), kBudgetSpent);
     p->EndSearchRun(9);
-    Block board[kBlocks + 1];
-    std::memcpy(board, p->blockTable(), sizeof board);
-    const MoveRecord before[kMaxMoves + 1] = {};
-    MoveRecord list[kMaxMoves + 1];
-    std::memcpy(list, p->movesList(), sizeof list);
-    ASSERT_NE(std::memcmp(list, before, sizeof list), 0);
+    const Board board = p->board();
 
     MovesRecordBytes bad = Record(Stored("abc"), kThreeMoves);
     bad[12] = 0x00; // block 0
-    EXPECT_FALSE(LoadMoves(*p, Decode(bad)));
-    EXPECT_FALSE(LoadMoves(*p, Decode(Record("trulp_ abc", kThreeMoves))));
-    EXPECT_EQ(std::memcmp(list, p->movesList(), sizeof list), 0);
+    EXPECT_EQ(Decode(bad).status, RecordStatus::ReadError);
+    EXPECT_EQ(Decode(Record("trulp_ abc", kThreeMoves)).status, RecordStatus::WrongFile);
+    EXPECT_FALSE(p->LoadMoves(nullptr, 1));
     EXPECT_EQ(p->lastMove(), 5);
     EXPECT_EQ(p->moveNr(), 6);
     EXPECT_EQ(p->counters().seconds, 9u);
 
-    MovesRecordBytes x = Record(Stored("x"), {{2, Right, 0}});
-    ASSERT_TRUE(LoadMoves(*p, Decode(x)));
+    const DecodedMoves x = Decode(Record(Stored("x"), {{2, Right, 0}}));
+    ASSERT_TRUE(p->LoadMoves(x.moves, x.count));
     EXPECT_EQ(p->lastMove(), 1);
     EXPECT_EQ(p->moveNr(), 1);
     EXPECT_EQ(p->movesList()[1].block, kXBlock); // byte 0x21
@@ -233,7 +230,7 @@ TEST(MovesFile, LoadReplacesTheListAndResetsCountersButNotTheBoard) {
     EXPECT_EQ(p->movesList()[2].block, 0); // the old entries are gone
     EXPECT_EQ(p->counters().trialMoves, 0u);
     EXPECT_EQ(p->counters().seconds, 0u);
-    EXPECT_EQ(std::memcmp(board, p->blockTable(), sizeof board), 0);
+    EXPECT_EQ(p->board(), board);
 }
 
 TEST(MovesFile, ReplayStopsAtTheFirstMoveTheBoardCannotMake) {
@@ -262,57 +259,40 @@ TEST(MovesFile, ReplayStopsAtTheFirstMoveTheBoardCannotMake) {
 }
 
 TEST(MovesFile, AnotherPuzzleKeepsItsStartAndTheClassicReaderRefusesIt) {
-    const PuzzleInfo& ladder = *FindPuzzle("ladder");
-    const std::vector<MoveRecord> line = SolveOptimal(ladder.start).line;
+    const PuzzleDef& ladder = *FindPuzzle("ladder")->def;
+    const std::vector<MoveRecord> line = tables::ShortestLine(ladder);
     std::vector<MoveRecord> list(1);
     list.insert(list.end(), line.begin(), line.end());
     const int count = int(line.size());
 
     // The classic start writes the classic record, byte for byte.
-    EXPECT_EQ(EncodeMovesRecord(Stored("lad"), list.data(), count, startTable),
+    EXPECT_EQ(EncodeMovesRecord(Stored("lad"), list.data(), count, PuzzleDef::Classic()),
               EncodeMovesRecord(Stored("lad"), list.data(), count));
 
-    const MovesRecordBytes r = EncodeMovesRecord(Stored("lad"), list.data(), count, ladder.start);
+    const MovesRecordBytes r = EncodeMovesRecord(Stored("lad"), list.data(), count, ladder);
     EXPECT_EQ(std::string(r.begin(), r.begin() + 11), "\x0aTRULP+ lad");
     for (int b = 1; b <= kBlocks; ++b)
-        EXPECT_EQ(r[size_t(kStartOffset + b - 1)], ladder.start[b].field);
+        EXPECT_EQ(r[size_t(kStartOffset + b - 1)], ladder.piece(b).start);
     // What today's reader of the classic record makes of it.
     EXPECT_EQ(DecodeClassicMovesRecord(r.data(), r.size()).status, RecordStatus::WrongFile);
 
     const DecodedMoves d = Decode(r);
     ASSERT_EQ(d.status, RecordStatus::Ok);
     EXPECT_TRUE(d.hasStart);
-    EXPECT_TRUE(SameStart(d.start, ladder.start));
+    EXPECT_TRUE(d.def.SameStart(ladder));
     EXPECT_EQ(d.count, count);
     EXPECT_FALSE(Decode(Record(Stored("lad"), line)).hasStart);
 
-    // Loading it plays its puzzle: the board goes to its start, and the
-    // line replays from there to the goal.
+    // Its puzzle played, the line replays from its start to the goal.
     auto p = std::make_unique<Puzzle>();
-    ASSERT_TRUE(p->PlayMove(7, Down).made());
-    ASSERT_TRUE(LoadMoves(*p, d));
-    EXPECT_TRUE(SameStart(p->start(), ladder.start));
-    EXPECT_TRUE(SameStart(p->blockTable(), ladder.start));
-    EXPECT_EQ(p->lastMove(), count);
+    ASSERT_TRUE(p->ChoosePuzzle(std::make_shared<const PuzzleDef>(d.def), 150));
+    ASSERT_TRUE(p->LoadMoves(d.moves, d.count));
     while (p->ReplayMove().made) {
     }
     EXPECT_EQ(p->moveNr(), count + 1);
     EXPECT_TRUE(p->GoalReached());
 
-    // Another file of the puzzle played leaves the board where it stands,
-    // as a classic file does for the classic.
-    Block board[kBlocks + 1];
-    std::memcpy(board, p->blockTable(), sizeof board);
-    ASSERT_TRUE(LoadMoves(*p, d));
-    EXPECT_EQ(std::memcmp(board, p->blockTable(), sizeof board), 0);
-    EXPECT_EQ(p->moveNr(), 1);
-    // A classic file brings the classic back: its list belongs to it.
-    ASSERT_TRUE(LoadMoves(*p, Decode(Record(Stored("x"), kThreeMoves))));
-    EXPECT_TRUE(p->isClassic());
-    EXPECT_TRUE(SameStart(p->blockTable(), startTable));
-
-    // A start that cannot be played makes the file the wrong one, and
-    // changes nothing.
+    // A start that cannot be played makes the file the wrong one.
     const struct {
         int block;
         uint8_t field;
@@ -327,15 +307,10 @@ TEST(MovesFile, AnotherPuzzleKeepsItsStartAndTheClassicReaderRefusesIt) {
         broken[size_t(kStartOffset + b.block - 1)] = b.field;
         if (b.field == kGoalField)
             broken[size_t(kStartOffset + 4)] = 1; // D makes room for X
-        Block start[kBlocks + 1];
-        std::copy(startTable, startTable + kBlocks + 1, start);
+        std::array<uint8_t, 11> fields{};
         for (int k = 1; k <= kBlocks; ++k)
-            start[k].field = broken[size_t(kStartOffset + k - 1)];
-        ASSERT_EQ(CheckStart(start).verdict, b.verdict) << b.block << " on " << int(b.field);
-        const DecodedMoves refused = Decode(broken);
-        EXPECT_EQ(refused.status, RecordStatus::WrongFile) << b.block << " on " << int(b.field);
-        EXPECT_FALSE(LoadMoves(*p, refused));
-        EXPECT_EQ(p->lastMove(), 3);
-        EXPECT_TRUE(p->isClassic()); // the puzzle of the last file read
+            fields[size_t(k)] = broken[size_t(kStartOffset + k - 1)];
+        ASSERT_EQ(CheckStart(TenBlockPuzzle(fields)).verdict, b.verdict) << b.block << " on " << int(b.field);
+        EXPECT_EQ(Decode(broken).status, RecordStatus::WrongFile) << b.block << " on " << int(b.field);
     }
 }

@@ -3,7 +3,7 @@
 #include "puzzle.h"
 
 int Read(const trulp::Puzzle& p) {
-    return p.moveNr() + p.lastMove() + p.blockTable()[1].field;
+    return p.moveNr() + p.lastMove() + p.board().anchor(1);
 }
 
 #if WRITE

@@ -1,5 +1,8 @@
-// The records file: what is written is read back; a damaged file is set
-// aside and costs nothing else; a full disk leaves the old file whole.
+// The records file: solves counted, bests kept only from solves without
+// help; what is written is read back, and a file of the first form still
+// reads; a damaged file is set aside and costs nothing else; a full disk
+// leaves the old file whole.
+#include "movesio.h"
 #include "puzzles.h"
 #include "records.h"
 
@@ -34,45 +37,78 @@ void Spit(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+Solve SolveOf(const PuzzleDef& def, int moves, int pieceMoves, int seconds, bool helped, const char* date) {
+    return {Records::KeyOf(def), moves, pieceMoves, seconds, helped, date};
+}
+
 } // namespace
 
-TEST(Records, FewestMovesKeptAndReadBack) {
+TEST(Records, SolvesCountedAndBestsKeptAndReadBack) {
     const std::string dir = TempDir();
     const std::string path = dir + "/records";
-    const BlockTable& classic = Collection()[0].start;
-    const BlockTable& other = Collection()[5].start;
+    const PuzzleDef& classic = *Collection()[0].def;
+    const PuzzleDef& other = *Collection()[5].def;
     Records r;
-    EXPECT_TRUE(r.Offer(classic, 131, "2026-12-01"));
-    EXPECT_FALSE(r.Offer(classic, 140, "2026-12-02")); // more moves: the record stays
-    EXPECT_FALSE(r.Offer(classic, 131, "2026-12-03")); // as many: the first stays
-    EXPECT_TRUE(r.Offer(other, 30, "2026-12-04"));
-    EXPECT_TRUE(r.Offer(classic, 120, "2026-12-05"));
-    ASSERT_EQ(SaveRecordsFile(path, r), "");
+    EXPECT_TRUE(r.Add(SolveOf(classic, 131, 90, 400, false, "2026-12-01")).moves);
+    // Fewer piece moves and a better time, more moves: only those bests change.
+    const Bests second = r.Add(SolveOf(classic, 140, 85, 300, false, "2026-12-02"));
+    EXPECT_FALSE(second.moves);
+    EXPECT_TRUE(second.pieceMoves);
+    EXPECT_TRUE(second.seconds);
+    EXPECT_FALSE(
+        r.Add(SolveOf(classic, 131, 85, 300, false, "2026-12-03")).any()); // as good: the first stays
+    // With help: counted as solved, never a best.
+    EXPECT_FALSE(r.Add(SolveOf(classic, 116, 81, 10, true, "2026-12-04")).any());
+    EXPECT_FALSE(r.Add(SolveOf(other, 30, 20, 50, true, "2026-12-04")).any());
+    ASSERT_EQ(WriteFileAtomically(path, r.Encode().data(), r.Encode().size()).words, Words::Keep);
 
     const LoadedRecords back = LoadRecordsFile(path);
     EXPECT_EQ(back.state, RecordsFile::Read);
-    ASSERT_NE(back.records.Find(classic), nullptr);
-    EXPECT_EQ(back.records.Find(classic)->moves, 120);
-    EXPECT_EQ(back.records.Find(classic)->date, "2026-12-05");
-    EXPECT_EQ(back.records.Find(other)->moves, 30);
+    const Record* c = back.records.Find(classic);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->moves, 131);
+    EXPECT_EQ(c->date, "2026-12-01");
+    EXPECT_EQ(c->pieceMoves, 85);
+    EXPECT_EQ(c->seconds, 300);
+    EXPECT_EQ(c->solved, 4);
+    const Record* o = back.records.Find(other);
+    ASSERT_NE(o, nullptr);
+    EXPECT_FALSE(o->alone());
+    EXPECT_EQ(o->solved, 1);
     EXPECT_EQ(back.records.size(), 2);
     EXPECT_EQ(LoadRecordsFile(dir + "/none").state, RecordsFile::Missing);
     std::system(("rm -rf " + dir).c_str());
 }
 
+TEST(Records, AFileOfTheFirstFormStillReads) {
+    Records r;
+    ASSERT_TRUE(r.Decode("TRULP records 1\n"
+                         "A0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t131\t2026-12-01\n"
+                         "A4 X9 B7 C12 D5 E15 F0 G3 H17 I18\t9\t2026-12-02\n"));
+    const Record* classic = r.Find(PuzzleDef::Classic());
+    ASSERT_NE(classic, nullptr);
+    EXPECT_EQ(classic->moves, 131);
+    EXPECT_EQ(classic->date, "2026-12-01");
+    EXPECT_EQ(classic->solved, 1);
+    EXPECT_EQ(classic->pieceMoves, 0); // not known then
+    ASSERT_NE(r.Find(*FindPuzzle("corners")->def), nullptr);
+    EXPECT_EQ(r.Find(*FindPuzzle("corners")->def)->moves, 9);
+}
+
 TEST(Records, DamagedFilesAreSetAside) {
     const std::string dir = TempDir();
     const std::string path = dir + "/records";
-    const std::string good = "TRULP records 1\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t131\t2026-12-01\n";
+    const std::string good =
+        "TRULP records 2\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t131\t2026-12-01\t90\t400\t2\n";
     const std::string damaged[] = {
-        "",                                                                          // not even a header
-        "TRULP records 2\n",                                                         // another kind
-        good.substr(0, good.size() - 5),                                             // cut short
-        "TRULP records 1\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t0\t2026-12-01\n",      // no moves
-        "TRULP records 1\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t131\tyesterday\n",     // no date
-        "TRULP records 1\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I1\t131\t2026-12-01\n",     // H and I overlap
-        "TRULP records 1\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t131\t2026-12-01\tx\n", // a field too many
-        std::string("TRULP records 1\n\0\xff", 18),                                  // binary
+        "",                                                                      // not even a header
+        "TRULP records 3\n",                                                     // another kind
+        good.substr(0, good.size() - 5),                                         // cut short
+        "TRULP records 1\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t0\t2026-12-01\n",  // no moves
+        "TRULP records 1\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t131\tyesterday\n", // no date
+        "TRULP records 2\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t131\t2026-12-01\t90\t400\n",  // a field short
+        "TRULP records 2\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\t131\t2026-12-01\t90\t4\t0\n", // never solved
+        std::string("TRULP records 2\n\0\xff", 18),                                         // binary
     };
     for (const std::string& text : damaged) {
         SCOPED_TRACE(text);
@@ -92,11 +128,11 @@ TEST(Records, AFullDiskLeavesTheOldFile) {
     const std::string dir = TempDir();
     const std::string path = dir + "/records";
     Records r;
-    r.Offer(Collection()[0].start, 131, "2026-12-01");
-    ASSERT_EQ(SaveRecordsFile(path, r), "");
-    const std::string before = Slurp(path);
+    r.Add(SolveOf(*Collection()[0].def, 131, 90, 400, false, "2026-12-01"));
+    const std::string first = r.Encode();
+    ASSERT_EQ(WriteFileAtomically(path, first.data(), first.size()).words, Words::Keep);
     for (size_t i = 1; i < Collection().size(); ++i)
-        r.Offer(Collection()[i].start, 50, "2026-12-02");
+        r.Add(SolveOf(*Collection()[i].def, 50, 40, 60, false, "2026-12-02"));
 
     // The disk takes no more than 40 bytes of any file.
     rlimit old{};
@@ -105,35 +141,15 @@ TEST(Records, AFullDiskLeavesTheOldFile) {
     rlimit tight = old;
     tight.rlim_cur = 40;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const std::string error = SaveRecordsFile(path, r);
+    const std::string all = r.Encode();
+    const Said error = WriteFileAtomically(path, all.data(), all.size());
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_NE(error, "");
-    EXPECT_EQ(Slurp(path), before);
+    EXPECT_EQ(error.words, Words::CannotSave);
+    EXPECT_FALSE(error.detail.empty());
+    EXPECT_EQ(Slurp(path), first);
     std::system(("ls -A " + dir + " > " + dir + "/../trulp-records-left").c_str());
     EXPECT_EQ(Slurp(dir + "/../trulp-records-left"), "records\n"); // no half-written file beside it
     std::system(("rm -rf " + dir + " " + dir + "/../trulp-records-left").c_str());
-}
-
-// Two windows, each with the records it read at its start: what the second
-// writes keeps the first's record, and of two records of one puzzle the
-// fewer moves.
-TEST(Records, TwoWritersKeepBoth) {
-    const std::string path = TempDir() + "/records";
-    const PuzzleInfo* corners = FindPuzzle("corners");
-    const PuzzleInfo* lid = FindPuzzle("lid");
-    ASSERT_TRUE(corners && lid);
-    Records first = LoadRecordsFile(path).records;
-    Records second = LoadRecordsFile(path).records;
-    ASSERT_TRUE(first.Offer(corners->start, 9, "2026-12-09"));
-    ASSERT_EQ(MergeIntoRecordsFile(path, first), "");
-    ASSERT_TRUE(second.Offer(lid->start, 13, "2026-12-09"));
-    ASSERT_TRUE(second.Offer(corners->start, 11, "2026-12-09"));
-    ASSERT_EQ(MergeIntoRecordsFile(path, second), "");
-    const Records kept = LoadRecordsFile(path).records;
-    ASSERT_EQ(kept.size(), 2);
-    EXPECT_EQ(kept.Find(corners->start)->moves, 9);
-    EXPECT_EQ(kept.Find(lid->start)->moves, 13);
-    EXPECT_EQ(second.Find(corners->start)->moves, 9); // the window knows it now
 }

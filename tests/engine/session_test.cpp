@@ -1,12 +1,14 @@
-// The game session without a window: what each event in each mode does to
-// the list, which words it brings and which controls the mode offers; and
-// who gets the congratulation.
-#include "distance.h"
+// The game session without a window: what each input means in each mode and
+// state, as tables; what waits for a slide and what a run refuses; who gets
+// the congratulation; undo and redo; the list and the board in step through
+// open, undo, search and restart; the time of a game; the kept game.
+#include "keptgame.h"
 #include "optimal.h"
+#include "puzzlefile.h"
 #include "puzzles.h"
 #include "session.h"
 #include "start.h"
-#include "words.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
@@ -17,135 +19,145 @@ using namespace trulp;
 
 namespace {
 
-// The words of an answer, in English.
-std::string T(const Said& said) {
-    return Text(said).toStdString();
-}
-
-constexpr int A = 1, F = 7, G = 8, H = 9, I = 10;
-
-constexpr ControlSet kPlayControls =
-    Bit(Control::MoveLimit) | Bit(Control::Back) | Bit(Control::Hint) | Bit(Control::Solve);
-constexpr ControlSet kReplayControls = Bit(Control::Back) | Bit(Control::Go) | Bit(Control::Step);
-constexpr ControlSet kSearchControls =
-    Bit(Control::MoveLimit) | Bit(Control::Go) | Bit(Control::Statistics) | Bit(Control::Step);
+constexpr int A = 1, X = 2, D = 5, F = 7, G = 8, H = 9, I = 10;
 
 struct Game {
+    int64_t now = 0;
     std::unique_ptr<Puzzle> puzzle = std::make_unique<Puzzle>();
-    Session session{*puzzle};
-    // The coach's buttons wait for its table, as in the window.
+    Session s{*puzzle, [this] { return now; }};
     Game() {
-        DistanceTable::Shared();
-        session.Start(150);
+        s.Start(150);
+        s.CoachReady(tables::TableOf(PuzzleDef::Classic()));
     }
-    Reply enter(Mode m) { return session.ChooseMode(m, true, 150); }
+    Reply in(Act a, bool on = false) {
+        Input i;
+        i.act = a;
+        i.on = on;
+        return s.Input(i);
+    }
+    Reply key(KeyName k, char32_t text = 0, bool repeat = false) {
+        Input i;
+        i.act = Act::Key;
+        i.key = k;
+        i.text = text;
+        i.autoRepeat = repeat;
+        return s.Input(i);
+    }
+    Reply letter(char c) { return key(KeyName::Other, char32_t(c)); }
+    Reply point(Act a, int x, int y) {
+        Input i;
+        i.act = a;
+        i.x = x;
+        i.y = y;
+        return s.Input(i);
+    }
+    Reply enter(Mode m) {
+        return in(m == kPlay ? Act::Play : m == kReplay ? Act::Replay : Act::Search, true);
+    }
+    // A key move: the piece selected, the key, and the slide drawn.
+    Reply keyMove(char piece, KeyName k) {
+        letter(piece);
+        const Reply r = key(k);
+        in(Act::SlideEnded);
+        return r;
+    }
+    // A drag from the middle of a field by (dx, dy) hundredths of a field.
+    Reply dragBy(int field, int dx, int dy) {
+        const int x = field % 4 * 100 + 50, y = field / 4 * 100 + 50;
+        point(Act::Press, x, y);
+        point(Act::Drag, x + dx, y + dy);
+        return point(Act::Release, x + dx, y + dy);
+    }
+    int moves() const { return puzzle->lastMove(); }
 };
 
-DecodedMoves FileOf(RecordStatus status) {
-    DecodedMoves d;
-    d.status = status;
-    d.storedName = "TRULP_ caf\xE9";
-    d.count = 1;
-    d.moves[1] = {F, Down, 0};
-    return d;
+bool On(const Reply& r, Act a) {
+    return r.view.enabled.test(size_t(a));
 }
 
 struct Row {
     const char* what;
     std::function<Reply(Game&)> event; // from the start, in the mode it enters itself
-    std::string words;                 // "-" when the line stays as it was
-    ControlSet controls;
+    Words words;                       // Keep when the line stays as it was
     int lastMove;
     bool slides;
 };
 
 const Row kEvents[] = {
-    {"play entered", [](Game& g) { return g.enter(kPlay); }, "search for solution...", kPlayControls, 0,
-     false},
-    {"replay entered", [](Game& g) { return g.enter(kReplay); }, "show moves", kReplayControls, 0, false},
+    {"play entered", [](Game& g) { return g.enter(kPlay); }, Words::PlayEntered, 0, false},
+    {"replay entered", [](Game& g) { return g.enter(kReplay); }, Words::ReplayEntered, 0, false},
     {"search entered empties the list",
      [](Game& g) {
          g.enter(kPlay);
-         g.session.Drag(F, Down);
+         g.dragBy(13, 0, 60);
          return g.enter(kSearch);
      },
-     "click GO to start search", kSearchControls, 0, false},
-    {"releasing the mode leaves none",
-     [](Game& g) {
-         g.enter(kSearch);
-         return g.session.ChooseMode(kSearch, false, 150);
-     },
-     "-", 0, 0, false},
-    {"a drag moves", [](Game& g) { return g.enter(kPlay), g.session.Drag(F, Down); }, "find solutions...",
-     kPlayControls, 1, false},
-    {"a short drag", [](Game& g) { return g.enter(kPlay), g.session.Drag(F, 0); }, "-", kPlayControls, 0,
+     Words::SearchEntered, 0, false},
+    {"releasing the mode leaves none", [](Game& g) { return g.enter(kSearch), g.in(Act::Search, false); },
+     Words::Keep, 0, false},
+    {"a drag of more than half a field moves", [](Game& g) { return g.enter(kPlay), g.dragBy(13, 0, 60); },
+     Words::DragMoved, 1, false},
+    {"a short drag", [](Game& g) { return g.enter(kPlay), g.dragBy(13, 0, 40); }, Words::Keep, 0, false},
+    {"a drag to a closed side", [](Game& g) { return g.enter(kPlay), g.dragBy(0, 80, 0); }, Words::Keep, 0,
      false},
-    {"a drag to a closed side", [](Game& g) { return g.enter(kPlay), g.session.Drag(A, Right); }, "-",
-     kPlayControls, 0, false},
-    {"a drag outside play", [](Game& g) { return g.enter(kReplay), g.session.Drag(F, Down); }, "-",
-     kReplayControls, 0, false},
-    {"a key without a selection", [](Game& g) { return g.enter(kPlay), g.session.Key(Down); }, "-",
-     kPlayControls, 0, false},
-    {"a key moves the selected block",
-     [](Game& g) { return g.enter(kPlay), g.session.Letter(U'f'), g.session.Key(Down); }, "find solution...",
-     kPlayControls, 1, true},
-    {"an upper-case letter selects nothing",
-     [](Game& g) { return g.enter(kPlay), g.session.Letter(U'F'), g.session.Key(Down); }, "-", kPlayControls,
+    {"a drag on from field to field", [](Game& g) { return g.enter(kPlay), g.dragBy(16, 210, 0); },
+     Words::DragMoved, 2, false},
+    {"a drag outside play", [](Game& g) { return g.enter(kReplay), g.dragBy(13, 0, 60); }, Words::Keep, 0,
+     false},
+    {"a key without a selection", [](Game& g) { return g.enter(kPlay), g.key(KeyName::Down); }, Words::Keep,
      0, false},
-    {"another key with a selection",
-     [](Game& g) { return g.enter(kPlay), g.session.Letter(U'f'), g.session.Key(0); }, "find solution...",
-     kPlayControls, 0, false},
-    {"back in play drops the move",
+    {"a key moves the selected block",
+     [](Game& g) { return g.enter(kPlay), g.letter('f'), g.key(KeyName::Down); }, Words::KeyMoved, 1, true},
+    {"an upper-case letter selects nothing",
+     [](Game& g) { return g.enter(kPlay), g.letter('F'), g.key(KeyName::Down); }, Words::Keep, 0, false},
+    {"another key with a selection", [](Game& g) { return g.enter(kPlay), g.letter('f'), g.letter('q'); },
+     Words::KeyMoved, 0, false},
+    {"Backspace in play drops the move",
      [](Game& g) {
          g.enter(kPlay);
-         g.session.Drag(F, Down);
-         g.session.Drag(G, Down);
-         return g.session.Back();
+         g.keyMove('f', KeyName::Down);
+         g.keyMove('g', KeyName::Down);
+         return g.key(KeyName::Backspace);
      },
-     "move 1", kPlayControls, 1, true},
+     Words::MoveNumber, 1, true},
     {"back in replay keeps it",
      [](Game& g) {
          g.enter(kPlay);
-         g.session.Drag(F, Down);
-         g.session.Drag(G, Down);
+         g.keyMove('f', KeyName::Down);
+         g.keyMove('g', KeyName::Down);
          g.enter(kReplay);
-         g.session.ReplayStep();
-         g.session.ReplayStep();
-         return g.session.Back();
+         g.s.ReplayStep();
+         g.in(Act::SlideEnded);
+         g.s.ReplayStep();
+         g.in(Act::SlideEnded);
+         g.s.ReplayEnded();
+         return g.in(Act::Back);
      },
-     "move 1", kReplayControls, 2, true},
-    {"back at the start", [](Game& g) { return g.enter(kPlay), g.session.Back(); }, "-", kPlayControls, 0,
+     Words::MoveNumber, 2, true},
+    {"back at the start", [](Game& g) { return g.enter(kPlay), g.in(Act::Back); }, Words::Keep, 0, false},
+    {"a hint names the move", [](Game& g) { return g.enter(kPlay), g.in(Act::Hint); }, Words::Hint, 0, false},
+    {"a hint asked again makes it", [](Game& g) { return g.enter(kPlay), g.in(Act::Hint), g.in(Act::Hint); },
+     Words::ToGo, 1, true},
+    {"no hint outside play", [](Game& g) { return g.enter(kSearch), g.in(Act::Hint); }, Words::Keep, 0,
      false},
-    {"a hint names the move", [](Game& g) { return g.enter(kPlay), g.session.Hint(); },
-     "hint: H right (116 to go)", kPlayControls, 0, false},
-    {"a hint asked again makes it",
-     [](Game& g) { return g.enter(kPlay), g.session.Hint(), g.session.Hint(); }, "115 to go", kPlayControls,
-     1, true},
-    {"no hint outside play", [](Game& g) { return g.enter(kSearch), g.session.Hint(); }, "-", kSearchControls,
-     0, false},
     {"a solve step",
      [](Game& g) {
          g.enter(kPlay);
-         EXPECT_TRUE(g.session.StartSolve());
-         return g.session.SolveStep();
+         EXPECT_EQ(g.in(Act::Solve).run, RunOrder::StartSolve);
+         return g.s.SolveStep();
      },
-     "solving... 115 to go", kPlayControls | Bit(Control::Go), 1, true},
+     Words::Solving, 1, true},
     {"a solve stopped after its move",
      [](Game& g) {
          g.enter(kPlay);
-         g.session.StartSolve();
-         g.session.SolveStep();
-         return g.session.SolveSlid(true);
+         g.in(Act::Solve);
+         g.s.SolveStep();
+         g.in(Act::SlideEnded);
+         return g.s.SolveSlid(true);
      },
-     "pause: GO goes on", kPlayControls | Bit(Control::Go), 1, false},
-    {"the replay's end", [](Game& g) { return g.enter(kReplay), g.session.ReplayStep(); }, "end of list",
-     kReplayControls, 0, false},
-    {"a file opened", [](Game& g) { return g.enter(kPlay), g.session.Open(FileOf(RecordStatus::Ok)); },
-     "puzzle  caf\xC3\xA9 opened", kPlayControls, 1, false},
-    {"the wrong file", [](Game& g) { return g.session.Open(FileOf(RecordStatus::WrongFile)); }, "wrong file",
-     0x7F & ~(Bit(Control::Hint) | Bit(Control::Solve)), 0, false},
-    {"a broken file", [](Game& g) { return g.session.Open(FileOf(RecordStatus::ReadError)); }, "read error",
-     0x7F & ~(Bit(Control::Hint) | Bit(Control::Solve)), 0, false},
+     Words::SolvePaused, 1, false},
+    {"the replay's end", [](Game& g) { return g.enter(kReplay), g.in(Act::Go), g.s.ReplayStep(); },
+     Words::EndOfList, 0, false},
 };
 
 } // namespace
@@ -155,274 +167,306 @@ TEST(Session, EachEventInEachMode) {
         SCOPED_TRACE(row.what);
         Game g;
         const Reply r = row.event(g);
-        if (row.words == "-")
-            EXPECT_EQ(r.said.words, Words::Keep);
-        else
-            EXPECT_EQ(T(r.said), row.words);
-        EXPECT_EQ(g.session.controls(), row.controls);
-        EXPECT_EQ(g.puzzle->lastMove(), row.lastMove);
+        EXPECT_EQ(r.said.words, row.words);
+        EXPECT_EQ(g.moves(), row.lastMove);
         EXPECT_EQ(r.slide.made, row.slides);
     }
 }
 
-// The congratulation is for the player who went from the start alone.
-TEST(Session, GoalWordsSayWhoPlayed) {
-    const std::vector<MoveRecord> line = SolveOptimal(startTable).line;
-    ASSERT_EQ(line.size(), 116u);
-    const auto playTo = [&](Game& g, size_t end) {
-        for (size_t i = 0; i < end; ++i)
-            g.session.Drag(line[i].block, line[i].direction);
-    };
-
-    Game alone;
-    alone.session.SetClock([] { return std::string("2026-12-09"); });
-    alone.enter(kPlay);
-    playTo(alone, 115);
-    Reply goal = alone.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(T(goal.said), "SOLUTION FOUND ...congratulations !");
-    EXPECT_TRUE(goal.celebrate);
-    // The first solution alone is a record; a longer one is not.
-    EXPECT_EQ(T(goal.record), "new record: 116 moves (shortest 116)");
-    EXPECT_TRUE(goal.recordsChanged);
-    EXPECT_EQ(alone.session.records().Find(startTable)->date, "2026-12-09");
-    alone.session.Reset(150);
-    alone.session.Drag(F, Down);
-    alone.session.Drag(F, Up);
-    playTo(alone, 115);
-    goal = alone.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(T(goal.said), "SOLUTION FOUND ...congratulations !");
-    EXPECT_EQ(goal.record.words, Words::NextOffered);
-    EXPECT_EQ(alone.session.records().Find(startTable)->moves, 116);
-
-    // Play entered again mid-game: the same goal is only reached.
-    Game again;
-    again.enter(kPlay);
-    playTo(again, 115);
-    again.enter(kPlay);
-    EXPECT_EQ(T(again.session.Drag(line[115].block, line[115].direction).said), "solution reached");
-
-    // A hint's move, even as move 1, makes the game a coached one.
-    Game coached;
-    coached.enter(kPlay);
-    coached.session.Hint();
-    coached.session.Hint();
-    ASSERT_EQ(coached.puzzle->lastMove(), 1);
-    for (size_t i = 1; i + 1 < line.size(); ++i)
-        coached.session.Drag(line[i].block, line[i].direction);
-    goal = coached.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(T(goal.said), "solution reached");
-    EXPECT_EQ(goal.record.words, Words::NextOffered);
-    EXPECT_EQ(coached.session.records().size(), 0);
-
-    // A list opened mid-game starts again at move 1, but not from the start:
-    // the goal is only reached, and sets no record.
-    Game opened;
-    opened.enter(kPlay);
-    playTo(opened, 115);
-    opened.session.Open(FileOf(RecordStatus::Ok));
-    ASSERT_EQ(opened.puzzle->moveNr(), 1);
-    goal = opened.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(T(goal.said), "solution reached");
-    EXPECT_EQ(goal.record.words, Words::NextOffered);
-
-    // A full list: a key says so and moves nothing; the drag that filled it
-    // said so too.
-    Game full;
-    full.enter(kPlay);
-    full.session.SetMoveLimit(100);
-    Reply last;
-    for (int i = 0; i < 100; ++i)
-        last = full.session.Drag(F, i % 2 ? Up : Down);
-    EXPECT_EQ(T(last.said), "moves list is full");
-    full.session.Letter(U'h');
-    EXPECT_EQ(T(full.session.Key(Right).said), "list is full");
-    EXPECT_EQ(full.session.Drag(H, Right).said.words, Words::Keep);
-    EXPECT_EQ(full.puzzle->lastMove(), 100);
+// What GO, Space, Return and the letters mean, mode by mode.
+TEST(Session, GoAndItsKeysInEachMode) {
+    const struct {
+        Mode mode;
+        RunOrder go;
+    } rows[] = {{kNoMode, RunOrder::None},
+                {kPlay, RunOrder::None},
+                {kReplay, RunOrder::StartReplay},
+                {kSearch, RunOrder::StartSearch}};
+    for (const auto& row : rows)
+        for (const KeyName k : {KeyName::Space, KeyName::Return}) {
+            SCOPED_TRACE(int(row.mode));
+            Game g;
+            if (row.mode != kNoMode)
+                g.enter(row.mode);
+            EXPECT_EQ(g.key(k).run, row.go);
+            // During the run the same key asks it to stop.
+            if (row.go != RunOrder::None) {
+                EXPECT_EQ(g.key(k).run, RunOrder::Stop);
+                EXPECT_EQ(g.in(Act::Go).run, RunOrder::Stop);
+            }
+        }
 }
 
-// Another puzzle: chosen from the collection, set up by hand, or brought by
-// a moves file; each starts an empty list in play, and only a playable start
-// is taken.
-TEST(Session, PuzzlesChosenSetUpAndOpened) {
-    const PuzzleInfo& nearly = Collection()[1];
+// During a run, nothing but GO changes anything, and the first refusal says why.
+TEST(Session, ARunRefusesAndSaysWhyOnce) {
     Game g;
-    Reply r = g.session.ChoosePuzzle(nearly.start, nearly.name, 150);
-    EXPECT_EQ(T(r.said),
-              "puzzle " + nearly.name + ": shortest solution " + std::to_string(nearly.shortest) + " moves");
-    EXPECT_EQ(g.session.mode(), kPlay);
-    EXPECT_EQ(g.session.puzzleName(), nearly.name);
-    EXPECT_EQ(g.session.toGo(), nearly.shortest);
-
-    const ParsedStart noWay = ParseStart("A15 X1 B0 C12 D8 E14 F11 G3 H10 I13");
-    ASSERT_FALSE(noWay.ok);
-    EXPECT_EQ(T(g.session.ChoosePuzzle(noWay.start, "x", 150).said), "no way to the goal");
-    EXPECT_EQ(g.session.puzzleName(), nearly.name);
-    EXPECT_TRUE(SameStart(g.puzzle->start(), nearly.start));
-
-    // Setting up, from the classic: a block goes only where it has room.
-    Game s;
-    s.session.BeginSetup();
-    EXPECT_EQ(s.session.controls(), 0);
-    const struct {
-        int block, field;
-        const char* words;
-    } places[] = {{F, 14, "no room there"}, // G stands there
-                  {2, 3, "no room there"},  // X over the right edge
-                  {2, 17, "no room there"}, // X below the bottom
-                  {G, -1, "no room there"}, // no field
-                  {H, 17, "115 to go"},     // free
-                  {F, 16, "117 to go"}};    // where H stood
-    for (const auto& p : places) {
-        SCOPED_TRACE(p.field);
-        EXPECT_EQ(T(s.session.Place(p.block, p.field).said), p.words);
+    g.enter(kPlay);
+    g.keyMove('f', KeyName::Down);
+    g.enter(kSearch);
+    ASSERT_EQ(g.in(Act::Go).run, RunOrder::StartSearch);
+    g.s.SearchSlice(5);
+    const Reply first = g.in(Act::Play, true);
+    EXPECT_EQ(first.aside.words, Words::BusySearching);
+    EXPECT_EQ(first.view.mode, kSearch);
+    for (const Act a : {Act::Undo, Act::Reset, Act::Replay, Act::NextPuzzle, Act::Open}) {
+        const Reply r = g.in(a, true);
+        EXPECT_EQ(r.aside.words, Words::Keep) << int(a); // said once
+        EXPECT_EQ(r.dialog, Dialog::None) << int(a);
+        EXPECT_EQ(r.view.mode, kSearch) << int(a);
     }
-    EXPECT_EQ(s.session.boardShown()[H].field, 17);
-    EXPECT_EQ(s.puzzle->blockTable()[H].field, 16); // the game waits
-    s.session.Letter(U'i');
-    EXPECT_EQ(T(s.session.Key(Right).said), "no room there"); // off the right edge
-    const std::string toGo = T(s.session.Key(Left).said);
-    const int d = DistanceTable::Shared().Distance(s.session.boardShown());
-    EXPECT_EQ(toGo, std::to_string(d) + " to go");
-    r = s.session.EndSetup(true, 150);
-    EXPECT_EQ(T(r.said), "puzzle your own: shortest solution " + std::to_string(d) + " moves");
-    EXPECT_FALSE(s.session.editing());
-    EXPECT_EQ(s.puzzle->start()[I].field, 18);
-    EXPECT_EQ(s.session.controls(), kPlayControls);
-
-    // A moves file of the classic, opened while another puzzle is played,
-    // brings the classic back; its list belongs to it.
-    DecodedMoves classic = FileOf(RecordStatus::Ok);
-    r = g.session.Open(classic);
-    EXPECT_TRUE(r.board);
-    EXPECT_EQ(g.session.puzzleName(), "classic");
-    EXPECT_TRUE(g.puzzle->isClassic());
-    EXPECT_EQ(g.puzzle->lastMove(), 1);
+    EXPECT_EQ(g.key(KeyName::Backspace).view.mode, kSearch);
+    // The chart opens whatever goes on.
+    EXPECT_EQ(g.in(Act::Chart).dialog, Dialog::Chart);
 }
 
-// A move taken back comes again with Redo as it was made: the player's own
-// keeps the record honest, the coach's stays the coach's, and a new move
-// forgets the rest.
-TEST(Session, RedoCountsAsTheFirstTime) {
-    const std::vector<MoveRecord> line = SolveOptimal(startTable).line;
-    Game alone;
-    alone.enter(kPlay);
-    for (size_t i = 0; i + 1 < line.size(); ++i)
-        alone.session.Drag(line[i].block, line[i].direction);
-    alone.session.Back();
-    alone.session.Back();
-    EXPECT_TRUE(alone.session.Back().view.redo);
-    ASSERT_EQ(alone.puzzle->lastMove(), 112);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(alone.session.Redo().slide.made);
-    const Reply goal = alone.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(goal.said.words, Words::SolvedAlone);
-    EXPECT_EQ(T(goal.record), "new record: 116 moves (shortest 116)");
-    EXPECT_FALSE(goal.view.redo);
-
-    Game coached;
-    coached.enter(kPlay);
-    coached.session.Hint();
-    coached.session.Hint(); // the coach makes move 1
-    coached.session.Back();
-    EXPECT_FALSE(coached.session.coached(1));
-    EXPECT_TRUE(coached.session.Redo().slide.made);
-    EXPECT_TRUE(coached.session.coached(1));
-    for (size_t i = 1; i + 1 < line.size(); ++i)
-        coached.session.Drag(line[i].block, line[i].direction);
-    const Reply reached = coached.session.Drag(line[115].block, line[115].direction);
-    EXPECT_EQ(reached.said.words, Words::SolutionReached);
-    EXPECT_EQ(reached.record.words, Words::NextOffered);
-
-    Game other;
-    other.enter(kPlay);
-    other.session.Drag(F, Down);
-    other.session.Back();
-    other.session.Drag(H, Right);
-    const Reply nothing = other.session.Redo();
-    EXPECT_FALSE(nothing.slide.made);
-    EXPECT_EQ(other.puzzle->lastMove(), 1);
+// Keys and actions typed during a slide wait for it, in order; a held key's
+// repeats do not.
+TEST(Session, InputDuringASlideWaits) {
+    Game g;
+    g.enter(kPlay);
+    g.letter('f');
+    ASSERT_TRUE(g.key(KeyName::Down).slide.made);
+    EXPECT_TRUE(g.key(KeyName::Right).wait);
+    EXPECT_TRUE(g.in(Act::Undo).wait);
+    EXPECT_FALSE(g.key(KeyName::Right, 0, true).wait);
+    EXPECT_EQ(g.moves(), 1);
+    g.in(Act::SlideEnded);
+    EXPECT_TRUE(g.key(KeyName::Right).slide.made);
+    g.in(Act::SlideEnded);
+    EXPECT_EQ(g.moves(), 2);
 }
 
-// Every action that throws moves away can be undone and done again: the
-// list, the board, the puzzle and the mode come back as they were.
-TEST(Session, UndoBringsBackWhatAnActionThrewAway) {
-    const PuzzleInfo& nearly = Collection()[1];
-    const struct {
-        const char* what;
-        std::function<Reply(Game&)> action;
-        bool boardAgain; // done again, the board stands where the action left it
-    } actions[] = {
-        {"reset", [](Game& g) { return g.session.Reset(150); }, true},
-        {"search", [](Game& g) { return g.enter(kSearch); }, true},
-        {"a puzzle chosen", [&](Game& g) { return g.session.ChoosePuzzle(nearly.start, nearly.name, 150); },
-         true},
-        // Opened mid-game, a list leaves the board where it stood; done
-        // again, it stands at the start of its list.
-        {"a file opened", [](Game& g) { return g.session.Open(FileOf(RecordStatus::Ok)); }, false},
-    };
-    for (const auto& a : actions) {
-        SCOPED_TRACE(a.what);
+TEST(Session, GoalWordsSayWhoPlayed) {
+    const std::vector<MoveRecord> line = tables::ShortestLine(PuzzleDef::Classic());
+    // By hand from the start: the congratulation and a record.
+    {
         Game g;
         g.enter(kPlay);
-        g.session.Drag(F, Down);
-        g.session.Drag(F, Up);
-        g.session.Drag(H, Right);
-        const BoardKey played = g.puzzle->boardKey();
-        const Reply done = a.action(g);
-        EXPECT_EQ(done.record.words, Words::MovesCleared);
-        const BoardKey after = g.puzzle->boardKey();
-        const int afterMoves = g.puzzle->lastMove();
-        Reply r = g.session.Undo();
-        EXPECT_EQ(g.puzzle->lastMove(), 3);
-        EXPECT_EQ(g.puzzle->moveNr(), 4);
-        EXPECT_EQ(g.puzzle->boardKey(), played);
-        EXPECT_EQ(r.view.mode, kPlay);
-        EXPECT_EQ(r.view.puzzleName, "classic");
-        EXPECT_TRUE(r.view.redo);
-        r = g.session.Redo();
-        if (a.boardAgain) {
-            EXPECT_EQ(g.puzzle->boardKey(), after);
+        Reply r;
+        for (const MoveRecord& m : line) {
+            g.letter(char('a' + (PuzzleDef::Classic().piece(m.block).letter - 'A')));
+            r = g.key(m.direction == Right  ? KeyName::Right
+                      : m.direction == Up   ? KeyName::Up
+                      : m.direction == Left ? KeyName::Left
+                                            : KeyName::Down);
+            g.in(Act::SlideEnded);
         }
-        EXPECT_EQ(g.puzzle->lastMove(), afterMoves);
-        // Once undone again, a move of one's own forgets the redo.
-        g.session.Undo();
-        g.session.Back();
-        EXPECT_EQ(g.puzzle->lastMove(), 2);
-        g.session.Drag(G, Down);
-        EXPECT_FALSE(g.session.Redo().slide.made);
-        EXPECT_EQ(g.puzzle->lastMove(), 3);
+        EXPECT_EQ(r.said.words, Words::SolvedAlone);
+        EXPECT_TRUE(r.celebrate);
+        EXPECT_TRUE(r.recordsChanged);
+        EXPECT_EQ(r.aside.words, Words::NewRecord);
+        EXPECT_EQ(g.s.lastSolve().moves, 116);
+        std::vector<MoveRecord> list(1);
+        list.insert(list.end(), line.begin(), line.end());
+        EXPECT_EQ(g.s.lastSolve().pieceMoves, PieceMoves(list.data(), 116));
+        EXPECT_FALSE(g.s.lastSolve().helped);
+        // A hint after the goal leaves the goal's words.
+        EXPECT_EQ(g.in(Act::Hint).said.words, Words::Keep);
+    }
+    // With a hint's move: solved, with help, and no record.
+    {
+        Game g;
+        g.enter(kPlay);
+        g.in(Act::Hint);
+        g.in(Act::Hint);
+        g.in(Act::SlideEnded);
+        Reply r;
+        while (!g.puzzle->GoalReached()) {
+            const MoveRecord m = tables::TableOf(PuzzleDef::Classic())->BestMove(g.puzzle->board());
+            g.letter(char('a' + (PuzzleDef::Classic().piece(m.block).letter - 'A')));
+            r = g.key(m.direction == Right  ? KeyName::Right
+                      : m.direction == Up   ? KeyName::Up
+                      : m.direction == Left ? KeyName::Left
+                                            : KeyName::Down);
+            g.in(Act::SlideEnded);
+        }
+        EXPECT_EQ(r.said.words, Words::SolutionReached);
+        EXPECT_TRUE(r.recordsChanged);
+        EXPECT_TRUE(g.s.lastSolve().helped);
+        EXPECT_NE(r.aside.words, Words::NewRecord);
     }
 }
 
-// The game kept at closing comes back whole in a new session; a damaged
-// text changes nothing.
-TEST(Session, TheKeptGameComesBack) {
-    const PuzzleInfo& corners = Collection()[2];
+// Undo and redo are offered only when they can do something, and Undo
+// brings back what an action threw away, a search's line included.
+TEST(Session, UndoAndRedoAreThereWhenTheyCanDoSomething) {
     Game g;
-    g.session.ChoosePuzzle(corners.start, corners.name, 150);
-    g.session.Drag(H, Right);
-    g.session.Hint();
-    g.session.Hint(); // a coach's move
-    g.session.Drag(F, Down);
-    g.session.Back();
-    const std::string kept = g.session.GameText();
+    EXPECT_FALSE(On(g.enter(kPlay), Act::Undo));
+    EXPECT_FALSE(On(g.in(Act::Hint), Act::Redo));
+    g.keyMove('f', KeyName::Down);
+    g.keyMove('f', KeyName::Right);
+    g.keyMove('g', KeyName::Left);
+    EXPECT_TRUE(On(g.in(Act::Hover), Act::Undo));
+    // Search throws the three moves away and finds a line of its own.
+    const Reply searching = g.enter(kSearch);
+    EXPECT_EQ(searching.aside.words, Words::MovesCleared);
+    g.in(Act::Go);
+    while (g.s.SearchSlice(10000).view.mode == kSearch && !g.puzzle->GoalReached() &&
+           g.puzzle->lastMove() < 148)
+        ;
+    g.s.SearchWaited(false);
+    g.s.SearchEnded(0);
+    ASSERT_GT(g.moves(), 3);
+    // Undo brings the three moves back, in play, with the board after them.
+    const Reply back = g.in(Act::Undo);
+    EXPECT_EQ(back.view.mode, kPlay);
+    EXPECT_EQ(g.moves(), 3);
+    EXPECT_EQ(g.puzzle->moveNr(), 4);
+    EXPECT_TRUE(On(back, Act::Redo));
+    // Moves taken back one by one, then redone as they were made.
+    g.in(Act::Undo);
+    g.in(Act::SlideEnded);
+    EXPECT_EQ(g.moves(), 2);
+    EXPECT_TRUE(On(g.in(Act::Redo), Act::Undo));
+    g.in(Act::SlideEnded);
+    EXPECT_EQ(g.moves(), 3);
+    // Back where the search began, Redo makes the search's line again.
+    ASSERT_TRUE(On(g.in(Act::Hover), Act::Redo));
+    g.in(Act::Redo);
+    EXPECT_EQ(g.s.mode(), kSearch);
+    EXPECT_GT(g.moves(), 3);
+    EXPECT_FALSE(On(g.in(Act::Hover), Act::Redo));
+}
 
+// The list and the board stay in step: a list opened for the puzzle on the
+// board puts the board at its start, as replay and reset do.
+TEST(Session, TheListAndTheBoardInStep) {
+    Game g;
+    g.enter(kPlay);
+    g.keyMove('f', KeyName::Down);
+    g.keyMove('g', KeyName::Down);
+    const MoveRecord list[] = {{}, {F, Down, 0}, {G, Down, 0}};
+    const std::string saved = GameText(g.puzzle->def(), list, 2);
+    g.keyMove('d', KeyName::Down);
+    OpenedFile file;
+    file.kind = OpenedFile::Kind::Game;
+    file.def = g.puzzle->sharedDef();
+    file.moves = {{F, Down, 0}, {G, Down, 0}};
+    file.name = "two";
+    const Reply opened = g.s.Open(file);
+    EXPECT_EQ(opened.said.words, Words::Opened);
+    EXPECT_EQ(g.moves(), 2);
+    EXPECT_EQ(g.puzzle->moveNr(), 1);
+    EXPECT_EQ(g.puzzle->board(), Board(g.puzzle->def()));
+    EXPECT_EQ(opened.view.toGo, 116);
+    EXPECT_EQ(opened.aside.words, Words::MovesCleared);
+    // The next move in play starts the list again from the start.
+    g.keyMove('h', KeyName::Right);
+    EXPECT_EQ(g.moves(), 1);
+    // Undo brings back the list opened, and the game before it.
+    g.in(Act::Undo);
+    g.in(Act::SlideEnded);
+    g.in(Act::Undo);
+    EXPECT_EQ(g.moves(), 3);
+    EXPECT_EQ(g.puzzle->board().anchor(D), 13);
+    // Kept and resumed, the list and the board come back as they stood.
+    const KeptGame kept = g.s.Kept();
+    KeptGame read;
+    ASSERT_TRUE(ReadKeptGame(KeptGameText(kept), read));
     Game again;
-    ASSERT_TRUE(again.session.Resume(kept, 150));
-    EXPECT_EQ(again.puzzle->boardKey(), g.puzzle->boardKey());
-    EXPECT_EQ(again.puzzle->lastMove(), g.puzzle->lastMove());
-    EXPECT_EQ(again.puzzle->moveNr(), g.puzzle->moveNr());
-    EXPECT_EQ(again.session.mode(), kPlay);
-    EXPECT_EQ(again.session.puzzleName(), corners.name);
-    EXPECT_EQ(again.session.coached(2), g.session.coached(2));
-    EXPECT_EQ(again.session.GameText(), kept);
+    bool resumed = false;
+    const Reply back = again.s.Resume(read, resumed);
+    ASSERT_TRUE(resumed);
+    EXPECT_EQ(back.said.words, Words::GameBack);
+    EXPECT_EQ(again.puzzle->lastMove(), 3);
+    EXPECT_EQ(again.puzzle->board(), [&] {
+        Board b(again.puzzle->def());
+        b.ApplyStep(F, Down);
+        b.ApplyStep(G, Down);
+        b.ApplyStep(D, Down);
+        return b;
+    }());
+}
 
-    for (const std::string& damaged :
-         {std::string(), kept.substr(0, kept.size() - 1), "TRULP game 2" + kept.substr(12),
-          kept.substr(0, kept.rfind('\n', kept.size() - 2) + 1) + "Q9\n"}) {
-        Game fresh;
-        EXPECT_FALSE(fresh.session.Resume(damaged, 150));
-        EXPECT_TRUE(fresh.puzzle->isClassic());
-        EXPECT_EQ(fresh.puzzle->lastMove(), 0);
+TEST(Session, KeptGamesOfEveryFormAndDamage) {
+    // The form of earlier versions, for the classic's starts, still reads.
+    KeptGame old;
+    ASSERT_TRUE(ReadKeptGame(
+        "TRULP game 1\nA0 X1 B3 C8 D9 E11 F13 G14 H16 I19\nclassic\n0\n2\nalone\nFD GD*\n", old));
+    EXPECT_EQ(old.moves.size(), 2u);
+    EXPECT_EQ(old.moveNr, 2);
+    EXPECT_TRUE(old.alone);
+    ASSERT_EQ(old.coached.size(), 2u);
+    EXPECT_TRUE(old.coached[1]);
+    // A puzzle of any shape keeps its puzzle with its game.
+    const ReadPuzzle walls = ReadPuzzleText(
+        "TRULP puzzle\nname: walls\nstart:\nL L . #\nL . A A\n# B . C\ngoal:\n. . . .\n. . . .\n. . B .\n");
+    ASSERT_TRUE(walls.ok);
+    KeptGame k;
+    k.def = std::make_shared<const PuzzleDef>(walls.def);
+    k.name = "walls";
+    k.mode = kPlay;
+    k.moves = {{uint8_t(walls.def.pieceOf('B')), Up, 0}};
+    k.coached = {false};
+    k.moveNr = 2;
+    k.helped = true;
+    k.playedMs = 12345;
+    KeptGame back;
+    ASSERT_TRUE(ReadKeptGame(KeptGameText(k), back));
+    EXPECT_EQ(back.def->Identity(), walls.def.Identity());
+    EXPECT_TRUE(back.helped);
+    EXPECT_EQ(back.playedMs, 12345);
+    // A text that is not wholly a game changes nothing.
+    const std::string text = KeptGameText(k);
+    for (const std::string& bad :
+         {text.substr(0, text.size() - 10), std::string("TRULP game 2\n"),
+          text.substr(0, text.find("moves:")) + "moves: BX\n" + text.substr(text.find("TRULP puzzle"))}) {
+        KeptGame untouched = back;
+        EXPECT_FALSE(ReadKeptGame(bad, untouched));
+        EXPECT_EQ(untouched.playedMs, 12345);
     }
+}
+
+// The game's time runs while the player plays, not while the window is
+// hidden, nor while the coach solves, and stops at the goal.
+TEST(Session, TheTimeOfAGame) {
+    Game g;
+    g.enter(kPlay);
+    g.now = 1000;
+    g.keyMove('f', KeyName::Down); // the time starts with the first move
+    g.now = 5000;
+    g.in(Act::Shown, false);
+    g.now = 65000; // a minute hidden
+    g.in(Act::Shown, true);
+    g.now = 7000 + 60000;
+    EXPECT_EQ(g.s.playedMs(), 6000);
+    g.in(Act::Solve);
+    g.s.SolveStep();
+    g.now += 30000; // the coach's moves take none of it
+    g.in(Act::SlideEnded);
+    g.s.SolveSlid(true);
+    EXPECT_EQ(g.s.playedMs(), 6000);
+    g.now += 1000;
+    EXPECT_EQ(g.s.playedMs(), 7000);
+    // Reset: a new game, a new time.
+    g.in(Act::Reset);
+    EXPECT_EQ(g.s.playedMs(), 0);
+}
+
+// Setting up: letters and keys move the selected piece, Return plays a
+// position with a way to the goal and says why it will not play another.
+TEST(Session, SettingUpSaysWhyAPositionCannotBePlayed) {
+    Game g;
+    g.s.BeginSetup();
+    EXPECT_TRUE(g.in(Act::Hover).view.editing);
+    g.letter('i');
+    EXPECT_EQ(g.key(KeyName::Left).said.words, Words::ToGo);
+    EXPECT_EQ(g.key(KeyName::Down).said.words, Words::NoRoom);
+    EXPECT_EQ(g.key(KeyName::Right).said.words, Words::ToGo);
+    // X onto the goal, through a drag.
+    g.point(Act::Press, 150, 50);
+    g.point(Act::Drag, 150, 350);
+    EXPECT_EQ(g.point(Act::Release, 150, 350).said.words, Words::NoRoom);
+    // Escape gives the set-up up.
+    EXPECT_FALSE(g.key(KeyName::Escape).view.editing);
+    EXPECT_TRUE(g.puzzle->isClassic());
+    // A position without a way to the goal is not played, and says so.
+    Game h;
+    const PuzzleDef trapped = ParseStart("A15 X1 B0 C12 D8 E14 F11 G3 H10 I13").def;
+    h.s.ChoosePuzzle(std::make_shared<const PuzzleDef>(trapped), "your own");
+    h.s.CoachReady(tables::TableOf(trapped));
+    h.s.BeginSetup();
+    const Reply refused = h.key(KeyName::Return);
+    EXPECT_EQ(refused.said.words, Words::NoWay);
+    EXPECT_TRUE(refused.view.editing);
 }

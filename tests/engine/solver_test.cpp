@@ -3,9 +3,11 @@
 // search (bench/reference_search.cpp, linear scans), and slicing that never
 // changes the outcome.
 #include "puzzle.h"
+#include "tenblock.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -211,7 +213,7 @@ TEST(Solver, LimitOneSixteenIsTheLowestThatSolves) {
     // Exhausted: back at the start with every stack at its bottom.
     EXPECT_EQ(q->moveNr(), 1);
     for (int b = 1; b <= kBlocks; ++b)
-        EXPECT_EQ(q->blockTable()[b].field, startTable[b].field);
+        EXPECT_EQ(q->board().anchor(b), startTable[b].field);
     for (int f = 0; f < kFields; ++f)
         EXPECT_EQ(q->history().stacks.pointer(f), 0);
 }
@@ -228,7 +230,7 @@ TEST(Solver, EveryLimitMatchesThePlainSearch) {
         EXPECT_EQ(p->forwardLength(), g.forwardLength);
         EXPECT_EQ(LineHash(*p), g.lineHash);
         if (g.result == kSolved) {
-            Board board;
+            Board board(PuzzleDef::Classic());
             EXPECT_TRUE(Replay(*p, p->lastMove(), board));
             EXPECT_TRUE(board.GoalReached());
             for (int i = 1; i <= p->lastMove(); ++i)
@@ -276,10 +278,10 @@ TEST(Solver, BudgetOneStepsThroughTheFirstMoves) {
             EXPECT_EQ(p->counters().forwardHits, 0u);
         }
         // Between slices the board is the position after the line.
-        Board board;
+        Board board(PuzzleDef::Classic());
         ASSERT_TRUE(Replay(*p, p->moveNr() - 1, board));
         for (int b = 1; b <= kBlocks; ++b)
-            EXPECT_EQ(p->blockTable()[b].field, board.blockTable[b].field);
+            EXPECT_EQ(p->board().anchor(b), board.anchor(b));
     }
     // Two calls of one leave the same search as one call of two.
     auto q = SearchReady(150);
@@ -324,7 +326,7 @@ TEST(Solver, FurtherCallsAfterTheEnd) {
     auto q = SearchReady(150);
     ASSERT_EQ(RunToEnd(*q, 10000), kSolved);
     EXPECT_EQ(q->SearchStep(10000), kBudgetSpent);
-    Board board;
+    Board board(PuzzleDef::Classic());
     EXPECT_TRUE(Replay(*q, q->moveNr() - 1, board));
 }
 
@@ -334,8 +336,8 @@ struct PuzzleTestAccess {
     static void FillStartBucket(Puzzle& p) {
         for (uint32_t i = 1; i <= kBucketCapacity; ++i) {
             BoardKey k = p.boardKey();
-            k.key[1] = 0x80000 | i; // no board has these fields
-            p.history_.forward.ForwardStore(PositionKey::Of(k), 50);
+            std::memcpy(k.anchors + 20, &i, sizeof i); // slots past the ten blocks
+            p.history_.forward.ForwardStore(PositionKey::Of(k, 0), 50);
         }
     }
 };
@@ -351,25 +353,25 @@ TEST(Solver, FullBucketEndsTheSearchWithABoardThatAgrees) {
     EXPECT_EQ(p->lastMove(), 0); // unchanged from before the call
     // The pending move was taken back: the board is the line up to moveNr - 1,
     // and the key and the stacks agree with it.
-    Board board;
+    Board board(PuzzleDef::Classic());
     ASSERT_TRUE(Replay(*p, p->moveNr() - 1, board));
     for (int b = 1; b <= kBlocks; ++b)
-        EXPECT_EQ(p->blockTable()[b].field, board.blockTable[b].field);
-    EXPECT_EQ(p->boardKey(), board.boardKey);
+        EXPECT_EQ(p->board().anchor(b), board.anchor(b));
+    EXPECT_EQ(p->boardKey(), board.boardKey());
     // One push per field a move of the line left or entered.
     int pushes = 0;
     for (int f = 0; f < kFields; ++f)
         pushes += p->history().stacks.pointer(f);
     int changed = 0;
-    Board walk;
+    Board walk(PuzzleDef::Classic());
     for (int i = 1; i < p->moveNr(); ++i) {
-        const uint32_t before = walk.BlockMask(p->movesList()[i].block);
+        const FieldSet before = walk.PieceMask(p->movesList()[i].block);
         walk.ApplyStep(p->movesList()[i].block, p->movesList()[i].direction);
-        changed += __builtin_popcount(before ^ walk.BlockMask(p->movesList()[i].block));
+        changed += FieldCount(before ^ walk.PieceMask(p->movesList()[i].block));
     }
     EXPECT_EQ(pushes, changed);
     // A further call meets the full bucket again and keeps the board sound.
     EXPECT_EQ(p->SearchStep(10000), kNoSolution);
-    Board board2;
+    Board board2(PuzzleDef::Classic());
     EXPECT_TRUE(Replay(*p, p->moveNr() - 1, board2));
 }

@@ -1,15 +1,19 @@
 // A main window on its own puzzle, shown offscreen, with the desktop hooks
-// (dialogs, message boxes, browser) replaced by recorders.
+// (dialogs, message boxes, browser) replaced by recorders, its own coach and
+// a store that keeps nothing unless a test gives it a folder.
 #pragma once
 
 #include "boardview.h"
+#include "coach.h"
 #include "form1.h"
 #include "hooklabel.h"
 #include "movespanel.h"
+#include "store.h"
 #include "targetview.h"
 #include "toolbar.h"
 #include "updown.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,39 +24,19 @@
 #include <memory>
 #include <vector>
 
-// Every control of the main window with its place.
-inline const struct {
-    const char* name;
-    QRect geometry;
-} kLayout[] = {{"open_image", {16, 5, 50, 46}},      {"save_image", {72, 12, 49, 40}},
-               {"pr_image", {128, 16, 43, 37}},      {"pr_setup", {176, 24, 49, 26}},
-               {"chart_image", {234, 16, 46, 37}},   {"Image2", {288, 8, 125, 30}},
-               {"helpBtn", {488, 8, 65, 28}},        {"Label3", {432, 27, 37, 15}},
-               {"PaintBox3", {432, 48, 120, 600}},   {"PaintBox2", {352, 64, 60, 75}},
-               {"Label1", {296, 93, 49, 15}},        {"Label5", {304, 110, 39, 15}},
-               {"Label2", {304, 126, 38, 15}},       {"Label4", {16, 65, 56, 15}},
-               {"maxmovetext", {16, 83, 41, 22}},    {"maxmoveUpDown", {57, 83, 18, 22}},
-               {"stepcheck", {80, 80, 49, 17}},      {"Label8", {144, 65, 40, 15}},
-               {"togotext", {144, 83, 41, 22}},      {"playBtn", {16, 112, 65, 28}},
-               {"replayBtn", {88, 112, 65, 28}},     {"searchBtn", {160, 112, 65, 28}},
-               {"PaintBox1", {16, 148, 400, 500}},   {"msgtext", {16, 658, 537, 25}},
-               {"resetBtn", {16, 696, 65, 28}},      {"hintBtn", {96, 696, 65, 28}},
-               {"solveBtn", {168, 696, 65, 28}},     {"BackBtn", {288, 696, 57, 28}},
-               {"goBtn", {360, 696, 57, 28}},        {"statBtn", {472, 696, 75, 28}},
-               {"Label9", {196, 65, 90, 15}},        {"puzzletext", {196, 83, 90, 22}},
-               {"puzzles_image", {238, 111, 44, 32}}};
-
 struct FormFixture {
     std::unique_ptr<trulp::Puzzle> puzzle = std::make_unique<trulp::Puzzle>();
+    trulp::Coach coach;
+    std::unique_ptr<trulp::Store> store;
     std::unique_ptr<trulp::TForm1> form;
     QStringList errors;
     QString nextSavePath, nextOpenPath, nextPdfPath, proposedPdf;
 
-    FormFixture() {
-        // The window reads and keeps records only where a test says.
+    // `folder` keeps the records and the kept game; none keeps nothing.
+    explicit FormFixture(const QString& folder = {}) {
         QStandardPaths::setTestModeEnabled(true);
-        form = std::make_unique<trulp::TForm1>(*puzzle);
-        form->setRecordsFile(QString());
+        store = std::make_unique<trulp::Store>(folder);
+        form = std::make_unique<trulp::TForm1>(*puzzle, coach, *store);
         desktop([this](trulp::Desktop& d) {
             d.reportError = [this](const QString& text) { errors << text; };
             d.chooseSaveFile = [this] { return nextSavePath; };
@@ -65,11 +49,21 @@ struct FormFixture {
         });
         form->show();
         (void)QTest::qWaitForWindowExposed(form.get());
+        waitCoach();
     }
 
     trulp::TForm1& f() { return *form; }
-    trulp::Puzzle& p() { return *puzzle; }
+    const trulp::Puzzle& p() const { return *puzzle; }
     QString message() const { return form->findChild<QLabel*>(QStringLiteral("msgtext"))->text(); }
+    QString aside() const {
+        const auto* l = form->findChild<QLabel*>(QStringLiteral("recordtext"));
+        return l->isVisible() ? l->text() : QString();
+    }
+
+    // The coach's table of the puzzle played is ready.
+    bool waitCoach(int ms = 10000) {
+        return QTest::qWaitFor([this] { return !form->session().CoachWants(); }, ms);
+    }
 
     // Changes some of the window's ways to the desktop.
     template <class Change> void desktop(Change change) {
@@ -109,15 +103,20 @@ struct FormFixture {
     trulp::HookLabel* pr_setup() const { return w<trulp::HookLabel>("pr_setup"); }
     trulp::HookLabel* chart_image() const { return w<trulp::HookLabel>("chart_image"); }
     QTimer* Timer1() const { return w<QTimer>("Timer1"); }
+    QAction* action(trulp::Act a) const { return form->action(a); }
 
-    // Centre of a block on the board view.
-    QPoint centreOf(int block) const { return form->board().blockRect(block).center(); }
+    // Centre of a piece on the board view.
+    QPoint centreOf(int piece) const {
+        const QRect r = form->board().pieceRect(piece);
+        const double s = PaintBox1()->width() / 400.0;
+        return QPoint(int(r.center().x() * s), int(r.center().y() * s));
+    }
 
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
-    // Pointer onto the block, press, move by (dx, dy) in a few steps, release.
-    void drag(int block, int dx, int dy) {
-        const QPoint start = centreOf(block);
+    // Pointer onto the piece, press, move by (dx, dy) in a few steps, release.
+    void drag(int piece, int dx, int dy) {
+        const QPoint start = centreOf(piece);
         // Two moves, so the pointer really arrives even if it was there.
         QTest::mouseMove(PaintBox1(), start + QPoint(1, 1));
         QTest::mouseMove(PaintBox1(), start);
@@ -130,25 +129,30 @@ struct FormFixture {
     void key(Qt::Key k) { QTest::keyClick(form.get(), k); }
     void type(char c) { QTest::keyClick(form.get(), c); }
 
+    // No slide and no run under way.
     bool waitIdle(int ms = 5000) {
-        return QTest::qWaitFor([this] { return !form->busy(); }, ms);
+        return QTest::qWaitFor([this] { return !form->session().busy() && !form->runs().running(); }, ms);
     }
 
-    // A list as an opened file gives it, of which the first `replayed`
-    // moves are replayed at once; the window shows the result.
+    // A list of the puzzle played, as an opened file gives it (the board at
+    // its start), then the first `replayed` moves replayed one by one.
     void setLine(const trulp::MoveRecord* list, int count, int replayed) {
-        std::vector<trulp::MoveRecord> copy(list, list + count + 1);
-        QVERIFY(puzzle->LoadMoves(copy.data(), count));
+        trulp::OpenedFile file;
+        file.kind = trulp::OpenedFile::Kind::Game;
+        file.def = puzzle->sharedDef();
+        file.moves.assign(list + 1, list + 1 + count);
+        file.name = "line";
+        form->open(file);
+        if (replayed > 0 && !replayBtn()->isChecked())
+            click(replayBtn());
         for (int i = 0; i < replayed; ++i)
-            QVERIFY(puzzle->ReplayMove().made);
-        PaintBox1()->update();
-        PaintBox3()->showList();
+            QVERIFY(replayStep());
     }
 
     // One press of STEP in replay; true when a move was played.
     bool replayStep() {
         const int before = puzzle->moveNr();
-        const bool wasStep = form->session().stepMode();
+        const bool wasStep = stepcheck()->isChecked();
         if (!wasStep)
             click(stepcheck());
         click(goBtn());
@@ -158,17 +162,17 @@ struct FormFixture {
         return idle && puzzle->moveNr() == before + 1;
     }
 
-    // The board is sound: key matches the blocks, no two blocks overlap.
+    // The board is sound: key matches the pieces, no two pieces overlap.
     bool boardSound() const {
-        uint32_t seen = 0;
-        for (int b = 1; b <= trulp::kBlocks; ++b) {
-            const uint32_t m = puzzle->BlockMask(b);
-            if ((seen & m) != 0 || (m & ~trulp::kFieldBits) != 0)
+        trulp::FieldSet seen = 0;
+        for (int b = 1; b <= puzzle->def().pieceCount(); ++b) {
+            const trulp::FieldSet m = puzzle->BlockMask(b);
+            if ((seen & m) != 0 || m == 0)
                 return false;
             seen |= m;
         }
         trulp::Board rebuilt = puzzle->board();
         rebuilt.MakeKey();
-        return rebuilt.boardKey == puzzle->boardKey();
+        return rebuilt.boardKey() == puzzle->boardKey();
     }
 };

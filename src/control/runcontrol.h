@@ -1,9 +1,9 @@
-// The runs: the search GO starts, slice by slice; the replay GO starts, move
-// by move; and the coach's solve, best move by best move. Each is a
-// timer-driven state machine on the event loop rather than nested event
-// processing, so the window stays responsive and a run can never start
-// inside another. The runs hold only their own state; the session makes
-// every move and says every word, and the window shows its replies.
+// The runs: the search, slice by slice; the replay, move by move; and the
+// coach's solve, best move by best move. Each is a timer-driven state
+// machine on the event loop rather than nested event processing, so the
+// window stays responsive and a run can never start inside another. The
+// session orders them and makes every move and says every word; the runs
+// hold only their timing.
 #pragma once
 
 #include "session.h"
@@ -16,14 +16,14 @@
 namespace trulp {
 
 // What a run needs from the window: to show a reply. A slide it starts
-// ends in SearchControl::slideFinished().
+// ends in RunControl::slideFinished().
 class RunHost {
 public:
     virtual ~RunHost() = default;
     virtual void showReply(const Reply& reply) = 0;
 };
 
-class SearchControl : public QObject {
+class RunControl : public QObject {
     Q_OBJECT
 public:
     static constexpr int32_t kSlice = 10000;
@@ -31,21 +31,18 @@ public:
     static constexpr int kPauseMs = 2;
     static constexpr int kStepPauseMs = 333;
 
-    SearchControl(Session& session, RunHost& host, QObject* parent = nullptr);
+    RunControl(Session& session, RunHost& host, QObject* parent = nullptr);
 
-    // GO, Space and Return. During a run they only ask it to stop.
-    void goBtnClick(bool windowBusy);
-    // The coach's solve from the position on the board, when the session
-    // allows it; a press during the solve run stops it like GO.
-    void startSolve(bool windowBusy);
+    // What a reply ordered: a run to start, or the one going to stop after
+    // its current slice or move.
+    void order(RunOrder order);
     void slideFinished();
     // Ends a run as if STOP had been pressed, at once (window closing).
     void abortRun();
     // A board reset: the search time starts again.
     void resetSearch() { searchCycles_ = 0; }
 
-    bool running() const { return run_ != Run::None; }
-    bool solving() const { return run_ == Run::Solve; }
+    bool running() const { return run_ != RunOrder::None; }
     bool stopRequested() const { return stopRequest_; }
 
     // The clock that times the search (ticks per microsecond).
@@ -53,8 +50,6 @@ public:
     int64_t searchCycles() const { return searchCycles_; }
 
 private:
-    enum class Run { None, Search, Replay, Solve };
-
     static int64_t ReadCycles();
     void searchSlice();
     void afterSearchWait();
@@ -66,7 +61,7 @@ private:
 
     Session& session_;
     RunHost& host;
-    Run run_ = Run::None;
+    RunOrder run_ = RunOrder::None;
     bool stopRequest_ = false;
     bool waitingForSlide_ = false;
     int64_t searchCycles_ = 0; // clock ticks spent inside the search slices
