@@ -551,7 +551,7 @@ Reply Session::stepBack() {
         takenBack_.push_back({move.block, move.direction, wasCoached});
         r.gameChanged = true;
     }
-    r.list = true;
+    r.list = r.board = true;
     if (puzzle_.moveNr() == 1)
         r.said.words = Words::Clear;
     else

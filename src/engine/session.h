@@ -201,6 +201,7 @@ public:
     bool editing() const { return editing_; }
     bool busy() const { return sliding_ || run_ != RunOrder::None; }
     bool stepMode() const { return stepMode_; }
+    int selected() const { return selected_; }
     const Records& records() const { return records_; }
     // The solve that changed the records last.
     const Solve& lastSolve() const { return lastSolve_; }

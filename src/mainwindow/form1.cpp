@@ -2,9 +2,8 @@
 
 #include "boardview.h"
 #include "chart.h"
+#include "controlbar.h"
 #include "helpform.h"
-#include "hooklabel.h"
-#include "maker.h"
 #include "movesio.h"
 #include "movespanel.h"
 #include "paintkit.h"
@@ -13,31 +12,22 @@
 #include "puzzlesdialog.h"
 #include "statform.h"
 #include "targetview.h"
-#include "theme.h"
 #include "toolbar.h"
 #include "updown.h"
+#include "windowparts.h"
 #include "words.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -51,138 +41,13 @@ namespace trulp {
 
 namespace {
 
-const QColor kNavy(0x00, 0x00, 0x80);
-const QColor kGreen(0x00, 0x80, 0x00);
-const QColor kPurple(0x80, 0x00, 0x80);
-const QColor kRed(0xFF, 0x00, 0x00);
-const QColor kBlue(0x00, 0x00, 0xFF);
-const QColor kOchre(0x80, 0x60, 0x00);
-const QColor kTeal(0x00, 0x80, 0x80);
-constexpr size_t kWaitingInputs = 400;
+// What each toolbar picture asks, by picture.
+constexpr Act kPictureActs[ToolBar::Count] = {Act::Key,          Act::Open,  Act::Save,   Act::Print,
+                                              Act::PrinterSetup, Act::Chart, Act::Puzzles};
+
+// Inputs typed during a slide wait for it; a whole line of moves may.
+constexpr size_t kWaitingInputs = 2 * kMaxMoves;
 const QRect kMessageLine{16, 658, 537, 25};
-
-// A coloured text in the colour that reads on its background, now and
-// whenever the desktop's palette changes.
-void FollowColour(QWidget* w, const QColor& design) {
-    FollowPalette(*w->window(), [w, design] { SetTextColour(w, design); });
-}
-
-// Every control is made at its design place and handed to the layout,
-// which scales its place and its font with the window.
-QPushButton* MakeButton(ScaledLayout& layout, const char* name, const QRect& g, const QString& caption,
-                        const QColor* colour) {
-    auto* b = new QPushButton(&layout.window());
-    // Named before its caption is set: the caption brings about its
-    // accessible face, which is made for it by name.
-    b->setObjectName(QLatin1String(name));
-    b->setText(caption);
-    b->setGeometry(g);
-    layout.add(b, {13, true});
-    // Keys belong to the puzzle (Space, Return, arrows, letters), so no
-    // button keeps the keyboard focus.
-    b->setFocusPolicy(Qt::NoFocus);
-    if (colour)
-        FollowColour(b, *colour);
-    return b;
-}
-
-// Where a longer text must, it takes `room`, a place around its own.
-QLabel* MakeLabel(ScaledLayout& layout, const char* name, const QRect& g, const QString& text,
-                  const DesignFont& font = {12}, const QRect& room = {}) {
-    auto* l = new QLabel(text, &layout.window());
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(g);
-    layout.add(l, font, room);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
-}
-
-// A number in a sunken field, centred.
-QLabel* MakeValueField(ScaledLayout& layout, const char* name, const QRect& g, const QString& spoken) {
-    auto* l = new QLabel(&layout.window());
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(g);
-    l->setAlignment(Qt::AlignCenter);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setAccessibleDescription(spoken);
-    layout.add(l, {13});
-    return l;
-}
-
-template <class View> View* Place(ScaledLayout& layout, View* view, const QRect& g) {
-    view->setGeometry(g);
-    layout.add(view);
-    return view;
-}
-
-// The step box and the mode buttons as a screen reader sees them: a check
-// box or a toggle button over all of its place, whose action clicks it as
-// the mouse does. The stock faces cover only the step box's box and caption,
-// and their action only flips a mode button, leaving the mode as it was.
-class ToggleAccessible : public QAccessibleWidget {
-public:
-    ToggleAccessible(QAbstractButton* button, QAccessible::Role role) : QAccessibleWidget(button, role) {}
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? button()->text() : QAccessibleWidget::text(t);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.checkable = true;
-        s.checked = button()->isChecked();
-        s.pressed = button()->isDown();
-        return s;
-    }
-    QStringList actionNames() const override {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (button()->isEnabled())
-            names << toggleAction() << pressAction();
-        return names;
-    }
-    void doAction(const QString& action) override {
-        if (action == toggleAction() || action == pressAction())
-            button()->click();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-
-private:
-    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
-};
-
-QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
-    const QString name = object->objectName();
-    if (className == QLatin1String("QCheckBox") && name == QLatin1String("stepcheck"))
-        return new ToggleAccessible(static_cast<QCheckBox*>(object), QAccessible::CheckBox);
-    if (className == QLatin1String("QPushButton") &&
-        (name == QLatin1String("playBtn") || name == QLatin1String("replayBtn") ||
-         name == QLatin1String("searchBtn")))
-        return new ToggleAccessible(static_cast<QPushButton*>(object), QAccessible::Button);
-    return nullptr;
-}
-
-KeyName NameOfKey(int key) {
-    switch (key) {
-    case Qt::Key_Left:
-        return KeyName::Left;
-    case Qt::Key_Right:
-        return KeyName::Right;
-    case Qt::Key_Up:
-        return KeyName::Up;
-    case Qt::Key_Down:
-        return KeyName::Down;
-    case Qt::Key_Space:
-        return KeyName::Space;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return KeyName::Return;
-    case Qt::Key_Backspace:
-        return KeyName::Backspace;
-    case Qt::Key_Escape:
-        return KeyName::Escape;
-    default:
-        return KeyName::Other;
-    }
-}
 
 Input Acting(Act act, bool on = false) {
     Input in;
@@ -215,32 +80,10 @@ TForm1::TForm1(Puzzle& puzzle, Coach& coach, Store& store, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     InitPictures();
-    static const bool factoryInstalled = (QAccessible::installFactory(AccessibleFactory), true);
-    (void)factoryInstalled;
+    InstallAccessibleFaces();
 
-    // The moves files first, in the folder used last in this run, else
-    // Documents, else home.
-    const auto movesDialog = [this](bool save) {
-        const QString filters = tr("TRULP moves and puzzles (TRULP_* TRULP+* *.trulp)") +
-                                QStringLiteral(";;") + tr("All files (*)");
-        if (lastFolder_.isEmpty())
-            lastFolder_ = QFileInfo(Printing::ProposedPdfPath()).absolutePath();
-        const QString path =
-            save ? QFileDialog::getSaveFileName(this, tr("TRULP: save moves"), lastFolder_, filters)
-                 : QFileDialog::getOpenFileName(this, tr("TRULP: open moves file"), lastFolder_, filters);
-        if (!path.isEmpty())
-            lastFolder_ = QFileInfo(path).absolutePath();
-        return path;
-    };
-    desktop_.chooseSaveFile = [movesDialog] { return movesDialog(true); };
-    desktop_.chooseOpenFile = [movesDialog] { return movesDialog(false); };
-    desktop_.choosePdfFile = [this](const QString& proposed) {
-        // The dialog asks before it lets a file be replaced.
-        return QFileDialog::getSaveFileName(this, tr("Print to PDF file"), proposed, tr("PDF files (*.pdf)"));
-    };
+    desktop_ = DesktopDialogs(*this);
     desktop_.runPrinterSetup = [this] { printing_->setup(); };
-    desktop_.reportError = [this](const QString& text) { QMessageBox::critical(this, windowTitle(), text); };
-    desktop_.openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     desktop_.choosePuzzle = [this] {
         return puzzlesForm_->choose(session_.records(), session_.puzzle().def(), session_.puzzleName());
     };
@@ -254,7 +97,7 @@ TForm1::TForm1(Puzzle& puzzle, Coach& coach, Store& store, QWidget* parent)
     });
     connect(&coach_, &Coach::progress, this, [this](qint64 positions) {
         //: The coach works out every position of the puzzle; %1 so far.
-        togotext->setToolTip(
+        controls_->toGo()->setToolTip(
             tr("the coach is counting the positions: %1").arg(QLocale().toString(positions)));
     });
     connect(&store_, &Store::kept, this, [this](const Records& r) { showReply(session_.RecordsKept(r)); });
@@ -292,98 +135,13 @@ void TForm1::setDialogs(TStatForm* statForm, Thelpform* helpForm) {
 
 void TForm1::buildLayout() {
     toolbar_ = new ToolBar(layout_);
-
-    auto* logo = new HookLabel(this);
-    logo->setObjectName(QStringLiteral("Image2"));
-    logo->setAccessibleName(QStringLiteral("Quorvel"));
-    logo->setGeometry(288, 8, 125, 30);
-    layout_.add(logo);
-    // The maker's name is dark: in a dark style the logo keeps its own
-    // light background, as pictures do.
-    FollowPalette(*this, [logo] {
-        logo->setPicture(QStringLiteral(":/icons/logo"), !IsDarkPalette(QApplication::palette()));
-    });
-
-    // The maker's web address: blue, red and underlined under the pointer.
-    auto* link = new HookLabel(this);
-    link->setObjectName(QStringLiteral("Label7"));
-    link->setText(QString::fromLatin1(kMakerWebAddress));
-    const DesignFont linkFont{12};
-    link->setFont(ScaledFont(linkFont, 1));
-    // Sized to its text, with room to spare so that it still shows whole
-    // in a scaled font.
-    link->setGeometry(288, 40, std::max(86, link->sizeHint().width() + 8), 15);
-    layout_.add(link, linkFont, {288, 40, 140, 15});
-    link->setCursor(Qt::PointingHandCursor);
-    const auto linkLook = [link](bool hover) {
-        QFont f = link->font();
-        f.setUnderline(hover);
-        link->setFont(f);
-        SetTextColour(link, hover ? kRed : kBlue);
-    };
-    FollowPalette(*this, [link] { SetTextColour(link, link->underMouse() ? kRed : kBlue); });
-    link->onEnter = [linkLook] { linkLook(true); };
-    link->onLeave = [linkLook] { linkLook(false); };
-    link->onMouseDown = [this](QMouseEvent* e) {
-        if (e->button() == Qt::LeftButton)
-            desktop_.openUrl(QUrl(QString::fromLatin1(kMakerUrl)));
-    };
-
-    //: The button that opens the help window.
-    controls_[size_t(Act::Help)] = MakeButton(layout_, "helpBtn", {488, 8, 65, 28}, tr("help"), nullptr);
+    MakeMakerMarks(layout_, [this](const QUrl& url) { desktop_.openUrl(url); });
     //: Above the moves list.
-    MakeLabel(layout_, "Label3", {432, 27, 37, 15}, tr("moves"));
-
+    const QString movesCaption = tr("moves");
+    MakeLabel(layout_, "Label3", {432, 27, 37, 15}, movesCaption);
     panel_ = Place(layout_, new MovesPanel(this), {432, 48, 120, 600});
     target_ = Place(layout_, new TargetView(this), {352, 64, 60, 75});
-
-    //: Beside the target, the first of three lines read together: "shift until" / "block X" / "is here".
-    MakeLabel(layout_, "Label1", {296, 93, 49, 15}, tr("shift until"), {12}, {288, 93, 62, 15});
-    //: The second of the three lines beside the target: "shift until" / "block X" / "is here".
-    MakeLabel(layout_, "Label5", {304, 110, 39, 15}, tr("block X"), {12}, {288, 110, 62, 15});
-    //: The third of the three lines beside the target: "shift until" / "block X" / "is here".
-    MakeLabel(layout_, "Label2", {304, 126, 38, 15}, tr("is here"), {12}, {288, 126, 62, 15});
-    //: The move limit of the search, above its number. Short: about 9 letters.
-    const QString limitName = tr("max.move");
-    MakeLabel(layout_, "Label4", {16, 65, 56, 15}, limitName, {12}, {8, 65, 72, 15});
-
-    QLabel* maxmovetext = MakeValueField(layout_, "maxmovetext", {16, 83, 41, 22}, limitName);
-    auto* maxmoveUpDown = new UpDown(this, kMinMoveLimit, kMaxMoveLimit, kDefaultMoveLimit);
-    maxmoveUpDown->setObjectName(QStringLiteral("maxmoveUpDown"));
-    maxmoveUpDown->setAccessibleName(limitName);
-    maxmoveUpDown->upButton()->setAccessibleName(tr("raise the move limit"));
-    maxmoveUpDown->downButton()->setAccessibleName(tr("lower the move limit"));
-    Place(layout_, maxmoveUpDown, {57, 83, 18, 22});
-    maxmoveUpDown->setBoundLabel(maxmovetext);
-    controls_[size_t(Act::MoveLimit)] = maxmoveUpDown;
-
-    // Named before its caption is set: the caption brings about its
-    // accessible face, which is made for it by name.
-    auto* stepcheck = new QCheckBox(this);
-    stepcheck->setObjectName(QStringLiteral("stepcheck"));
-    //: The check box for one move at a time. Short: about 6 letters.
-    stepcheck->setText(tr("step"));
-    stepcheck->setGeometry(80, 80, 49, 17);
-    layout_.add(stepcheck, {12});
-    ScaleWithHeight(stepcheck);
-    stepcheck->setFocusPolicy(Qt::NoFocus);
-    controls_[size_t(Act::Step)] = stepcheck;
-
-    //: Mode button: the player moves the blocks. Short: about 8 letters.
-    auto* play = MakeButton(layout_, "playBtn", {16, 112, 65, 28}, tr("play"), &kGreen);
-    play->setToolTip(tr("find solutions yourself"));
-    //: Mode button: the moves list played again. Short: about 8 letters.
-    auto* replay = MakeButton(layout_, "replayBtn", {88, 112, 65, 28}, tr("replay"), &kNavy);
-    replay->setToolTip(tr("replay moves"));
-    //: Mode button: the computer searches. Short: about 8 letters.
-    auto* search = MakeButton(layout_, "searchBtn", {160, 112, 65, 28}, tr("search"), &kPurple);
-    search->setToolTip(tr("let computer search for solutions"));
-    for (QPushButton* b : {play, replay, search})
-        b->setCheckable(true);
-    controls_[size_t(Act::Play)] = play;
-    controls_[size_t(Act::Replay)] = replay;
-    controls_[size_t(Act::Search)] = search;
-
+    controls_ = new ControlBar(layout_);
     board_ = Place(layout_, new BoardView(this), {16, 148, 400, 500});
 
     msgtext = MakeLabel(layout_, "msgtext", kMessageLine, QString(), {16, true});
@@ -394,71 +152,18 @@ void TForm1::buildLayout() {
     recordtext->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FollowColour(recordtext, kPurple);
     recordtext->hide();
-
-    //: Puts the blocks back at the start. Short: about 8 letters.
-    controls_[size_t(Act::Reset)] = MakeButton(layout_, "resetBtn", {16, 696, 65, 28}, tr("reset"), &kRed);
-    //: Takes the last move back. Short: about 7 letters.
-    controls_[size_t(Act::Back)] = MakeButton(layout_, "BackBtn", {288, 696, 57, 28}, tr("back"), &kGreen);
-    controls_[size_t(Act::Back)]->setToolTip(tr("take the last move back (Backspace)"));
-    controls_[size_t(Act::Go)] =
-        MakeButton(layout_, "goBtn", {360, 696, 57, 28}, Wording::caption(GoCaption::Go), &kGreen);
-    //: Opens the search's statistics. Short: about 10 letters.
-    controls_[size_t(Act::Statistics)] =
-        MakeButton(layout_, "statBtn", {472, 696, 75, 28}, tr("statistics"), &kNavy);
-
-    // The coach, in the free space beside the move limit and the buttons.
-    //: Above the number of moves still needed to reach the goal.
-    MakeLabel(layout_, "Label8", {144, 65, 40, 15}, tr("to go"))
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    togotext = MakeValueField(layout_, "togotext", {144, 83, 41, 22}, tr("moves to go"));
-    //: The coach's hint. Short: about 8 letters.
-    controls_[size_t(Act::Hint)] = MakeButton(layout_, "hintBtn", {96, 696, 65, 28}, tr("hint"), &kOchre);
-    //: The coach plays the rest of the way. Short: about 8 letters.
-    controls_[size_t(Act::Solve)] = MakeButton(layout_, "solveBtn", {168, 696, 65, 28}, tr("solve"), &kTeal);
     chartForm_ = new GameChart(this);
-
-    // The puzzles: the one played is named beside the moves to go, and a
-    // picture below it opens the collection.
-    //: Above the name of the puzzle being played.
-    MakeLabel(layout_, "Label9", {196, 65, 90, 15}, tr("puzzle"))
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    puzzletext = MakeValueField(layout_, "puzzletext", {196, 83, 90, 22}, tr("puzzle"));
     puzzlesForm_ = new PuzzlesDialog(this);
-    // Setting up a puzzle takes the coach's place in the bottom row.
-    //: Ends setting up a puzzle and plays it. Short: about 8 letters.
-    controls_[size_t(Act::SetupDone)] =
-        MakeButton(layout_, "setupDoneBtn", {96, 696, 65, 28}, tr("play it"), &kGreen);
-    controls_[size_t(Act::SetupDone)]->setToolTip(tr("play the position set up"));
-    //: Gives up setting up a puzzle. Short: about 8 letters.
-    controls_[size_t(Act::SetupCancel)] =
-        MakeButton(layout_, "setupCancelBtn", {168, 696, 65, 28}, tr("cancel"), &kRed);
-    controls_[size_t(Act::SetupDone)]->hide();
-    controls_[size_t(Act::SetupCancel)]->hide();
 }
 
 void TForm1::connectHandlers() {
-    for (const Act act : {Act::Play, Act::Replay, Act::Search, Act::Step}) {
-        auto* b = static_cast<QAbstractButton*>(controls_[size_t(act)]);
-        connect(b, &QAbstractButton::clicked, this, [this, act](bool on) {
-            feed(Acting(act, on));
-            setFocus(); // no control keeps the keyboard focus
-        });
-    }
-    for (const Act act : {Act::Reset, Act::Back, Act::Go, Act::Statistics, Act::Hint, Act::Solve,
-                          Act::SetupDone, Act::SetupCancel, Act::Help})
-        connect(static_cast<QPushButton*>(controls_[size_t(act)]), &QPushButton::clicked, this,
-                [this, act] { feed(Acting(act)); });
-    auto* limit = static_cast<UpDown*>(controls_[size_t(Act::MoveLimit)]);
-    limit->onMouseUp = [this, limit] {
-        Input in = Acting(Act::MoveLimit);
-        in.value = limit->position();
+    connect(controls_, &ControlBar::input, this, [this](const Input& in) {
         feed(in);
-    };
+        setFocus(); // no control keeps the keyboard focus
+    });
     connect(toolbar_, &ToolBar::activated, this, [this](int picture) {
-        static constexpr Act kPictures[ToolBar::Count] = {
-            Act::Key, Act::Open, Act::Save, Act::Print, Act::PrinterSetup, Act::Chart, Act::Puzzles};
         if (picture > ToolBar::None && picture < ToolBar::Count)
-            feed(Acting(kPictures[picture]));
+            feed(Acting(kPictureActs[picture]));
     });
     connect(board_, &BoardView::input, this, [this](const Input& in) { feed(in); });
     connect(board_, &BoardView::slideFinished, this, &TForm1::slideEnded);
@@ -505,25 +210,24 @@ void TForm1::makeActions() {
         const Act act = f.act;
         connect(action, &QAction::triggered, this, [this, act] {
             // A mode's key presses its button, as a click does.
-            const auto* toggle = qobject_cast<QAbstractButton*>(controls_[size_t(act)]);
+            const auto* toggle = qobject_cast<QAbstractButton*>(controls_->control(act));
             feed(Acting(act, toggle && toggle->isCheckable() ? !toggle->isChecked() : false));
         });
         addAction(action);
         actions_[size_t(act)] = action;
-        QWidget* shows = controls_[size_t(act)];
-        if (shows == nullptr && act >= Act::Open && act <= Act::Puzzles)
-            shows = toolbar_->picture(act == Act::Open           ? ToolBar::Open
-                                      : act == Act::Save         ? ToolBar::Save
-                                      : act == Act::Print        ? ToolBar::Print
-                                      : act == Act::PrinterSetup ? ToolBar::PrinterSetup
-                                      : act == Act::Chart        ? ToolBar::Chart
-                                                                 : ToolBar::Puzzles);
+        QWidget* shows = controls_->control(act);
+        for (int p = ToolBar::Open; p < ToolBar::Count && shows == nullptr; ++p)
+            if (kPictureActs[p] == act)
+                shows = toolbar_->picture(ToolBar::Picture(p));
         if (shows != nullptr && !f.keys.isEmpty()) {
             const QString tip = shows->toolTip().isEmpty() ? f.name : shows->toolTip();
             //: A tool tip with its key: "save moves (Ctrl+S)".
             shows->setToolTip(tr("%1 (%2)").arg(tip, f.keys.front().toString(QKeySequence::NativeText)));
         }
     }
+    // The actions are the window's menu too, where a screen reader finds
+    // which can act now.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     // Sentences name the keys as the desktop does.
     Wording::setKey(Wording::KeyOf::Undo,
                     actions_[size_t(Act::Undo)]->shortcut().toString(QKeySequence::NativeText));
@@ -614,7 +318,7 @@ void TForm1::mouseMoveEvent(QMouseEvent* e) {
 void TForm1::keyPressEvent(QKeyEvent* e) {
     e->ignore(); // the focused control, if any, sees the key too
     // Digits typed on the move limit set it.
-    auto* limit = static_cast<UpDown*>(controls_[size_t(Act::MoveLimit)]);
+    UpDown* limit = controls_->limit();
     if (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9 && limit->pointerOn() && limit->isEnabled()) {
         limit->typeDigit(e->key() - Qt::Key_0);
         return;
@@ -633,6 +337,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
     board_->abandon();
     control_.abortRun();
     waiting_.clear();
+    session_.Input(Acting(Act::SlideEnded));
     if (session_.editing())
         showReply(session_.Input(Acting(Act::SetupCancel)));
     store_.keepGame(session_.Kept());
@@ -686,49 +391,13 @@ void TForm1::showReply(const Reply& r) {
     }
     placeMessages();
 
-    auto* go = static_cast<QPushButton*>(controls_[size_t(Act::Go)]);
-    if (const QString caption = Wording::caption(v.go); go->text() != caption) {
-        go->setText(caption);
-        layout_.refit(go);
-    }
-    for (int a = 0; a < kActs; ++a) {
-        const bool on = v.enabled.test(size_t(a));
-        if (controls_[size_t(a)] != nullptr)
-            controls_[size_t(a)]->setEnabled(on);
+    controls_->show(v);
+    for (int a = 0; a < kActs; ++a)
         if (actions_[size_t(a)] != nullptr)
-            actions_[size_t(a)]->setEnabled(on);
-    }
-    for (const auto& [act, mode] :
-         {std::pair{Act::Play, kPlay}, {Act::Replay, kReplay}, {Act::Search, kSearch}})
-        static_cast<QPushButton*>(controls_[size_t(act)])->setChecked(v.mode == mode);
-    static_cast<QCheckBox*>(controls_[size_t(Act::Step)])->setChecked(v.stepMode);
-    // While a puzzle is set up, its two buttons take the coach's places.
-    controls_[size_t(Act::Hint)]->setVisible(!v.editing);
-    controls_[size_t(Act::Solve)]->setVisible(!v.editing);
-    controls_[size_t(Act::SetupDone)]->setVisible(v.editing);
-    controls_[size_t(Act::SetupCancel)]->setVisible(v.editing);
-    const QString coachTip = v.coach == CoachState::TooLarge ? Wording::coachUnknown() : QString();
-    controls_[size_t(Act::Hint)]->setToolTip(coachTip.isEmpty() ? tr("show the best next move") : coachTip);
-    controls_[size_t(Act::Solve)]->setToolTip(coachTip.isEmpty() ? tr("play the shortest way to the goal")
-                                                                 : coachTip);
-
-    auto* limit = static_cast<UpDown*>(controls_[size_t(Act::MoveLimit)]);
-    limit->setRange(kMinMoveLimit, v.moveLimitCeiling);
-    limit->setPosition(v.moveLimit);
-    if (const QString name = Wording::puzzleName(v.puzzleName); puzzletext->text() != name) {
-        puzzletext->setText(name);
-        layout_.refit(puzzletext);
-    }
-    const QString toGo = v.toGo >= 0                      ? QLocale().toString(v.toGo)
-                         : v.coach == CoachState::Waiting ? QStringLiteral("\u2026")
-                                                          : QString();
-    if (togotext->text() != toGo)
-        setMessage(togotext, toGo);
-    if (v.coach != CoachState::Waiting)
-        togotext->setToolTip(coachTip);
+            actions_[size_t(a)]->setEnabled(v.enabled.test(size_t(a)));
 
     // Anything that changes the board ends a celebration at once.
-    if (r.list || r.slide.made)
+    if (r.board || r.newGame || r.slide.made)
         board_->endCelebration();
     board_->show(r.shownBoard);
     board_->setHand(v.hand);
@@ -739,8 +408,12 @@ void TForm1::showReply(const Reply& r) {
         if (chartForm_->isVisible())
             chartForm_->Follow(r.chart);
     }
-    if (r.slide.made)
+    if (r.slide.made) {
         board_->slide(r.slide);
+        // Input still waiting hurries this slide too.
+        if (!waiting_.empty())
+            board_->hurry();
+    }
     if (r.celebrate)
         board_->celebrate();
     if (r.recordsChanged)
@@ -836,12 +509,12 @@ void TForm1::OpenMoves() {
 }
 
 void TForm1::OpenFile(const QString& path) {
-    const FileBytes file = ReadFileStart(QFile::encodeName(path).toStdString(), kLargestPuzzleText);
-    if (!file.ok()) {
-        desktop_.reportError(Text(file.error));
-        return;
-    }
-    open(ReadOpenedFile(file.bytes));
+    Said error;
+    const OpenedFile file = ReadFileAt(path, error);
+    if (error.words != Words::Keep)
+        desktop_.reportError(Text(error));
+    else
+        open(file);
 }
 
 void TForm1::open(const OpenedFile& file) {
@@ -849,14 +522,7 @@ void TForm1::open(const OpenedFile& file) {
 }
 
 void TForm1::Paste() {
-    const std::string text = QApplication::clipboard()->text().toStdString();
-    OpenedFile opened = ReadOpenedFile(text);
-    // Only a puzzle or a game of one comes in as text.
-    if (opened.kind == OpenedFile::Kind::Game && !opened.ownPuzzle)
-        opened = {};
-    if (opened.kind == OpenedFile::Kind::Refused && opened.error.words == Words::ReadError)
-        opened.error = Said(Words::PuzzleNoMagic, 1, 0, 0, std::string(kPuzzleMark));
-    open(opened);
+    open(ReadPastedText(QApplication::clipboard()->text()));
 }
 
 } // namespace trulp

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "coach.h"
+#include "desktop.h"
 #include "runcontrol.h"
 #include "screenfit.h"
 #include "session.h"
@@ -26,6 +27,7 @@ class TStatForm;
 namespace trulp {
 
 class BoardView;
+class ControlBar;
 class GameChart;
 class MovesPanel;
 class Printing;
@@ -35,19 +37,6 @@ class Thelpform;
 class ToolBar;
 class UpDown;
 struct PuzzleChoice;
-
-// Where the window meets the desktop; tests replace these.
-struct Desktop {
-    std::function<QString()> chooseSaveFile;
-    std::function<QString()> chooseOpenFile;
-    // Asks where to write the page when there is no printer (a proposed path in).
-    std::function<QString(const QString&)> choosePdfFile;
-    std::function<void()> runPrinterSetup;
-    std::function<void(const QString&)> reportError;
-    std::function<void(const QUrl&)> openUrl;
-    // The puzzles dialog: which puzzle to play, if any.
-    std::function<PuzzleChoice()> choosePuzzle;
-};
 
 class TForm1 : public QWidget, private RunHost {
     Q_OBJECT
@@ -130,13 +119,10 @@ private:
     MovesPanel* panel_ = nullptr;
     TargetView* target_ = nullptr;
     ToolBar* toolbar_ = nullptr;
+    ControlBar* controls_ = nullptr;
     std::array<QAction*, kActs> actions_{};
-    // The buttons and boxes, by what they do.
-    std::array<QWidget*, kActs> controls_{};
     QLabel* msgtext = nullptr;
     QLabel* recordtext = nullptr;
-    QLabel* togotext = nullptr;
-    QLabel* puzzletext = nullptr;
 };
 
 } // namespace trulp

@@ -36,12 +36,12 @@ ToolBar::ToolBar(ScaledLayout& layout) : QObject(&layout.window()), layout_(layo
         icon->setPicture(QLatin1String(s.resource));
         layout.add(icon);
         icon->onMouseMove = [this, tag](QMouseEvent*) {
-            if (!refusing() && tag != framed_)
+            if (tag != framed_)
                 setFramed(tag);
         };
         // The picture clicked runs, whatever the pointer did before.
         icon->onMouseDown = [this, tag](QMouseEvent* e) {
-            if (e->button() != Qt::LeftButton || refusing())
+            if (e->button() != Qt::LeftButton)
                 return;
             emit activated(tag);
             setFramed(None);

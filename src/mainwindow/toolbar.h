@@ -23,8 +23,6 @@ public:
     enum Picture { None, Open, Save, Print, PrinterSetup, Chart, Puzzles, Count };
 
     explicit ToolBar(ScaledLayout& layout);
-    // Whether the window takes no clicks now.
-    std::function<bool()> refusing;
 
     HookLabel* picture(Picture p) const { return pictures_[p]; }
     int framed() const { return framed_; }

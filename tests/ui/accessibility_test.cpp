@@ -1,6 +1,7 @@
 // What a screen reader learns of the window through the accessibility
 // interface: every control at its place with a name, the board and the
 // moves panel in words that follow the game, and the message line.
+#include "design_layout.h"
 #include "form_fixture.h"
 
 #include <QAccessible>
@@ -64,6 +65,23 @@ private slots:
         QVERIFY(board->text(QAccessible::Description).contains(QStringLiteral("F: column 2, row 5;")));
         QCOMPARE(Face(fx.PaintBox3())->text(QAccessible::Description), QStringLiteral("move 1 of 1: F down"));
         QCOMPARE(Face(fx.msgtext())->text(QAccessible::Name), QStringLiteral("find solutions..."));
+    }
+
+    // Undo and redo are offered, in the window's menu of actions, only when
+    // they can do something.
+    void undoAndRedoOnlyWhenThereIsSomething() {
+        FormFixture fx;
+        QCOMPARE(fx.f().contextMenuPolicy(), Qt::ActionsContextMenu);
+        QVERIFY(fx.f().actions().contains(fx.action(Act::Undo)));
+        fx.click(fx.playBtn());
+        QVERIFY(!fx.action(Act::Undo)->isEnabled());
+        QVERIFY(!fx.action(Act::Redo)->isEnabled());
+        fx.drag(7, 0, 80);
+        QVERIFY(fx.action(Act::Undo)->isEnabled());
+        fx.action(Act::Undo)->trigger();
+        QVERIFY(fx.waitIdle());
+        QVERIFY(!fx.action(Act::Undo)->isEnabled());
+        QVERIFY(fx.action(Act::Redo)->isEnabled());
     }
 
     // A screen reader's action on a mode button clicks it, as the mouse

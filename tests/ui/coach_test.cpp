@@ -7,6 +7,7 @@
 #include "puzzles.h"
 #include "puzzlesdialog.h"
 #include "start.h"
+#include "tables.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -23,7 +24,17 @@ int ToGo(FormFixture& fx) {
     return fx.togotext()->text().toInt();
 }
 int Distance(FormFixture& fx) {
-    return DistanceTable::Shared().Distance(fx.p().blockTable());
+    return tables::TableOf(fx.p().def())->Distance(fx.p().board());
+}
+
+MoveRecord Best(FormFixture& fx) {
+    return tables::TableOf(fx.p().def())->BestMove(fx.p().board());
+}
+
+// The chart as the chart window shows it now.
+ChartData ChartNow(FormFixture& fx) {
+    fx.action(Act::Chart)->trigger();
+    return fx.f().chart().chart();
 }
 
 // Whether a pixel near the point is close to the colour (the lines are
@@ -51,7 +62,7 @@ private slots:
         QCOMPARE(fx.togotext()->text(), QStringLiteral("116"));
         QVERIFY(!fx.hintBtn()->isEnabled()); // play mode only
         fx.click(fx.playBtn());
-        const MoveRecord best = DistanceTable::Shared().BestMove(fx.p().blockTable());
+        const MoveRecord best = Best(fx);
         fx.click(fx.hintBtn());
         QCOMPARE(fx.f().session().selected(), int(best.block));
         QCOMPARE(fx.message(), QStringLiteral("hint: H right (116 to go)"));
@@ -60,18 +71,19 @@ private slots:
 
         fx.click(fx.hintBtn()); // the hint stands: its move is made
         QVERIFY(fx.f().board().sliding());
+        QCOMPARE(fx.f().board().shown().ring, int(best.block));
         QCOMPARE(fx.p().lastMove(), 1);
         QCOMPARE(fx.p().movesList()[1].block, best.block);
         QCOMPARE(fx.p().movesList()[1].direction, best.direction);
         QCOMPARE(fx.message(), QStringLiteral("115 to go"));
         QCOMPARE(ToGo(fx), 115);
-        fx.click(fx.hintBtn()); // refused during the slide
-        QCOMPARE(fx.message(), QStringLiteral("115 to go"));
+        fx.click(fx.hintBtn()); // waits for the slide, then asks again
         QVERIFY(fx.waitIdle());
+        QCOMPARE(fx.p().lastMove(), 1);
 
-        // After a first hint, the cursor key makes the move by hand.
-        fx.click(fx.hintBtn());
-        const MoveRecord next = DistanceTable::Shared().BestMove(fx.p().blockTable());
+        // The press that waited for the slide gave the next hint; the cursor
+        // key makes its move by hand.
+        const MoveRecord next = Best(fx);
         QCOMPARE(fx.f().session().selected(), int(next.block));
         fx.key(next.direction == Right  ? Qt::Key_Right
                : next.direction == Up   ? Qt::Key_Up
@@ -98,9 +110,7 @@ private slots:
         QVERIFY(fx.replayStep());
         QCOMPARE(ToGo(fx), Distance(fx));
         QVERIFY(!fx.solveBtn()->isEnabled());
-        fx.f().solveBtnClick(); // outside play mode nothing happens
-        fx.f().hintBtnClick();
-        QVERIFY(!fx.f().busy());
+        QVERIFY(!fx.hintBtn()->isEnabled());
         QCOMPARE(fx.p().lastMove(), 1);
     }
 
@@ -108,10 +118,12 @@ private slots:
         FormFixture fx;
         fx.click(fx.playBtn());
         fx.click(fx.solveBtn());
-        QVERIFY(fx.f().busy());
+        QVERIFY(fx.f().runs().running());
         QCOMPARE(fx.message(), QStringLiteral("solving... 115 to go"));
-        fx.click(fx.playBtn()); // nothing else acts meanwhile
+        fx.click(fx.playBtn()); // nothing else acts meanwhile, and says why
         QCOMPARE(fx.f().session().mode(), kPlay);
+        QVERIFY(fx.playBtn()->isChecked());
+        QCOMPARE(fx.aside(), QStringLiteral("the coach is solving: GO stops it first"));
         fx.key(Qt::Key_Space);
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.message(), QStringLiteral("pause: GO goes on"));
@@ -121,7 +133,7 @@ private slots:
         // GO goes on, as after a paused search; the next press stops it again.
         QVERIFY(fx.goBtn()->isEnabled());
         fx.key(Qt::Key_Return);
-        QVERIFY(fx.f().runs().solving());
+        QVERIFY(fx.f().runs().running());
         fx.click(fx.goBtn());
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.p().lastMove(), 2);
@@ -141,18 +153,19 @@ private slots:
         QCOMPARE(fx.togotext()->text(), QStringLiteral("0"));
 
         // The chart of it, as the icon shows it.
-        ChartData shown;
-        fx.desktop([&](Desktop& d) { d.runChart = [&](const ChartData& c) { shown = c; }; });
         QTest::mouseMove(fx.chart_image(), QPoint(5, 5));
         QTest::mouseMove(fx.chart_image(), QPoint(10, 10));
         QTest::mouseClick(fx.chart_image(), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(fx.f().chart().isVisible());
+        const ChartData shown = fx.f().chart().chart();
         QCOMPARE(int(shown.distances.size()), 117);
+        QCOMPARE(shown.pieceDistances.front(), 81);
         QCOMPARE(ChartCaption(shown), QStringLiteral("116 moves, 0 to go, shortest possible 116"));
         // Every move was the coach's, and is drawn in the coach's colour.
         QCOMPARE(std::count(shown.coached.begin() + 1, shown.coached.end(), true), 116);
         QImage img(GameChart::plotArea().size(), QImage::Format_RGB32);
         QPainter canvas(&img);
-        PaintChart(canvas, GameChart::plotArea(), shown);
+        PaintChart(canvas, GameChart::plotArea(), shown, QPalette());
         canvas.end();
         const QRect area = GameChart::plotArea();
         QVERIFY(ColourNear(img,
@@ -166,22 +179,20 @@ private slots:
     // and kept, and a new run of the program still knows it.
     void recordOfAnEasyPuzzleLastsAcrossRuns() {
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("data/records"));
+        const QString folder = dir.filePath(QStringLiteral("data"));
         const PuzzleInfo& easy = Collection()[1];
         {
-            FormFixture fx;
-            fx.f().setRecordsFile(file);
+            FormFixture fx(folder);
             fx.desktop([&](Desktop& d) {
                 d.choosePuzzle = [&] {
-                    PuzzleChoice c{PuzzleChoice::Play, {}, QString::fromStdString(easy.name)};
-                    std::copy(easy.start, easy.start + kBlocks + 1, c.start);
-                    return c;
+                    return PuzzleChoice{PuzzleChoice::Play, easy.def, QString::fromStdString(easy.name())};
                 };
             });
             QTest::mouseMove(fx.w("puzzles_image"), QPoint(5, 5));
             QTest::mouseClick(fx.w("puzzles_image"), Qt::LeftButton, {}, QPoint(5, 5));
-            QCOMPARE(fx.w<QLabel>("puzzletext")->text(), QString::fromStdString(easy.name));
-            for (const MoveRecord& m : SolveOptimal(easy.start).line)
+            QCOMPARE(fx.w<QLabel>("puzzletext")->text(), QString::fromStdString(easy.name()));
+            QVERIFY(fx.waitCoach());
+            for (const MoveRecord& m : tables::ShortestLine(*easy.def))
                 fx.drag(m.block,
                         m.direction == Right  ? 80
                         : m.direction == Left ? -80
@@ -196,13 +207,16 @@ private slots:
                      QStringLiteral("new record: %1 moves (shortest %1)").arg(easy.shortest));
             QVERIFY(QTest::qWaitFor([&] { return !fx.f().board().celebrating(); }, 3000));
         }
-        FormFixture again;
-        again.f().setRecordsFile(file);
-        const Record* kept = again.f().session().records().Find(easy.start);
+        FormFixture again(folder);
+        const Record* kept = again.f().session().records().Find(*easy.def);
         QVERIFY(kept);
         QCOMPARE(kept->moves, easy.shortest);
-        QCOMPARE(PuzzleLine(QStringLiteral("x"), easy.shortest, kept),
-                 QStringLiteral("\u2713 x\nyour best %1 \u00B7 shortest %1").arg(easy.shortest));
+        QCOMPARE(kept->pieceMoves, easy.shortestPieces);
+        QCOMPARE(kept->solved, 1);
+        QVERIFY(PuzzleLine(QStringLiteral("x"), easy, kept)
+                    .startsWith(QStringLiteral("\u2605 x\nyour best %1 / %2 \u00B7 shortest %1 / %2\nbest time ")
+                                    .arg(easy.shortest)
+                                    .arg(easy.shortestPieces)));
     }
 
     // The axes reach a little beyond the game, whether it is short or long.
@@ -231,13 +245,13 @@ private slots:
         fx.click(fx.searchBtn());
         fx.click(fx.goBtn());
         QVERIFY(fx.waitIdle(60000));
-        const ChartData c = ChartOf(fx.f().session());
+        const ChartData c = ChartNow(fx);
         QCOMPARE(ChartCaption(c), QStringLiteral("148 moves, 0 to go, shortest possible 116"));
         QCOMPARE(c.distances.front(), 116);
         QCOMPARE(c.distances.back(), 0);
         QImage img(GameChart::plotArea().size(), QImage::Format_RGB32);
         QPainter canvas(&img);
-        PaintChart(canvas, GameChart::plotArea(), c);
+        PaintChart(canvas, GameChart::plotArea(), c, QPalette());
         canvas.end();
         const QColor line(0, 70, 200), away(220, 30, 30);
         const QRect area = GameChart::plotArea();
@@ -277,8 +291,8 @@ private slots:
                 QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("newPuzzleBtn")),
                                   Qt::LeftButton);
             });
-            const PuzzleChoice c = dialog.choose(Records());
-            return std::make_pair(FormatStart(c.start), seed->text());
+            const PuzzleChoice c = dialog.choose(Records(), PuzzleDef::Classic(), "classic");
+            return std::make_pair(FormatStart(*c.def), seed->text());
         };
         const auto first = draw();
         const auto second = draw();

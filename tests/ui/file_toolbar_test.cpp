@@ -3,6 +3,7 @@
 #include "chart.h"
 #include "form_fixture.h"
 #include "movesfile.h"
+#include "printing.h"
 #include "puzzlesdialog.h"
 
 #include <QDir>
@@ -89,8 +90,8 @@ struct Snapshot {
         : message(fx.message()), moveNr(fx.p().moveNr()), lastMove(fx.p().lastMove()) {
         for (int i = 1; i <= lastMove; ++i)
             list.insert(list.end(), {fx.p().movesList()[i].block, fx.p().movesList()[i].direction});
-        for (int b = 1; b <= kBlocks; ++b)
-            board.push_back(fx.p().blockTable()[b].field);
+        for (int b = 1; b <= fx.p().def().pieceCount(); ++b)
+            board.push_back(uint8_t(fx.p().board().anchor(b)));
     }
     bool operator==(const Snapshot&) const = default;
 };
@@ -107,7 +108,7 @@ private slots:
         ThreeMoves(fx);
         QCOMPARE(fx.p().lastMove(), 3);
         fx.nextSavePath = dir.filePath(QStringLiteral("abc"));
-        fx.f().SaveMoves();
+        fx.action(Act::Save)->trigger();
         QCOMPARE(fx.message(), QStringLiteral("puzzle saved as: TRULP_ abc"));
         const QByteArray bytes = ReadAll(dir.filePath(QStringLiteral("TRULP_ abc")));
         QCOMPARE(bytes.size(), 250);
@@ -125,18 +126,18 @@ private slots:
         QTemporaryDir dir;
         FormFixture fx;
         fx.nextSavePath = dir.filePath(QStringLiteral("a-rather-long-file-name.trulp"));
-        fx.f().SaveMoves();
+        fx.action(Act::Save)->trigger();
         const QString stored = QStringLiteral("TRULP_ a-rather-long-file");
         QCOMPARE(stored.size(), 25);
         QVERIFY(QFile::exists(dir.filePath(stored)));
         // A saved file always opens again, whatever the length of its name.
         fx.nextOpenPath = dir.filePath(stored);
-        fx.f().OpenMoves();
+        fx.action(Act::Open)->trigger();
         QCOMPARE(fx.message(), QStringLiteral("puzzle  a-rather-long-file opened"));
 
         // Outside Latin-1: '?' inside the file, the typed name on disk.
         fx.nextSavePath = dir.filePath(QStringLiteral("zug\u0141"));
-        fx.f().SaveMoves();
+        fx.action(Act::Save)->trigger();
         const QByteArray bytes = ReadAll(dir.filePath(QStringLiteral("TRULP_ zug\u0141")));
         QCOMPARE(bytes.mid(1, 11), QByteArray("TRULP_ zug?"));
     }
@@ -153,7 +154,7 @@ private slots:
         QTemporaryDir byWindow, byCommand;
         FormFixture fx;
         fx.nextSavePath = byWindow.filePath(name);
-        fx.f().SaveMoves();
+        fx.action(Act::Save)->trigger();
         QProcess solve;
         solve.start(QStringLiteral(TRULP_SOLVE_PATH),
                     {QStringLiteral("--optimal"), QStringLiteral("--save"), byCommand.filePath(name)});
@@ -165,58 +166,53 @@ private slots:
         QCOMPARE(fx.message(), QStringLiteral("puzzle saved as: ") + saved.front());
     }
 
-    void openReplacesTheListAndKeepsTheBoard() {
+    // The list and the board in step: a list opened puts the board at its start.
+    void openReplacesTheListAndTheBoardGoesToItsStart() {
         QTemporaryDir dir;
         FormFixture fx;
         ThreeMoves(fx);
         fx.nextSavePath = dir.filePath(QStringLiteral("three"));
-        fx.f().SaveMoves();
+        fx.action(Act::Save)->trigger();
         fx.drag(2, 0, 80); // X down into D's old fields
         QCOMPARE(fx.p().lastMove(), 4);
         const int lastBefore = fx.p().lastMove();
-        uint8_t fields[kBlocks + 1];
-        for (int b = 1; b <= kBlocks; ++b)
-            fields[b] = fx.p().blockTable()[b].field;
-        fx.p().EndSearchRun(77); // counters an open must not touch unless it succeeds
 
         // Bad files change nothing.
         WriteAll(dir.filePath(QStringLiteral("short")), QByteArray(249, '\0'));
         fx.nextOpenPath = dir.filePath(QStringLiteral("short"));
-        fx.f().OpenMoves();
+        fx.action(Act::Open)->trigger();
         QCOMPARE(fx.message(), QStringLiteral("read error"));
         QByteArray wrong = ReadAll(dir.filePath(QStringLiteral("TRULP_ three")));
         wrong[1] = 't';
         WriteAll(dir.filePath(QStringLiteral("wrong")), wrong);
         fx.nextOpenPath = dir.filePath(QStringLiteral("wrong"));
-        fx.f().OpenMoves();
+        fx.action(Act::Open)->trigger();
         QCOMPARE(fx.message(), QStringLiteral("wrong file"));
         fx.nextOpenPath = dir.filePath(QStringLiteral("missing"));
-        fx.f().OpenMoves();
+        fx.action(Act::Open)->trigger();
         QCOMPARE(fx.errors.size(), 1);
         QCOMPARE(fx.message(), QStringLiteral("wrong file"));
         QCOMPARE(fx.p().lastMove(), lastBefore);
-        QCOMPARE(fx.p().counters().seconds, 77u);
 
         // Renamed on disk, it still opens under its stored name.
         QFile::rename(dir.filePath(QStringLiteral("TRULP_ three")), dir.filePath(QStringLiteral("game1")));
         fx.nextOpenPath = dir.filePath(QStringLiteral("game1"));
-        fx.f().OpenMoves();
+        fx.action(Act::Open)->trigger();
         QCOMPARE(fx.message(), QStringLiteral("puzzle  three opened"));
         QCOMPARE(fx.p().lastMove(), 3);
         QCOMPARE(fx.p().moveNr(), 1);
-        QCOMPARE(fx.p().counters().seconds, 0u);
         QCOMPARE(fx.p().movesList()[2].block, 8);
         QCOMPARE(fx.p().movesList()[2].direction, Down);
         QCOMPARE(fx.f().session().mode(), kPlay);
-        for (int b = 1; b <= kBlocks; ++b)
-            QCOMPARE(fx.p().blockTable()[b].field, fields[b]);
+        QVERIFY(fx.p().board() == Board(fx.p().def()));
+        QCOMPARE(fx.togotext()->text(), QStringLiteral("116"));
 
         // Replay from the start plays the opened list.
         fx.click(fx.replayBtn());
         fx.click(fx.goBtn());
-        QVERIFY(QTest::qWaitFor([&] { return !fx.f().busy(); }, 5000));
+        QVERIFY(fx.waitIdle());
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
-        QCOMPARE(fx.p().blockTable()[7].field, 17);
+        QCOMPARE(fx.p().board().anchor(7), 17);
         QVERIFY(fx.boardSound());
     }
 
@@ -226,7 +222,7 @@ private slots:
         QTest::newRow("open without permission") << "unreadable"
                                                  << "Permission denied";
         QTest::newRow("open a folder") << "folder"
-                                       << "directory";
+                                       << "not a file";
         QTest::newRow("open a file that vanished") << "vanished"
                                                    << "No such file or directory";
         QTest::newRow("save into a folder without write permission") << "read-only folder"
@@ -245,7 +241,7 @@ private slots:
         QVERIFY(QDir().mkdir(target));
         const QString good = target + QStringLiteral("/TRULP_ keep");
         fx.nextSavePath = target + QStringLiteral("/keep");
-        fx.f().SaveMoves(); // a good file that a failed save must not replace
+        fx.action(Act::Save)->trigger(); // a good file that a failed save must not replace
         const QByteArray goodBytes = ReadAll(good);
         QCOMPARE(goodBytes.size(), 250);
         fx.drag(2, 0, 80); // and a list that is not the saved one
@@ -261,18 +257,18 @@ private slots:
         if (kind == QLatin1String("unreadable")) {
             QVERIFY(QFile::setPermissions(good, {}));
             fx.nextOpenPath = good;
-            fx.f().OpenMoves();
+            fx.action(Act::Open)->trigger();
         } else if (kind == QLatin1String("folder")) {
             fx.nextOpenPath = target;
-            fx.f().OpenMoves();
+            fx.action(Act::Open)->trigger();
         } else if (kind == QLatin1String("vanished")) {
             const QString gone = dir.filePath(QStringLiteral("gone"));
             QVERIFY(QFile::copy(good, gone));
             fx.desktop([&](Desktop& d) { d.chooseOpenFile = [&] { return QFile::remove(gone), gone; }; });
-            fx.f().OpenMoves();
+            fx.action(Act::Open)->trigger();
         } else if (kind == QLatin1String("read-only folder")) {
             QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-            fx.f().SaveMoves();
+            fx.action(Act::Save)->trigger();
         } else {
             // A small disk of its own, with the good file on it and no room left.
             if (::mount("tmpfs", qPrintable(target), "tmpfs", 0, "size=64k") != 0)
@@ -287,7 +283,7 @@ private slots:
             while (std::fputc('x', fill) != EOF && std::fflush(fill) == 0) {
             }
             std::fclose(fill);
-            fx.f().SaveMoves();
+            fx.action(Act::Save)->trigger();
         }
         QCOMPARE(fx.errors.size(), 1);
         QVERIFY2(fx.errors.front().contains(systemText, Qt::CaseInsensitive), qPrintable(fx.errors.front()));
@@ -308,16 +304,16 @@ private slots:
         QTemporaryDir dir;
         FormFixture fx;
         fx.nextSavePath = dir.filePath(QStringLiteral("keep"));
-        fx.f().SaveMoves();
+        fx.action(Act::Save)->trigger();
         const QByteArray good = ReadAll(dir.filePath(QStringLiteral("TRULP_ keep")));
         fx.msgtext()->setText(QStringLiteral("before"));
         fx.nextSavePath = dir.filePath(QStringLiteral("no-such-folder/keep"));
-        fx.f().SaveMoves();
+        fx.action(Act::Save)->trigger();
         QCOMPARE(fx.errors.size(), 1);
         QCOMPARE(fx.message(), QStringLiteral("before"));
         QCOMPARE(ReadAll(dir.filePath(QStringLiteral("TRULP_ keep"))), good);
         fx.nextSavePath.clear(); // cancel: nothing, no message
-        fx.f().SaveMoves();
+        fx.action(Act::Save)->trigger();
         QCOMPARE(fx.message(), QStringLiteral("before"));
     }
 
@@ -346,19 +342,18 @@ private slots:
         QCOMPARE(fx.f().toolbar().framed(), 0);
         QVERIFY(!FrameShown(fx, 1));
 
-        // While busy no frame is drawn and clicks do nothing; the background
-        // still removes a frame drawn before.
-        HoverIcon(fx, fx.pr_setup());
+        // During a run a click does nothing but say why; the background
+        // still removes the frame.
         fx.click(fx.searchBtn());
         fx.click(fx.stepcheck()); // a slow search keeps the window busy
         fx.click(fx.goBtn());
-        QVERIFY(fx.f().busy());
-        HoverIcon(fx, fx.save_image());
-        QCOMPARE(fx.f().toolbar().framed(), 4);
+        QVERIFY(fx.f().runs().running());
         int setups = 0;
-        fx.desktop([&](Desktop& d) { d.runPrinterSetup = [&] { return ++setups, true; }; });
+        fx.desktop([&](Desktop& d) { d.runPrinterSetup = [&] { ++setups; }; });
+        HoverIcon(fx, fx.pr_setup());
         QTest::mouseClick(fx.pr_setup(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(setups, 0);
+        QCOMPARE(fx.aside(), QStringLiteral("the search is running: STOP first"));
         HoverBackground(fx);
         QCOMPARE(fx.f().toolbar().framed(), 0);
         fx.click(fx.goBtn()); // STOP
@@ -377,8 +372,8 @@ private slots:
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("TRULP_ viaicon"))));
 
         const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
-        fx.f().printer().setOutputFormat(QPrinter::PdfFormat);
-        fx.f().printer().setOutputFileName(pdf);
+        fx.f().printing().printer().setOutputFormat(QPrinter::PdfFormat);
+        fx.nextPdfPath = pdf;
         HoverIcon(fx, fx.pr_image());
         // A double click, as the desktop delivers it: a click, then the
         // second press as a double click.
@@ -417,7 +412,7 @@ private slots:
         fx.proposedPdf.clear();
         fx.nextPdfPath.clear();
         fx.msgtext()->setText(QStringLiteral("before"));
-        fx.f().PrintMoves();
+        fx.action(Act::Print)->trigger();
         QVERIFY(!fx.proposedPdf.isEmpty());
         QCOMPARE(fx.message(), QStringLiteral("before"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("game.pdf")});
@@ -425,10 +420,10 @@ private slots:
 
     void printerFailureIsReported() {
         FormFixture fx;
-        fx.f().printer().setOutputFormat(QPrinter::PdfFormat);
-        fx.f().printer().setOutputFileName(QStringLiteral("/nonexistent-folder/x/page.pdf"));
+        fx.f().printing().printer().setOutputFormat(QPrinter::PdfFormat);
+        fx.nextPdfPath = QStringLiteral("/nonexistent-folder/x/page.pdf");
         fx.msgtext()->setText(QStringLiteral("before"));
-        fx.f().PrintMoves();
+        fx.action(Act::Print)->trigger();
         QCOMPARE(fx.errors.size(), 1);
         QCOMPARE(fx.message(), QStringLiteral("before"));
     }
@@ -442,27 +437,29 @@ private slots:
             d.chooseOpenFile = [&] { return ran << QStringLiteral("open"), QString(); };
             d.chooseSaveFile = [&] { return ran << QStringLiteral("save"), QString(); };
             d.choosePdfFile = [&](const QString&) { return ran << QStringLiteral("print"), QString(); };
-            d.runPrinterSetup = [&] { return ran << QStringLiteral("setup"), true; };
-            d.runChart = [&](const ChartData&) { ran << QStringLiteral("chart"); };
+            d.runPrinterSetup = [&] { ran << QStringLiteral("setup"); };
             d.choosePuzzle = [&] { return ran << QStringLiteral("puzzles"), PuzzleChoice(); };
         });
         const auto press = [&](QKeyCombination keys) {
             QTest::keyClick(fx.form.get(), keys.key(), keys.keyboardModifiers());
             QVERIFY(fx.waitIdle());
         };
-        fx.f().printer().setOutputFormat(QPrinter::PdfFormat);
-        fx.f().printer().setOutputFileName(QString());
+        fx.f().printing().printer().setOutputFormat(QPrinter::PdfFormat);
         const struct {
             QKeyCombination keys;
             const char* runs;
         } dialogs[] = {{Qt::CTRL | Qt::Key_O, "open"},  {Qt::CTRL | Qt::Key_S, "save"},
                        {Qt::CTRL | Qt::Key_P, "print"}, {Qt::CTRL | Qt::SHIFT | Qt::Key_P, "setup"},
-                       {Qt::CTRL | Qt::Key_G, "chart"}, {Qt::CTRL | Qt::Key_L, "puzzles"}};
+                       {Qt::CTRL | Qt::Key_L, "puzzles"}};
         for (const auto& d : dialogs) {
             press(d.keys);
             QCOMPARE(ran.value(ran.size() - 1), QLatin1String(d.runs));
         }
-        QCOMPARE(ran.size(), 6);
+        QCOMPARE(ran.size(), 5);
+        press(Qt::CTRL | Qt::Key_G);
+        QVERIFY(fx.f().chart().isVisible());
+        fx.f().chart().close(); // the keys belong to the main window again
+        fx.form->activateWindow();
 
         press(Qt::CTRL | Qt::Key_1); // play
         QCOMPARE(fx.f().session().mode(), kPlay);
@@ -473,7 +470,7 @@ private slots:
         QCOMPARE(fx.p().lastMove(), 0);
         press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z); // redo: it comes again
         QCOMPARE(fx.p().lastMove(), 1);
-        QCOMPARE(fx.p().blockTable()[9].field, 17);
+        QCOMPARE(fx.p().board().anchor(9), 17);
         press(Qt::CTRL | Qt::Key_H); // hint
         QVERIFY(fx.message().startsWith(QStringLiteral("hint: ")));
         press(Qt::CTRL | Qt::Key_R); // reset

@@ -105,12 +105,8 @@ struct FormFixture {
     QTimer* Timer1() const { return w<QTimer>("Timer1"); }
     QAction* action(trulp::Act a) const { return form->action(a); }
 
-    // Centre of a piece on the board view.
-    QPoint centreOf(int piece) const {
-        const QRect r = form->board().pieceRect(piece);
-        const double s = PaintBox1()->width() / 400.0;
-        return QPoint(int(r.center().x() * s), int(r.center().y() * s));
-    }
+    // Centre of a piece on the board view, in its design pixels.
+    QPoint centreOf(int piece) const { return form->board().pieceRect(piece).center(); }
 
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
@@ -134,19 +130,30 @@ struct FormFixture {
         return QTest::qWaitFor([this] { return !form->session().busy() && !form->runs().running(); }, ms);
     }
 
-    // A list of the puzzle played, as an opened file gives it (the board at
-    // its start), then the first `replayed` moves replayed one by one.
-    void setLine(const trulp::MoveRecord* list, int count, int replayed) {
+    // A list of the puzzle played, as an opened file gives it: the board at
+    // its start.
+    void openLine(const trulp::MoveRecord* list, int count) {
         trulp::OpenedFile file;
         file.kind = trulp::OpenedFile::Kind::Game;
         file.def = puzzle->sharedDef();
         file.moves.assign(list + 1, list + 1 + count);
         file.name = "line";
         form->open(file);
-        if (replayed > 0 && !replayBtn()->isChecked())
-            click(replayBtn());
-        for (int i = 0; i < replayed; ++i)
-            QVERIFY(replayStep());
+    }
+
+    // Moves 1..count of a 1-based list played by keys in play, typed at
+    // once: they wait for each other's slides.
+    void playLine(const trulp::MoveRecord* list, int count) {
+        if (!playBtn()->isChecked())
+            click(playBtn());
+        for (int i = 1; i <= count; ++i) {
+            type(char(puzzle->def().piece(list[i].block).letter - 'A' + 'a'));
+            key(list[i].direction == trulp::Right  ? Qt::Key_Right
+                : list[i].direction == trulp::Up   ? Qt::Key_Up
+                : list[i].direction == trulp::Left ? Qt::Key_Left
+                                                   : Qt::Key_Down);
+        }
+        QVERIFY(waitIdle(10000 + 100 * count));
     }
 
     // One press of STEP in replay; true when a move was played.

@@ -7,7 +7,7 @@
 using namespace trulp;
 
 namespace {
-constexpr int F = 7, G = 8, H = 9;
+constexpr int F = 7, G = 8;
 
 // Plays n moves of the search's line at limit 150 on the puzzle, as if made by
 // hand from the start.
@@ -17,7 +17,7 @@ void PlayKnownLine(FormFixture& fx, int n) {
     solver->ClearMoves();
     while (solver->SearchStep(10000) == kBudgetSpent) {
     }
-    fx.setLine(solver->movesList(), n, n);
+    fx.playLine(solver->movesList(), n);
 }
 
 struct ControlState {
@@ -51,27 +51,31 @@ private slots:
         QCOMPARE(fx.searchBtn()->toolTip(), QStringLiteral("let computer search for solutions (Ctrl+3)"));
     }
 
-    // The buttons stand as the session's mode, and the controls as what it offers.
+    // The buttons stand as the session's mode, and the controls as each mode offers.
     void modeButtonsShowTheSessionsMode() {
         FormFixture fx;
-        const std::pair<QPushButton*, Mode> presses[] = {{fx.playBtn(), kPlay},
-                                                         {fx.replayBtn(), kReplay},
-                                                         {fx.searchBtn(), kSearch},
-                                                         {fx.searchBtn(), kNoMode}};
-        for (const auto& [button, mode] : presses) {
-            fx.click(button);
-            QCOMPARE(fx.f().session().mode(), mode);
-            QCOMPARE(fx.playBtn()->isChecked(), mode == kPlay);
-            QCOMPARE(fx.replayBtn()->isChecked(), mode == kReplay);
-            QCOMPARE(fx.searchBtn()->isChecked(), mode == kSearch);
-            const ControlSet offered = fx.f().session().controls();
+        const struct {
+            QPushButton* button;
+            Mode mode;
+            ControlState controls;
+            bool hint;
+        } presses[] = {{fx.playBtn(), kPlay, {true, true, false, false, false}, true},
+                       {fx.replayBtn(), kReplay, {false, true, true, false, true}, false},
+                       {fx.searchBtn(), kSearch, {true, false, true, true, true}, false},
+                       {fx.searchBtn(), kNoMode, {false, false, false, false, false}, false}};
+        for (const auto& p : presses) {
+            fx.click(p.button);
+            QCOMPARE(fx.f().session().mode(), p.mode);
+            QCOMPARE(fx.playBtn()->isChecked(), p.mode == kPlay);
+            QCOMPARE(fx.replayBtn()->isChecked(), p.mode == kReplay);
+            QCOMPARE(fx.searchBtn()->isChecked(), p.mode == kSearch);
             const ControlState c = Controls(fx);
-            QCOMPARE(c.upDown, bool(offered & Bit(Control::MoveLimit)));
-            QCOMPARE(c.back, bool(offered & Bit(Control::Back)));
-            QCOMPARE(c.go, bool(offered & Bit(Control::Go)));
-            QCOMPARE(c.stat, bool(offered & Bit(Control::Statistics)));
-            QCOMPARE(c.step, bool(offered & Bit(Control::Step)));
-            QCOMPARE(fx.hintBtn()->isEnabled(), bool(offered & Bit(Control::Hint)));
+            QCOMPARE(c.upDown, p.controls.upDown);
+            QCOMPARE(c.back, p.controls.back);
+            QCOMPARE(c.go, p.controls.go);
+            QCOMPARE(c.stat, p.controls.stat);
+            QCOMPARE(c.step, p.controls.step);
+            QCOMPARE(fx.hintBtn()->isEnabled(), p.hint);
         }
     }
 
@@ -88,7 +92,9 @@ private slots:
         QCOMPARE(fx.goBtn()->text(), QStringLiteral("GO"));
     }
 
-    void modeClickDuringASlideChangesNothing() {
+    // A click during a slide waits for it: nothing changes under the slide,
+    // and nothing is lost.
+    void modeClickDuringASlideWaitsForIt() {
         FormFixture fx;
         fx.click(fx.playBtn());
         fx.type('h');
@@ -98,10 +104,11 @@ private slots:
         QCOMPARE(fx.f().session().mode(), kPlay);
         QVERIFY(fx.playBtn()->isChecked());
         QVERIFY(!fx.replayBtn()->isChecked());
-        fx.click(fx.resetBtn()); // refused too
         QVERIFY(fx.waitIdle());
-        QCOMPARE(fx.p().blockTable()[H].field, 17);
+        QCOMPARE(fx.f().session().mode(), kReplay);
+        QVERIFY(fx.replayBtn()->isChecked());
         QCOMPARE(fx.p().lastMove(), 1);
+        QCOMPARE(fx.p().moveNr(), 1);
     }
 
     void playFromTheMiddleOfAReplayCutsTheList() {
@@ -112,13 +119,12 @@ private slots:
             QVERIFY(fx.replayStep());
         }
         QCOMPARE(fx.p().moveNr(), 10);
-        Board after9;
+        Board after9(fx.p().def());
         for (int i = 1; i <= 9; ++i)
             after9.ApplyStep(fx.p().movesList()[i].block, fx.p().movesList()[i].direction);
         fx.click(fx.playBtn());
         QCOMPARE(fx.p().lastMove(), 9);
-        for (int b = 1; b <= kBlocks; ++b)
-            QCOMPARE(fx.p().blockTable()[b].field, after9.blockTable[b].field);
+        QVERIFY(fx.p().board() == after9);
     }
 
     void replayBackAndForward() {
@@ -130,15 +136,15 @@ private slots:
         }
         QCOMPARE(fx.p().moveNr(), 6);
         const MoveRecord fifth = fx.p().movesList()[5];
-        const uint8_t fieldAfter = fx.p().blockTable()[fifth.block].field;
+        const int fieldAfter = fx.p().board().anchor(fifth.block);
         fx.click(fx.BackBtn());
         QVERIFY(fx.f().board().sliding());
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.message(), QStringLiteral("move 4"));
         QCOMPARE(fx.p().lastMove(), 8);
-        QCOMPARE(fx.p().blockTable()[fifth.block].field, UnstepField(fieldAfter, fifth.direction));
+        QCOMPARE(fx.p().board().anchor(fifth.block), fx.p().def().UnstepField(fieldAfter, fifth.direction));
         QVERIFY(fx.replayStep());
-        QCOMPARE(fx.p().blockTable()[fifth.block].field, fieldAfter);
+        QCOMPARE(fx.p().board().anchor(fifth.block), fieldAfter);
         QCOMPARE(fx.p().moveNr(), 6);
 
         // Reset in replay keeps the list and points at move 1.
@@ -158,7 +164,7 @@ private slots:
         fx.click(fx.BackBtn());
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.p().lastMove(), 2);
-        QCOMPARE(fx.p().blockTable()[5].field, 9);
+        QCOMPARE(fx.p().board().anchor(5), 9);
         QCOMPARE(fx.message(), QStringLiteral("move 2"));
         QVERIFY(fx.boardSound());
     }
@@ -167,17 +173,16 @@ private slots:
         FormFixture fx;
         fx.click(fx.replayBtn());
         const MoveRecord list[2] = {{}, {1, Right, 0}}; // A right runs into X
-        fx.setLine(list, 1, 0);
+        fx.openLine(list, 1);
         QVERIFY(!fx.replayStep());
         QCOMPARE(fx.p().moveNr(), 1);
-        QCOMPARE(fx.p().blockTable()[1].field, 0);
+        QCOMPARE(fx.p().board().anchor(1), 0);
         QVERIFY(fx.boardSound());
     }
 
     void moveLimitNeverFallsBelowTheMovesMade() {
         FormFixture fx;
-        PlayKnownLine(fx, 120);
-        fx.click(fx.playBtn());
+        PlayKnownLine(fx, 120); // in play
         fx.maxmoveUpDown()->setPosition(110);
         fx.maxmoveUpDown()->onMouseUp();
         QCOMPARE(fx.p().maxMove(), 120);
@@ -218,8 +223,8 @@ private slots:
         fx.click(fx.resetBtn());
         QCOMPARE(fx.f().session().selected(), 0);
         QCOMPARE(fx.p().lastMove(), 0);
-        QCOMPARE(fx.p().blockTable()[F].field, 13);
-        const QRect r = fx.f().board().blockRect(G);
+        QCOMPARE(fx.p().board().anchor(F), 13);
+        const QRect r = fx.f().board().pieceRect(G);
         for (int dy = -22; dy <= 22; ++dy)
             QVERIFY(fx.f().board().picture().pixel(r.center().x(), r.center().y() + dy) !=
                     qRgb(0xFF, 0xFF, 0));

@@ -8,6 +8,7 @@
 #include "puzzles.h"
 #include "puzzlesdialog.h"
 #include "statform.h"
+#include "tenblocktable.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,14 +39,16 @@ public:
         return check();
     }
 
+    bool busy() const { return fx->f().session().busy() || fx->f().runs().running(); }
+
     // Stops whatever runs and waits; false when the window stays busy.
     bool settle() {
-        if (!fx->f().busy())
+        if (!busy() && !fx->f().session().editing())
             return check();
         log(QStringLiteral("settle"));
         // GO, STOP, STEP: every run stops; Escape gives up a set-up.
         QTest::keyClick(&fx->f(), fx->f().session().editing() ? Qt::Key_Escape : Qt::Key_Space);
-        const bool idle = QTest::qWaitFor([&] { return !fx->f().busy(); }, 3000);
+        const bool idle = QTest::qWaitFor([&] { return !busy(); }, 3000);
         if (!idle)
             return fail(QStringLiteral("still busy 3 s after the run was stopped"));
         return check();
@@ -79,27 +82,26 @@ private:
         fx->Timer1()->setInterval(1); // slides in 25 ms: more of everything
         fx->f().setDialogs(&stats, &help);
         fx->desktop([this](Desktop& d) {
-            d.runPrinterSetup = [] { return true; };
+            d.runPrinterSetup = [] {};
             // Now and then another puzzle, drawn or from the collection, or a set-up.
             d.choosePuzzle = [this] {
                 PuzzleChoice c;
                 const int kind = pick(0, 4);
                 if (kind >= 3) {
                     c.kind = kind == 3 ? PuzzleChoice::Play : PuzzleChoice::SetUp;
-                    const GeneratedPuzzle g = GeneratePuzzle(pick(1, 126), uint64_t(pick(1, 9999)));
-                    std::copy(g.start, g.start + kBlocks + 1, c.start);
+                    const GeneratedPuzzle g = GeneratePuzzle(placements, pick(1, 126), uint64_t(pick(1, 9999)));
+                    c.def = std::make_shared<const PuzzleDef>(g.def);
                     c.name = QStringLiteral("drawn");
                 } else if (kind >= 1) {
                     const PuzzleInfo& p = Collection()[size_t(pick(0, int(Collection().size()) - 1))];
                     c.kind = PuzzleChoice::Play;
-                    std::copy(p.start, p.start + kBlocks + 1, c.start);
-                    c.name = QString::fromStdString(p.name);
+                    c.def = p.def;
+                    c.name = QString::fromStdString(p.name());
                 }
                 return c;
             };
         });
         fx->nextSavePath.clear();
-        fromStart = true;
         log(QStringLiteral("new window"));
     }
 
@@ -167,6 +169,13 @@ private:
             QTest::mouseMove(&f, QPoint(pick(250, 280), pick(60, 140)));
             break;
         case 15:
+            if (chance(30)) { // an action by its key: undo, redo, next, copy, paste
+                static const Act acts[] = {Act::Undo, Act::Undo, Act::Redo, Act::NextPuzzle, Act::Copy, Act::Paste};
+                const Act a = acts[pick(0, 5)];
+                log(QStringLiteral("action %1").arg(int(a)));
+                closeModalSoon();
+                fx->action(a)->trigger();
+            }
             if (chance(50)) { // sometimes right after starting a slide
                 QTest::keyClick(&f, char('a' + pick(0, 8)));
                 QTest::keyClick(&f, chance(50) ? Qt::Key_Down : Qt::Key_Right);
@@ -214,16 +223,7 @@ private:
         QTest::mouseMove(icons[tag - 1], QPoint(4, 4));
         QTest::mouseMove(icons[tag - 1], QPoint(8, 8));
         QTest::mouseClick(icons[tag - 1], Qt::LeftButton, {}, QPoint(8, 8));
-        if (tag == 1 && fx->message().endsWith(QStringLiteral(" opened")) && !atStart())
-            fromStart = false; // a list opened mid-game does not lead from the start
         opened += fx->message().endsWith(QStringLiteral(" opened"));
-    }
-
-    bool atStart() const {
-        bool at = fx->p().moveNr() == 1;
-        for (int b = 1; b <= kBlocks && at; ++b)
-            at = fx->p().blockTable()[b].field == fx->p().start()[b].field;
-        return at;
     }
 
     // Random bytes, a short record, a record of random moves, a saved game,
@@ -238,9 +238,9 @@ private:
                 b = char(pick(0, 255));
         } else if (kind <= 2) {
             MoveRecord list[kMaxMoves + 1] = {};
-            const int count = pick(0, kMaxMoves);
+            const int count = pick(0, kRecordMoves);
             for (int i = 1; i <= count; ++i)
-                list[i] = {uint8_t(pick(1, kBlocks)), uint8_t(1 << pick(0, 3)), 0};
+                list[i] = {uint8_t(pick(1, 10)), uint8_t(1 << pick(0, 3)), 0};
             const MovesRecordBytes r = EncodeMovesRecord("TRULP_ monkey", list, count);
             bytes = QByteArray(reinterpret_cast<const char*>(r.data()), kRecordSize);
             if (kind == 2)
@@ -262,14 +262,14 @@ private:
 
     void closeWindow() {
         TForm1& f = fx->f();
-        const int when = !f.busy()                                    ? 0
+        const int when = !busy()                                      ? 0
                          : f.board().sliding() && !f.runs().running() ? 1
                          : f.session().mode() == kSearch              ? 2
                                                                       : 3;
         ++closes[when];
         log(QStringLiteral("close the window (%1)").arg(when));
         f.close();
-        if (f.busy() || fx->Timer1()->isActive()) {
+        if (busy() || fx->Timer1()->isActive()) {
             fail(QStringLiteral("a closed window still runs"));
             return;
         }
@@ -289,33 +289,24 @@ private:
         solved += p.GoalReached() && !wasSolved;
         wasSolved = p.GoalReached();
         if (!fx->boardSound())
-            return fail(QStringLiteral("the board and its key disagree, or blocks overlap"));
-        for (int b = 1; b <= kBlocks; ++b) {
-            const Block& k = p.blockTable()[b];
-            const BlockShape& s = shapeTable[k.shape];
-            if (k.shape != startTable[b].shape || k.field >= kFields ||
-                k.field % kColumns + s.width > kColumns || k.field / kColumns + s.height > kRows)
-                return fail(QStringLiteral("block %1 is off the board").arg(b));
-        }
+            return fail(QStringLiteral("the board and its key disagree, or pieces overlap"));
+        for (int b = 1; b <= p.def().pieceCount(); ++b)
+            if (p.BlockMask(b) == 0 || (p.BlockMask(b) & p.def().walls()) != 0)
+                return fail(QStringLiteral("piece %1 is off the board").arg(b));
         if (!(1 <= p.moveNr() && p.moveNr() <= p.lastMove() + 1 && p.lastMove() + 1 <= kMaxMoves + 1))
             return fail(QStringLiteral("moveNr %1, lastMove %2").arg(p.moveNr()).arg(p.lastMove()));
 
-        // The list leads from the start to the board after every reset, and
-        // no longer once a list is opened mid-game.
-        if (atStart())
-            fromStart = true;
-        if (fromStart) {
-            Board board(p.start());
-            for (int i = 1; i < p.moveNr(); ++i) {
-                const MoveRecord& m = p.movesList()[i];
-                if (!(board.PossibleDirections(m.block) & m.direction))
-                    return fail(QStringLiteral("move %1 of the list cannot be made").arg(i));
-                board.ApplyStep(m.block, m.direction);
-            }
-            for (int b = 1; b <= kBlocks; ++b)
-                if (board.blockTable[b].field != p.blockTable()[b].field)
-                    return fail(QStringLiteral("the list does not lead to the board (block %1)").arg(b));
+        // The list always leads from the start to the board, whatever was
+        // opened, undone or searched.
+        Board board(p.def());
+        for (int i = 1; i < p.moveNr(); ++i) {
+            const MoveRecord& m = p.movesList()[i];
+            if (!(board.PossibleDirections(m.block) & m.direction))
+                return fail(QStringLiteral("move %1 of the list cannot be made").arg(i));
+            board.ApplyStep(m.block, m.direction);
         }
+        if (!(board == p.board()))
+            return fail(QStringLiteral("the list does not lead to the board"));
         return failure_.isEmpty();
     }
 
@@ -327,8 +318,8 @@ private:
     std::unique_ptr<FormFixture> fx;
     std::deque<QString> history;
     QString failure_;
-    bool fromStart = true;
     bool wasSolved = false;
+    const TenBlockTable placements;
 };
 
 uint32_t EnvNumber(const char* name, uint32_t fallback) {

@@ -34,7 +34,7 @@ private slots:
         FormFixture fx;
         fx.click(fx.playBtn());
         fx.drag(F, 0, distance);
-        QCOMPARE(fx.p().blockTable()[F].field, moves ? 17 : 13);
+        QCOMPARE(fx.p().board().anchor(F), moves ? 17 : 13);
         QCOMPARE(fx.p().lastMove(), moves ? 1 : 0);
         QCOMPARE(fx.p().moveNr(), moves ? 2 : 1);
         QCOMPARE(fx.message(),
@@ -52,10 +52,10 @@ private slots:
         fx.click(fx.playBtn());
         // H can go right only; a drag right-and-down moves it right.
         fx.drag(H, 70, 40);
-        QCOMPARE(fx.p().blockTable()[H].field, 17);
+        QCOMPARE(fx.p().board().anchor(H), 17);
         // G at 14 can go down only; equal displacements go vertical.
         fx.drag(G, 60, 60);
-        QCOMPARE(fx.p().blockTable()[G].field, 18);
+        QCOMPARE(fx.p().board().anchor(G), 18);
         QCOMPARE(fx.p().lastMove(), 2);
     }
 
@@ -65,8 +65,8 @@ private slots:
         fx.drag(F, 0, -80); // up is X
         fx.drag(F, -80, 0); // left is C
         fx.drag(A, 80, 0);  // A cannot move at all
-        QCOMPARE(fx.p().blockTable()[F].field, 13);
-        QCOMPARE(fx.p().blockTable()[A].field, 0);
+        QCOMPARE(fx.p().board().anchor(F), 13);
+        QCOMPARE(fx.p().board().anchor(A), 0);
         QCOMPARE(fx.p().lastMove(), 0);
         QVERIFY(fx.boardSound());
     }
@@ -74,10 +74,10 @@ private slots:
     void dragOutsidePlayModeDoesNothing() {
         FormFixture fx;
         fx.drag(F, 0, 80); // mode none at start
-        QCOMPARE(fx.p().blockTable()[F].field, 13);
+        QCOMPARE(fx.p().board().anchor(F), 13);
         fx.click(fx.searchBtn());
         fx.drag(F, 0, 80);
-        QCOMPARE(fx.p().blockTable()[F].field, 13);
+        QCOMPARE(fx.p().board().anchor(F), 13);
     }
 
     void letterSelectsAndCursorKeySlides() {
@@ -99,7 +99,7 @@ private slots:
         fx.key(Qt::Key_Down);
         // Recorded and shown at once, the slide follows.
         QVERIFY(fx.f().board().sliding());
-        QCOMPARE(fx.p().blockTable()[G].field, 18);
+        QCOMPARE(fx.p().board().anchor(G), 18);
         QCOMPARE(fx.p().lastMove(), 1);
         QCOMPARE(fx.message(), QStringLiteral("find solution..."));
         // A drag during the slide is ignored.
@@ -108,13 +108,13 @@ private slots:
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.f().session().selected(), G); // stays for the next move
         // After the slide the block stands on its new field in the picture.
-        const QRect r = fx.f().board().blockRect(G);
+        const QRect r = fx.f().board().pieceRect(G);
         QCOMPARE(fx.f().board().picture().pixel(r.left() + 50, r.top() + 10), qRgb(0x00, 0x60, 0xFF));
         QCOMPARE(fx.f().board().picture().pixel(r.left() + 50, r.top() - 90), qRgb(0xFF, 0xFF, 0xFF));
 
         fx.key(Qt::Key_Up); // the way back is open again
         QVERIFY(fx.waitIdle());
-        QCOMPARE(fx.p().blockTable()[G].field, 14);
+        QCOMPARE(fx.p().board().anchor(G), 14);
         QCOMPARE(fx.p().lastMove(), 2);
         QVERIFY(fx.boardSound());
     }
@@ -132,8 +132,8 @@ private slots:
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(&fx.f(), &repeat);
         QVERIFY(fx.waitIdle());
-        QCOMPARE(fx.p().blockTable()[H].field, 17);
-        QCOMPARE(fx.p().blockTable()[I].field, 18);
+        QCOMPARE(fx.p().board().anchor(H), 17);
+        QCOMPARE(fx.p().board().anchor(I), 18);
         QCOMPARE(fx.p().lastMove(), 2); // the held key's repeat moved nothing
         QCOMPARE(fx.f().session().selected(), I);
         QVERIFY(fx.boardSound());
@@ -143,10 +143,10 @@ private slots:
         FormFixture fx;
         fx.click(fx.playBtn());
         fx.type('i');
-        const QRect r = fx.f().board().blockRect(I);
+        const QRect r = fx.f().board().pieceRect(I);
         const QPoint ring(r.center().x(), r.center().y() - 20);
         QCOMPARE(fx.f().board().picture().pixel(ring), qRgb(0xFF, 0xFF, 0x00));
-        QTest::mouseClick(fx.PaintBox1(), Qt::RightButton, {}, QPoint(250, 450));
+        QTest::mouseClick(fx.PaintBox1(), Qt::LeftButton, {}, QPoint(250, 450)); // a free field
         QCOMPARE(fx.f().session().selected(), 0);
         QVERIFY(fx.f().board().picture().pixel(ring) != qRgb(0xFF, 0xFF, 0x00));
     }
@@ -163,8 +163,8 @@ private slots:
         QVERIFY(!fx.f().board().sliding());
         QTest::mouseMove(fx.PaintBox1(), start + QPoint(0, 80));
         QTest::mouseRelease(fx.PaintBox1(), Qt::LeftButton, {}, start + QPoint(0, 80));
-        QCOMPARE(fx.p().blockTable()[F].field, 17);
-        QCOMPARE(fx.p().blockTable()[G].field, 14);
+        QCOMPARE(fx.p().board().anchor(F), 17);
+        QCOMPARE(fx.p().board().anchor(G), 14);
         QVERIFY(fx.boardSound());
     }
 
@@ -174,8 +174,7 @@ private slots:
         MoveRecord list[kMaxMoves + 1] = {};
         for (int i = 1; i <= 100; ++i)
             list[i] = {F, uint8_t(i % 2 ? Down : Up), 0};
-        fx.setLine(list, 100, 100);
-        fx.click(fx.playBtn());
+        fx.playLine(list, 100);
         fx.maxmoveUpDown()->setPosition(100);
         fx.maxmoveUpDown()->onMouseUp();
         QVERIFY(fx.p().ListFull());
@@ -184,7 +183,7 @@ private slots:
         QCOMPARE(fx.message(), QStringLiteral("list is full"));
         QVERIFY(!fx.f().board().sliding());
         DragMove(fx, {H, Right, 0});
-        QCOMPARE(fx.p().blockTable()[H].field, 16);
+        QCOMPARE(fx.p().board().anchor(H), 16);
         QCOMPARE(fx.p().lastMove(), 100);
         QVERIFY(fx.boardSound());
     }
@@ -199,12 +198,12 @@ private slots:
         QCOMPARE(fx.f().session().selected(), 0);
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.p().lastMove(), 1); // play drops the move
-        QCOMPARE(fx.p().blockTable()[G].field, 14);
+        QCOMPARE(fx.p().board().anchor(G), 14);
         QCOMPARE(fx.message(), QStringLiteral("move 1"));
 
         fx.drag(G, 0, 80);
         fx.click(fx.replayBtn());
-        QCOMPARE(fx.p().blockTable()[F].field, 13); // start position
+        QCOMPARE(fx.p().board().anchor(F), 13); // start position
         QVERIFY(fx.replayStep());
         QVERIFY(fx.replayStep());
         QCOMPARE(fx.p().moveNr(), 3);
@@ -212,7 +211,7 @@ private slots:
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.p().moveNr(), 2);
         QCOMPARE(fx.p().lastMove(), 2); // replay keeps the list
-        QCOMPARE(fx.p().blockTable()[G].field, 14);
+        QCOMPARE(fx.p().board().anchor(G), 14);
         fx.key(Qt::Key_Backspace);
         QVERIFY(fx.waitIdle());
         QCOMPARE(fx.message(), QString());
@@ -230,10 +229,14 @@ private slots:
         QTest::mouseMove(fx.PaintBox1(), fx.centreOf(A));
         QCOMPARE(fx.PaintBox1()->cursor().shape(), Qt::ArrowCursor);
         // The 5-px band along a block's edge belongs to no block.
-        QTest::mouseMove(fx.PaintBox1(), QPoint(103, 350));
-        QCOMPARE(fx.f().board().blockAt({105, 305}), F);
-        QCOMPARE(fx.f().board().blockAt({194, 394}), F);
-        QCOMPARE(fx.f().board().blockAt({195, 350}), 0);
+        const struct {
+            QPoint at;
+            bool hand;
+        } points[] = {{{103, 350}, false}, {{105, 305}, true}, {{194, 394}, true}, {{195, 350}, false}};
+        for (const auto& p : points) {
+            QTest::mouseMove(fx.PaintBox1(), p.at);
+            QCOMPARE(fx.PaintBox1()->cursor().shape() == Qt::PointingHandCursor, p.hand);
+        }
     }
 };
 

@@ -77,27 +77,30 @@ class PrintPageTest : public QObject {
     QImage page{kWidth, 6400, QImage::Format_RGB32};
     // A game as the page sees it; any list and board, damaged ones too.
     struct Game {
-        trulp::MoveRecord movesList[trulp::kMaxMoves + 1] = {};
-        int lastMove = 0;
-        trulp::BlockTable blockTable;
-        Game() { std::copy(trulp::startTable, trulp::startTable + trulp::kBlocks + 1, blockTable); }
-        void ApplyStep(int block, unsigned direction) {
-            blockTable[block].field = uint8_t(trulp::StepField(blockTable[block].field, direction));
+        trulp::ListShown list;
+        trulp::BoardShown board;
+        Game() {
+            board.def = std::make_shared<const trulp::PuzzleDef>();
+            for (int p = 1; p <= board.def->pieceCount(); ++p)
+                board.anchors[size_t(p)] = board.def->piece(p).start;
         }
-        GameRecord record() const { return {movesList, lastMove, blockTable}; }
+        void ApplyStep(int block, unsigned direction) {
+            board.anchors[size_t(block)] = uint8_t(board.def->StepField(board.anchors[size_t(block)], direction));
+        }
+        trulp::GameRecord record() const { return {list, board}; }
     };
     std::unique_ptr<Game> game;
 
-    void render() {
+    void render(int pageNumber = 0) {
         page.fill(Qt::white);
         QPainter canvas(&page);
-        PaintMovesPage(canvas, kWidth, game->record(), QStringLiteral("08/12/2026"));
+        trulp::PaintMovesPage(canvas, kWidth, game->record(), QStringLiteral("08/12/2026"), pageNumber);
     }
 
     void setMoves(int count) {
-        game->lastMove = count;
+        game->list.moves.assign(size_t(count), {});
         for (int n = 1; n <= count; ++n)
-            game->movesList[n] = {uint8_t(1 + n % 10), trulp::Left, 0};
+            game->list.moves[size_t(n - 1)] = {game->board.def->piece(1 + n % 10).letter, trulp::Left, false};
     }
 
     QRgb px(int x, int y) const { return page.pixel(x, y); }
@@ -240,8 +243,8 @@ private slots:
 
     void entryPartsEndOnTheirStops() {
         setMoves(31);
-        game->movesList[1] = {2, trulp::Right, 0};
-        game->movesList[31] = {10, trulp::Down, 0};
+        game->list.moves[0] = {'X', trulp::Right, false};
+        game->list.moves[30] = {'I', trulp::Down, false};
         render();
         // Move 1: number ends at 2.25 r = 540, letter at 3.1 r = 744, arrow at 3.7 r = 888.
         const QRect number = inkBox(page, QRect(364, 1441, 540 - 364 + 4, 143));
@@ -269,7 +272,7 @@ private slots:
     void arrowsPointTheirDirection() {
         QFETCH(int, direction);
         setMoves(1);
-        game->movesList[1] = {1, uint8_t(direction), 0};
+        game->list.moves[0] = {'A', uint8_t(direction), false};
         render();
         const QRect arrow = inkBox(page, QRect(749, 1441, 888 - 749 + 4, 143));
         QVERIFY(!arrow.isNull());
@@ -305,16 +308,26 @@ private slots:
     }
 
     void damagedEntriesPrintOnlyTheirNumber() {
-        setMoves(3);
-        game->movesList[2] = {11, 3, 0}; // no such block, no such direction
-        game->lastMove = 250;            // more than the list holds
-        game->blockTable[5].shape = 9;   // and a block of no known shape
+        setMoves(200);
+        game->list.moves[1] = {'?', 3, false}; // no such block, no such direction
+        game->board.anchors[5] = 200;          // and a block off the board
         render();
         QVERIFY(!inkBox(page, QRect(364, 1585, 540 - 364 + 4, 143)).isNull());
         QVERIFY(inkBox(page, QRect(545, 1585, 888 - 545 + 4, 143)).isNull());
         QVERIFY(!inkBox(page, cellArea(6, 19)).isNull());
         QVERIFY(inkBox(page, cellArea(6, 20)).isNull());
         QCOMPARE(px(3960 + 180 + 40, 360 + 360 + 40), qRgb(255, 255, 255)); // D not drawn
+    }
+
+    // A list longer than a page goes on on the next, numbered on.
+    void aLongListTakesMorePages() {
+        setMoves(250);
+        QCOMPARE(trulp::Pages(game->record()), 2);
+        render(0);
+        QVERIFY(!inkBox(page, cellArea(6, 29)).isNull()); // move 210
+        render(1);
+        QVERIFY(!inkBox(page, cellArea(1, 9)).isNull()); // move 250
+        QVERIFY(inkBox(page, cellArea(1, 10)).isNull());
     }
 
     void printsThroughAPdfPrinter() {
@@ -334,7 +347,7 @@ private slots:
         {
             QPainter canvas;
             QVERIFY(canvas.begin(&printer));
-            PaintMovesPage(canvas, printer.width(), game->record(), QStringLiteral("08/12/2026"));
+            trulp::PaintMovesPage(canvas, printer.width(), game->record(), QStringLiteral("08/12/2026"));
         }
 
         QProcess convert;

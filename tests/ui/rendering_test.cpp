@@ -59,18 +59,14 @@ int PointerRow(const QImage& panel) {
     return 0;
 }
 
-// F down and up again, count moves, with moveNr - 1 of them made; the
-// entries of a longer list played before stay behind the end.
+// The panel handed F down and up again, count moves, with moveNr - 1 of
+// them made.
 void FillList(FormFixture& fx, int count, int moveNr) {
-    MoveRecord list[kMaxMoves + 1] = {};
-    for (int i = 1; i <= 150; ++i)
-        list[i] = {7, uint8_t(i % 2 ? Down : Up), 0};
-    fx.setLine(list, 150, count);
-    fx.p().CutList();
-    fx.p().ResetBoard(150); // moveNr 1, the list kept
-    for (int i = 1; i < moveNr; ++i)
-        QVERIFY(fx.p().ReplayMove().made);
-    fx.PaintBox3()->showList();
+    ListShown list;
+    for (int i = 1; i <= count; ++i)
+        list.moves.push_back({'F', uint8_t(i % 2 ? Down : Up), false});
+    list.moveNr = moveNr;
+    fx.PaintBox3()->show(list);
 }
 
 } // namespace
@@ -167,7 +163,7 @@ private slots:
         QTest::newRow("play after 45 moves") << 45 << 46 << 1 << 29 << 30;
         QTest::newRow("replay at 10 of 45") << 45 << 10 << 1 << 30 << 10;
         QTest::newRow("replay at 40 of 45") << 45 << 40 << 1 << 30 << 30;
-        QTest::newRow("old entries past the list stay hidden") << 5 << 1 << 1 << 5 << 1;
+        QTest::newRow("a short list") << 5 << 1 << 1 << 5 << 1;
     }
     void panelScrollsWithMoveNr() {
         QFETCH(int, count);

@@ -12,7 +12,11 @@ using namespace trulp;
 namespace {
 
 bool WaitForRunEnd(FormFixture& fx, int ms = 60000) {
-    return QTest::qWaitFor([&] { return !fx.f().busy(); }, ms);
+    return fx.waitIdle(ms);
+}
+
+bool Busy(FormFixture& fx) {
+    return fx.f().runs().running() || fx.f().session().busy();
 }
 
 struct Outcome {
@@ -47,7 +51,7 @@ private slots:
         FormFixture fx;
         fx.click(fx.searchBtn());
         fx.click(fx.goBtn());
-        QVERIFY(fx.f().busy());
+        QVERIFY(Busy(fx));
         QCOMPARE(fx.goBtn()->text(), QStringLiteral("STOP"));
         // While running, other handlers refuse.
         fx.click(fx.resetBtn());
@@ -72,6 +76,7 @@ private slots:
         {
             FormFixture fx;
             fx.maxmoveUpDown()->setPosition(116);
+        fx.maxmoveUpDown()->onMouseUp(); // let go: the limit holds
             fx.click(fx.searchBtn());
             fx.click(fx.goBtn());
             QVERIFY(WaitForRunEnd(fx));
@@ -79,6 +84,7 @@ private slots:
         }
         FormFixture fx;
         fx.maxmoveUpDown()->setPosition(116);
+        fx.maxmoveUpDown()->onMouseUp(); // let go: the limit holds
         fx.click(fx.searchBtn());
         int pauses = 0;
         while (true) {
@@ -130,6 +136,7 @@ private slots:
     void exhaustedSearchEndsAgainAtOnce() {
         FormFixture fx;
         fx.maxmoveUpDown()->setPosition(100);
+        fx.maxmoveUpDown()->onMouseUp(); // let go: the limit holds
         fx.click(fx.searchBtn());
         fx.click(fx.goBtn());
         QVERIFY(WaitForRunEnd(fx));
@@ -149,21 +156,22 @@ private slots:
         FormFixture fx;
         fx.click(fx.goBtn());
         fx.key(Qt::Key_Space);
-        QVERIFY(!fx.f().busy());
+        QVERIFY(!Busy(fx));
         QVERIFY(!fx.f().runs().stopRequested());
         fx.click(fx.playBtn());
         fx.key(Qt::Key_Return);
-        QVERIFY(!fx.f().busy());
+        QVERIFY(!Busy(fx));
         QCOMPARE(fx.message(), QStringLiteral("search for solution..."));
     }
 
     void replayRunsToTheEndOrStepByStep() {
         FormFixture fx;
         fx.maxmoveUpDown()->setPosition(116);
+        fx.maxmoveUpDown()->onMouseUp(); // let go: the limit holds
         fx.click(fx.searchBtn());
         fx.click(fx.goBtn());
         QVERIFY(WaitForRunEnd(fx));
-        fx.setLine(fx.p().movesList(), 6, 0); // a short list keeps the test quick
+        fx.openLine(fx.p().movesList(), 6); // a short list keeps the test quick
         fx.click(fx.replayBtn());
         QStringList seen;
         QTimer probe;
@@ -184,7 +192,7 @@ private slots:
         QCOMPARE(fx.p().moveNr(), 3);
         QCOMPARE(fx.message(), QStringLiteral("move 2"));
         QTest::qWait(50);
-        QVERIFY(!fx.f().busy());
+        QVERIFY(!Busy(fx));
         fx.click(fx.goBtn()); // on from there
         QVERIFY(WaitForRunEnd(fx));
         probe.stop();
@@ -216,7 +224,7 @@ private slots:
         // Past the end: one pass that replays nothing.
         fx.click(fx.goBtn());
         QCOMPARE(fx.message(), QStringLiteral("end of list"));
-        QVERIFY(!fx.f().busy());
+        QVERIFY(!Busy(fx));
     }
 
     void stopDuringReplayEndsAfterTheMoveUnderWay() {
@@ -228,7 +236,7 @@ private slots:
         fx.click(fx.goBtn());
         QTest::qWait(400);
         fx.click(fx.goBtn());   // STOP
-        QVERIFY(fx.f().busy()); // the slide under way finishes
+        QVERIFY(Busy(fx)); // the slide under way finishes
         QVERIFY(WaitForRunEnd(fx));
         const int stoppedAt = fx.p().moveNr();
         QVERIFY(stoppedAt > 1 && stoppedAt < 148);
@@ -273,7 +281,7 @@ private slots:
         fx.click(fx.goBtn());
         QVERIFY(fx.f().runs().running());
         fx.f().close();
-        QVERIFY(!fx.f().busy());
+        QVERIFY(!Busy(fx));
         QCOMPARE(fx.goBtn()->text(), QStringLiteral("GO"));
         QTest::qWait(400); // no slice runs after the close
         const int moveNr = fx.p().moveNr();
@@ -288,7 +296,7 @@ private slots:
         fx2.click(fx2.goBtn());
         QVERIFY(fx2.f().board().sliding());
         fx2.f().close();
-        QVERIFY(!fx2.f().busy());
+        QVERIFY(!Busy(fx2));
         QVERIFY(!fx2.Timer1()->isActive());
     }
 };

@@ -1,6 +1,7 @@
 // The main window at other sizes than its design: every control keeps its
 // place in proportion, the board is drawn at the scale one to one, and a
 // drag on the board means what it means at the design size.
+#include "design_layout.h"
 #include "form_fixture.h"
 #include "screenfit.h"
 
@@ -73,7 +74,7 @@ private slots:
         QVERIFY(Resize(fx, client));
         fx.click(fx.playBtn());
         const double scale = AspectScale(kDesign, client);
-        const int from = fx.p().blockTable()[F].field;
+        const int from = fx.p().board().anchor(F);
         // F's middle and the drag down, in the board view's own pixels.
         const QPoint start = (QPointF(fx.centreOf(F)) * scale).toPoint();
         QTest::mouseMove(fx.PaintBox1(), start + QPoint(1, 1));
@@ -83,7 +84,7 @@ private slots:
             QTest::mouseMove(fx.PaintBox1(), start + QPoint(0, int(drag * scale * i / 4)));
         QTest::mouseRelease(fx.PaintBox1(), Qt::LeftButton, {}, start + QPoint(0, int(drag * scale)));
         QVERIFY(fx.waitIdle());
-        QCOMPARE(fx.p().blockTable()[F].field, moves ? from + kColumns : from);
+        QCOMPARE(fx.p().board().anchor(F), moves ? from + 4 : from);
         QCOMPARE(fx.p().lastMove(), moves ? 1 : 0);
     }
 };
