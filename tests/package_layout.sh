@@ -49,20 +49,31 @@ done
 # Moves files are the package's type, by content and by name, and the
 # launcher takes one.
 [ -f "$root/usr/share/mime/packages/example.quorvel.trulp.xml" ] || fail "no MIME type for moves files"
-[ -f "$root/$icons/48x48/mimetypes/application-x-trulp-moves.png" ] || fail "no icon for moves files"
+for type in moves puzzle; do
+  [ -f "$root/$icons/48x48/mimetypes/application-x-trulp-$type.png" ] || fail "no icon for $type files"
+done
 update-mime-database "$root/usr/share/mime" 2>/dev/null
 files=$(mktemp -d)
 "$solve" --save "$files/mine" >/dev/null
 "$solve" --puzzle nearly --optimal --save "$files/near" >/dev/null
 cp "$files/TRULP_ near" "$files/renamed"
-for f in "TRULP_ mine" "TRULP_ near" renamed; do
-  type=$(XDG_DATA_HOME=$files XDG_DATA_DIRS=$root/usr/share:/usr/share gio info -a standard::content-type \
-         "$files/$f" | awk '/content-type/ { print $2 }')
-  [ "$type" = application/x-trulp-moves ] || fail "$f is $type, not application/x-trulp-moves"
+"$solve" --puzzle-file puzzles/classics/century.trulp --optimal --save "$files/century" >/dev/null
+cp "$files/TRULP_ century" "$files/century-game"
+printf 'TRULP puzzle\nname: typed\nstart:\nX.\ngoal:\n.X\n' >"$files/typed.trulp"
+cp "$files/typed.trulp" "$files/typed"
+content_type() {
+  XDG_DATA_HOME=$files XDG_DATA_DIRS=$root/usr/share:/usr/share gio info -a standard::content-type "$1" |
+    awk '/content-type/ { print $2 }'
+}
+for f in "TRULP_ mine" "TRULP_ near" renamed "TRULP_ century" century-game typed.trulp typed; do
+  case $f in typed*) want=application/x-trulp-puzzle ;; *) want=application/x-trulp-moves ;; esac
+  type=$(content_type "$files/$f")
+  [ "$type" = "$want" ] || fail "$f is $type, not $want"
 done
 rm -rf "$files"
 entry=$root/usr/share/applications/example.quorvel.trulp.desktop
-grep -qx 'MimeType=application/x-trulp-moves;' "$entry" || fail "the launcher does not list moves files"
+grep -qx 'MimeType=application/x-trulp-moves;application/x-trulp-puzzle;' "$entry" ||
+  fail "the launcher does not list moves and puzzle files"
 grep -q '^Exec=trulp %f$' "$entry" || fail "the launcher does not pass the file"
 
 # Without X (a Wayland session) the program needs Qt's Wayland plugin.

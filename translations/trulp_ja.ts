@@ -24,255 +24,430 @@
         <translation>手順</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/print_page.cpp" line="99"/>
+        <location filename="../src/mainwindow/print_page.cpp" line="124"/>
         <source>TRULP puzzle: %1</source>
         <extracomment>The printed page&apos;s title for a puzzle other than the classic.</extracomment>
         <translation>TRULP パズル: %1</translation>
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <location filename="../src/mainwindow/printing.cpp" line="28"/>
+        <source>TRULP puzzle</source>
+        <extracomment>The name a printed page goes by in the printer&apos;s queue.</extracomment>
+        <translation>TRULP パズル</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/printing.cpp" line="38"/>
+        <source>TRULP puzzle.pdf</source>
+        <extracomment>The file a page is printed to when there is no printer; keep &quot;.pdf&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/printing.cpp" line="55"/>
+        <source>The print job could not be started on %1.</source>
+        <extracomment>%1 the printer or the file.</extracomment>
+        <translation>%1 で印刷ジョブを開始できませんでした。</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/printing.cpp" line="83"/>
+        <source>Printer setup</source>
+        <translation>プリンターの設定</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/printing.cpp" line="87"/>
+        <source>a PDF file</source>
+        <extracomment>In the printer setup: the page goes to a PDF file, asked for at printing.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/printing.cpp" line="93"/>
+        <source>page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/printing.cpp" line="100"/>
+        <source>choose</source>
+        <extracomment>The printer setup&apos;s button: it chooses the printer, it does not print.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/printing.cpp" line="105"/>
+        <source>print to</source>
+        <extracomment>In the printer setup: where a printed page goes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Puzzles</name>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="32"/>
-        <location filename="../src/words/words.cpp" line="69"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="36"/>
+        <location filename="../src/words/words.cpp" line="70"/>
         <source>moves</source>
         <translation>手数指定</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="40"/>
+        <source>the ten blocks</source>
+        <extracomment>A pack of puzzles: the ten blocks of the classic from other starts.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="42"/>
+        <source>the classics</source>
+        <extracomment>A pack of puzzles: the famous ones of the puzzle literature.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
+        <source>the large ones</source>
+        <extracomment>A pack of puzzles: larger boards and long solutions.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>classic</source>
         <translation>定番パズル</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="46"/>
+        <location filename="../src/words/words.cpp" line="47"/>
         <source>nearly</source>
         <translation>あと少し</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>corners</source>
         <translation>四隅</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="47"/>
+        <location filename="../src/words/words.cpp" line="48"/>
         <source>lid</source>
         <translation>ふた</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>sidestep</source>
         <translation>横っ跳び</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="48"/>
+        <location filename="../src/words/words.cpp" line="49"/>
         <source>drift</source>
         <translation>漂流</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>nudge</source>
         <translation>ひと押し</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="49"/>
+        <location filename="../src/words/words.cpp" line="50"/>
         <source>fence</source>
         <translation>垣根</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>pillars</source>
         <translation>柱</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="50"/>
+        <location filename="../src/words/words.cpp" line="51"/>
         <source>stakes</source>
         <translation>杭</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>arch</source>
         <translation>アーチ</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="51"/>
+        <location filename="../src/words/words.cpp" line="52"/>
         <source>cradle</source>
         <translation>ゆりかご</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>throne</source>
         <translation>玉座</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="52"/>
+        <location filename="../src/words/words.cpp" line="53"/>
         <source>tower</source>
         <translation>塔</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>palisade</source>
         <translation>柵</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="53"/>
+        <location filename="../src/words/words.cpp" line="54"/>
         <source>keep</source>
         <translation>天守</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>detour</source>
         <translation>回り道</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="54"/>
+        <location filename="../src/words/words.cpp" line="55"/>
         <source>crooked</source>
         <translation>ゆがみ</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>leaning</source>
         <translation>傾き</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="55"/>
+        <location filename="../src/words/words.cpp" line="56"/>
         <source>tangle</source>
         <translation>もつれ</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>attic</source>
         <translation>屋根裏</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="56"/>
+        <location filename="../src/words/words.cpp" line="57"/>
         <source>lopsided</source>
         <translation>片寄り</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>colonnade</source>
         <translation>列柱</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="57"/>
+        <location filename="../src/words/words.cpp" line="58"/>
         <source>sentries</source>
         <translation>歩哨</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>guards</source>
         <translation>衛兵</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="58"/>
+        <location filename="../src/words/words.cpp" line="59"/>
         <source>ladder</source>
         <translation>はしご</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>shelf</source>
         <translation>棚</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="59"/>
+        <location filename="../src/words/words.cpp" line="60"/>
         <source>gate</source>
         <translation>門</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>lantern</source>
         <translation>灯籠</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="60"/>
+        <location filename="../src/words/words.cpp" line="61"/>
         <source>fallen</source>
         <translation>転落</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>crown</source>
         <translation>王冠</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="61"/>
+        <location filename="../src/words/words.cpp" line="62"/>
         <source>hourglass</source>
         <translation>砂時計</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>fortress</source>
         <translation>要塞</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="62"/>
+        <location filename="../src/words/words.cpp" line="63"/>
         <source>citadel</source>
         <translation>城砦</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>twin</source>
         <translation>双子</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="63"/>
+        <location filename="../src/words/words.cpp" line="64"/>
         <source>soldiers</source>
         <translation>兵士</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>barracks</source>
         <translation>兵舎</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="64"/>
+        <location filename="../src/words/words.cpp" line="65"/>
         <source>garrison</source>
         <translation>守備隊</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>labyrinth</source>
         <translation>迷宮</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="65"/>
+        <location filename="../src/words/words.cpp" line="66"/>
         <source>summit</source>
         <translation>頂上</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="66"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>nadir</source>
         <translation>天底</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="66"/>
+        <location filename="../src/words/words.cpp" line="67"/>
         <source>zenith</source>
         <translation>天頂</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="67"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>your own</source>
         <translation>自作</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="67"/>
+        <location filename="../src/words/words.cpp" line="68"/>
         <source>easy</source>
         <translation>初級</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="68"/>
+        <location filename="../src/words/words.cpp" line="69"/>
         <source>medium</source>
         <translation>中級</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="68"/>
+        <location filename="../src/words/words.cpp" line="69"/>
         <source>hard</source>
         <translation>上級</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="76"/>
+        <source>Bandaged Fifteen</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="78"/>
+        <source>2011, a fifteen-puzzle tray with pieces glued together. Shortest solution 131 piece moves (179 moves).</source>
+        <extracomment>The note of the puzzle Bandaged Fifteen: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="81"/>
+        <source>Century</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="83"/>
+        <source>1975, Winning Ways, with the middle block set on the grid. Shortest solution 99 piece moves (131 moves).</source>
+        <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="86"/>
+        <source>Dad&apos;s Puzzle</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="88"/>
+        <source>1909, the Pennant Puzzle, sold from 1926 as Dad&apos;s Puzzler. Big square from the upper left to the lower left corner. Shortest solution 59 piece moves (83 moves).</source>
+        <extracomment>The note of the puzzle Dad&apos;s Puzzle: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="91"/>
+        <source>Eight Puzzle</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="93"/>
+        <source>Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves.</source>
+        <extracomment>The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="96"/>
+        <source>The Letter Block Puzzle</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="98"/>
+        <source>1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. Shortest solution 23 moves.</source>
+        <extracomment>The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="101"/>
+        <source>A Lodging-House Difficulty</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="103"/>
+        <source>1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase Y, one piece to a room. Shortest solution 17 moves.</source>
+        <extracomment>The note of the puzzle A Lodging-House Difficulty: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="106"/>
+        <source>Quzzle Killer</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="108"/>
+        <source>2004, the Quzzle pieces rearranged. Big square to the upper right corner. Shortest solution 90 piece moves (121 moves).</source>
+        <extracomment>The note of the puzzle Quzzle Killer: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="111"/>
+        <source>Quzzle</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="113"/>
+        <source>2004, designed by computer. Big square to the upper right corner. Shortest solution 84 piece moves (115 moves).</source>
+        <extracomment>The note of the puzzle Quzzle: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="116"/>
+        <source>Super Century</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="118"/>
+        <source>2004, the pieces of Century. Shortest solution 138 piece moves (179 moves).</source>
+        <extracomment>The note of the puzzle Super Century: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../src/words/words.cpp" line="42"/>
+        <location filename="../src/words/words.cpp" line="43"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
@@ -281,42 +456,72 @@
 <context>
     <name>TStatForm</name>
     <message>
-        <location filename="../src/stats/statform.cpp" line="21"/>
+        <location filename="../src/words/words.cpp" line="380"/>
         <source>number of moves</source>
         <translation>手数</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="22"/>
+        <location filename="../src/words/words.cpp" line="381"/>
         <source>time (secs.)</source>
         <translation>時間（秒）</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="23"/>
+        <location filename="../src/words/words.cpp" line="382"/>
         <source>trial moves</source>
         <translation>試行した手</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="24"/>
+        <location filename="../src/words/words.cpp" line="383"/>
         <source>Forward history buffer length</source>
         <translation>前方履歴バッファーの長さ</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="25"/>
+        <location filename="../src/words/words.cpp" line="384"/>
         <source>Backward buffer hits</source>
         <translation>後方バッファーのヒット数</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="26"/>
+        <location filename="../src/words/words.cpp" line="385"/>
         <source>Forward buffer hits</source>
         <translation>前方バッファーのヒット数</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="36"/>
+        <location filename="../src/words/words.cpp" line="386"/>
+        <source>piece moves</source>
+        <comment>a game&apos;s moves, a piece&apos;s moves one after another counted once</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="387"/>
+        <source>moves by the coach</source>
+        <comment>of the game&apos;s moves, those a hint or a solve made</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="388"/>
+        <source>time played</source>
+        <comment>the game&apos;s time, without the time hidden or solving</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="389"/>
+        <source>to the goal</source>
+        <comment>moves / piece moves still to go from the board</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="390"/>
+        <source>your best</source>
+        <comment>the fewest moves / piece moves of a solve without help</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/stats/statform.cpp" line="40"/>
         <source>TRULP statistics</source>
         <translation>TRULP 統計</translation>
     </message>
     <message>
-        <location filename="../src/stats/statform.cpp" line="65"/>
+        <location filename="../src/stats/statform.cpp" line="70"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -324,57 +529,43 @@
 <context>
     <name>TrulpSolve</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="41"/>
-        <source>&apos;%1&apos; is not a moves file: %2 bytes instead of 250</source>
-        <translation>「%1」は手順ファイルではありません: 250 バイトではなく %2 バイトです</translation>
+        <location filename="../src/cli/main.cpp" line="40"/>
+        <source>&apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/main.cpp" line="49"/>
-        <source>&apos;%1&apos; is not a moves file: the start it holds cannot be played</source>
-        <translation>「%1」は手順ファイルではありません: 保存されている開始配置ではプレイできません</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/main.cpp" line="50"/>
-        <source>&apos;%1&apos; is not a moves file: its name does not begin with TRULP_ or TRULP+</source>
-        <translation>「%1」は手順ファイルではありません: 名前が TRULP_ または TRULP+ で始まっていません</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/main.cpp" line="56"/>
-        <source>&apos;%1&apos; is not a valid moves file: bad name length, move count or move</source>
-        <translation>「%1」は有効な手順ファイルではありません: 名前の長さ、手数、または手が不正です</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/main.cpp" line="93"/>
+        <location filename="../src/cli/main.cpp" line="82"/>
         <source>no puzzle is named &apos;%1&apos; (see --puzzles)</source>
         <translation>「%1」という名前のパズルはありません（--puzzles を参照）</translation>
     </message>
     <message>
-        <location filename="../src/cli/main.cpp" line="98"/>
+        <location filename="../src/cli/main.cpp" line="87"/>
         <source>--start &apos;%1&apos;: %2</source>
         <translation>--start 「%1」: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/main.cpp" line="135"/>
+        <location filename="../src/cli/main.cpp" line="101"/>
+        <source>standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="108"/>
+        <location filename="../src/cli/options.cpp" line="77"/>
+        <source>--max-move must be a whole number from %1 to %2, not &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="151"/>
         <source>cannot write the list</source>
         <translation>一覧を書き出せません</translation>
     </message>
     <message>
-        <location filename="../src/cli/main.cpp" line="159"/>
-        <source>&apos;%1&apos;: move %2 cannot be made from the start position</source>
-        <translation>「%1」: 開始配置からでは %2 手目を指せません</translation>
+        <location filename="../src/cli/main.cpp" line="212"/>
+        <source>cannot save: the line from the start would have %1 moves, and a moves file holds at most %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/main.cpp" line="160"/>
-        <source>&apos;%1&apos;: move %2 cannot be made from the start of its puzzle</source>
-        <translation>「%1」: そのパズルの開始配置からでは %2 手目を指せません</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/main.cpp" line="185"/>
-        <source>cannot save: the line from the start would have %1 moves, and a moves file holds at most 200</source>
-        <translation>保存できません: 開始配置からの手順が %1 手になりますが、手順ファイルには最大 200 手しか入りません</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/main.cpp" line="199"/>
+        <location filename="../src/cli/main.cpp" line="227"/>
         <source>cannot write the report</source>
         <translation>レポートを書き出せません</translation>
     </message>
@@ -389,84 +580,53 @@
         <translation>%1 が 2 回指定されています</translation>
     </message>
     <message>
-        <location filename="../src/cli/options.cpp" line="41"/>
+        <location filename="../src/cli/options.cpp" line="42"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
         <translation>不明なオプション「%1」（--help を参照）</translation>
     </message>
     <message>
-        <location filename="../src/cli/options.cpp" line="46"/>
+        <location filename="../src/cli/options.cpp" line="47"/>
         <source>%1 takes no value</source>
         <translation>%1 は値を取りません</translation>
     </message>
     <message>
-        <location filename="../src/cli/options.cpp" line="63"/>
-        <location filename="../src/cli/options.cpp" line="67"/>
+        <location filename="../src/cli/options.cpp" line="65"/>
+        <location filename="../src/cli/options.cpp" line="69"/>
         <source>%1 needs a value</source>
         <translation>%1 には値が必要です</translation>
     </message>
     <message>
-        <location filename="../src/cli/options.cpp" line="74"/>
-        <source>--max-move must be a whole number from 100 to 200, not &apos;%1&apos;</source>
-        <translation>--max-move には 100 から 200 までの整数を指定してください（「%1」は不可）</translation>
+        <location filename="../src/cli/options.cpp" line="116"/>
+        <source>--puzzle, --start and --puzzle-file do not go together</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/options.cpp" line="82"/>
-        <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
-        <translation>--slice には 1 から 2147483647 までの整数を指定してください（「%1」は不可）</translation>
+        <location filename="../src/cli/options.cpp" line="119"/>
+        <source>--from carries its own puzzle: not with --puzzle, --start or --puzzle-file</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/options.cpp" line="91"/>
-        <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
-        <translation>--save にはディレクトリではなくファイル名を指定してください: 「%1」</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/options.cpp" line="107"/>
-        <source>--puzzles goes with --json alone</source>
-        <translation>--puzzles と併用できるのは --json だけです</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/options.cpp" line="109"/>
-        <source>--puzzle and --start do not go together</source>
-        <translation>--puzzle と --start は併用できません</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/options.cpp" line="111"/>
-        <source>--from carries its own puzzle: not with --puzzle or --start</source>
-        <translation>--from はそれ自身のパズルを持つため、--puzzle や --start とは併用できません</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/options.cpp" line="113"/>
-        <source>--max-move does not go with --optimal</source>
-        <translation>--max-move は --optimal と併用できません</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/options.cpp" line="115"/>
-        <source>--slice does not go with --optimal</source>
-        <translation>--slice は --optimal と併用できません</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/options.cpp" line="117"/>
-        <source>--from only goes with --optimal</source>
-        <translation>--from は --optimal とだけ併用できます</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/options.cpp" line="124"/>
+        <location filename="../src/cli/options.cpp" line="132"/>
         <source>Usage:
-  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]
-              [--save FILE] [--json]
-  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]
-              [--save FILE] [--json]
+  trulp-solve [--puzzle NAME | --start POSITION | --puzzle-file FILE]
+              [--max-move N] [--slice N] [--save FILE] [--json]
+  trulp-solve --optimal [--puzzle NAME | --start POSITION | --puzzle-file FILE |
+              --from FILE] [--save FILE] [--json]
   trulp-solve --puzzles [--json]
   trulp-solve --help | --version
 
-Solves the sliding-block puzzle from a start position: the classic one,
-or another from the collection or given block by block.
+Solves a sliding-block puzzle from its start: the classic one, another
+from the collection, one given block by block or a puzzle file.
 
-  --max-move N  move limit of the depth-first search, 100 to 200 (default 150)
+  --max-move N  move limit of the depth-first search, from 100 (default 150);
+                at most 200 for the ten blocks of the classic
   --slice N     moves recorded per search step, at least 1 (default 10000);
                 the result does not depend on it
-  --optimal     shortest line by breadth-first search over all positions
-  --puzzle NAME the start of that puzzle of the collection (see --puzzles)
+  --optimal     shortest line by breadth-first search over all positions;
+                also the fewest piece moves (a piece moved on counts once)
+  --puzzle NAME that puzzle of the collection, by its name or id (see --puzzles)
+  --puzzle-file FILE
+                the puzzle of a puzzle file; - reads it from standard input
   --start POSITION
                 each block&apos;s letter and the field (0-19, row by row) of its
                 top-left square, in the order A X B C D E F G H I, as one
@@ -476,7 +636,8 @@ or another from the collection or given block by block.
   --save FILE   write the line as a moves file named &quot;TRULP_ &quot; + FILE&apos;s name
                 in FILE&apos;s directory; with --from, the file&apos;s moves come first;
                 a puzzle other than the classic is kept in the file
-  --puzzles     list the collection: name, shortest line and start
+  --puzzles     list the collection: name, board, shortest lines in moves and
+                in piece moves
   --json        print one JSON object instead of the report
   --help        show this help
   --version     show the version
@@ -484,253 +645,252 @@ or another from the collection or given block by block.
 Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 </source>
         <extracomment>The help of trulp-solve: translate the explanations, keep the options and their values.</extracomment>
-        <translation>使い方:
-  trulp-solve [--puzzle NAME | --start POSITION] [--max-move N] [--slice N]
-              [--save FILE] [--json]
-  trulp-solve --optimal [--puzzle NAME | --start POSITION | --from FILE]
-              [--save FILE] [--json]
-  trulp-solve --puzzles [--json]
-  trulp-solve --help | --version
-
-開始配置からスライディングブロックパズルを解きます。定番パズルの
-ほか、パズル一覧の別のパズルや、ブロックごとに指定した配置も解けます。
-
-  --max-move N  深さ優先探索の手数上限、100～200（既定値 150）
-  --slice N     探索 1 ステップごとに記録する手数、1 以上（既定値
-                10000）。結果はこの値に左右されません
-  --optimal     全局面の幅優先探索で最短手順を求めます
-  --puzzle NAME パズル一覧にあるそのパズルの開始配置から解きます
-                （--puzzles を参照）
-  --start POSITION
-                各ブロックの文字と、その左上のマス（0-19、行ごとに
-                番号付け）を A X B C D E F G H I の順に 1 つの引数で
-                指定します。&quot;A0 X1 B3 C8 D9 E11 F13 G14 H16 I19&quot; が
-                定番パズルです
-  --from FILE   --optimal と併用: この手順ファイル自身のパズルの
-                開始配置から、ファイルの手順を指した後の局面から
-                始めます
-  --save FILE   手順を &quot;TRULP_ &quot; + FILE の名前の手順ファイルとして
-                FILE のディレクトリに書き出します。--from と併用すると
-                ファイルの手順が先に入ります。定番以外のパズルは
-                ファイルに保存されます
-  --puzzles     パズル一覧を表示します: 名前、最短手順、開始配置
-  --json        レポートの代わりに JSON オブジェクトを 1 つ出力します
-  --help        このヘルプを表示します
-  --version     バージョンを表示します
-
-終了ステータス: 0 解けた、1 解なし、2 使い方または入力の誤り。
-</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="42"/>
-        <source>the start position</source>
-        <translation>開始配置</translation>
+        <location filename="../src/cli/options.cpp" line="87"/>
+        <source>--slice must be a whole number from 1 to 2147483647, not &apos;%1&apos;</source>
+        <translation>--slice には 1 から 2147483647 までの整数を指定してください（「%1」は不可）</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="44"/>
-        <source>the start of puzzle &apos;%1&apos;</source>
-        <translation>パズル「%1」の開始配置</translation>
+        <location filename="../src/cli/options.cpp" line="96"/>
+        <source>--save needs a file name, not a directory: &apos;%1&apos;</source>
+        <translation>--save にはディレクトリではなくファイル名を指定してください: 「%1」</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="45"/>
-        <source>the start %1</source>
-        <translation>開始配置 %1</translation>
+        <location filename="../src/cli/options.cpp" line="114"/>
+        <source>--puzzles goes with --json alone</source>
+        <translation>--puzzles と併用できるのは --json だけです</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="79"/>
-        <source>depth-first search from %1, move limit %2</source>
-        <translation>%1 からの深さ優先探索、手数上限 %2</translation>
+        <location filename="../src/cli/options.cpp" line="121"/>
+        <source>--max-move does not go with --optimal</source>
+        <translation>--max-move は --optimal と併用できません</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="81"/>
-        <source>shortest line from %1</source>
-        <translation>%1 からの最短手順</translation>
+        <location filename="../src/cli/options.cpp" line="123"/>
+        <source>--slice does not go with --optimal</source>
+        <translation>--slice は --optimal と併用できません</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/options.cpp" line="125"/>
+        <source>--from only goes with --optimal</source>
+        <translation>--from は --optimal とだけ併用できます</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="84"/>
+        <location filename="../src/cli/report.cpp" line="63"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos;</source>
         <translation>
             <numerusform>「%1」の %n 手を指した後の局面からの最短手順</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <location filename="../src/cli/report.cpp" line="87"/>
-        <source>shortest line from the position after the %n moves of &apos;%1&apos; from %2</source>
-        <translation>
-            <numerusform>%2 から「%1」の %n 手を指した後の局面からの最短手順</numerusform>
-        </translation>
-    </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="92"/>
+        <location filename="../src/cli/report.cpp" line="106"/>
         <source>result</source>
         <translation>結果</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="93"/>
+        <location filename="../src/cli/report.cpp" line="107"/>
         <source>solved</source>
         <translation>解けた</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="93"/>
+        <location filename="../src/cli/report.cpp" line="107"/>
         <source>no solution</source>
         <translation>解なし</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="94"/>
-        <source>number of moves</source>
-        <translation>手数</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/report.cpp" line="96"/>
+        <location filename="../src/cli/report.cpp" line="111"/>
         <source>positions reachable</source>
         <translation>到達可能な局面数</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="98"/>
-        <source>trial moves</source>
-        <translation>試行した手</translation>
+        <location filename="../src/cli/report.cpp" line="45"/>
+        <source>depth-first search from the start position, move limit %1</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="99"/>
-        <source>forward history buffer length</source>
-        <translation>前方履歴バッファーの長さ</translation>
+        <location filename="../src/cli/report.cpp" line="47"/>
+        <source>depth-first search from the start of puzzle &apos;%1&apos;, move limit %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="100"/>
-        <source>forward buffer hits</source>
-        <translation>前方バッファーのヒット数</translation>
+        <location filename="../src/cli/report.cpp" line="50"/>
+        <source>depth-first search from the start %1, move limit %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="101"/>
-        <source>backward buffer hits</source>
-        <translation>後方バッファーのヒット数</translation>
+        <location filename="../src/cli/report.cpp" line="56"/>
+        <source>shortest line from the start position</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="106"/>
+        <location filename="../src/cli/report.cpp" line="58"/>
+        <source>shortest line from the start of puzzle &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="59"/>
+        <source>shortest line from the start %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/report.cpp" line="67"/>
+        <source>shortest line from the position after the %n moves of &apos;%1&apos; in puzzle &apos;%2&apos;</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/report.cpp" line="70"/>
+        <source>shortest line from the position after the %n moves of &apos;%1&apos; from the start %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="110"/>
+        <source>fewest piece moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="125"/>
         <source>time</source>
         <extracomment>Seconds, as &quot;0.123 s&quot;.</extracomment>
         <translation>時間</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="106"/>
+        <location filename="../src/cli/report.cpp" line="125"/>
         <source>%1 s</source>
         <translation>%1 秒</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="121"/>
+        <location filename="../src/cli/report.cpp" line="140"/>
         <source>saved as: %1</source>
         <translation>保存先: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/report.cpp" line="123"/>
+        <location filename="../src/cli/report.cpp" line="142"/>
         <source>nothing saved: no line was found</source>
         <translation>何も保存しませんでした: 手順が見つかりませんでした</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/report.cpp" line="174"/>
+        <source>id|name|board|moves|piece moves</source>
+        <extracomment>The header of the collection&apos;s table: the columns are the id, the name, the board, shortest moves and piece moves.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Wording</name>
     <message>
-        <location filename="../src/words/words.cpp" line="21"/>
+        <location filename="../src/words/words.cpp" line="22"/>
         <source>right</source>
         <extracomment>A direction in a hint and in the moves list read aloud: &quot;hint: H right&quot;.</extracomment>
         <translation>右へ</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="23"/>
+        <location filename="../src/words/words.cpp" line="24"/>
         <source>up</source>
         <translation>上へ</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="25"/>
+        <location filename="../src/words/words.cpp" line="26"/>
         <source>left</source>
         <translation>左へ</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="27"/>
+        <location filename="../src/words/words.cpp" line="28"/>
         <source>down</source>
         <translation>下へ</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="96"/>
+        <location filename="../src/words/words.cpp" line="131"/>
+        <source>by %1</source>
+        <extracomment>Who made a puzzle, in its tool tip: a name as the puzzle file gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="156"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="99"/>
+        <location filename="../src/words/words.cpp" line="159"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>1手</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="102"/>
+        <location filename="../src/words/words.cpp" line="162"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>開始</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="113"/>
+        <location filename="../src/words/words.cpp" line="173"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>TRULP パズルへようこそ。「プレイ」か「探索」を選んでください…</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="115"/>
+        <location filename="../src/words/words.cpp" line="175"/>
         <source>search for solution...</source>
         <translation>解を探しましょう…</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="117"/>
+        <location filename="../src/words/words.cpp" line="177"/>
         <source>show moves</source>
         <translation>手順を表示します</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="119"/>
+        <location filename="../src/words/words.cpp" line="179"/>
         <source>click GO to start search</source>
         <translation>「開始」をクリックすると探索を始めます</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="121"/>
+        <location filename="../src/words/words.cpp" line="181"/>
         <source>find solutions...</source>
         <translation>解を見つけましょう…</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="123"/>
+        <location filename="../src/words/words.cpp" line="183"/>
         <source>find solution...</source>
         <translation>解を見つけましょう…</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="125"/>
+        <location filename="../src/words/words.cpp" line="185"/>
         <source>list is full</source>
         <translation>リストがいっぱいです</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="127"/>
+        <location filename="../src/words/words.cpp" line="187"/>
         <source>moves list is full</source>
         <translation>手順リストがいっぱいです</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="129"/>
+        <location filename="../src/words/words.cpp" line="189"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>解けました…おめでとうございます！</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="191"/>
         <source>solution reached</source>
         <translation>ゴールに到達</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="134"/>
+        <location filename="../src/words/words.cpp" line="194"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>%1 手目</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="136"/>
+        <location filename="../src/words/words.cpp" line="196"/>
         <source>end of list</source>
         <translation>リストの終わりです</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="139"/>
+        <location filename="../src/words/words.cpp" line="199"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -738,81 +898,81 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="141"/>
+        <location filename="../src/words/words.cpp" line="202"/>
         <source>%n to go</source>
         <translation>
             <numerusform>残り %n 手</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="143"/>
+        <location filename="../src/words/words.cpp" line="204"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>解答中… 残り %n 手</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="145"/>
+        <location filename="../src/words/words.cpp" line="206"/>
         <source>pause</source>
         <translation>一時停止</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="148"/>
+        <location filename="../src/words/words.cpp" line="209"/>
         <source>pause: GO goes on</source>
         <extracomment>The coach&apos;s solve was stopped; GO, Space or Return let it go on.</extracomment>
         <translation>一時停止: 「開始」で再開</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="151"/>
+        <location filename="../src/words/words.cpp" line="212"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>コンピューターが探索中… 試行した手: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="153"/>
+        <location filename="../src/words/words.cpp" line="214"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>パズルが解けました。（「統計」を参照）</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="155"/>
+        <location filename="../src/words/words.cpp" line="216"/>
         <source>no solution found</source>
         <translation>解が見つかりませんでした</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="158"/>
+        <location filename="../src/words/words.cpp" line="219"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>パズルを保存しました: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="161"/>
+        <location filename="../src/words/words.cpp" line="222"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>パズル %1 を開きました</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="163"/>
+        <location filename="../src/words/words.cpp" line="224"/>
         <source>read error</source>
         <translation>読み込みエラー</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="165"/>
+        <location filename="../src/words/words.cpp" line="226"/>
         <source>wrong file</source>
         <translation>ファイルが正しくありません</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="168"/>
+        <location filename="../src/words/words.cpp" line="229"/>
         <source>puzzle send to printer</source>
         <translation>パズルをプリンターに送りました</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="170"/>
+        <location filename="../src/words/words.cpp" line="231"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>ページを %1 に書き出しました</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="234"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -820,27 +980,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="236"/>
         <source>drag the blocks where you want them</source>
         <translation>ブロックを好きな位置までドラッグしてください</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="177"/>
+        <location filename="../src/words/words.cpp" line="238"/>
         <source>no way to the goal</source>
         <translation>ゴールに行けません</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="179"/>
+        <location filename="../src/words/words.cpp" line="240"/>
         <source>block X is on the goal already</source>
         <translation>ブロック X はすでにゴールにあります</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="181"/>
+        <location filename="../src/words/words.cpp" line="242"/>
         <source>no room there</source>
         <translation>そこには置けません</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="184"/>
+        <location filename="../src/words/words.cpp" line="245"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -848,46 +1008,258 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="186"/>
-        <source>block %1 does not have its own shape</source>
-        <translation>ブロック %1 の形が正しくありません</translation>
+        <location filename="../src/words/words.cpp" line="268"/>
+        <source>moves cleared: %1 brings them back</source>
+        <extracomment>Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away. %1 the undo key, as the desktop writes it.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="188"/>
+        <location filename="../src/words/words.cpp" line="271"/>
+        <source>next: %1 (%2)</source>
+        <extracomment>After the goal, beside the message: the next puzzle without a record. %2 its key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="276"/>
+        <source>the search is running: STOP first</source>
+        <extracomment>Beside the message: an input refused while the search runs.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="278"/>
+        <source>the replay is running: STOP first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="281"/>
+        <source>the coach is solving: GO stops it first</source>
+        <extracomment>GO stops the coach&apos;s solve.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="284"/>
+        <source>puzzle %1 copied as text</source>
+        <extracomment>%1 the puzzle&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="289"/>
+        <source>puzzle %1</source>
+        <extracomment>A puzzle chosen whose shortest solution the coach is still working out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="292"/>
+        <source>your game of %1 is back</source>
+        <extracomment>At start, when the game of the last run is back on the board.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="294"/>
+        <source>not a puzzle: the file is not a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/words/words.cpp" line="296"/>
+        <source>not a puzzle: a puzzle text has at most %n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="299"/>
+        <source>line 1: a puzzle text begins with the line &apos;%1&apos;</source>
+        <extracomment>%1 the line a puzzle text must begin with.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="301"/>
+        <source>line %1: unknown key &apos;%2&apos; (name, by and note are known)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="303"/>
+        <source>the puzzle has no &apos;name:&apos; line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="305"/>
+        <source>the puzzle has no &apos;start:&apos; map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="307"/>
+        <source>the puzzle has no &apos;goal:&apos; map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="309"/>
+        <source>line %1: not a key line and not in a map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="312"/>
+        <source>line %1: a row of %2 fields, the first row has %3</source>
+        <extracomment>%2 the fields of this row, %3 those of the first row.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="314"/>
+        <source>the goal map has %1 rows, the start map %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="316"/>
+        <source>a board of %1 by %2 fields: each side must be 2 to 10 fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="319"/>
+        <source>line %1: &apos;%2&apos; is no field (. free, # wall, A to Z a piece)</source>
+        <extracomment>%2 a character that means nothing in a start map.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="321"/>
+        <source>line %1: one space at most between two fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="323"/>
+        <source>line %1: piece %2 is in two parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="325"/>
+        <source>line %1: piece %2 has %3 fields, at most 9 are allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="330"/>
+        <source>the start has no free field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="332"/>
+        <source>line %1: the goal of piece %2 does not have its shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="336"/>
+        <source>line %1: the goal of piece %2 is on a wall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="338"/>
+        <source>line %1: the goal names piece %2, which the start does not have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="342"/>
+        <source>the goal names no piece</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="344"/>
+        <source>the goal is met at the start already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="347"/>
+        <source>line %1: &apos;%2&apos; is no move (a piece&apos;s letter and R, U, L or D)</source>
+        <extracomment>A moves list of a game file: %2 what stands there instead of a letter and R, U, L or D.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="349"/>
+        <source>move %1 cannot be made from the start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="351"/>
+        <source>more moves than a list holds (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="354"/>
+        <source>cannot open &apos;%1&apos;: %2</source>
+        <extracomment>%1 a file, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="356"/>
+        <source>&apos;%1&apos; is not a file that can be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="358"/>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="360"/>
+        <source>cannot write in &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="362"/>
+        <source>cannot save &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/words/words.cpp" line="364"/>
+        <source>&apos;%1&apos; is not a moves file: %n bytes instead of 250</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="367"/>
+        <source>your records could not be read: the file is kept as %1</source>
+        <extracomment>%1 where the damaged records file was put.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="369"/>
+        <source>the game kept last time could not be read: it is kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="411"/>
+        <source>the coach cannot know this puzzle: it has too many positions</source>
+        <extracomment>The coach&apos;s tool tip and words for a puzzle it has no table for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="247"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>マス %2 のブロック %1 が盤面からはみ出します</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="190"/>
+        <location filename="../src/words/words.cpp" line="250"/>
+        <source>block %1 on field %2 stands on a wall</source>
+        <extracomment>A piece placed where the board has a wall.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="252"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>マス %2 のブロック %1 とマス %4 のブロック %3 が重なっています</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="196"/>
+        <location filename="../src/words/words.cpp" line="258"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>開始配置には A X B C D E F G H I の順に 10 個のブロックとそれぞれのマスを書きます（%n 個の項目ではありません）</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="200"/>
+        <location filename="../src/words/words.cpp" line="262"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>開始配置の %1 番目のブロックは「%3」ではなく %2 でなければなりません（順序は A X B C D E F G H I）</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="205"/>
-        <source>moves cleared: Ctrl+Z brings them back</source>
-        <extracomment>Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away.</extracomment>
-        <translation>手順を消去しました: Ctrl+Z で元に戻せます</translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="208"/>
-        <source>next: %1 (Ctrl+N)</source>
-        <extracomment>After the goal, beside the message: the next puzzle without a record.</extracomment>
-        <translation>次: %1（Ctrl+N）</translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="210"/>
+        <location filename="../src/words/words.cpp" line="273"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>「%1」: マスは 0 から 19 までの数でなければなりません</translation>
     </message>
@@ -895,46 +1267,208 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 <context>
     <name>trulp::BoardView</name>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="28"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="20"/>
         <source>column %1</source>
         <translation>%1 列目</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="29"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="21"/>
         <source>columns %1 to %2</source>
         <translation>%1～%2 列目</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="32"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="24"/>
         <source>row %1</source>
         <translation>%1 行目</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="33"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="25"/>
         <source>rows %1 to %2</source>
         <translation>%1～%2 行目</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="39"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="31"/>
         <source>board</source>
         <translation>盤面</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="128"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="133"/>
         <source>%1: %2, %3</source>
-        <extracomment>A block and where it stands, read aloud: &quot;A: column 1, rows 1 to 2&quot;.</extracomment>
+        <extracomment>A piece and where it stands, read aloud: &quot;A: column 1, rows 1 to 2&quot;.</extracomment>
         <translation>%1: %2、%3</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/boardview.cpp" line="132"/>
+        <location filename="../src/mainwindow/boardview.cpp" line="137"/>
         <source>; </source>
         <translation>; </translation>
     </message>
 </context>
 <context>
+    <name>trulp::ControlBar</name>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="26"/>
+        <source>help</source>
+        <extracomment>The button that opens the help window.</extracomment>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="29"/>
+        <source>shift until</source>
+        <extracomment>Beside the target, the first of three lines read together: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
+        <translation>動かして</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="32"/>
+        <source>block X</source>
+        <extracomment>The second of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
+        <translation>X を</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="35"/>
+        <source>is here</source>
+        <extracomment>The third of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
+        <translation>ここへ</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="38"/>
+        <source>max.move</source>
+        <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
+        <translation>手数上限</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="45"/>
+        <source>raise the move limit</source>
+        <translation>手数上限を上げる</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="46"/>
+        <source>lower the move limit</source>
+        <translation>手数上限を下げる</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="56"/>
+        <source>step</source>
+        <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
+        <translation>1手</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="64"/>
+        <source>play</source>
+        <extracomment>Mode button: the player moves the blocks. Short: about 8 letters.</extracomment>
+        <translation>プレイ</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="66"/>
+        <source>find solutions yourself</source>
+        <translation>自分で解を見つける</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="68"/>
+        <source>replay</source>
+        <extracomment>Mode button: the moves list played again. Short: about 8 letters.</extracomment>
+        <translation>リプレイ</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="70"/>
+        <source>replay moves</source>
+        <translation>手順をリプレイ</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="72"/>
+        <source>search</source>
+        <extracomment>Mode button: the computer searches. Short: about 8 letters.</extracomment>
+        <translation>探索</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="74"/>
+        <source>let computer search for solutions</source>
+        <translation>コンピューターに解を探索させる</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="82"/>
+        <source>reset</source>
+        <extracomment>Puts the blocks back at the start. Short: about 8 letters.</extracomment>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="85"/>
+        <source>back</source>
+        <extracomment>Takes the last move back. Short: about 7 letters.</extracomment>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="87"/>
+        <source>take the last move back (Backspace)</source>
+        <translation>最後の手を戻す（BackSpace）</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="91"/>
+        <source>statistics</source>
+        <extracomment>Opens the search&apos;s statistics. Short: about 10 letters.</extracomment>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="97"/>
+        <source>to go</source>
+        <extracomment>Above the number of moves still needed to reach the goal.</extracomment>
+        <translation>残り</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="100"/>
+        <source>moves to go</source>
+        <translation>残り手数</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="102"/>
+        <source>hint</source>
+        <extracomment>The coach&apos;s hint. Short: about 8 letters.</extracomment>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="105"/>
+        <source>solve</source>
+        <extracomment>The coach plays the rest of the way. Short: about 8 letters.</extracomment>
+        <translation>解答</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="111"/>
+        <location filename="../src/mainwindow/controlbar.cpp" line="114"/>
+        <source>puzzle</source>
+        <extracomment>Above the name of the puzzle being played.</extracomment>
+        <translation>パズル</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="117"/>
+        <source>play it</source>
+        <extracomment>Ends setting up a puzzle and plays it. Short: about 8 letters.</extracomment>
+        <translation>決定</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="120"/>
+        <source>play the position set up</source>
+        <translation>配置した局面でプレイ</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="122"/>
+        <source>cancel</source>
+        <extracomment>Gives up setting up a puzzle. Short: about 8 letters.</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="166"/>
+        <source>show the best next move</source>
+        <translation>次の最善手を表示</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="167"/>
+        <source>play the shortest way to the goal</source>
+        <translation>最短手順でゴールまで進める</translation>
+    </message>
+</context>
+<context>
     <name>trulp::GameChart</name>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="82"/>
+        <location filename="../src/mainwindow/chart.cpp" line="70"/>
         <source>%n moves, %1 to go, shortest possible %2, your best %3</source>
         <extracomment>%n moves made, %1 to go, %2 the shortest solution, %3 the player&apos;s record.</extracomment>
         <translation>
@@ -942,64 +1476,68 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="87"/>
+        <location filename="../src/mainwindow/chart.cpp" line="75"/>
         <source>%n moves, %1 to go, shortest possible %2</source>
         <translation>
             <numerusform>%n 手、残り %1 手、最短 %2 手</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="91"/>
+        <location filename="../src/mainwindow/chart.cpp" line="79"/>
         <source>%n moves, shortest possible %1, your best %2</source>
         <translation>
             <numerusform>%n 手、最短 %1 手、自己ベスト %2 手</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/mainwindow/chart.cpp" line="94"/>
+        <location filename="../src/mainwindow/chart.cpp" line="82"/>
         <source>%n moves, shortest possible %1</source>
         <translation>
             <numerusform>%n 手、最短 %1 手</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="133"/>
+        <location filename="../src/mainwindow/chart.cpp" line="123"/>
+        <location filename="../src/mainwindow/chart.cpp" line="157"/>
         <source>moves</source>
-        <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.</extracomment>
+        <extracomment>The chart&apos;s axes: the moves made, and the moves still to go after each.
+----------
+The chart&apos;s line of the moves list, whoever made them.</extracomment>
         <translation>手数</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="133"/>
+        <location filename="../src/mainwindow/chart.cpp" line="123"/>
         <source>moves to go</source>
         <translation>残り手数</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="161"/>
-        <source>your moves</source>
-        <translation>あなたの手順</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/chart.cpp" line="162"/>
+        <location filename="../src/mainwindow/chart.cpp" line="158"/>
         <source>away from goal</source>
         <translation>ゴールから遠ざかる手</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="163"/>
+        <location filename="../src/mainwindow/chart.cpp" line="159"/>
         <source>hint or solve</source>
         <translation>ヒントまたは解答</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="164"/>
+        <location filename="../src/mainwindow/chart.cpp" line="161"/>
+        <source>piece moves</source>
+        <extracomment>The chart&apos;s line of the piece moves still to go.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/chart.cpp" line="162"/>
         <source>shortest pace</source>
         <translation>最短ペース</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="165"/>
+        <location filename="../src/mainwindow/chart.cpp" line="163"/>
         <source>board now</source>
         <translation>現在の盤面</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/chart.cpp" line="201"/>
+        <location filename="../src/mainwindow/chart.cpp" line="206"/>
         <source>TRULP game chart</source>
         <translation>TRULP 推移グラフ</translation>
     </message>
@@ -1007,7 +1545,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 <context>
     <name>trulp::MovesPanel</name>
     <message>
-        <location filename="../src/mainwindow/movespanel.cpp" line="51"/>
+        <location filename="../src/mainwindow/movespanel.cpp" line="50"/>
         <source>moves</source>
         <translation>手順</translation>
     </message>
@@ -1017,7 +1555,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>%2 手中 %1 手目</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/movespanel.cpp" line="70"/>
+        <location filename="../src/mainwindow/movespanel.cpp" line="69"/>
         <source>move %1 of %2: %3 %4</source>
         <extracomment>The last move read aloud: &quot;move 3 of 5: H right&quot;.</extracomment>
         <translation>%2 手中 %1 手目: %3 を%4</translation>
@@ -1026,64 +1564,93 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 <context>
     <name>trulp::PuzzlesDialog</name>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="45"/>
-        <source>%1
-shortest %2</source>
-        <translation>%1
-最短 %2</translation>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="67"/>
+        <source>shortest %1</source>
+        <extracomment>The shortest lines of a puzzle: %1 as moves / piece moves.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="48"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="70"/>
         <source>%1
-your best %2 · shortest %3</source>
-        <extracomment>%1 the puzzle, %2 the player&apos;s record, %3 the shortest solution.</extracomment>
-        <translation>%1
-自己ベスト %2 · 最短 %3</translation>
+not solved yet · %2</source>
+        <extracomment>A puzzle not solved yet: its name, and its shortest lines.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="73"/>
+        <source>✓ %1
+solved %n times, with help · %2</source>
+        <extracomment>A puzzle solved only with the coach&apos;s help: %n times.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="79"/>
+        <source>%1
+your best %2 / %3 · %4
+best time %5 · solved %n times</source>
+        <extracomment>%1 the puzzle; the player&apos;s best: %2 moves, %3 piece moves; %4 the shortest lines; %5 best time; solved %n times.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="62"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="89"/>
+        <source>%1: %2 of %3 solved, %4 in the fewest moves</source>
+        <extracomment>A pack&apos;s heading: its name, %1 solved of %2, %3 of them in the fewest moves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="104"/>
         <source>TRULP puzzles</source>
         <translation>TRULP パズル一覧</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="68"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="111"/>
         <source>puzzles</source>
         <translation>パズル一覧</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="82"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="116"/>
+        <source>unsolved first</source>
+        <extracomment>Sorts each pack with the puzzles not solved yet at its top.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
         <source>play</source>
         <translation>プレイ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="88"/>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="106"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="129"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="146"/>
         <source>new puzzle</source>
         <translation>新しいパズル</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="93"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="134"/>
         <source>difficulty</source>
         <translation>難易度</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="95"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="136"/>
         <source>moves to the goal</source>
         <translation>ゴールまでの手数</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="102"/>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="112"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="143"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="152"/>
         <source>seed</source>
         <translation>シード</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="116"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="156"/>
         <source>set up your own</source>
         <translation>自分で配置</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="122"/>
+        <location filename="../src/mainwindow/puzzlesdialog.cpp" line="162"/>
         <source>close</source>
         <translation>閉じる</translation>
     </message>
@@ -1091,250 +1658,163 @@ your best %2 · shortest %3</source>
 <context>
     <name>trulp::TForm1</name>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="184"/>
+        <location filename="../src/mainwindow/form1.cpp" line="76"/>
         <source>TRULP puzzel</source>
         <extracomment>The main window&apos;s title.</extracomment>
         <translation>TRULP パズル</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="198"/>
-        <source>TRULP moves (TRULP_* TRULP+*)</source>
-        <translation>TRULP 手順ファイル (TRULP_* TRULP+*)</translation>
+        <location filename="../src/mainwindow/desktop.cpp" line="24"/>
+        <source>TRULP moves and puzzles (TRULP_* TRULP+* *.trulp)</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="198"/>
+        <location filename="../src/mainwindow/desktop.cpp" line="26"/>
         <source>All files (*)</source>
         <translation>すべてのファイル (*)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="205"/>
+        <location filename="../src/mainwindow/desktop.cpp" line="31"/>
         <source>TRULP: save moves</source>
         <translation>TRULP 手順を保存</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="206"/>
+        <location filename="../src/mainwindow/desktop.cpp" line="34"/>
         <source>TRULP: open moves file</source>
         <translation>TRULP 手順ファイルを開く</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="215"/>
+        <location filename="../src/mainwindow/desktop.cpp" line="45"/>
         <source>Print to PDF file</source>
         <translation>PDF ファイルに印刷</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="215"/>
+        <location filename="../src/mainwindow/desktop.cpp" line="46"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ファイル (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="304"/>
-        <location filename="../src/mainwindow/form1.cpp" line="516"/>
+        <location filename="../src/mainwindow/form1.cpp" line="191"/>
         <source>help</source>
         <translation>ヘルプ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="306"/>
+        <location filename="../src/mainwindow/form1.cpp" line="140"/>
         <source>moves</source>
+        <extracomment>Above the moves list.</extracomment>
         <translation>手順</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="312"/>
-        <source>shift until</source>
-        <translation>動かして</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="313"/>
-        <source>block X</source>
-        <translation>X を</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="314"/>
-        <source>is here</source>
-        <translation>ここへ</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="316"/>
-        <source>max.move</source>
-        <extracomment>The move limit of the search, above its number. Short: about 9 letters.</extracomment>
-        <translation>手数上限</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="323"/>
-        <source>raise the move limit</source>
-        <translation>手数上限を上げる</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="324"/>
-        <source>lower the move limit</source>
-        <translation>手数上限を下げる</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="334"/>
-        <source>step</source>
-        <extracomment>The check box for one move at a time. Short: about 6 letters.</extracomment>
-        <translation>1手</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="342"/>
-        <location filename="../src/mainwindow/form1.cpp" line="529"/>
+        <location filename="../src/mainwindow/form1.cpp" line="194"/>
         <source>play</source>
         <translation>プレイ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="343"/>
-        <source>find solutions yourself</source>
-        <translation>自分で解を見つける</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="345"/>
-        <location filename="../src/mainwindow/form1.cpp" line="530"/>
+        <location filename="../src/mainwindow/form1.cpp" line="195"/>
         <source>replay</source>
         <translation>リプレイ</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="346"/>
-        <source>replay moves</source>
-        <translation>手順をリプレイ</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="348"/>
-        <location filename="../src/mainwindow/form1.cpp" line="531"/>
+        <location filename="../src/mainwindow/form1.cpp" line="196"/>
         <source>search</source>
         <translation>探索</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="349"/>
-        <source>let computer search for solutions</source>
-        <translation>コンピューターに解を探索させる</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="365"/>
-        <location filename="../src/mainwindow/form1.cpp" line="532"/>
+        <location filename="../src/mainwindow/form1.cpp" line="197"/>
         <source>reset</source>
         <translation>リセット</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="368"/>
-        <source>back</source>
-        <translation>戻る</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="369"/>
-        <source>take the last move back (Backspace)</source>
-        <translation>最後の手を戻す（BackSpace）</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="374"/>
-        <location filename="../src/mainwindow/form1.cpp" line="542"/>
+        <location filename="../src/mainwindow/form1.cpp" line="200"/>
         <source>statistics</source>
         <translation>統計</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="378"/>
-        <source>to go</source>
-        <translation>残り</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="380"/>
-        <source>moves to go</source>
-        <translation>残り手数</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="382"/>
-        <location filename="../src/mainwindow/form1.cpp" line="534"/>
+        <location filename="../src/mainwindow/form1.cpp" line="198"/>
         <source>hint</source>
         <translation>ヒント</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="383"/>
-        <source>show the best next move</source>
-        <translation>次の最善手を表示</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="386"/>
-        <location filename="../src/mainwindow/form1.cpp" line="538"/>
+        <location filename="../src/mainwindow/form1.cpp" line="199"/>
         <source>solve</source>
         <translation>解答</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="387"/>
-        <source>play the shortest way to the goal</source>
-        <translation>最短手順でゴールまで進める</translation>
+        <location filename="../src/mainwindow/form1.cpp" line="101"/>
+        <source>the coach is counting the positions: %1</source>
+        <extracomment>The coach works out every position of the puzzle; %1 so far.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="393"/>
-        <location filename="../src/mainwindow/form1.cpp" line="395"/>
-        <source>puzzle</source>
-        <translation>パズル</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="399"/>
-        <source>play it</source>
-        <translation>決定</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="400"/>
-        <source>play the position set up</source>
-        <translation>配置した局面でプレイ</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="401"/>
-        <source>cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="517"/>
+        <location filename="../src/mainwindow/form1.cpp" line="192"/>
         <source>undo</source>
         <translation>元に戻す</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="523"/>
+        <location filename="../src/mainwindow/form1.cpp" line="193"/>
         <source>redo</source>
         <translation>やり直し</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="546"/>
+        <location filename="../src/mainwindow/form1.cpp" line="201"/>
         <source>next puzzle without a record</source>
         <translation>記録のない次のパズル</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="552"/>
+        <location filename="../src/mainwindow/form1.cpp" line="202"/>
+        <source>copy the puzzle as text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="203"/>
+        <source>paste a puzzle text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/form1.cpp" line="237"/>
         <source>full screen</source>
         <translation>全画面表示</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="554"/>
+        <location filename="../src/mainwindow/form1.cpp" line="239"/>
         <source>quit</source>
         <translation>終了</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/form1.cpp" line="565"/>
+        <location filename="../src/mainwindow/form1.cpp" line="225"/>
         <source>%1 (%2)</source>
         <extracomment>A tool tip with its key: &quot;save moves (Ctrl+S)&quot;.</extracomment>
         <translation>%1（%2）</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="909"/>
-        <source>The print job could not be started on %1.</source>
-        <translation>%1 で印刷ジョブを開始できませんでした。</translation>
-    </message>
-    <message>
-        <location filename="../src/mainwindow/form1.cpp" line="932"/>
-        <source>Printer setup</source>
-        <translation>プリンターの設定</translation>
     </message>
 </context>
 <context>
     <name>trulp::TargetView</name>
     <message>
-        <location filename="../src/mainwindow/targetview.cpp" line="15"/>
+        <location filename="../src/mainwindow/targetview.cpp" line="16"/>
         <source>target</source>
         <translation>ゴール</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/targetview.cpp" line="16"/>
+        <location filename="../src/mainwindow/targetview.cpp" line="25"/>
         <source>block X must stand on the two centre fields of the two bottom rows</source>
         <translation>ブロック X を下の 2 行の中央 2 マスに置きます</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/targetview.cpp" line="31"/>
+        <source>%1 in column %2, row %3</source>
+        <extracomment>Where a piece must stand, read aloud: &quot;X in column 2, row 4&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/targetview.cpp" line="37"/>
+        <source>the goal: %1</source>
+        <extracomment>The goal, read aloud: &quot;the goal: X in column 2, row 4&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/targetview.cpp" line="37"/>
+        <source>; </source>
+        <translation>; </translation>
     </message>
 </context>
 <context>

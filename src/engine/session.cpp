@@ -130,6 +130,25 @@ ChartShown Session::chart() const {
     return c;
 }
 
+GameShown Session::gameShown() const {
+    GameShown g;
+    g.moves = puzzle_.moveNr() - 1;
+    g.pieceMoves = piecesMade();
+    for (int n = 1; n <= g.moves; ++n)
+        g.coached += coached(n) ? 1 : 0;
+    g.playedMs = playedMs();
+    g.toGo = distance(puzzle_.board());
+    g.toGoPieces = pieceDistance(puzzle_.board());
+    const Board start(puzzle_.def());
+    g.shortest = distance(start);
+    g.shortestPieces = pieceDistance(start);
+    if (const Record* best = records_.Find(puzzle_.def())) {
+        g.bestMoves = best->moves;
+        g.bestPieceMoves = best->pieceMoves;
+    }
+    return g;
+}
+
 Reply Session::answer(Reply r) {
     tick();
     if (r.said.words != Words::Keep && r.said.words != Words::PuzzleNamed)
@@ -163,6 +182,7 @@ Reply Session::answer(Reply r) {
         case kPlay:
             on(Act::MoveLimit);
             on(Act::Back);
+            on(Act::Statistics);
             on(Act::Hint, coachKnows);
             on(Act::Solve, coachKnows);
             // GO stops a solve under way and lets a stopped one go on.
@@ -337,7 +357,12 @@ Reply Session::act(const ::trulp::Input& in) {
         return answer(r);
     switch (a) {
     case Act::Statistics:
-        r.dialog = Dialog::Statistics;
+        if (mode_ == kPlay) {
+            r.dialog = Dialog::GameStatistics;
+            r.game = gameShown();
+        } else {
+            r.dialog = Dialog::Statistics;
+        }
         break;
     case Act::Help:
         r.dialog = Dialog::Help;

@@ -82,7 +82,8 @@ enum class RunOrder : uint8_t { None, StartSearch, StartReplay, StartSolve, Stop
 // The dialogs the window shows when the session lets it.
 enum class Dialog : uint8_t {
     None,
-    Statistics,
+    Statistics,     // the search's counters
+    GameStatistics, // the game played: Reply::game
     Help,
     Open,
     Save,
@@ -151,6 +152,20 @@ struct View {
     bool hand = false;  // the pointer is on a piece that can move
 };
 
+// The game played, for its statistics.
+struct GameShown {
+    int moves = 0;
+    int pieceMoves = 0;
+    int coached = 0;             // of the moves, the coach's
+    int64_t playedMs = 0;
+    int toGo = -1;               // as View::toGo
+    int toGoPieces = -1;
+    int bestMoves = 0;           // the player's best alone, 0 for none
+    int bestPieceMoves = 0;
+    int shortest = -1;           // from the start, as toGo
+    int shortestPieces = -1;
+};
+
 // Everything the window has to show after a call; it never asks again.
 struct Reply {
     Reply() = default;
@@ -170,6 +185,7 @@ struct Reply {
     BoardShown shownBoard;
     ListShown shownList;
     ChartShown chart;
+    GameShown game; // with Dialog::GameStatistics
     View view; // filled by the session at every answer
 };
 
@@ -319,6 +335,7 @@ private:
     int pieceDistance(const Board& b) const;
     Said startSaid(const PuzzleDef& def) const;
     ChartShown chart() const;
+    GameShown gameShown() const;
     int piecesMade() const;
     void tick();
     bool clockRuns() const;

@@ -426,6 +426,8 @@ void TForm1::showReply(const Reply& r) {
         const Dialog d = r.dialog;
         if (d == Dialog::Chart)
             chartForm_->ShowChart(r.chart);
+        else if (d == Dialog::GameStatistics && statForm_)
+            statForm_->ShowGame(r.game, this);
         else
             runDialog(d);
     }

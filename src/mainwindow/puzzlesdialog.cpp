@@ -62,18 +62,9 @@ QImage StartPicture(const PuzzleDef& def, int field, qreal devicePixelRatio) {
     return image;
 }
 
-QString PlayTime(int seconds) {
-    if (seconds >= 3600)
-        return QStringLiteral("%1:%2:%3")
-            .arg(seconds / 3600)
-            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString PuzzleLine(const QString& name, const PuzzleInfo& p, const Record* r) {
-    //: The shortest lines of a puzzle: %1 moves, %2 piece moves.
-    const QString shortest = PuzzlesDialog::tr("shortest %1 / %2").arg(p.shortest).arg(p.shortestPieces);
+    //: The shortest lines of a puzzle: %1 as moves / piece moves.
+    const QString shortest = PuzzlesDialog::tr("shortest %1").arg(Wording::movesPair(p.shortest, p.shortestPieces));
     if (r == nullptr || r->solved == 0)
         //: A puzzle not solved yet: its name, and its shortest lines.
         return PuzzlesDialog::tr("%1\nnot solved yet \u00B7 %2").arg(name, shortest);
@@ -90,7 +81,7 @@ QString PuzzleLine(const QString& name, const PuzzleInfo& p, const Record* r) {
         .arg(mark + name)
         .arg(r->moves)
         .arg(r->pieceMoves > 0 ? QString::number(r->pieceMoves) : QStringLiteral("\u2013"))
-        .arg(shortest, r->seconds > 0 ? PlayTime(r->seconds) : QStringLiteral("\u2013"));
+        .arg(shortest, r->seconds > 0 ? Wording::playTime(r->seconds) : QStringLiteral("\u2013"));
 }
 
 QString PackLine(const std::string& pack, int puzzles, int solved, int fewest) {
@@ -227,6 +218,11 @@ void PuzzlesDialog::fill() {
             auto* item = new QListWidgetItem(picture, text, list_);
             item->setData(kPuzzleRole, QString::fromStdString(p->id));
             item->setData(Qt::AccessibleTextRole, QString(text).replace(u'\n', QStringLiteral(", ")));
+            const QString about = Wording::puzzleAbout(p->def->by(), p->def->note());
+            if (!about.isEmpty()) {
+                item->setToolTip(about);
+                item->setData(Qt::AccessibleDescriptionRole, about);
+            }
             if (current_ && p->def->SameStart(*current_))
                 current = item;
         }

@@ -16,17 +16,18 @@ using trulp::Wording;
 struct Row {
     const char* labelName;
     Wording::Counter counter;
+    Wording::Counter game; // the row's label in play
     QRect label;
 };
 
 // In the order of the value fields StaticText1..6.
 const Row kRows[6] = {
-    {"Label1", Wording::Counter::Moves, {160, 24, 98, 16}},
-    {"Label6", Wording::Counter::Seconds, {184, 56, 69, 16}},
-    {"Label2", Wording::Counter::TrialMoves, {192, 88, 62, 16}},
-    {"Label3", Wording::Counter::ForwardLength, {88, 120, 163, 16}},
-    {"Label4", Wording::Counter::BackwardHits, {136, 152, 117, 16}},
-    {"Label5", Wording::Counter::ForwardHits, {144, 184, 106, 16}},
+    {"Label1", Wording::Counter::Moves, Wording::Counter::Moves, {160, 24, 98, 16}},
+    {"Label6", Wording::Counter::Seconds, Wording::Counter::PieceMoves, {184, 56, 69, 16}},
+    {"Label2", Wording::Counter::TrialMoves, Wording::Counter::CoachMoves, {192, 88, 62, 16}},
+    {"Label3", Wording::Counter::ForwardLength, Wording::Counter::TimePlayed, {88, 120, 163, 16}},
+    {"Label4", Wording::Counter::BackwardHits, Wording::Counter::ToGo, {136, 152, 117, 16}},
+    {"Label5", Wording::Counter::ForwardHits, Wording::Counter::Best, {144, 184, 106, 16}},
 };
 
 } // namespace
@@ -48,6 +49,7 @@ TStatForm::TStatForm(QWidget* parent)
         label->setObjectName(QString::fromLatin1(kRows[i].labelName));
         label->setGeometry(kRows[i].label);
         label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        m_labels[i] = label;
         // A longer text in another language grows to the left, still ending
         // at its value.
         const QRect r = kRows[i].label;
@@ -77,7 +79,37 @@ TStatForm::TStatForm(QWidget* parent)
     setTabOrder(m_fields[5], m_ok);
 }
 
+void TStatForm::setLabels(bool game) {
+    for (int i = 0; i < 6; ++i) {
+        m_labels[i]->setText(Wording::counterLabel(game ? kRows[i].game : kRows[i].counter));
+        m_layout.refit(m_labels[i]);
+    }
+}
+
+void TStatForm::FillGame(const trulp::GameShown& game) {
+    setLabels(true);
+    // A count the coach does not know yet shows as a question, no way at all as a dash.
+    const auto pair = [](int moves, int pieceMoves) {
+        if (moves == trulp::kNoDistance)
+            return QStringLiteral("\u2013");
+        if (moves < 0)
+            return QStringLiteral("?");
+        return Wording::movesPair(moves, pieceMoves);
+    };
+    const QString values[6] = {
+        QString::number(game.moves),
+        QString::number(game.pieceMoves),
+        QString::number(game.coached),
+        Wording::playTime(int(game.playedMs / 1000)),
+        pair(game.toGo, game.toGoPieces),
+        game.bestMoves > 0 ? Wording::movesPair(game.bestMoves, game.bestPieceMoves) : QStringLiteral("\u2013"),
+    };
+    for (int i = 0; i < 6; ++i)
+        m_fields[i]->setText(values[i]);
+}
+
 void TStatForm::FillCounters(const trulp::SearchCounters& counters) {
+    setLabels(false);
     const uint32_t values[6] = {counters.moves,         counters.seconds,      counters.trialMoves,
                                 counters.forwardLength, counters.backwardHits, counters.forwardHits};
     // The locale's digits; without grouping, so that ten of them fit the field.
@@ -91,10 +123,19 @@ QPoint TStatForm::CentredPosition(const QRect& mainFrame, const QSize& dialogFra
     return trulp::CentredOver(mainFrame, dialogFrame);
 }
 
-void TStatForm::ShowStatistics(const trulp::SearchCounters& counters, const QWidget* mainWindow) {
+void TStatForm::showOver(const QWidget* mainWindow) {
     // Centred over the main window, at its design size where that fits.
     if (mainWindow != nullptr)
         trulp::FitToScreenOver(*this, kClientSize, *mainWindow);
-    FillCounters(counters);
     exec();
+}
+
+void TStatForm::ShowStatistics(const trulp::SearchCounters& counters, const QWidget* mainWindow) {
+    FillCounters(counters);
+    showOver(mainWindow);
+}
+
+void TStatForm::ShowGame(const trulp::GameShown& game, const QWidget* mainWindow) {
+    FillGame(game);
+    showOver(mainWindow);
 }

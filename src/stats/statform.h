@@ -1,8 +1,9 @@
-// The statistics dialog: shows the six search counters, modally, centred over
-// the main window. It only reads the counters.
+// The statistics dialog: shows the six search counters, or in play the
+// game's own counts, modally, centred over the main window. It only reads.
 #pragma once
 
 #include "puzzle.h"
+#include "session.h"
 #include "screenfit.h"
 
 #include <QDialog>
@@ -22,6 +23,11 @@ public:
     // Centres, fills and shows the dialog; returns when it is closed.
     void ShowStatistics(const trulp::SearchCounters& counters, const QWidget* mainWindow);
 
+    // The same for a game played: its moves, piece moves, the coach's
+    // moves, time, the way to go and the player's best.
+    void ShowGame(const trulp::GameShown& game, const QWidget* mainWindow);
+    void FillGame(const trulp::GameShown& game);
+
     // Writes the counters into the six value fields.
     void FillCounters(const trulp::SearchCounters& counters);
 
@@ -31,7 +37,11 @@ public:
     static QPoint CentredPosition(const QRect& mainFrame, const QSize& dialogFrame);
 
 private:
+    void showOver(const QWidget* mainWindow);
+    void setLabels(bool game);
+
     trulp::ScaledLayout m_layout;
+    QLabel* m_labels[6];
     QLabel* m_fields[6];
     QPushButton* m_ok;
 };

@@ -69,10 +69,69 @@ namespace {
     QT_TRANSLATE_NOOP("Puzzles", "medium"),    QT_TRANSLATE_NOOP("Puzzles", "hard"),
     QT_TRANSLATE_NOOP("Puzzles", "moves"),
 };
+// The collection's own names and notes, for the catalogue: each puzzle file
+// under puzzles/ has its name and note here (a test holds them together).
+[[maybe_unused]] const char* const kCollectionTexts[] = {
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "Bandaged Fifteen"),
+    //: The note of the puzzle Bandaged Fifteen: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "2011, a fifteen-puzzle tray with pieces glued together. Shortest solution 131 piece moves (179 moves)."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "Century"),
+    //: The note of the puzzle Century: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1975, Winning Ways, with the middle block set on the grid. Shortest solution 99 piece moves (131 moves)."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "Dad's Puzzle"),
+    //: The note of the puzzle Dad's Puzzle: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1909, the Pennant Puzzle, sold from 1926 as Dad's Puzzler. Big square from the upper left to the lower left corner. Shortest solution 59 piece moves (83 moves)."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "Eight Puzzle"),
+    //: The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "The Letter Block Puzzle"),
+    //: The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. Shortest solution 23 moves."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "A Lodging-House Difficulty"),
+    //: The note of the puzzle A Lodging-House Difficulty: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase Y, one piece to a room. Shortest solution 17 moves."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "Quzzle Killer"),
+    //: The note of the puzzle Quzzle Killer: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "2004, the Quzzle pieces rearranged. Big square to the upper right corner. Shortest solution 90 piece moves (121 moves)."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "Quzzle"),
+    //: The note of the puzzle Quzzle: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "2004, designed by computer. Big square to the upper right corner. Shortest solution 84 piece moves (115 moves)."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "Super Century"),
+    //: The note of the puzzle Super Century: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "2004, the pieces of Century. Shortest solution 138 piece moves (179 moves)."),
+};
 } // namespace
 
 QString Wording::puzzleName(const std::string& name) {
     return QCoreApplication::translate("Puzzles", name.c_str());
+}
+
+QString Wording::puzzleAbout(const std::string& by, const std::string& note) {
+    QStringList lines;
+    if (!by.empty())
+        //: Who made a puzzle, in its tool tip: a name as the puzzle file gives it.
+        lines << tr("by %1").arg(QString::fromStdString(by));
+    if (!note.empty())
+        lines << QCoreApplication::translate("Puzzles", note.c_str());
+    return lines.join(u'\n');
 }
 
 QChar Wording::arrow(unsigned d) {
@@ -241,11 +300,11 @@ QString Wording::text(const Said& s) {
     case Words::PuzzleUnknownKey:
         return tr("line %1: unknown key '%2' (name, by and note are known)").arg(s.number).arg(name);
     case Words::PuzzleNoName:
-        return tr("the puzzle has no name: line");
+        return tr("the puzzle has no 'name:' line");
     case Words::PuzzleNoStart:
-        return tr("the puzzle has no start: map");
+        return tr("the puzzle has no 'start:' map");
     case Words::PuzzleNoGoal:
-        return tr("the puzzle has no goal: map");
+        return tr("the puzzle has no 'goal:' map");
     case Words::PuzzleStray:
         return tr("line %1: not a key line and not in a map").arg(s.number);
     case Words::PuzzleRowLength:
@@ -313,15 +372,38 @@ QString Wording::text(const Said& s) {
 }
 
 QString Wording::counterLabel(Counter counter) {
-    static const char* const kLabels[] = {
-        QT_TRANSLATE_NOOP("TStatForm", "number of moves"),
-        QT_TRANSLATE_NOOP("TStatForm", "time (secs.)"),
-        QT_TRANSLATE_NOOP("TStatForm", "trial moves"),
-        QT_TRANSLATE_NOOP("TStatForm", "Forward history buffer length"),
-        QT_TRANSLATE_NOOP("TStatForm", "Backward buffer hits"),
-        QT_TRANSLATE_NOOP("TStatForm", "Forward buffer hits"),
+    struct Label {
+        const char* source;
+        const char* comment;
     };
-    return QCoreApplication::translate("TStatForm", kLabels[size_t(counter)]);
+    static const Label kLabels[] = {
+        QT_TRANSLATE_NOOP3("TStatForm", "number of moves", ""),
+        QT_TRANSLATE_NOOP3("TStatForm", "time (secs.)", ""),
+        QT_TRANSLATE_NOOP3("TStatForm", "trial moves", ""),
+        QT_TRANSLATE_NOOP3("TStatForm", "Forward history buffer length", ""),
+        QT_TRANSLATE_NOOP3("TStatForm", "Backward buffer hits", ""),
+        QT_TRANSLATE_NOOP3("TStatForm", "Forward buffer hits", ""),
+        QT_TRANSLATE_NOOP3("TStatForm", "piece moves", "a game's moves, a piece's moves one after another counted once"),
+        QT_TRANSLATE_NOOP3("TStatForm", "moves by the coach", "of the game's moves, those a hint or a solve made"),
+        QT_TRANSLATE_NOOP3("TStatForm", "time played", "the game's time, without the time hidden or solving"),
+        QT_TRANSLATE_NOOP3("TStatForm", "to the goal", "moves / piece moves still to go from the board"),
+        QT_TRANSLATE_NOOP3("TStatForm", "your best", "the fewest moves / piece moves of a solve without help"),
+    };
+    const Label& l = kLabels[size_t(counter)];
+    return QCoreApplication::translate("TStatForm", l.source, *l.comment != 0 ? l.comment : nullptr);
+}
+
+QString Wording::playTime(int seconds) {
+    if (seconds >= 3600)
+        return QStringLiteral("%1:%2:%3")
+            .arg(seconds / 3600)
+            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString Wording::movesPair(int moves, int pieceMoves) {
+    return QStringLiteral("%1 / %2").arg(moves).arg(pieceMoves);
 }
 
 QString Wording::coachUnknown() {

@@ -23,11 +23,30 @@ public:
     // difficulties and "your own" are translated; files and the command line
     // keep the English ones.
     static QString puzzleName(const std::string& name);
+    // Who made a puzzle and its note, in the player's language: for its tool tip.
+    static QString puzzleAbout(const std::string& by, const std::string& note);
     // The arrow the moves list, the page and the command line show for it.
     static QChar arrow(unsigned direction);
     // The search's counters as the statistics dialog and trulp-solve name them.
-    enum class Counter : uint8_t { Moves, Seconds, TrialMoves, ForwardLength, BackwardHits, ForwardHits };
+    enum class Counter : uint8_t {
+        Moves,
+        Seconds,
+        TrialMoves,
+        ForwardLength,
+        BackwardHits,
+        ForwardHits,
+        // a game's
+        PieceMoves,
+        CoachMoves,
+        TimePlayed,
+        ToGo,
+        Best
+    };
     static QString counterLabel(Counter counter);
+    // A time played: m:ss, or h:mm:ss from an hour on.
+    static QString playTime(int seconds);
+    // A count in moves and piece moves: "58 / 41".
+    static QString movesPair(int moves, int pieceMoves);
     // Why hint and solve cannot help with a puzzle too large to know.
     static QString coachUnknown();
     // The keys named in sentences, as the desktop writes the actions' own.

@@ -260,6 +260,10 @@ TEST(Session, GoalWordsSayWhoPlayed) {
         list.insert(list.end(), line.begin(), line.end());
         EXPECT_EQ(g.s.lastSolve().pieceMoves, PieceMoves(list.data(), 116));
         EXPECT_FALSE(g.s.lastSolve().helped);
+        const Reply stats = g.in(Act::Statistics);
+        EXPECT_EQ(stats.dialog, Dialog::GameStatistics);
+        EXPECT_EQ(stats.game.bestMoves, 116);
+        EXPECT_EQ(stats.game.bestPieceMoves, g.s.lastSolve().pieceMoves);
         // A hint after the goal leaves the goal's words.
         EXPECT_EQ(g.in(Act::Hint).said.words, Words::Keep);
     }
@@ -284,6 +288,12 @@ TEST(Session, GoalWordsSayWhoPlayed) {
         EXPECT_TRUE(r.recordsChanged);
         EXPECT_TRUE(g.s.lastSolve().helped);
         EXPECT_NE(r.aside.words, Words::NewRecord);
+        const GameShown st = g.in(Act::Statistics).game;
+        EXPECT_EQ(st.moves, g.puzzle->moveNr() - 1);
+        EXPECT_EQ(st.coached, 1);
+        EXPECT_EQ(st.toGo, 0);
+        EXPECT_EQ(st.shortest, 116);
+        EXPECT_EQ(st.bestMoves, 0); // a helped solve is no best
     }
 }
 

@@ -5,6 +5,7 @@
 // the English help's pages.
 #include "form_fixture.h"
 #include "helpform.h"
+#include "puzzles.h"
 #include "puzzlesdialog.h"
 #include "screenfit.h"
 #include "statform.h"
@@ -146,13 +147,18 @@ private slots:
             QFile file(dir.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
             QXmlStreamReader xml(file.readAll());
-            QString source;
+            QString source, context;
+            QSet<QString> puzzleTexts;
             int messages = 0;
             while (!xml.atEnd()) {
                 if (xml.readNext() != QXmlStreamReader::StartElement)
                     continue;
-                if (xml.name() == QLatin1String("source")) {
+                if (xml.name() == QLatin1String("name")) {
+                    context = xml.readElementText();
+                } else if (xml.name() == QLatin1String("source")) {
                     source = xml.readElementText();
+                    if (context == QLatin1String("Puzzles"))
+                        puzzleTexts.insert(source);
                 } else if (xml.name() == QLatin1String("translation")) {
                     ++messages;
                     QVERIFY2(xml.attributes().value(QLatin1String("type")).isEmpty(),
@@ -167,6 +173,11 @@ private slots:
             }
             QVERIFY2(!xml.hasError(), qPrintable(name + QStringLiteral(": ") + xml.errorString()));
             QVERIFY(messages > 200);
+            // The collection's names and notes are in every catalogue.
+            for (const trulp::PuzzleInfo& p : trulp::Collection())
+                for (const std::string& text : {p.def->name(), p.def->note()})
+                    QVERIFY2(text.empty() || puzzleTexts.contains(QString::fromStdString(text)),
+                             qPrintable(name + QStringLiteral(": no ") + QString::fromStdString(text)));
             if (name == QLatin1String("trulp_en.ts"))
                 continue;
             const QString language = name.mid(6, name.size() - 9);
