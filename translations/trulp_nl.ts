@@ -337,110 +337,158 @@
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="76"/>
-        <source>Bandaged Fifteen</source>
+        <source>The Angelica Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="78"/>
-        <source>2011, a fifteen-puzzle tray with pieces glued together. Shortest solution 131 piece moves (179 moves).</source>
-        <extracomment>The note of the puzzle Bandaged Fifteen: keep the numbers and the kind of count.</extracomment>
+        <source>1931, eight counters into the order ANGELICA, here A to H. Shortest solution 30 moves.</source>
+        <extracomment>The note of the puzzle The Angelica Puzzle: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="81"/>
-        <source>Century</source>
+        <source>Bandaged Fifteen</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="83"/>
-        <source>1975, Winning Ways, with the middle block set on the grid. Shortest solution 99 piece moves (131 moves).</source>
-        <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
+        <source>2011, a fifteen-puzzle tray with pieces glued together. Shortest solution 131 piece moves (179 moves).</source>
+        <extracomment>The note of the puzzle Bandaged Fifteen: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="86"/>
-        <source>Dad&apos;s Puzzle</source>
+        <source>Century</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="88"/>
-        <source>1909, the Pennant Puzzle, sold from 1926 as Dad&apos;s Puzzler. Big square from the upper left to the lower left corner. Shortest solution 59 piece moves (83 moves).</source>
-        <extracomment>The note of the puzzle Dad&apos;s Puzzle: keep the numbers and the kind of count.</extracomment>
+        <source>1975, Winning Ways, with the middle block set on the grid. Shortest solution 99 piece moves (131 moves).</source>
+        <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="91"/>
-        <source>Eight Puzzle</source>
+        <source>Dad&apos;s Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="93"/>
-        <source>Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves.</source>
-        <extracomment>The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.</extracomment>
+        <source>1909, the Pennant Puzzle, sold from 1926 as Dad&apos;s Puzzler. Big square from the upper left to the lower left corner. Shortest solution 59 piece moves (83 moves).</source>
+        <extracomment>The note of the puzzle Dad&apos;s Puzzle: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="96"/>
-        <source>The Letter Block Puzzle</source>
+        <source>Eight Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="98"/>
-        <source>1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. Shortest solution 23 moves.</source>
-        <extracomment>The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.</extracomment>
+        <source>Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves.</source>
+        <extracomment>The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="101"/>
-        <source>A Lodging-House Difficulty</source>
+        <source>The Flanders Wheel</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="103"/>
-        <source>1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase Y, one piece to a room. Shortest solution 17 moves.</source>
-        <extracomment>The note of the puzzle A Lodging-House Difficulty: keep the numbers and the kind of count.</extracomment>
+        <source>1931, FLANDERS round a wheel, drawn as the equivalent 3x3 tray. Shortest solution 28 moves.</source>
+        <extracomment>The note of the puzzle The Flanders Wheel: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="106"/>
-        <source>Quzzle Killer</source>
+        <source>The Letter Block Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="108"/>
-        <source>2004, the Quzzle pieces rearranged. Big square to the upper right corner. Shortest solution 90 piece moves (121 moves).</source>
-        <extracomment>The note of the puzzle Quzzle Killer: keep the numbers and the kind of count.</extracomment>
+        <source>1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. Shortest solution 23 moves.</source>
+        <extracomment>The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="111"/>
-        <source>Quzzle</source>
+        <source>A Lodging-House Difficulty</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="113"/>
-        <source>2004, designed by computer. Big square to the upper right corner. Shortest solution 84 piece moves (115 moves).</source>
-        <extracomment>The note of the puzzle Quzzle: keep the numbers and the kind of count.</extracomment>
+        <source>1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase Y, one piece to a room. Shortest solution 17 moves.</source>
+        <extracomment>The note of the puzzle A Lodging-House Difficulty: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="116"/>
-        <source>Super Century</source>
+        <source>Quzzle Killer</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="118"/>
+        <source>2004, the Quzzle pieces rearranged. Big square to the upper right corner. Shortest solution 90 piece moves (121 moves).</source>
+        <extracomment>The note of the puzzle Quzzle Killer: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="121"/>
+        <source>Quzzle</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="123"/>
+        <source>2004, designed by computer. Big square to the upper right corner. Shortest solution 84 piece moves (115 moves).</source>
+        <extracomment>The note of the puzzle Quzzle: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="126"/>
+        <source>Super Century</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="128"/>
         <source>2004, the pieces of Century. Shortest solution 138 piece moves (179 moves).</source>
         <extracomment>The note of the puzzle Super Century: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="131"/>
+        <source>Ma&apos;s Puzzle, Wide</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="133"/>
+        <source>1986, join the two L&apos;s into a lying block in the top right corner. Shortest solution 37 piece moves (60 moves).</source>
+        <extracomment>The note of the puzzle Ma&apos;s Puzzle, Wide: keep the numbers and the kind of count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="136"/>
+        <source>Ma&apos;s Puzzle</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="138"/>
+        <source>1927, join the two L&apos;s into an upright block in the top right corner. Shortest solution 23 piece moves (36 moves).</source>
+        <extracomment>The note of the puzzle Ma&apos;s Puzzle: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -456,61 +504,61 @@
 <context>
     <name>TStatForm</name>
     <message>
-        <location filename="../src/words/words.cpp" line="380"/>
+        <location filename="../src/words/words.cpp" line="400"/>
         <source>number of moves</source>
         <translation>aantal zetten</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="381"/>
+        <location filename="../src/words/words.cpp" line="401"/>
         <source>time (secs.)</source>
         <translation>tijd (sec.)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="382"/>
+        <location filename="../src/words/words.cpp" line="402"/>
         <source>trial moves</source>
         <translation>proefzetten</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="383"/>
+        <location filename="../src/words/words.cpp" line="403"/>
         <source>Forward history buffer length</source>
         <translation>Lengte van de vooruitbuffer</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="384"/>
+        <location filename="../src/words/words.cpp" line="404"/>
         <source>Backward buffer hits</source>
         <translation>Treffers in de achteruitbuffer</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="385"/>
+        <location filename="../src/words/words.cpp" line="405"/>
         <source>Forward buffer hits</source>
         <translation>Treffers in de vooruitbuffer</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="386"/>
+        <location filename="../src/words/words.cpp" line="406"/>
         <source>piece moves</source>
         <comment>a game&apos;s moves, a piece&apos;s moves one after another counted once</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="387"/>
+        <location filename="../src/words/words.cpp" line="407"/>
         <source>moves by the coach</source>
         <comment>of the game&apos;s moves, those a hint or a solve made</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="388"/>
+        <location filename="../src/words/words.cpp" line="408"/>
         <source>time played</source>
         <comment>the game&apos;s time, without the time hidden or solving</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="389"/>
+        <location filename="../src/words/words.cpp" line="409"/>
         <source>to the goal</source>
         <comment>moves / piece moves still to go from the board</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="390"/>
+        <location filename="../src/words/words.cpp" line="410"/>
         <source>your best</source>
         <comment>the fewest moves / piece moves of a solve without help</comment>
         <translation type="unfinished"></translation>
@@ -808,92 +856,92 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>omlaag</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="151"/>
         <source>by %1</source>
         <extracomment>Who made a puzzle, in its tool tip: a name as the puzzle file gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="156"/>
+        <location filename="../src/words/words.cpp" line="176"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>STOP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="159"/>
+        <location filename="../src/words/words.cpp" line="179"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>STAP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="162"/>
+        <location filename="../src/words/words.cpp" line="182"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>START</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="173"/>
+        <location filename="../src/words/words.cpp" line="193"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>welkom bij de TRULP-puzzel. Kies &apos;spelen&apos; of &apos;zoeken&apos;...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="175"/>
+        <location filename="../src/words/words.cpp" line="195"/>
         <source>search for solution...</source>
         <translation>zoek de oplossing...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="177"/>
+        <location filename="../src/words/words.cpp" line="197"/>
         <source>show moves</source>
         <translation>zetten tonen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="179"/>
+        <location filename="../src/words/words.cpp" line="199"/>
         <source>click GO to start search</source>
         <translation>klik op START om het zoeken te beginnen</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="181"/>
+        <location filename="../src/words/words.cpp" line="201"/>
         <source>find solutions...</source>
         <translation>vind oplossingen...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="183"/>
+        <location filename="../src/words/words.cpp" line="203"/>
         <source>find solution...</source>
         <translation>vind de oplossing...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="185"/>
+        <location filename="../src/words/words.cpp" line="205"/>
         <source>list is full</source>
         <translation>lijst is vol</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="187"/>
+        <location filename="../src/words/words.cpp" line="207"/>
         <source>moves list is full</source>
         <translation>zettenlijst is vol</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="189"/>
+        <location filename="../src/words/words.cpp" line="209"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>OPLOSSING GEVONDEN ... gefeliciteerd!</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="191"/>
+        <location filename="../src/words/words.cpp" line="211"/>
         <source>solution reached</source>
         <translation>oplossing bereikt</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="194"/>
+        <location filename="../src/words/words.cpp" line="214"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>zet %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="196"/>
+        <location filename="../src/words/words.cpp" line="216"/>
         <source>end of list</source>
         <translation>einde van de lijst</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="199"/>
+        <location filename="../src/words/words.cpp" line="219"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -902,7 +950,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="202"/>
+        <location filename="../src/words/words.cpp" line="222"/>
         <source>%n to go</source>
         <translation>
             <numerusform>nog %n te gaan</numerusform>
@@ -910,7 +958,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="204"/>
+        <location filename="../src/words/words.cpp" line="224"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>oplossen... nog %n te gaan</numerusform>
@@ -918,67 +966,67 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="206"/>
+        <location filename="../src/words/words.cpp" line="226"/>
         <source>pause</source>
         <translation>pauze</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="209"/>
+        <location filename="../src/words/words.cpp" line="229"/>
         <source>pause: GO goes on</source>
         <extracomment>The coach&apos;s solve was stopped; GO, Space or Return let it go on.</extracomment>
         <translation>pauze: START gaat verder</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="212"/>
+        <location filename="../src/words/words.cpp" line="232"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>computer zoekt... zet: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="214"/>
+        <location filename="../src/words/words.cpp" line="234"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>puzzel opgelost. (zie statistiek)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="216"/>
+        <location filename="../src/words/words.cpp" line="236"/>
         <source>no solution found</source>
         <translation>geen oplossing gevonden</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="219"/>
+        <location filename="../src/words/words.cpp" line="239"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>puzzel opgeslagen als: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="222"/>
+        <location filename="../src/words/words.cpp" line="242"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>puzzel %1 geopend</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="224"/>
+        <location filename="../src/words/words.cpp" line="244"/>
         <source>read error</source>
         <translation>leesfout</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="226"/>
+        <location filename="../src/words/words.cpp" line="246"/>
         <source>wrong file</source>
         <translation>verkeerd bestand</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="229"/>
+        <location filename="../src/words/words.cpp" line="249"/>
         <source>puzzle send to printer</source>
         <translation>puzzel naar de printer gestuurd</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="231"/>
+        <location filename="../src/words/words.cpp" line="251"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>pagina opgeslagen in %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="234"/>
+        <location filename="../src/words/words.cpp" line="254"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -987,27 +1035,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="236"/>
+        <location filename="../src/words/words.cpp" line="256"/>
         <source>drag the blocks where you want them</source>
         <translation>sleep de blokken naar de plek waar je ze wilt hebben</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="238"/>
+        <location filename="../src/words/words.cpp" line="258"/>
         <source>no way to the goal</source>
         <translation>geen weg naar het doel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="240"/>
+        <location filename="../src/words/words.cpp" line="260"/>
         <source>block X is on the goal already</source>
         <translation>blok X staat al op het doel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="242"/>
+        <location filename="../src/words/words.cpp" line="262"/>
         <source>no room there</source>
         <translation>daar is geen ruimte</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="245"/>
+        <location filename="../src/words/words.cpp" line="265"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -1016,59 +1064,59 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="268"/>
+        <location filename="../src/words/words.cpp" line="288"/>
         <source>moves cleared: %1 brings them back</source>
         <extracomment>Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away. %1 the undo key, as the desktop writes it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="271"/>
+        <location filename="../src/words/words.cpp" line="291"/>
         <source>next: %1 (%2)</source>
         <extracomment>After the goal, beside the message: the next puzzle without a record. %2 its key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="276"/>
+        <location filename="../src/words/words.cpp" line="296"/>
         <source>the search is running: STOP first</source>
         <extracomment>Beside the message: an input refused while the search runs.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="278"/>
+        <location filename="../src/words/words.cpp" line="298"/>
         <source>the replay is running: STOP first</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="281"/>
+        <location filename="../src/words/words.cpp" line="301"/>
         <source>the coach is solving: GO stops it first</source>
         <extracomment>GO stops the coach&apos;s solve.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="284"/>
+        <location filename="../src/words/words.cpp" line="304"/>
         <source>puzzle %1 copied as text</source>
         <extracomment>%1 the puzzle&apos;s name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="289"/>
+        <location filename="../src/words/words.cpp" line="309"/>
         <source>puzzle %1</source>
         <extracomment>A puzzle chosen whose shortest solution the coach is still working out.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="292"/>
+        <location filename="../src/words/words.cpp" line="312"/>
         <source>your game of %1 is back</source>
         <extracomment>At start, when the game of the last run is back on the board.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="294"/>
+        <location filename="../src/words/words.cpp" line="314"/>
         <source>not a puzzle: the file is not a text</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="296"/>
+        <location filename="../src/words/words.cpp" line="316"/>
         <source>not a puzzle: a puzzle text has at most %n bytes</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1076,147 +1124,147 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="299"/>
+        <location filename="../src/words/words.cpp" line="319"/>
         <source>line 1: a puzzle text begins with the line &apos;%1&apos;</source>
         <extracomment>%1 the line a puzzle text must begin with.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="301"/>
+        <location filename="../src/words/words.cpp" line="321"/>
         <source>line %1: unknown key &apos;%2&apos; (name, by and note are known)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="303"/>
+        <location filename="../src/words/words.cpp" line="323"/>
         <source>the puzzle has no &apos;name:&apos; line</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="305"/>
+        <location filename="../src/words/words.cpp" line="325"/>
         <source>the puzzle has no &apos;start:&apos; map</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="307"/>
+        <location filename="../src/words/words.cpp" line="327"/>
         <source>the puzzle has no &apos;goal:&apos; map</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="309"/>
+        <location filename="../src/words/words.cpp" line="329"/>
         <source>line %1: not a key line and not in a map</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="312"/>
+        <location filename="../src/words/words.cpp" line="332"/>
         <source>line %1: a row of %2 fields, the first row has %3</source>
         <extracomment>%2 the fields of this row, %3 those of the first row.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="314"/>
+        <location filename="../src/words/words.cpp" line="334"/>
         <source>the goal map has %1 rows, the start map %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="316"/>
+        <location filename="../src/words/words.cpp" line="336"/>
         <source>a board of %1 by %2 fields: each side must be 2 to 10 fields</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="319"/>
+        <location filename="../src/words/words.cpp" line="339"/>
         <source>line %1: &apos;%2&apos; is no field (. free, # wall, A to Z a piece)</source>
         <extracomment>%2 a character that means nothing in a start map.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="321"/>
+        <location filename="../src/words/words.cpp" line="341"/>
         <source>line %1: one space at most between two fields</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="323"/>
+        <location filename="../src/words/words.cpp" line="343"/>
         <source>line %1: piece %2 is in two parts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="325"/>
+        <location filename="../src/words/words.cpp" line="345"/>
         <source>line %1: piece %2 has %3 fields, at most 9 are allowed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="330"/>
+        <location filename="../src/words/words.cpp" line="350"/>
         <source>the start has no free field</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="332"/>
+        <location filename="../src/words/words.cpp" line="352"/>
         <source>line %1: the goal of piece %2 does not have its shape</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="336"/>
+        <location filename="../src/words/words.cpp" line="356"/>
         <source>line %1: the goal of piece %2 is on a wall</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="338"/>
+        <location filename="../src/words/words.cpp" line="358"/>
         <source>line %1: the goal names piece %2, which the start does not have</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="342"/>
+        <location filename="../src/words/words.cpp" line="362"/>
         <source>the goal names no piece</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="344"/>
+        <location filename="../src/words/words.cpp" line="364"/>
         <source>the goal is met at the start already</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="347"/>
+        <location filename="../src/words/words.cpp" line="367"/>
         <source>line %1: &apos;%2&apos; is no move (a piece&apos;s letter and R, U, L or D)</source>
         <extracomment>A moves list of a game file: %2 what stands there instead of a letter and R, U, L or D.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="349"/>
+        <location filename="../src/words/words.cpp" line="369"/>
         <source>move %1 cannot be made from the start</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="351"/>
+        <location filename="../src/words/words.cpp" line="371"/>
         <source>more moves than a list holds (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="354"/>
+        <location filename="../src/words/words.cpp" line="374"/>
         <source>cannot open &apos;%1&apos;: %2</source>
         <extracomment>%1 a file, %2 the system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="356"/>
+        <location filename="../src/words/words.cpp" line="376"/>
         <source>&apos;%1&apos; is not a file that can be opened</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="358"/>
+        <location filename="../src/words/words.cpp" line="378"/>
         <source>cannot read &apos;%1&apos;: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="360"/>
+        <location filename="../src/words/words.cpp" line="380"/>
         <source>cannot write in &apos;%1&apos;: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="362"/>
+        <location filename="../src/words/words.cpp" line="382"/>
         <source>cannot save &apos;%1&apos;: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="364"/>
+        <location filename="../src/words/words.cpp" line="384"/>
         <source>&apos;%1&apos; is not a moves file: %n bytes instead of 250</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -1224,40 +1272,40 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="367"/>
+        <location filename="../src/words/words.cpp" line="387"/>
         <source>your records could not be read: the file is kept as %1</source>
         <extracomment>%1 where the damaged records file was put.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="369"/>
+        <location filename="../src/words/words.cpp" line="389"/>
         <source>the game kept last time could not be read: it is kept as %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="411"/>
+        <location filename="../src/words/words.cpp" line="431"/>
         <source>the coach cannot know this puzzle: it has too many positions</source>
         <extracomment>The coach&apos;s tool tip and words for a puzzle it has no table for.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="247"/>
+        <location filename="../src/words/words.cpp" line="267"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>blok %1 op veld %2 past niet op het bord</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="250"/>
+        <location filename="../src/words/words.cpp" line="270"/>
         <source>block %1 on field %2 stands on a wall</source>
         <extracomment>A piece placed where the board has a wall.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="252"/>
+        <location filename="../src/words/words.cpp" line="272"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>blokken %1 op veld %2 en %3 op veld %4 overlappen elkaar</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="258"/>
+        <location filename="../src/words/words.cpp" line="278"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>een beginstand noemt tien blokken in de volgorde A X B C D E F G H I, elk met zijn veld, niet %n element</numerusform>
@@ -1265,12 +1313,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="262"/>
+        <location filename="../src/words/words.cpp" line="282"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>blok nr. %1 van de beginstand moet %2 zijn (volgorde A X B C D E F G H I), niet &apos;%3&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="273"/>
+        <location filename="../src/words/words.cpp" line="293"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>&apos;%1&apos;: het veld moet een getal van 0 tot en met 19 zijn</translation>
     </message>

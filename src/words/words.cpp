@@ -73,6 +73,11 @@ namespace {
 // under puzzles/ has its name and note here (a test holds them together).
 [[maybe_unused]] const char* const kCollectionTexts[] = {
     //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "The Angelica Puzzle"),
+    //: The note of the puzzle The Angelica Puzzle: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1931, eight counters into the order ANGELICA, here A to H. Shortest solution 30 moves."),
+    //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Bandaged Fifteen"),
     //: The note of the puzzle Bandaged Fifteen: keep the numbers and the kind of count.
     QT_TRANSLATE_NOOP("Puzzles",
@@ -92,6 +97,11 @@ namespace {
     //: The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.
     QT_TRANSLATE_NOOP("Puzzles",
                       "Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "The Flanders Wheel"),
+    //: The note of the puzzle The Flanders Wheel: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1931, FLANDERS round a wheel, drawn as the equivalent 3x3 tray. Shortest solution 28 moves."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "The Letter Block Puzzle"),
     //: The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.
@@ -117,6 +127,16 @@ namespace {
     //: The note of the puzzle Super Century: keep the numbers and the kind of count.
     QT_TRANSLATE_NOOP("Puzzles",
                       "2004, the pieces of Century. Shortest solution 138 piece moves (179 moves)."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "Ma's Puzzle, Wide"),
+    //: The note of the puzzle Ma's Puzzle, Wide: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1986, join the two L's into a lying block in the top right corner. Shortest solution 37 piece moves (60 moves)."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "Ma's Puzzle"),
+    //: The note of the puzzle Ma's Puzzle: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1927, join the two L's into an upright block in the top right corner. Shortest solution 23 piece moves (36 moves)."),
 };
 } // namespace
 
