@@ -159,6 +159,9 @@ Reply Session::answer(Reply r) {
     v.stepMode = stepMode_;
     v.go = go_;
     v.puzzleName = name_;
+    v.goalLetters.clear();
+    for (uint8_t piece : puzzle_.def().goalPieces())
+        v.goalLetters += puzzle_.def().piece(piece).letter;
     v.toGo = distance(boardShown());
     v.toGoPieces = pieceDistance(boardShown());
     v.coach = !table_ ? CoachState::Waiting : table_->known() ? CoachState::Ready : CoachState::TooLarge;

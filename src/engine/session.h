@@ -142,6 +142,7 @@ struct View {
     bool stepMode = false;
     GoCaption go = GoCaption::Go;
     std::string puzzleName;
+    std::string goalLetters; // the goal's pieces, as their letters
     int toGo = -1;       // moves to the goal from the board shown; kNoDistance; -1 unknown yet
     int toGoPieces = -1; // the same in piece moves
     CoachState coach = CoachState::Waiting;

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -23,6 +24,16 @@ int heightIndex(int cellHeight) {
 }
 
 constexpr int kHeights[] = {kHelpNormalHeight, kHelpSmallHeight, kHelpLargeHeight};
+
+// In right-to-left text a size like "4 x 5" would be torn apart by the
+// bidirectional order (its first number joins the Hebrew, the rest reads
+// left to right): each is kept whole, left to right.
+QString KeepSizesWhole(const QString& run) {
+    static const QRegularExpression size(QStringLiteral("([0-9]+(?: ?[x\\x{00D7}] ?[0-9]+)+)"));
+    QString out = run;
+    out.replace(size, QStringLiteral("\u2066\\1\u2069"));
+    return out;
+}
 
 } // namespace
 
@@ -130,10 +141,11 @@ void HelpRenderer::flushRun(QPainter& painter) {
     if (m_run.isEmpty())
         return;
     painter.setFont(font(m_row.fontHeight, m_row.style));
-    const int width = painter.fontMetrics().horizontalAdvance(m_run);
+    const QString run = KeepSizesWhole(m_run);
+    const int width = painter.fontMetrics().horizontalAdvance(run);
     painter.save();
     painter.setLayoutDirection(Qt::RightToLeft);
-    TextOut(painter, kHelpBoxWidth - m_row.x - width, m_row.y + m_row.offset, m_run);
+    TextOut(painter, kHelpBoxWidth - m_row.x - width, m_row.y + m_row.offset, run);
     painter.restore();
     m_row.x += width;
     frameEdge(painter, FrameMode::Extend);

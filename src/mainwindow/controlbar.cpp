@@ -30,7 +30,7 @@ ControlBar::ControlBar(ScaledLayout& layout) : QObject(&layout.window()), layout
     MakeLabel(layout, "Label1", {296, 93, 49, 15}, shiftUntil, {12}, {288, 93, 62, 15});
     //: The second of the three lines beside the target: "shift until" / "block X" / "is here".
     const QString blockX = tr("block X");
-    MakeLabel(layout, "Label5", {304, 110, 39, 15}, blockX, {12}, {288, 110, 62, 15});
+    goalLabel_ = MakeLabel(layout, "Label5", {304, 110, 39, 15}, blockX, {12}, {288, 110, 62, 15});
     //: The third of the three lines beside the target: "shift until" / "block X" / "is here".
     const QString isHere = tr("is here");
     MakeLabel(layout, "Label2", {304, 126, 38, 15}, isHere, {12}, {288, 126, 62, 15});
@@ -170,9 +170,33 @@ void ControlBar::show(const View& v) {
     auto* limit = static_cast<UpDown*>(controls_[size_t(Act::MoveLimit)]);
     limit->setRange(kMinMoveLimit, v.moveLimitCeiling);
     limit->setPosition(v.moveLimit);
-    if (const QString name = Wording::puzzleName(v.puzzleName); puzzletext_->text() != name) {
+    if (const QString name = Wording::puzzleName(v.puzzleName); puzzletext_->toolTip() != name) {
         puzzletext_->setText(name);
         layout_.refit(puzzletext_);
+        // A long name is cut short where even the smallest font leaves it too wide.
+        const int room = puzzletext_->contentsRect().width() - 2 * puzzletext_->indent() - 2;
+        const QFontMetrics metrics(puzzletext_->font());
+        if (metrics.horizontalAdvance(name) > room)
+            puzzletext_->setText(metrics.elidedText(name, Qt::ElideRight, room));
+        puzzletext_->setToolTip(name);
+        puzzletext_->setAccessibleDescription(name);
+    }
+    // The goal's pieces beside the target: "block X", or "blocks X, Y".
+    QString goal;
+    if (v.goalLetters == "X" || v.goalLetters.empty()) {
+        goal = tr("block X");
+    } else {
+        QStringList letters;
+        for (char letter : v.goalLetters)
+            letters << QString(QLatin1Char(letter));
+        //: Beside the target, the second line, for a puzzle whose goal names one piece: its letter.
+        goal = letters.size() == 1 ? tr("block %1").arg(letters.front())
+                                   //: The same for a goal of several pieces: "X, Y".
+                                   : tr("blocks %1").arg(letters.join(QStringLiteral(", ")));
+    }
+    if (goalLabel_->text() != goal) {
+        goalLabel_->setText(goal);
+        layout_.refit(goalLabel_);
     }
     const QString toGo = v.toGo >= 0                      ? QLocale().toString(v.toGo)
                          : v.coach == CoachState::Waiting ? QStringLiteral("\u2026")

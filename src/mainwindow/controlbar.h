@@ -39,6 +39,7 @@ private:
     std::array<QWidget*, kActs> controls_{};
     QLabel* togotext_ = nullptr;
     QLabel* puzzletext_ = nullptr;
+    QLabel* goalLabel_ = nullptr;
 };
 
 } // namespace trulp

@@ -93,6 +93,11 @@ namespace {
     QT_TRANSLATE_NOOP("Puzzles",
                       "1909, the Pennant Puzzle, sold from 1926 as Dad's Puzzler. Big square from the upper left to the lower left corner. Shortest solution 59 piece moves (83 moves)."),
     //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "The Eight Engines"),
+    //: The note of the puzzle The Eight Engines: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves."),
+    //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Eight Puzzle"),
     //: The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.
     QT_TRANSLATE_NOOP("Puzzles",
@@ -102,6 +107,11 @@ namespace {
     //: The note of the puzzle The Flanders Wheel: keep the numbers and the kind of count.
     QT_TRANSLATE_NOOP("Puzzles",
                       "1931, FLANDERS round a wheel, drawn as the equivalent 3x3 tray. Shortest solution 28 moves."),
+    //: A puzzle's name, as the literature gives it.
+    QT_TRANSLATE_NOOP("Puzzles", "The Four Frogs"),
+    //: The note of the puzzle The Four Frogs: keep the numbers and the kind of count.
+    QT_TRANSLATE_NOOP("Puzzles",
+                      "1917, Amusements in Mathematics no. 341, Guarini's knight swap of 1512 drawn as Dudeney's ring of toadstools. Shortest solution 7 piece moves (16 moves)."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "The Letter Block Puzzle"),
     //: The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.
