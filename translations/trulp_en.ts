@@ -367,9 +367,9 @@
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="88"/>
-        <source>1975, Winning Ways, with the middle block set on the grid. Shortest solution 99 piece moves (131 moves).</source>
+        <source>1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves).</source>
         <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
-        <translation>1975, Winning Ways, with the middle block set on the grid. Shortest solution 99 piece moves (131 moves).</translation>
+        <translation>1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="91"/>
@@ -385,108 +385,132 @@
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="96"/>
+        <source>The Eight Engines</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation>The Eight Engines</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="98"/>
+        <source>1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves.</source>
+        <extracomment>The note of the puzzle The Eight Engines: keep the numbers and the kind of count.</extracomment>
+        <translation>1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves.</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="101"/>
         <source>Eight Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation>Eight Puzzle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="98"/>
+        <location filename="../src/words/words.cpp" line="103"/>
         <source>Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves.</source>
         <extracomment>The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.</extracomment>
         <translation>Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves.</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="101"/>
+        <location filename="../src/words/words.cpp" line="106"/>
         <source>The Flanders Wheel</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation>The Flanders Wheel</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="103"/>
+        <location filename="../src/words/words.cpp" line="108"/>
         <source>1931, FLANDERS round a wheel, drawn as the equivalent 3x3 tray. Shortest solution 28 moves.</source>
         <extracomment>The note of the puzzle The Flanders Wheel: keep the numbers and the kind of count.</extracomment>
         <translation>1931, FLANDERS round a wheel, drawn as the equivalent 3x3 tray. Shortest solution 28 moves.</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="106"/>
+        <location filename="../src/words/words.cpp" line="111"/>
+        <source>The Four Frogs</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation>The Four Frogs</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="113"/>
+        <source>1917, Amusements in Mathematics no. 341, Guarini&apos;s knight swap of 1512 drawn as Dudeney&apos;s ring of toadstools. Shortest solution 7 piece moves (16 moves).</source>
+        <extracomment>The note of the puzzle The Four Frogs: keep the numbers and the kind of count.</extracomment>
+        <translation>1917, Amusements in Mathematics no. 341, Guarini&apos;s knight swap of 1512 drawn as Dudeney&apos;s ring of toadstools. Shortest solution 7 piece moves (16 moves).</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="116"/>
         <source>The Letter Block Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation>The Letter Block Puzzle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="108"/>
+        <location filename="../src/words/words.cpp" line="118"/>
         <source>1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. Shortest solution 23 moves.</source>
         <extracomment>The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.</extracomment>
         <translation>1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. Shortest solution 23 moves.</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="111"/>
+        <location filename="../src/words/words.cpp" line="121"/>
         <source>A Lodging-House Difficulty</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation>A Lodging-House Difficulty</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="113"/>
+        <location filename="../src/words/words.cpp" line="123"/>
         <source>1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase Y, one piece to a room. Shortest solution 17 moves.</source>
         <extracomment>The note of the puzzle A Lodging-House Difficulty: keep the numbers and the kind of count.</extracomment>
         <translation>1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase Y, one piece to a room. Shortest solution 17 moves.</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="116"/>
+        <location filename="../src/words/words.cpp" line="126"/>
         <source>Quzzle Killer</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation>Quzzle Killer</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="118"/>
+        <location filename="../src/words/words.cpp" line="128"/>
         <source>2004, the Quzzle pieces rearranged. Big square to the upper right corner. Shortest solution 90 piece moves (121 moves).</source>
         <extracomment>The note of the puzzle Quzzle Killer: keep the numbers and the kind of count.</extracomment>
         <translation>2004, the Quzzle pieces rearranged. Big square to the upper right corner. Shortest solution 90 piece moves (121 moves).</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="121"/>
+        <location filename="../src/words/words.cpp" line="131"/>
         <source>Quzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation>Quzzle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="123"/>
+        <location filename="../src/words/words.cpp" line="133"/>
         <source>2004, designed by computer. Big square to the upper right corner. Shortest solution 84 piece moves (115 moves).</source>
         <extracomment>The note of the puzzle Quzzle: keep the numbers and the kind of count.</extracomment>
         <translation>2004, designed by computer. Big square to the upper right corner. Shortest solution 84 piece moves (115 moves).</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="126"/>
+        <location filename="../src/words/words.cpp" line="136"/>
         <source>Super Century</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation>Super Century</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="128"/>
+        <location filename="../src/words/words.cpp" line="138"/>
         <source>2004, the pieces of Century. Shortest solution 138 piece moves (179 moves).</source>
         <extracomment>The note of the puzzle Super Century: keep the numbers and the kind of count.</extracomment>
         <translation>2004, the pieces of Century. Shortest solution 138 piece moves (179 moves).</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="131"/>
+        <location filename="../src/words/words.cpp" line="141"/>
         <source>Ma&apos;s Puzzle, Wide</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation>Ma&apos;s Puzzle, Wide</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="133"/>
+        <location filename="../src/words/words.cpp" line="143"/>
         <source>1986, join the two L&apos;s into a lying block in the top right corner. Shortest solution 37 piece moves (60 moves).</source>
         <extracomment>The note of the puzzle Ma&apos;s Puzzle, Wide: keep the numbers and the kind of count.</extracomment>
         <translation>1986, join the two L&apos;s into a lying block in the top right corner. Shortest solution 37 piece moves (60 moves).</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="136"/>
+        <location filename="../src/words/words.cpp" line="146"/>
         <source>Ma&apos;s Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation>Ma&apos;s Puzzle</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="138"/>
+        <location filename="../src/words/words.cpp" line="148"/>
         <source>1927, join the two L&apos;s into an upright block in the top right corner. Shortest solution 23 piece moves (36 moves).</source>
         <extracomment>The note of the puzzle Ma&apos;s Puzzle: keep the numbers and the kind of count.</extracomment>
         <translation>1927, join the two L&apos;s into an upright block in the top right corner. Shortest solution 23 piece moves (36 moves).</translation>
@@ -504,61 +528,61 @@
 <context>
     <name>TStatForm</name>
     <message>
-        <location filename="../src/words/words.cpp" line="400"/>
+        <location filename="../src/words/words.cpp" line="410"/>
         <source>number of moves</source>
         <translation>number of moves</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="401"/>
+        <location filename="../src/words/words.cpp" line="411"/>
         <source>time (secs.)</source>
         <translation>time (secs.)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="402"/>
+        <location filename="../src/words/words.cpp" line="412"/>
         <source>trial moves</source>
         <translation>trial moves</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="403"/>
+        <location filename="../src/words/words.cpp" line="413"/>
         <source>Forward history buffer length</source>
         <translation>Forward history buffer length</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="404"/>
+        <location filename="../src/words/words.cpp" line="414"/>
         <source>Backward buffer hits</source>
         <translation>Backward buffer hits</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="405"/>
+        <location filename="../src/words/words.cpp" line="415"/>
         <source>Forward buffer hits</source>
         <translation>Forward buffer hits</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="406"/>
+        <location filename="../src/words/words.cpp" line="416"/>
         <source>piece moves</source>
         <comment>a game&apos;s moves, a piece&apos;s moves one after another counted once</comment>
         <translation>piece moves</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="407"/>
+        <location filename="../src/words/words.cpp" line="417"/>
         <source>moves by the coach</source>
         <comment>of the game&apos;s moves, those a hint or a solve made</comment>
         <translation>moves by the coach</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="408"/>
+        <location filename="../src/words/words.cpp" line="418"/>
         <source>time played</source>
         <comment>the game&apos;s time, without the time hidden or solving</comment>
         <translation>time played</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="409"/>
+        <location filename="../src/words/words.cpp" line="419"/>
         <source>to the goal</source>
         <comment>moves / piece moves still to go from the board</comment>
         <translation>to the goal</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="410"/>
+        <location filename="../src/words/words.cpp" line="420"/>
         <source>your best</source>
         <comment>the fewest moves / piece moves of a solve without help</comment>
         <translation>your best</translation>
@@ -892,92 +916,92 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>down</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="151"/>
+        <location filename="../src/words/words.cpp" line="161"/>
         <source>by %1</source>
         <extracomment>Who made a puzzle, in its tool tip: a name as the puzzle file gives it.</extracomment>
         <translation>by %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="176"/>
+        <location filename="../src/words/words.cpp" line="186"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>STOP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="179"/>
+        <location filename="../src/words/words.cpp" line="189"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>STEP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="182"/>
+        <location filename="../src/words/words.cpp" line="192"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>GO</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="203"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="195"/>
+        <location filename="../src/words/words.cpp" line="205"/>
         <source>search for solution...</source>
         <translation>search for solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="197"/>
+        <location filename="../src/words/words.cpp" line="207"/>
         <source>show moves</source>
         <translation>show moves</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="199"/>
+        <location filename="../src/words/words.cpp" line="209"/>
         <source>click GO to start search</source>
         <translation>click GO to start search</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="201"/>
+        <location filename="../src/words/words.cpp" line="211"/>
         <source>find solutions...</source>
         <translation>find solutions...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="203"/>
+        <location filename="../src/words/words.cpp" line="213"/>
         <source>find solution...</source>
         <translation>find solution...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="205"/>
+        <location filename="../src/words/words.cpp" line="215"/>
         <source>list is full</source>
         <translation>list is full</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="207"/>
+        <location filename="../src/words/words.cpp" line="217"/>
         <source>moves list is full</source>
         <translation>moves list is full</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="209"/>
+        <location filename="../src/words/words.cpp" line="219"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>SOLUTION FOUND ...congratulations !</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="211"/>
+        <location filename="../src/words/words.cpp" line="221"/>
         <source>solution reached</source>
         <translation>solution reached</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="214"/>
+        <location filename="../src/words/words.cpp" line="224"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>move %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="216"/>
+        <location filename="../src/words/words.cpp" line="226"/>
         <source>end of list</source>
         <translation>end of list</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="219"/>
+        <location filename="../src/words/words.cpp" line="229"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -986,7 +1010,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="222"/>
+        <location filename="../src/words/words.cpp" line="232"/>
         <source>%n to go</source>
         <translation>
             <numerusform>%n to go</numerusform>
@@ -994,7 +1018,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="224"/>
+        <location filename="../src/words/words.cpp" line="234"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>solving... %n to go</numerusform>
@@ -1002,67 +1026,67 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="226"/>
+        <location filename="../src/words/words.cpp" line="236"/>
         <source>pause</source>
         <translation>pause</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="229"/>
+        <location filename="../src/words/words.cpp" line="239"/>
         <source>pause: GO goes on</source>
         <extracomment>The coach&apos;s solve was stopped; GO, Space or Return let it go on.</extracomment>
         <translation>pause: GO goes on</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="232"/>
+        <location filename="../src/words/words.cpp" line="242"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>computer searching...move: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="234"/>
+        <location filename="../src/words/words.cpp" line="244"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>puzzle solved.  (see statistics)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="236"/>
+        <location filename="../src/words/words.cpp" line="246"/>
         <source>no solution found</source>
         <translation>no solution found</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="239"/>
+        <location filename="../src/words/words.cpp" line="249"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>puzzle saved as: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="242"/>
+        <location filename="../src/words/words.cpp" line="252"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>puzzle %1 opened</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="244"/>
+        <location filename="../src/words/words.cpp" line="254"/>
         <source>read error</source>
         <translation>read error</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="246"/>
+        <location filename="../src/words/words.cpp" line="256"/>
         <source>wrong file</source>
         <translation>wrong file</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="249"/>
+        <location filename="../src/words/words.cpp" line="259"/>
         <source>puzzle send to printer</source>
         <translation>puzzle send to printer</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="251"/>
+        <location filename="../src/words/words.cpp" line="261"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>page written to %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="254"/>
+        <location filename="../src/words/words.cpp" line="264"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -1071,27 +1095,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="256"/>
+        <location filename="../src/words/words.cpp" line="266"/>
         <source>drag the blocks where you want them</source>
         <translation>drag the blocks where you want them</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="258"/>
+        <location filename="../src/words/words.cpp" line="268"/>
         <source>no way to the goal</source>
         <translation>no way to the goal</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="260"/>
+        <location filename="../src/words/words.cpp" line="270"/>
         <source>block X is on the goal already</source>
         <translation>block X is on the goal already</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="262"/>
+        <location filename="../src/words/words.cpp" line="272"/>
         <source>no room there</source>
         <translation>no room there</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="265"/>
+        <location filename="../src/words/words.cpp" line="275"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -1100,59 +1124,59 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="288"/>
+        <location filename="../src/words/words.cpp" line="298"/>
         <source>moves cleared: %1 brings them back</source>
         <extracomment>Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away. %1 the undo key, as the desktop writes it.</extracomment>
         <translation>moves cleared: %1 brings them back</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="291"/>
+        <location filename="../src/words/words.cpp" line="301"/>
         <source>next: %1 (%2)</source>
         <extracomment>After the goal, beside the message: the next puzzle without a record. %2 its key.</extracomment>
         <translation>next: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="296"/>
+        <location filename="../src/words/words.cpp" line="306"/>
         <source>the search is running: STOP first</source>
         <extracomment>Beside the message: an input refused while the search runs.</extracomment>
         <translation>the search is running: STOP first</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="298"/>
+        <location filename="../src/words/words.cpp" line="308"/>
         <source>the replay is running: STOP first</source>
         <translation>the replay is running: STOP first</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="301"/>
+        <location filename="../src/words/words.cpp" line="311"/>
         <source>the coach is solving: GO stops it first</source>
         <extracomment>GO stops the coach&apos;s solve.</extracomment>
         <translation>the coach is solving: GO stops it first</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="304"/>
+        <location filename="../src/words/words.cpp" line="314"/>
         <source>puzzle %1 copied as text</source>
         <extracomment>%1 the puzzle&apos;s name.</extracomment>
         <translation>puzzle %1 copied as text</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="309"/>
+        <location filename="../src/words/words.cpp" line="319"/>
         <source>puzzle %1</source>
         <extracomment>A puzzle chosen whose shortest solution the coach is still working out.</extracomment>
         <translation>puzzle %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="312"/>
+        <location filename="../src/words/words.cpp" line="322"/>
         <source>your game of %1 is back</source>
         <extracomment>At start, when the game of the last run is back on the board.</extracomment>
         <translation>your game of %1 is back</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="314"/>
+        <location filename="../src/words/words.cpp" line="324"/>
         <source>not a puzzle: the file is not a text</source>
         <translation>not a puzzle: the file is not a text</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="316"/>
+        <location filename="../src/words/words.cpp" line="326"/>
         <source>not a puzzle: a puzzle text has at most %n bytes</source>
         <translation>
             <numerusform>not a puzzle: a puzzle text has at most %n byte</numerusform>
@@ -1160,147 +1184,147 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="319"/>
+        <location filename="../src/words/words.cpp" line="329"/>
         <source>line 1: a puzzle text begins with the line &apos;%1&apos;</source>
         <extracomment>%1 the line a puzzle text must begin with.</extracomment>
         <translation>line 1: a puzzle text begins with the line &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="321"/>
+        <location filename="../src/words/words.cpp" line="331"/>
         <source>line %1: unknown key &apos;%2&apos; (name, by and note are known)</source>
         <translation>line %1: unknown key &apos;%2&apos; (name, by and note are known)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="323"/>
+        <location filename="../src/words/words.cpp" line="333"/>
         <source>the puzzle has no &apos;name:&apos; line</source>
         <translation>the puzzle has no &apos;name:&apos; line</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="325"/>
+        <location filename="../src/words/words.cpp" line="335"/>
         <source>the puzzle has no &apos;start:&apos; map</source>
         <translation>the puzzle has no &apos;start:&apos; map</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="327"/>
+        <location filename="../src/words/words.cpp" line="337"/>
         <source>the puzzle has no &apos;goal:&apos; map</source>
         <translation>the puzzle has no &apos;goal:&apos; map</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="329"/>
+        <location filename="../src/words/words.cpp" line="339"/>
         <source>line %1: not a key line and not in a map</source>
         <translation>line %1: not a key line and not in a map</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="332"/>
+        <location filename="../src/words/words.cpp" line="342"/>
         <source>line %1: a row of %2 fields, the first row has %3</source>
         <extracomment>%2 the fields of this row, %3 those of the first row.</extracomment>
         <translation>line %1: a row of %2 fields, the first row has %3</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="334"/>
+        <location filename="../src/words/words.cpp" line="344"/>
         <source>the goal map has %1 rows, the start map %2</source>
         <translation>the goal map has %1 rows, the start map %2</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="336"/>
+        <location filename="../src/words/words.cpp" line="346"/>
         <source>a board of %1 by %2 fields: each side must be 2 to 10 fields</source>
         <translation>a board of %1 by %2 fields: each side must be 2 to 10 fields</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="339"/>
+        <location filename="../src/words/words.cpp" line="349"/>
         <source>line %1: &apos;%2&apos; is no field (. free, # wall, A to Z a piece)</source>
         <extracomment>%2 a character that means nothing in a start map.</extracomment>
         <translation>line %1: &apos;%2&apos; is no field (. free, # wall, A to Z a piece)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="341"/>
+        <location filename="../src/words/words.cpp" line="351"/>
         <source>line %1: one space at most between two fields</source>
         <translation>line %1: one space at most between two fields</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="343"/>
+        <location filename="../src/words/words.cpp" line="353"/>
         <source>line %1: piece %2 is in two parts</source>
         <translation>line %1: piece %2 is in two parts</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="345"/>
+        <location filename="../src/words/words.cpp" line="355"/>
         <source>line %1: piece %2 has %3 fields, at most 9 are allowed</source>
         <translation>line %1: piece %2 has %3 fields, at most 9 are allowed</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="350"/>
+        <location filename="../src/words/words.cpp" line="360"/>
         <source>the start has no free field</source>
         <translation>the start has no free field</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="352"/>
+        <location filename="../src/words/words.cpp" line="362"/>
         <source>line %1: the goal of piece %2 does not have its shape</source>
         <translation>line %1: the goal of piece %2 does not have its shape</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="356"/>
+        <location filename="../src/words/words.cpp" line="366"/>
         <source>line %1: the goal of piece %2 is on a wall</source>
         <translation>line %1: the goal of piece %2 is on a wall</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="358"/>
+        <location filename="../src/words/words.cpp" line="368"/>
         <source>line %1: the goal names piece %2, which the start does not have</source>
         <translation>line %1: the goal names piece %2, which the start does not have</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="362"/>
+        <location filename="../src/words/words.cpp" line="372"/>
         <source>the goal names no piece</source>
         <translation>the goal names no piece</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="364"/>
+        <location filename="../src/words/words.cpp" line="374"/>
         <source>the goal is met at the start already</source>
         <translation>the goal is met at the start already</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="367"/>
+        <location filename="../src/words/words.cpp" line="377"/>
         <source>line %1: &apos;%2&apos; is no move (a piece&apos;s letter and R, U, L or D)</source>
         <extracomment>A moves list of a game file: %2 what stands there instead of a letter and R, U, L or D.</extracomment>
         <translation>line %1: &apos;%2&apos; is no move (a piece&apos;s letter and R, U, L or D)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="369"/>
+        <location filename="../src/words/words.cpp" line="379"/>
         <source>move %1 cannot be made from the start</source>
         <translation>move %1 cannot be made from the start</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="371"/>
+        <location filename="../src/words/words.cpp" line="381"/>
         <source>more moves than a list holds (%1)</source>
         <translation>more moves than a list holds (%1)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="374"/>
+        <location filename="../src/words/words.cpp" line="384"/>
         <source>cannot open &apos;%1&apos;: %2</source>
         <extracomment>%1 a file, %2 the system&apos;s reason.</extracomment>
         <translation>cannot open &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="376"/>
+        <location filename="../src/words/words.cpp" line="386"/>
         <source>&apos;%1&apos; is not a file that can be opened</source>
         <translation>&apos;%1&apos; is not a file that can be opened</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="378"/>
+        <location filename="../src/words/words.cpp" line="388"/>
         <source>cannot read &apos;%1&apos;: %2</source>
         <translation>cannot read &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="380"/>
+        <location filename="../src/words/words.cpp" line="390"/>
         <source>cannot write in &apos;%1&apos;: %2</source>
         <translation>cannot write in &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="382"/>
+        <location filename="../src/words/words.cpp" line="392"/>
         <source>cannot save &apos;%1&apos;: %2</source>
         <translation>cannot save &apos;%1&apos;: %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="384"/>
+        <location filename="../src/words/words.cpp" line="394"/>
         <source>&apos;%1&apos; is not a moves file: %n bytes instead of 250</source>
         <translation>
             <numerusform>&apos;%1&apos; is not a moves file: %n byte instead of 250</numerusform>
@@ -1308,40 +1332,40 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="387"/>
+        <location filename="../src/words/words.cpp" line="397"/>
         <source>your records could not be read: the file is kept as %1</source>
         <extracomment>%1 where the damaged records file was put.</extracomment>
         <translation>your records could not be read: the file is kept as %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="389"/>
+        <location filename="../src/words/words.cpp" line="399"/>
         <source>the game kept last time could not be read: it is kept as %1</source>
         <translation>the game kept last time could not be read: it is kept as %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="431"/>
+        <location filename="../src/words/words.cpp" line="441"/>
         <source>the coach cannot know this puzzle: it has too many positions</source>
         <extracomment>The coach&apos;s tool tip and words for a puzzle it has no table for.</extracomment>
         <translation>the coach cannot know this puzzle: it has too many positions</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="267"/>
+        <location filename="../src/words/words.cpp" line="277"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>block %1 on field %2 does not fit on the board</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="270"/>
+        <location filename="../src/words/words.cpp" line="280"/>
         <source>block %1 on field %2 stands on a wall</source>
         <extracomment>A piece placed where the board has a wall.</extracomment>
         <translation>block %1 on field %2 stands on a wall</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="272"/>
+        <location filename="../src/words/words.cpp" line="282"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>blocks %1 on field %2 and %3 on field %4 overlap</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="278"/>
+        <location filename="../src/words/words.cpp" line="288"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n token</numerusform>
@@ -1349,12 +1373,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="282"/>
+        <location filename="../src/words/words.cpp" line="292"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="293"/>
+        <location filename="../src/words/words.cpp" line="303"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>&apos;%1&apos;: the field must be a number from 0 to 19</translation>
     </message>
@@ -1414,6 +1438,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="32"/>
+        <location filename="../src/mainwindow/controlbar.cpp" line="187"/>
         <source>block X</source>
         <extracomment>The second of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
         <translation>block X</translation>
@@ -1558,6 +1583,24 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/controlbar.cpp" line="167"/>
         <source>play the shortest way to the goal</source>
         <translation>play the shortest way to the goal</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="194"/>
+        <source>block %1</source>
+        <extracomment>Beside the target, the second line, for a puzzle whose goal names one piece: its letter.</extracomment>
+        <translation>block %1</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="197"/>
+        <source>blocks %1</source>
+        <extracomment>The same for a goal of two pieces: &quot;X, Y&quot;.</extracomment>
+        <translation>blocks %1</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="200"/>
+        <source>the red blocks</source>
+        <extracomment>The same for a goal of three pieces or more: they are drawn red.</extracomment>
+        <translation>the red blocks</translation>
     </message>
 </context>
 <context>
@@ -1706,7 +1749,7 @@ best time %5 · solved %n times</numerusform>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="89"/>
         <source>%1: %2 of %3 solved, %4 in the fewest moves</source>
-        <extracomment>A pack&apos;s heading: its name, %1 solved of %2, %3 of them in the fewest moves.</extracomment>
+        <extracomment>A pack&apos;s heading: %1 its name, %2 solved of %3, %4 of them in the fewest moves.</extracomment>
         <translation>%1: %2 of %3 solved, %4 in the fewest moves</translation>
     </message>
     <message>

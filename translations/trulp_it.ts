@@ -42,7 +42,7 @@
         <location filename="../src/mainwindow/printing.cpp" line="38"/>
         <source>TRULP puzzle.pdf</source>
         <extracomment>The file a page is printed to when there is no printer; keep &quot;.pdf&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rompicapo TRULP.pdf</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/printing.cpp" line="55"/>
@@ -59,24 +59,24 @@
         <location filename="../src/mainwindow/printing.cpp" line="87"/>
         <source>a PDF file</source>
         <extracomment>In the printer setup: the page goes to a PDF file, asked for at printing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un file PDF</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/printing.cpp" line="93"/>
         <source>page...</source>
-        <translation type="unfinished"></translation>
+        <translation>imposta pagina...</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/printing.cpp" line="100"/>
         <source>choose</source>
         <extracomment>The printer setup&apos;s button: it chooses the printer, it does not print.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>scegli</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/printing.cpp" line="105"/>
         <source>print to</source>
         <extracomment>In the printer setup: where a printed page goes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>stampa su</translation>
     </message>
 </context>
 <context>
@@ -91,19 +91,19 @@
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="40"/>
         <source>the ten blocks</source>
         <extracomment>A pack of puzzles: the ten blocks of the classic from other starts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>i dieci blocchi</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="42"/>
         <source>the classics</source>
         <extracomment>A pack of puzzles: the famous ones of the puzzle literature.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>i classici</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="44"/>
         <source>the large ones</source>
         <extracomment>A pack of puzzles: larger boards and long solutions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>i grandi</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="47"/>
@@ -339,35 +339,35 @@
         <location filename="../src/words/words.cpp" line="76"/>
         <source>The Angelica Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il rompicapo Angelica</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="78"/>
         <source>1931, eight counters into the order ANGELICA, here A to H. Shortest solution 30 moves.</source>
         <extracomment>The note of the puzzle The Angelica Puzzle: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1931, otto pedine da mettere nell&apos;ordine ANGELICA, qui da A a H. Soluzione più breve: 30 mosse.</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="81"/>
         <source>Bandaged Fifteen</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quindici incollato</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="83"/>
         <source>2011, a fifteen-puzzle tray with pieces glued together. Shortest solution 131 piece moves (179 moves).</source>
         <extracomment>The note of the puzzle Bandaged Fifteen: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2011, un telaio del gioco del quindici con pezzi incollati tra loro. Soluzione più breve: 131 movimenti (179 mosse).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="86"/>
         <source>Century</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Century</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="88"/>
-        <source>1975, Winning Ways, with the middle block set on the grid. Shortest solution 99 piece moves (131 moves).</source>
+        <source>1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves).</source>
         <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
@@ -375,121 +375,145 @@
         <location filename="../src/words/words.cpp" line="91"/>
         <source>Dad&apos;s Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rompicapo di papà</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="93"/>
         <source>1909, the Pennant Puzzle, sold from 1926 as Dad&apos;s Puzzler. Big square from the upper left to the lower left corner. Shortest solution 59 piece moves (83 moves).</source>
         <extracomment>The note of the puzzle Dad&apos;s Puzzle: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1909, il Pennant Puzzle, venduto dal 1926 come Dad&apos;s Puzzler. Quadrato grande dall&apos;angolo in alto a sinistra a quello in basso a sinistra. Soluzione più breve: 59 movimenti (83 mosse).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="96"/>
-        <source>Eight Puzzle</source>
+        <source>The Eight Engines</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="98"/>
-        <source>Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves.</source>
-        <extracomment>The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.</extracomment>
+        <source>1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves.</source>
+        <extracomment>The note of the puzzle The Eight Engines: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="101"/>
-        <source>The Flanders Wheel</source>
+        <source>Eight Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gioco dell&apos;otto</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="103"/>
-        <source>1931, FLANDERS round a wheel, drawn as the equivalent 3x3 tray. Shortest solution 28 moves.</source>
-        <extracomment>The note of the puzzle The Flanders Wheel: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves.</source>
+        <extracomment>The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.</extracomment>
+        <translation>Le tessere da A a H valgono da 1 a 8, in una delle due partenze più lontane dall&apos;ordine. Soluzione più breve: 31 mosse.</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="106"/>
-        <source>The Letter Block Puzzle</source>
+        <source>The Flanders Wheel</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ruota Flanders</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="108"/>
-        <source>1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. Shortest solution 23 moves.</source>
-        <extracomment>The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>1931, FLANDERS round a wheel, drawn as the equivalent 3x3 tray. Shortest solution 28 moves.</source>
+        <extracomment>The note of the puzzle The Flanders Wheel: keep the numbers and the kind of count.</extracomment>
+        <translation>1931, FLANDERS attorno a una ruota, disegnata come il telaio 3x3 equivalente. Soluzione più breve: 28 mosse.</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="111"/>
-        <source>A Lodging-House Difficulty</source>
+        <source>The Four Frogs</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="113"/>
-        <source>1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase Y, one piece to a room. Shortest solution 17 moves.</source>
-        <extracomment>The note of the puzzle A Lodging-House Difficulty: keep the numbers and the kind of count.</extracomment>
+        <source>1917, Amusements in Mathematics no. 341, Guarini&apos;s knight swap of 1512 drawn as Dudeney&apos;s ring of toadstools. Shortest solution 7 piece moves (16 moves).</source>
+        <extracomment>The note of the puzzle The Four Frogs: keep the numbers and the kind of count.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="116"/>
-        <source>Quzzle Killer</source>
+        <source>The Letter Block Puzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>I blocchi con le lettere</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="118"/>
-        <source>2004, the Quzzle pieces rearranged. Big square to the upper right corner. Shortest solution 90 piece moves (121 moves).</source>
-        <extracomment>The note of the puzzle Quzzle Killer: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. Shortest solution 23 moves.</source>
+        <extracomment>The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.</extracomment>
+        <translation>1917, Amusements in Mathematics n. 219. Metti i blocchi in ordine, da A a H. Soluzione più breve: 23 mosse.</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="121"/>
-        <source>Quzzle</source>
+        <source>A Lodging-House Difficulty</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un problema alla pensione</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="123"/>
-        <source>2004, designed by computer. Big square to the upper right corner. Shortest solution 84 piece moves (115 moves).</source>
-        <extracomment>The note of the puzzle Quzzle: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase Y, one piece to a room. Shortest solution 17 moves.</source>
+        <extracomment>The note of the puzzle A Lodging-House Difficulty: keep the numbers and the kind of count.</extracomment>
+        <translation>1917, Amusements in Mathematics n. 220. Scambia il pianoforte X e la libreria Y, un mobile per stanza. Soluzione più breve: 17 mosse.</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="126"/>
-        <source>Super Century</source>
+        <source>Quzzle Killer</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quzzle Killer</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="128"/>
-        <source>2004, the pieces of Century. Shortest solution 138 piece moves (179 moves).</source>
-        <extracomment>The note of the puzzle Super Century: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>2004, the Quzzle pieces rearranged. Big square to the upper right corner. Shortest solution 90 piece moves (121 moves).</source>
+        <extracomment>The note of the puzzle Quzzle Killer: keep the numbers and the kind of count.</extracomment>
+        <translation>2004, i blocchi del Quzzle ridisposti. Quadrato grande nell&apos;angolo in alto a destra. Soluzione più breve: 90 movimenti (121 mosse).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="131"/>
-        <source>Ma&apos;s Puzzle, Wide</source>
+        <source>Quzzle</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quzzle</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="133"/>
-        <source>1986, join the two L&apos;s into a lying block in the top right corner. Shortest solution 37 piece moves (60 moves).</source>
-        <extracomment>The note of the puzzle Ma&apos;s Puzzle, Wide: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>2004, designed by computer. Big square to the upper right corner. Shortest solution 84 piece moves (115 moves).</source>
+        <extracomment>The note of the puzzle Quzzle: keep the numbers and the kind of count.</extracomment>
+        <translation>2004, progettato al computer. Quadrato grande nell&apos;angolo in alto a destra. Soluzione più breve: 84 movimenti (115 mosse).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="136"/>
-        <source>Ma&apos;s Puzzle</source>
+        <source>Super Century</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Super Century</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="138"/>
+        <source>2004, the pieces of Century. Shortest solution 138 piece moves (179 moves).</source>
+        <extracomment>The note of the puzzle Super Century: keep the numbers and the kind of count.</extracomment>
+        <translation>2004, i blocchi di Century. Soluzione più breve: 138 movimenti (179 mosse).</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="141"/>
+        <source>Ma&apos;s Puzzle, Wide</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation>Rompicapo di mamma, largo</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="143"/>
+        <source>1986, join the two L&apos;s into a lying block in the top right corner. Shortest solution 37 piece moves (60 moves).</source>
+        <extracomment>The note of the puzzle Ma&apos;s Puzzle, Wide: keep the numbers and the kind of count.</extracomment>
+        <translation>1986, unisci le due L in un blocco orizzontale nell&apos;angolo in alto a destra. Soluzione più breve: 37 movimenti (60 mosse).</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="146"/>
+        <source>Ma&apos;s Puzzle</source>
+        <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
+        <translation>Rompicapo di mamma</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="148"/>
         <source>1927, join the two L&apos;s into an upright block in the top right corner. Shortest solution 23 piece moves (36 moves).</source>
         <extracomment>The note of the puzzle Ma&apos;s Puzzle: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1927, unisci le due L in un blocco verticale nell&apos;angolo in alto a destra. Soluzione più breve: 23 movimenti (36 mosse).</translation>
     </message>
 </context>
 <context>
@@ -504,64 +528,64 @@
 <context>
     <name>TStatForm</name>
     <message>
-        <location filename="../src/words/words.cpp" line="400"/>
+        <location filename="../src/words/words.cpp" line="410"/>
         <source>number of moves</source>
         <translation>numero di mosse</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="401"/>
+        <location filename="../src/words/words.cpp" line="411"/>
         <source>time (secs.)</source>
         <translation>tempo (s)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="402"/>
+        <location filename="../src/words/words.cpp" line="412"/>
         <source>trial moves</source>
         <translation>mosse di prova</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="403"/>
+        <location filename="../src/words/words.cpp" line="413"/>
         <source>Forward history buffer length</source>
         <translation>Dimensione del buffer «avanti»</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="404"/>
+        <location filename="../src/words/words.cpp" line="414"/>
         <source>Backward buffer hits</source>
         <translation>Riscontri nel buffer «indietro»</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="405"/>
+        <location filename="../src/words/words.cpp" line="415"/>
         <source>Forward buffer hits</source>
         <translation>Riscontri nel buffer «avanti»</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="406"/>
+        <location filename="../src/words/words.cpp" line="416"/>
         <source>piece moves</source>
         <comment>a game&apos;s moves, a piece&apos;s moves one after another counted once</comment>
-        <translation type="unfinished"></translation>
+        <translation>movimenti</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="407"/>
+        <location filename="../src/words/words.cpp" line="417"/>
         <source>moves by the coach</source>
         <comment>of the game&apos;s moves, those a hint or a solve made</comment>
-        <translation type="unfinished"></translation>
+        <translation>mosse dell&apos;allenatore</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="408"/>
+        <location filename="../src/words/words.cpp" line="418"/>
         <source>time played</source>
         <comment>the game&apos;s time, without the time hidden or solving</comment>
-        <translation type="unfinished"></translation>
+        <translation>tempo di gioco</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="409"/>
+        <location filename="../src/words/words.cpp" line="419"/>
         <source>to the goal</source>
         <comment>moves / piece moves still to go from the board</comment>
-        <translation type="unfinished"></translation>
+        <translation>fino all&apos;obiettivo</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="410"/>
+        <location filename="../src/words/words.cpp" line="420"/>
         <source>your best</source>
         <comment>the fewest moves / piece moves of a solve without help</comment>
-        <translation type="unfinished"></translation>
+        <translation>il tuo record</translation>
     </message>
     <message>
         <location filename="../src/stats/statform.cpp" line="40"/>
@@ -579,7 +603,7 @@
     <message>
         <location filename="../src/cli/main.cpp" line="40"/>
         <source>&apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="82"/>
@@ -594,13 +618,13 @@
     <message>
         <location filename="../src/cli/main.cpp" line="101"/>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>standard input</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="108"/>
         <location filename="../src/cli/options.cpp" line="77"/>
         <source>--max-move must be a whole number from %1 to %2, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-move deve essere un numero intero da %1 a %2, non &apos;%3&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="151"/>
@@ -610,7 +634,7 @@
     <message>
         <location filename="../src/cli/main.cpp" line="212"/>
         <source>cannot save: the line from the start would have %1 moves, and a moves file holds at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile salvare: la sequenza dalla partenza avrebbe %1 mosse, e un file di mosse ne contiene al massimo %2</translation>
     </message>
     <message>
         <location filename="../src/cli/main.cpp" line="227"/>
@@ -646,12 +670,12 @@
     <message>
         <location filename="../src/cli/options.cpp" line="116"/>
         <source>--puzzle, --start and --puzzle-file do not go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle, --start e --puzzle-file non vanno insieme</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="119"/>
         <source>--from carries its own puzzle: not with --puzzle, --start or --puzzle-file</source>
-        <translation type="unfinished"></translation>
+        <translation>--from porta il suo rompicapo: non con --puzzle, --start o --puzzle-file</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="132"/>
@@ -693,7 +717,48 @@ from the collection, one given block by block or a puzzle file.
 Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
 </source>
         <extracomment>The help of trulp-solve: translate the explanations, keep the options and their values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso:
+  trulp-solve [--puzzle NAME | --start POSITION | --puzzle-file FILE]
+              [--max-move N] [--slice N] [--save FILE] [--json]
+  trulp-solve --optimal [--puzzle NAME | --start POSITION | --puzzle-file FILE |
+              --from FILE] [--save FILE] [--json]
+  trulp-solve --puzzles [--json]
+  trulp-solve --help | --version
+
+Risolve un rompicapo a blocchi scorrevoli dalla sua partenza: il classico,
+un altro della raccolta, uno dato blocco per blocco o un file di rompicapo.
+
+  --max-move N  limite di mosse della ricerca in profondità, da 100
+                (predefinito 150); al massimo 200 per i dieci blocchi del
+                classico
+  --slice N     mosse registrate per passo di ricerca, almeno 1
+                (predefinito 10000); il risultato non ne dipende
+  --optimal     sequenza più breve, con ricerca in ampiezza su tutte le
+                posizioni; anche il minimo di movimenti (un blocco spostato
+                più volte di seguito conta una volta)
+  --puzzle NAME quel rompicapo della raccolta, per nome o id (vedi --puzzles)
+  --puzzle-file FILE
+                il rompicapo di un file di rompicapo; - lo legge dallo
+                standard input
+  --start POSITION
+                la lettera di ogni blocco e la casella (0-19, riga per riga)
+                del suo quadrato in alto a sinistra, nell&apos;ordine
+                A X B C D E F G H I, come un solo argomento:
+                &quot;A0 X1 B3 C8 D9 E11 F13 G14 H16 I19&quot; è il classico
+  --from FILE   con --optimal: parte dopo le mosse di questo file di mosse,
+                dalla partenza del suo rompicapo
+  --save FILE   scrive la sequenza come file di mosse chiamato &quot;TRULP_ &quot; + il
+                nome di FILE, nella cartella di FILE; con --from, le mosse del
+                file vengono prima; un rompicapo diverso dal classico viene
+                conservato nel file
+  --puzzles     elenca la raccolta: nome, plancia, sequenze più brevi in mosse
+                e in movimenti
+  --json        stampa un solo oggetto JSON invece del resoconto
+  --help        mostra questo aiuto
+  --version     mostra la versione
+
+Stato di uscita: 0 risolto, 1 nessuna soluzione, 2 uso o input errati.
+</translation>
     </message>
     <message>
         <location filename="../src/cli/options.cpp" line="87"/>
@@ -756,53 +821,53 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     <message>
         <location filename="../src/cli/report.cpp" line="45"/>
         <source>depth-first search from the start position, move limit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ricerca in profondità dalla posizione di partenza, limite di mosse %1</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="47"/>
         <source>depth-first search from the start of puzzle &apos;%1&apos;, move limit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ricerca in profondità dalla partenza del rompicapo &apos;%1&apos;, limite di mosse %2</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="50"/>
         <source>depth-first search from the start %1, move limit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ricerca in profondità dalla partenza %1, limite di mosse %2</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="56"/>
         <source>shortest line from the start position</source>
-        <translation type="unfinished"></translation>
+        <translation>sequenza più breve dalla posizione di partenza</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="58"/>
         <source>shortest line from the start of puzzle &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>sequenza più breve dalla partenza del rompicapo &apos;%1&apos;</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="59"/>
         <source>shortest line from the start %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sequenza più breve dalla partenza %1</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="67"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; in puzzle &apos;%2&apos;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sequenza più breve dalla posizione dopo la %n mossa di &apos;%1&apos; nel rompicapo &apos;%2&apos;</numerusform>
+            <numerusform>sequenza più breve dalla posizione dopo le %n mosse di &apos;%1&apos; nel rompicapo &apos;%2&apos;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/cli/report.cpp" line="70"/>
         <source>shortest line from the position after the %n moves of &apos;%1&apos; from the start %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sequenza più breve dalla posizione dopo la %n mossa di &apos;%1&apos; giocata dalla partenza %2</numerusform>
+            <numerusform>sequenza più breve dalla posizione dopo le %n mosse di &apos;%1&apos; giocate dalla partenza %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="110"/>
         <source>fewest piece moves</source>
-        <translation type="unfinished"></translation>
+        <translation>minimo di movimenti</translation>
     </message>
     <message>
         <location filename="../src/cli/report.cpp" line="125"/>
@@ -829,7 +894,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/cli/report.cpp" line="174"/>
         <source>id|name|board|moves|piece moves</source>
         <extracomment>The header of the collection&apos;s table: the columns are the id, the name, the board, shortest moves and piece moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>id|nome|misura|mosse|movimenti</translation>
     </message>
 </context>
 <context>
@@ -856,92 +921,92 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <translation>in basso</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="151"/>
+        <location filename="../src/words/words.cpp" line="161"/>
         <source>by %1</source>
         <extracomment>Who made a puzzle, in its tool tip: a name as the puzzle file gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>di %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="176"/>
+        <location filename="../src/words/words.cpp" line="186"/>
         <source>STOP</source>
         <extracomment>GO&apos;s caption during a run: stops it. At most 6 letters.</extracomment>
         <translation>STOP</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="179"/>
+        <location filename="../src/words/words.cpp" line="189"/>
         <source>STEP</source>
         <extracomment>GO&apos;s caption in step mode: one move per press. At most 6 letters.</extracomment>
         <translation>PASSO</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="182"/>
+        <location filename="../src/words/words.cpp" line="192"/>
         <source>GO</source>
         <extracomment>The button that starts a search or a replay. At most 6 letters.</extracomment>
         <translation>VIA</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="193"/>
+        <location filename="../src/words/words.cpp" line="203"/>
         <source>welcome at the TRULP puzzle. Select &quot;play&quot; or &quot;search&quot;...</source>
         <translation>benvenuto nel rompicapo TRULP. Scegli «gioca» o «cerca»...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="195"/>
+        <location filename="../src/words/words.cpp" line="205"/>
         <source>search for solution...</source>
         <translation>cerca la soluzione...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="197"/>
+        <location filename="../src/words/words.cpp" line="207"/>
         <source>show moves</source>
         <translation>mostra le mosse</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="199"/>
+        <location filename="../src/words/words.cpp" line="209"/>
         <source>click GO to start search</source>
         <translation>fai clic su VIA per avviare la ricerca</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="201"/>
+        <location filename="../src/words/words.cpp" line="211"/>
         <source>find solutions...</source>
         <translation>trova soluzioni...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="203"/>
+        <location filename="../src/words/words.cpp" line="213"/>
         <source>find solution...</source>
         <translation>trova la soluzione...</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="205"/>
+        <location filename="../src/words/words.cpp" line="215"/>
         <source>list is full</source>
         <translation>l&apos;elenco è pieno</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="207"/>
+        <location filename="../src/words/words.cpp" line="217"/>
         <source>moves list is full</source>
         <translation>l&apos;elenco delle mosse è pieno</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="209"/>
+        <location filename="../src/words/words.cpp" line="219"/>
         <source>SOLUTION FOUND ...congratulations !</source>
         <translation>SOLUZIONE TROVATA ...congratulazioni!</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="211"/>
+        <location filename="../src/words/words.cpp" line="221"/>
         <source>solution reached</source>
         <translation>soluzione raggiunta</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="214"/>
+        <location filename="../src/words/words.cpp" line="224"/>
         <source>move %1</source>
         <extracomment>Replay and take-back: the number of the move shown.</extracomment>
         <translation>mossa %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="216"/>
+        <location filename="../src/words/words.cpp" line="226"/>
         <source>end of list</source>
         <translation>fine dell&apos;elenco</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="219"/>
+        <location filename="../src/words/words.cpp" line="229"/>
         <source>hint: %1 %2 (%n to go)</source>
         <extracomment>%1 a block&apos;s letter, %2 a direction, %n the moves to the goal.</extracomment>
         <translation>
@@ -950,7 +1015,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="222"/>
+        <location filename="../src/words/words.cpp" line="232"/>
         <source>%n to go</source>
         <translation>
             <numerusform>resta %n</numerusform>
@@ -958,7 +1023,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="224"/>
+        <location filename="../src/words/words.cpp" line="234"/>
         <source>solving... %n to go</source>
         <translation>
             <numerusform>risoluzione... resta %n</numerusform>
@@ -966,67 +1031,67 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="226"/>
+        <location filename="../src/words/words.cpp" line="236"/>
         <source>pause</source>
         <translation>pausa</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="229"/>
+        <location filename="../src/words/words.cpp" line="239"/>
         <source>pause: GO goes on</source>
         <extracomment>The coach&apos;s solve was stopped; GO, Space or Return let it go on.</extracomment>
         <translation>pausa: VIA per riprendere</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="232"/>
+        <location filename="../src/words/words.cpp" line="242"/>
         <source>computer searching...move: %1</source>
         <extracomment>%1 the trial moves of the search so far.</extracomment>
         <translation>il computer sta cercando... mossa: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="234"/>
+        <location filename="../src/words/words.cpp" line="244"/>
         <source>puzzle solved.  (see statistics)</source>
         <translation>rompicapo risolto. (vedi statistiche)</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="236"/>
+        <location filename="../src/words/words.cpp" line="246"/>
         <source>no solution found</source>
         <translation>nessuna soluzione trovata</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="239"/>
+        <location filename="../src/words/words.cpp" line="249"/>
         <source>puzzle saved as: %1</source>
         <extracomment>%1 the name the moves file was saved as.</extracomment>
         <translation>rompicapo salvato come: %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="242"/>
+        <location filename="../src/words/words.cpp" line="252"/>
         <source>puzzle %1 opened</source>
         <extracomment>%1 the name stored in the moves file.</extracomment>
         <translation>rompicapo %1 aperto</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="244"/>
+        <location filename="../src/words/words.cpp" line="254"/>
         <source>read error</source>
         <translation>errore di lettura</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="246"/>
+        <location filename="../src/words/words.cpp" line="256"/>
         <source>wrong file</source>
         <translation>file errato</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="249"/>
+        <location filename="../src/words/words.cpp" line="259"/>
         <source>puzzle send to printer</source>
         <translation>rompicapo inviato alla stampante</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="251"/>
+        <location filename="../src/words/words.cpp" line="261"/>
         <source>page written to %1</source>
         <extracomment>%1 the PDF file the page was written to.</extracomment>
         <translation>pagina scritta in %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="254"/>
+        <location filename="../src/words/words.cpp" line="264"/>
         <source>puzzle %1: shortest solution %n moves</source>
         <extracomment>%1 the puzzle&apos;s name, %n the moves of its shortest solution.</extracomment>
         <translation>
@@ -1035,27 +1100,27 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="256"/>
+        <location filename="../src/words/words.cpp" line="266"/>
         <source>drag the blocks where you want them</source>
         <translation>trascina i blocchi dove vuoi</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="258"/>
+        <location filename="../src/words/words.cpp" line="268"/>
         <source>no way to the goal</source>
         <translation>nessuna via verso l&apos;obiettivo</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="260"/>
+        <location filename="../src/words/words.cpp" line="270"/>
         <source>block X is on the goal already</source>
         <translation>il blocco X è già sull&apos;obiettivo</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="262"/>
+        <location filename="../src/words/words.cpp" line="272"/>
         <source>no room there</source>
         <translation>lì non c&apos;è spazio</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="265"/>
+        <location filename="../src/words/words.cpp" line="275"/>
         <source>new record: %n moves (shortest %1)</source>
         <extracomment>%n the moves of the new record, %1 the shortest solution&apos;s.</extracomment>
         <translation>
@@ -1064,248 +1129,248 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="288"/>
+        <location filename="../src/words/words.cpp" line="298"/>
         <source>moves cleared: %1 brings them back</source>
         <extracomment>Beside the message, when a reset, a mode, a puzzle or a file threw the moves list away. %1 the undo key, as the desktop writes it.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="291"/>
-        <source>next: %1 (%2)</source>
-        <extracomment>After the goal, beside the message: the next puzzle without a record. %2 its key.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="296"/>
-        <source>the search is running: STOP first</source>
-        <extracomment>Beside the message: an input refused while the search runs.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="298"/>
-        <source>the replay is running: STOP first</source>
-        <translation type="unfinished"></translation>
+        <translation>mosse cancellate: %1 le ripristina</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="301"/>
+        <source>next: %1 (%2)</source>
+        <extracomment>After the goal, beside the message: the next puzzle without a record. %2 its key.</extracomment>
+        <translation>prossimo: %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="306"/>
+        <source>the search is running: STOP first</source>
+        <extracomment>Beside the message: an input refused while the search runs.</extracomment>
+        <translation>la ricerca è in corso: prima STOP</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="308"/>
+        <source>the replay is running: STOP first</source>
+        <translation>la riproduzione è in corso: prima STOP</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="311"/>
         <source>the coach is solving: GO stops it first</source>
         <extracomment>GO stops the coach&apos;s solve.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="304"/>
-        <source>puzzle %1 copied as text</source>
-        <extracomment>%1 the puzzle&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="309"/>
-        <source>puzzle %1</source>
-        <extracomment>A puzzle chosen whose shortest solution the coach is still working out.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="312"/>
-        <source>your game of %1 is back</source>
-        <extracomment>At start, when the game of the last run is back on the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;allenatore sta risolvendo: prima VIA per fermarlo</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="314"/>
-        <source>not a puzzle: the file is not a text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="316"/>
-        <source>not a puzzle: a puzzle text has at most %n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>puzzle %1 copied as text</source>
+        <extracomment>%1 the puzzle&apos;s name.</extracomment>
+        <translation>rompicapo %1 copiato come testo</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="319"/>
-        <source>line 1: a puzzle text begins with the line &apos;%1&apos;</source>
-        <extracomment>%1 the line a puzzle text must begin with.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>puzzle %1</source>
+        <extracomment>A puzzle chosen whose shortest solution the coach is still working out.</extracomment>
+        <translation>rompicapo %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="321"/>
-        <source>line %1: unknown key &apos;%2&apos; (name, by and note are known)</source>
-        <translation type="unfinished"></translation>
+        <location filename="../src/words/words.cpp" line="322"/>
+        <source>your game of %1 is back</source>
+        <extracomment>At start, when the game of the last run is back on the board.</extracomment>
+        <translation>la tua partita a %1 è tornata</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="323"/>
-        <source>the puzzle has no &apos;name:&apos; line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="325"/>
-        <source>the puzzle has no &apos;start:&apos; map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="327"/>
-        <source>the puzzle has no &apos;goal:&apos; map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="329"/>
-        <source>line %1: not a key line and not in a map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="332"/>
-        <source>line %1: a row of %2 fields, the first row has %3</source>
-        <extracomment>%2 the fields of this row, %3 those of the first row.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="334"/>
-        <source>the goal map has %1 rows, the start map %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="336"/>
-        <source>a board of %1 by %2 fields: each side must be 2 to 10 fields</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="339"/>
-        <source>line %1: &apos;%2&apos; is no field (. free, # wall, A to Z a piece)</source>
-        <extracomment>%2 a character that means nothing in a start map.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="341"/>
-        <source>line %1: one space at most between two fields</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="343"/>
-        <source>line %1: piece %2 is in two parts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="345"/>
-        <source>line %1: piece %2 has %3 fields, at most 9 are allowed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="350"/>
-        <source>the start has no free field</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="352"/>
-        <source>line %1: the goal of piece %2 does not have its shape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="356"/>
-        <source>line %1: the goal of piece %2 is on a wall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="358"/>
-        <source>line %1: the goal names piece %2, which the start does not have</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="362"/>
-        <source>the goal names no piece</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="364"/>
-        <source>the goal is met at the start already</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="367"/>
-        <source>line %1: &apos;%2&apos; is no move (a piece&apos;s letter and R, U, L or D)</source>
-        <extracomment>A moves list of a game file: %2 what stands there instead of a letter and R, U, L or D.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="369"/>
-        <source>move %1 cannot be made from the start</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="371"/>
-        <source>more moves than a list holds (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="374"/>
-        <source>cannot open &apos;%1&apos;: %2</source>
-        <extracomment>%1 a file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="376"/>
-        <source>&apos;%1&apos; is not a file that can be opened</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="378"/>
-        <source>cannot read &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="380"/>
-        <source>cannot write in &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/words/words.cpp" line="382"/>
-        <source>cannot save &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <location filename="../src/words/words.cpp" line="324"/>
+        <source>not a puzzle: the file is not a text</source>
+        <translation>non è un rompicapo: il file non è un testo</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="384"/>
-        <source>&apos;%1&apos; is not a moves file: %n bytes instead of 250</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <location filename="../src/words/words.cpp" line="326"/>
+        <source>not a puzzle: a puzzle text has at most %n bytes</source>
+        <translation>
+            <numerusform>non è un rompicapo: un testo di rompicapo ha al massimo %n byte</numerusform>
+            <numerusform>non è un rompicapo: un testo di rompicapo ha al massimo %n byte</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="387"/>
+        <location filename="../src/words/words.cpp" line="329"/>
+        <source>line 1: a puzzle text begins with the line &apos;%1&apos;</source>
+        <extracomment>%1 the line a puzzle text must begin with.</extracomment>
+        <translation>riga 1: un testo di rompicapo inizia con la riga &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="331"/>
+        <source>line %1: unknown key &apos;%2&apos; (name, by and note are known)</source>
+        <translation>riga %1: chiave sconosciuta &apos;%2&apos; (sono note name, by e note)</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="333"/>
+        <source>the puzzle has no &apos;name:&apos; line</source>
+        <translation>il rompicapo non ha la riga &apos;name:&apos;</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="335"/>
+        <source>the puzzle has no &apos;start:&apos; map</source>
+        <translation>il rompicapo non ha la griglia &apos;start:&apos;</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="337"/>
+        <source>the puzzle has no &apos;goal:&apos; map</source>
+        <translation>il rompicapo non ha la griglia &apos;goal:&apos;</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="339"/>
+        <source>line %1: not a key line and not in a map</source>
+        <translation>riga %1: né una riga di chiave né dentro una griglia</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="342"/>
+        <source>line %1: a row of %2 fields, the first row has %3</source>
+        <extracomment>%2 the fields of this row, %3 those of the first row.</extracomment>
+        <translation>riga %1: una fila di %2 caselle, la prima fila ne ha %3</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="344"/>
+        <source>the goal map has %1 rows, the start map %2</source>
+        <translation>la griglia dell&apos;obiettivo ha %1 file, quella di partenza %2</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="346"/>
+        <source>a board of %1 by %2 fields: each side must be 2 to 10 fields</source>
+        <translation>una plancia di %1 per %2 caselle: ogni lato deve avere da 2 a 10 caselle</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="349"/>
+        <source>line %1: &apos;%2&apos; is no field (. free, # wall, A to Z a piece)</source>
+        <extracomment>%2 a character that means nothing in a start map.</extracomment>
+        <translation>riga %1: &apos;%2&apos; non è una casella (. libera, # muro, da A a Z un blocco)</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="351"/>
+        <source>line %1: one space at most between two fields</source>
+        <translation>riga %1: al massimo uno spazio tra due caselle</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="353"/>
+        <source>line %1: piece %2 is in two parts</source>
+        <translation>riga %1: il blocco %2 è diviso in due parti</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="355"/>
+        <source>line %1: piece %2 has %3 fields, at most 9 are allowed</source>
+        <translation>riga %1: il blocco %2 ha %3 caselle, ne sono ammesse al massimo 9</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="360"/>
+        <source>the start has no free field</source>
+        <translation>la partenza non ha caselle libere</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="362"/>
+        <source>line %1: the goal of piece %2 does not have its shape</source>
+        <translation>riga %1: l&apos;obiettivo del blocco %2 non ha la sua forma</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="366"/>
+        <source>line %1: the goal of piece %2 is on a wall</source>
+        <translation>riga %1: l&apos;obiettivo del blocco %2 è su un muro</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="368"/>
+        <source>line %1: the goal names piece %2, which the start does not have</source>
+        <translation>riga %1: l&apos;obiettivo nomina il blocco %2, che la partenza non ha</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="372"/>
+        <source>the goal names no piece</source>
+        <translation>l&apos;obiettivo non nomina alcun blocco</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="374"/>
+        <source>the goal is met at the start already</source>
+        <translation>l&apos;obiettivo è già raggiunto alla partenza</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="377"/>
+        <source>line %1: &apos;%2&apos; is no move (a piece&apos;s letter and R, U, L or D)</source>
+        <extracomment>A moves list of a game file: %2 what stands there instead of a letter and R, U, L or D.</extracomment>
+        <translation>riga %1: &apos;%2&apos; non è una mossa (la lettera di un blocco e R, U, L o D)</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="379"/>
+        <source>move %1 cannot be made from the start</source>
+        <translation>la mossa %1 non si può fare dalla partenza</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="381"/>
+        <source>more moves than a list holds (%1)</source>
+        <translation>più mosse di quante ne contenga un elenco (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="384"/>
+        <source>cannot open &apos;%1&apos;: %2</source>
+        <extracomment>%1 a file, %2 the system&apos;s reason.</extracomment>
+        <translation>impossibile aprire &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="386"/>
+        <source>&apos;%1&apos; is not a file that can be opened</source>
+        <translation>&apos;%1&apos; non è un file che si possa aprire</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="388"/>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>impossibile leggere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="390"/>
+        <source>cannot write in &apos;%1&apos;: %2</source>
+        <translation>impossibile scrivere in &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="392"/>
+        <source>cannot save &apos;%1&apos;: %2</source>
+        <translation>impossibile salvare &apos;%1&apos;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/words/words.cpp" line="394"/>
+        <source>&apos;%1&apos; is not a moves file: %n bytes instead of 250</source>
+        <translation>
+            <numerusform>&apos;%1&apos; non è un file di mosse: %n byte invece di 250</numerusform>
+            <numerusform>&apos;%1&apos; non è un file di mosse: %n byte invece di 250</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/words/words.cpp" line="397"/>
         <source>your records could not be read: the file is kept as %1</source>
         <extracomment>%1 where the damaged records file was put.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere i tuoi record: il file è conservato come %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="389"/>
+        <location filename="../src/words/words.cpp" line="399"/>
         <source>the game kept last time could not be read: it is kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere la partita conservata l&apos;ultima volta: è conservata come %1</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="431"/>
+        <location filename="../src/words/words.cpp" line="441"/>
         <source>the coach cannot know this puzzle: it has too many positions</source>
         <extracomment>The coach&apos;s tool tip and words for a puzzle it has no table for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;allenatore non può conoscere questo rompicapo: ha troppe posizioni</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="267"/>
+        <location filename="../src/words/words.cpp" line="277"/>
         <source>block %1 on field %2 does not fit on the board</source>
         <translation>il blocco %1 sulla casella %2 non entra nella plancia</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="270"/>
+        <location filename="../src/words/words.cpp" line="280"/>
         <source>block %1 on field %2 stands on a wall</source>
         <extracomment>A piece placed where the board has a wall.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il blocco %1 sulla casella %2 è su un muro</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="272"/>
+        <location filename="../src/words/words.cpp" line="282"/>
         <source>blocks %1 on field %2 and %3 on field %4 overlap</source>
         <translation>i blocchi %1 sulla casella %2 e %3 sulla casella %4 si sovrappongono</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/words/words.cpp" line="278"/>
+        <location filename="../src/words/words.cpp" line="288"/>
         <source>a start names ten blocks in the order A X B C D E F G H I, each with its field, not %n tokens</source>
         <translation>
             <numerusform>una posizione iniziale indica dieci blocchi nell&apos;ordine A X B C D E F G H I, ciascuno con la sua casella, non %n elemento</numerusform>
@@ -1313,12 +1378,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         </translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="282"/>
+        <location filename="../src/words/words.cpp" line="292"/>
         <source>block %1 of the start must be %2 (order A X B C D E F G H I), not &apos;%3&apos;</source>
         <translation>il blocco n. %1 della posizione iniziale deve essere %2 (ordine A X B C D E F G H I), non «%3»</translation>
     </message>
     <message>
-        <location filename="../src/words/words.cpp" line="293"/>
+        <location filename="../src/words/words.cpp" line="303"/>
         <source>&apos;%1&apos;: the field must be a number from 0 to 19</source>
         <translation>«%1»: la casella deve essere un numero da 0 a 19</translation>
     </message>
@@ -1378,6 +1443,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="32"/>
+        <location filename="../src/mainwindow/controlbar.cpp" line="187"/>
         <source>block X</source>
         <extracomment>The second of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
         <translation>blocco X</translation>
@@ -1523,6 +1589,24 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <source>play the shortest way to the goal</source>
         <translation>giocare la via più breve verso l&apos;obiettivo</translation>
     </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="194"/>
+        <source>block %1</source>
+        <extracomment>Beside the target, the second line, for a puzzle whose goal names one piece: its letter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="197"/>
+        <source>blocks %1</source>
+        <extracomment>The same for a goal of two pieces: &quot;X, Y&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="200"/>
+        <source>the red blocks</source>
+        <extracomment>The same for a goal of three pieces or more: they are drawn red.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>trulp::GameChart</name>
@@ -1587,7 +1671,7 @@ The chart&apos;s line of the moves list, whoever made them.</extracomment>
         <location filename="../src/mainwindow/chart.cpp" line="161"/>
         <source>piece moves</source>
         <extracomment>The chart&apos;s line of the piece moves still to go.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>movimenti</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/chart.cpp" line="162"/>
@@ -1630,23 +1714,26 @@ The chart&apos;s line of the moves list, whoever made them.</extracomment>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="67"/>
         <source>shortest %1</source>
         <extracomment>The shortest lines of a puzzle: %1 as moves / piece moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>minimo %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="70"/>
         <source>%1
 not solved yet · %2</source>
         <extracomment>A puzzle not solved yet: its name, and its shortest lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+non ancora risolto · %2</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="73"/>
         <source>✓ %1
 solved %n times, with help · %2</source>
         <extracomment>A puzzle solved only with the coach&apos;s help: %n times.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>✓ %1
+risolto una volta, con aiuto · %2</numerusform>
+            <numerusform>✓ %1
+risolto %n volte, con aiuto · %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1655,16 +1742,20 @@ solved %n times, with help · %2</source>
 your best %2 / %3 · %4
 best time %5 · solved %n times</source>
         <extracomment>%1 the puzzle; the player&apos;s best: %2 moves, %3 piece moves; %4 the shortest lines; %5 best time; solved %n times.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+il tuo record %2 / %3 · %4
+tempo migliore %5 · risolto una volta</numerusform>
+            <numerusform>%1
+il tuo record %2 / %3 · %4
+tempo migliore %5 · risolto %n volte</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="89"/>
         <source>%1: %2 of %3 solved, %4 in the fewest moves</source>
-        <extracomment>A pack&apos;s heading: its name, %1 solved of %2, %3 of them in the fewest moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A pack&apos;s heading: %1 its name, %2 solved of %3, %4 of them in the fewest moves.</extracomment>
+        <translation>%1: %2 di %3 risolti, %4 con il minimo di mosse</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="104"/>
@@ -1680,7 +1771,7 @@ best time %5 · solved %n times</source>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="116"/>
         <source>unsolved first</source>
         <extracomment>Sorts each pack with the puzzles not solved yet at its top.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>prima i non risolti</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/puzzlesdialog.cpp" line="119"/>
@@ -1731,7 +1822,7 @@ best time %5 · solved %n times</source>
     <message>
         <location filename="../src/mainwindow/desktop.cpp" line="24"/>
         <source>TRULP moves and puzzles (TRULP_* TRULP+* *.trulp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosse e rompicapi TRULP (TRULP_* TRULP+* *.trulp)</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/desktop.cpp" line="26"/>
@@ -1808,7 +1899,7 @@ best time %5 · solved %n times</source>
         <location filename="../src/mainwindow/form1.cpp" line="101"/>
         <source>the coach is counting the positions: %1</source>
         <extracomment>The coach works out every position of the puzzle; %1 so far.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;allenatore sta contando le posizioni: %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="192"/>
@@ -1828,12 +1919,12 @@ best time %5 · solved %n times</source>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="202"/>
         <source>copy the puzzle as text</source>
-        <translation type="unfinished"></translation>
+        <translation>copia il rompicapo come testo</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="203"/>
         <source>paste a puzzle text</source>
-        <translation type="unfinished"></translation>
+        <translation>incolla un testo di rompicapo</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/form1.cpp" line="237"/>
@@ -1868,13 +1959,13 @@ best time %5 · solved %n times</source>
         <location filename="../src/mainwindow/targetview.cpp" line="31"/>
         <source>%1 in column %2, row %3</source>
         <extracomment>Where a piece must stand, read aloud: &quot;X in column 2, row 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nella colonna %2, riga %3</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/targetview.cpp" line="37"/>
         <source>the goal: %1</source>
         <extracomment>The goal, read aloud: &quot;the goal: X in column 2, row 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;obiettivo: %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/targetview.cpp" line="37"/>

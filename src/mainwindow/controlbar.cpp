@@ -181,7 +181,7 @@ void ControlBar::show(const View& v) {
         puzzletext_->setToolTip(name);
         puzzletext_->setAccessibleDescription(name);
     }
-    // The goal's pieces beside the target: "block X", or "blocks X, Y".
+    // The goal's pieces beside the target: "block X", "blocks X, Y", or for more "the red blocks".
     QString goal;
     if (v.goalLetters == "X" || v.goalLetters.empty()) {
         goal = tr("block X");
@@ -189,10 +189,15 @@ void ControlBar::show(const View& v) {
         QStringList letters;
         for (char letter : v.goalLetters)
             letters << QString(QLatin1Char(letter));
-        //: Beside the target, the second line, for a puzzle whose goal names one piece: its letter.
-        goal = letters.size() == 1 ? tr("block %1").arg(letters.front())
-                                   //: The same for a goal of several pieces: "X, Y".
-                                   : tr("blocks %1").arg(letters.join(QStringLiteral(", ")));
+        if (letters.size() == 1)
+            //: Beside the target, the second line, for a puzzle whose goal names one piece: its letter.
+            goal = tr("block %1").arg(letters.front());
+        else if (letters.size() == 2)
+            //: The same for a goal of two pieces: "X, Y".
+            goal = tr("blocks %1").arg(letters.join(QStringLiteral(", ")));
+        else
+            //: The same for a goal of three pieces or more: they are drawn red.
+            goal = tr("the red blocks");
     }
     if (goalLabel_->text() != goal) {
         goalLabel_->setText(goal);

@@ -85,7 +85,7 @@ QString PuzzleLine(const QString& name, const PuzzleInfo& p, const Record* r) {
 }
 
 QString PackLine(const std::string& pack, int puzzles, int solved, int fewest) {
-    //: A pack's heading: its name, %1 solved of %2, %3 of them in the fewest moves.
+    //: A pack's heading: %1 its name, %2 solved of %3, %4 of them in the fewest moves.
     return PuzzlesDialog::tr("%1: %2 of %3 solved, %4 in the fewest moves")
         .arg(PackName(pack))
         .arg(solved)

@@ -86,7 +86,7 @@ namespace {
     QT_TRANSLATE_NOOP("Puzzles", "Century"),
     //: The note of the puzzle Century: keep the numbers and the kind of count.
     QT_TRANSLATE_NOOP("Puzzles",
-                      "1975, Winning Ways, with the middle block set on the grid. Shortest solution 99 piece moves (131 moves)."),
+                      "1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves)."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Dad's Puzzle"),
     //: The note of the puzzle Dad's Puzzle: keep the numbers and the kind of count.
