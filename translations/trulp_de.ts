@@ -369,7 +369,7 @@
         <location filename="../src/words/words.cpp" line="88"/>
         <source>1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves).</source>
         <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1975, in Winning Ways mit dem mittleren Block um ein halbes Feld gegen das Raster versetzt gezeigt, hier aufs Raster gesetzt. Kürzeste Lösung 99 Blockzüge (131 Züge).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="91"/>
@@ -387,13 +387,13 @@
         <location filename="../src/words/words.cpp" line="96"/>
         <source>The Eight Engines</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die acht Lokomotiven</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="98"/>
         <source>1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves.</source>
         <extracomment>The note of the puzzle The Eight Engines: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917, Amusements in Mathematics Nr. 221, Lokomotiven 1 bis 8 rund um einen Rangierbahnhof, gezeichnet als gleichwertiger 3x3-Rahmen. Kürzeste Lösung 17 Züge.</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="101"/>
@@ -423,13 +423,13 @@
         <location filename="../src/words/words.cpp" line="111"/>
         <source>The Four Frogs</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die vier Frösche</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="113"/>
         <source>1917, Amusements in Mathematics no. 341, Guarini&apos;s knight swap of 1512 drawn as Dudeney&apos;s ring of toadstools. Shortest solution 7 piece moves (16 moves).</source>
         <extracomment>The note of the puzzle The Four Frogs: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917, Amusements in Mathematics Nr. 341, Guarinis Springertausch von 1512, gezeichnet als Dudeneys Ring aus Pilzen. Kürzeste Lösung 7 Blockzüge (16 Züge).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="116"/>
@@ -1447,6 +1447,7 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="35"/>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
         <source>is here</source>
         <extracomment>The third of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
         <translation>hier steht</translation>
@@ -1590,19 +1591,25 @@ Exit-Status: 0 gelöst, 1 keine Lösung, 2 falscher Aufruf oder falsche Eingabe.
         <location filename="../src/mainwindow/controlbar.cpp" line="194"/>
         <source>block %1</source>
         <extracomment>Beside the target, the second line, for a puzzle whose goal names one piece: its letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Block %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="197"/>
         <source>blocks %1</source>
         <extracomment>The same for a goal of two pieces: &quot;X, Y&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="200"/>
         <source>the red blocks</source>
         <extracomment>The same for a goal of three pieces or more: they are drawn red.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alles Rote</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
+        <source>are here</source>
+        <extracomment>The third line beside the target after &quot;blocks X, Y&quot; or &quot;the red blocks&quot;: &quot;shift until&quot; / &quot;blocks X, Y&quot; / &quot;are here&quot;.</extracomment>
+        <translation>hier steht</translation>
     </message>
 </context>
 <context>

@@ -1445,6 +1445,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="35"/>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
         <source>is here</source>
         <extracomment>The third of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
         <translation>is here</translation>
@@ -1601,6 +1602,12 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <source>the red blocks</source>
         <extracomment>The same for a goal of three pieces or more: they are drawn red.</extracomment>
         <translation>the red blocks</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
+        <source>are here</source>
+        <extracomment>The third line beside the target after &quot;blocks X, Y&quot; or &quot;the red blocks&quot;: &quot;shift until&quot; / &quot;blocks X, Y&quot; / &quot;are here&quot;.</extracomment>
+        <translation>are here</translation>
     </message>
 </context>
 <context>

@@ -369,7 +369,7 @@
         <location filename="../src/words/words.cpp" line="88"/>
         <source>1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves).</source>
         <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1975, mostrato in Winning Ways con il blocco centrale spostato di mezza casella fuori dalla griglia, qui posato su di essa. Soluzione più breve: 99 movimenti (131 mosse).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="91"/>
@@ -387,13 +387,13 @@
         <location filename="../src/words/words.cpp" line="96"/>
         <source>The Eight Engines</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le otto locomotive</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="98"/>
         <source>1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves.</source>
         <extracomment>The note of the puzzle The Eight Engines: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917, Amusements in Mathematics n. 221, locomotive da 1 a 8 attorno a uno scalo ferroviario, disegnato come il telaio 3x3 equivalente. Soluzione più breve: 17 mosse.</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="101"/>
@@ -423,13 +423,13 @@
         <location filename="../src/words/words.cpp" line="111"/>
         <source>The Four Frogs</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le quattro rane</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="113"/>
         <source>1917, Amusements in Mathematics no. 341, Guarini&apos;s knight swap of 1512 drawn as Dudeney&apos;s ring of toadstools. Shortest solution 7 piece moves (16 moves).</source>
         <extracomment>The note of the puzzle The Four Frogs: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917, Amusements in Mathematics n. 341, lo scambio dei cavalli di Guarini del 1512, disegnato come il cerchio di funghi di Dudeney. Soluzione più breve: 7 movimenti (16 mosse).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="116"/>
@@ -1450,6 +1450,7 @@ Stato di uscita: 0 risolto, 1 nessuna soluzione, 2 uso o input errati.
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="35"/>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
         <source>is here</source>
         <extracomment>The third of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
         <translation>fin qui</translation>
@@ -1593,19 +1594,25 @@ Stato di uscita: 0 risolto, 1 nessuna soluzione, 2 uso o input errati.
         <location filename="../src/mainwindow/controlbar.cpp" line="194"/>
         <source>block %1</source>
         <extracomment>Beside the target, the second line, for a puzzle whose goal names one piece: its letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>blocco %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="197"/>
         <source>blocks %1</source>
         <extracomment>The same for a goal of two pieces: &quot;X, Y&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gruppo %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="200"/>
         <source>the red blocks</source>
         <extracomment>The same for a goal of three pieces or more: they are drawn red.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gruppo rosso</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
+        <source>are here</source>
+        <extracomment>The third line beside the target after &quot;blocks X, Y&quot; or &quot;the red blocks&quot;: &quot;shift until&quot; / &quot;blocks X, Y&quot; / &quot;are here&quot;.</extracomment>
+        <translation>fin qui</translation>
     </message>
 </context>
 <context>

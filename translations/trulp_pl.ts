@@ -369,7 +369,7 @@
         <location filename="../src/words/words.cpp" line="88"/>
         <source>1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves).</source>
         <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1975, w Winning Ways ze środkowym klockiem przesuniętym o pół pola poza siatkę, tu postawionym na niej. Najkrótsze rozwiązanie: 99 ruchów klockiem (131 ruchów).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="91"/>
@@ -387,13 +387,13 @@
         <location filename="../src/words/words.cpp" line="96"/>
         <source>The Eight Engines</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Osiem lokomotyw</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="98"/>
         <source>1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves.</source>
         <extracomment>The note of the puzzle The Eight Engines: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917, Amusements in Mathematics nr 221, lokomotywy od 1 do 8 wokół stacji rozrządowej, narysowane jako równoważne pudełko 3x3. Najkrótsze rozwiązanie: 17 ruchów.</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="101"/>
@@ -423,13 +423,13 @@
         <location filename="../src/words/words.cpp" line="111"/>
         <source>The Four Frogs</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cztery żaby</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="113"/>
         <source>1917, Amusements in Mathematics no. 341, Guarini&apos;s knight swap of 1512 drawn as Dudeney&apos;s ring of toadstools. Shortest solution 7 piece moves (16 moves).</source>
         <extracomment>The note of the puzzle The Four Frogs: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917, Amusements in Mathematics nr 341, zamiana skoczków Guariniego z 1512 roku, narysowana jako krąg grzybów Dudeneya. Najkrótsze rozwiązanie: 7 ruchów klockiem (16 ruchów).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="116"/>
@@ -1459,6 +1459,7 @@ Kod wyjścia: 0 rozwiązano, 1 brak rozwiązania, 2 złe użycie lub złe dane.
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="35"/>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
         <source>is here</source>
         <extracomment>The third of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
         <translation>stanie tu</translation>
@@ -1602,19 +1603,25 @@ Kod wyjścia: 0 rozwiązano, 1 brak rozwiązania, 2 złe użycie lub złe dane.
         <location filename="../src/mainwindow/controlbar.cpp" line="194"/>
         <source>block %1</source>
         <extracomment>Beside the target, the second line, for a puzzle whose goal names one piece: its letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>klocek %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="197"/>
         <source>blocks %1</source>
         <extracomment>The same for a goal of two pieces: &quot;X, Y&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>para %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="200"/>
         <source>the red blocks</source>
         <extracomment>The same for a goal of three pieces or more: they are drawn red.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>czerwona grupa</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
+        <source>are here</source>
+        <extracomment>The third line beside the target after &quot;blocks X, Y&quot; or &quot;the red blocks&quot;: &quot;shift until&quot; / &quot;blocks X, Y&quot; / &quot;are here&quot;.</extracomment>
+        <translation>stanie tu</translation>
     </message>
 </context>
 <context>

@@ -369,7 +369,7 @@
         <location filename="../src/words/words.cpp" line="88"/>
         <source>1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves).</source>
         <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1975, mostrado em Winning Ways com o bloco do meio deslocado meia casa para fora da grade, aqui posto sobre ela. Solução mais curta: 99 movimentos de peça (131 movimentos).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="91"/>
@@ -387,13 +387,13 @@
         <location filename="../src/words/words.cpp" line="96"/>
         <source>The Eight Engines</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As oito locomotivas</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="98"/>
         <source>1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves.</source>
         <extracomment>The note of the puzzle The Eight Engines: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917, Amusements in Mathematics nº 221, locomotivas de 1 a 8 em volta de um pátio ferroviário, desenhado como a caixa 3x3 equivalente. Solução mais curta: 17 movimentos.</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="101"/>
@@ -423,13 +423,13 @@
         <location filename="../src/words/words.cpp" line="111"/>
         <source>The Four Frogs</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As quatro rãs</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="113"/>
         <source>1917, Amusements in Mathematics no. 341, Guarini&apos;s knight swap of 1512 drawn as Dudeney&apos;s ring of toadstools. Shortest solution 7 piece moves (16 moves).</source>
         <extracomment>The note of the puzzle The Four Frogs: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917, Amusements in Mathematics nº 341, a troca de cavalos de Guarini, de 1512, desenhada como o círculo de cogumelos de Dudeney. Solução mais curta: 7 movimentos de peça (16 movimentos).</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="116"/>
@@ -1449,6 +1449,7 @@ Status de saída: 0 resolvido, 1 sem solução, 2 uso ou entrada inválidos.
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="35"/>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
         <source>is here</source>
         <extracomment>The third of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
         <translation>até aqui</translation>
@@ -1592,19 +1593,25 @@ Status de saída: 0 resolvido, 1 sem solução, 2 uso ou entrada inválidos.
         <location filename="../src/mainwindow/controlbar.cpp" line="194"/>
         <source>block %1</source>
         <extracomment>Beside the target, the second line, for a puzzle whose goal names one piece: its letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bloco %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="197"/>
         <source>blocks %1</source>
         <extracomment>The same for a goal of two pieces: &quot;X, Y&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="200"/>
         <source>the red blocks</source>
         <extracomment>The same for a goal of three pieces or more: they are drawn red.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>grupo vermelho</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
+        <source>are here</source>
+        <extracomment>The third line beside the target after &quot;blocks X, Y&quot; or &quot;the red blocks&quot;: &quot;shift until&quot; / &quot;blocks X, Y&quot; / &quot;are here&quot;.</extracomment>
+        <translation>até aqui</translation>
     </message>
 </context>
 <context>

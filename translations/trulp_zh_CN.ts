@@ -369,7 +369,7 @@
         <location filename="../src/words/words.cpp" line="88"/>
         <source>1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves).</source>
         <extracomment>The note of the puzzle Century: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1975 年，《Winning Ways》书中的中间方块偏离网格半格，此处将其放在网格上。最短解：棋子步数 99（131 步）。</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="91"/>
@@ -387,13 +387,13 @@
         <location filename="../src/words/words.cpp" line="96"/>
         <source>The Eight Engines</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>八辆机车</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="98"/>
         <source>1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves.</source>
         <extracomment>The note of the puzzle The Eight Engines: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917 年，《Amusements in Mathematics》第 221 题，机车 1 到 8 环绕调车场，这里画成等价的 3x3 盘。最短解 17 步。</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="101"/>
@@ -423,13 +423,13 @@
         <location filename="../src/words/words.cpp" line="111"/>
         <source>The Four Frogs</source>
         <extracomment>A puzzle&apos;s name, as the literature gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>四只青蛙</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="113"/>
         <source>1917, Amusements in Mathematics no. 341, Guarini&apos;s knight swap of 1512 drawn as Dudeney&apos;s ring of toadstools. Shortest solution 7 piece moves (16 moves).</source>
         <extracomment>The note of the puzzle The Four Frogs: keep the numbers and the kind of count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1917 年，《Amusements in Mathematics》第 341 题，瓜里尼 1512 年的马互换问题，画成杜德尼的蘑菇圈。最短解：棋子步数 7（16 步）。</translation>
     </message>
     <message>
         <location filename="../src/words/words.cpp" line="116"/>
@@ -1433,6 +1433,7 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="35"/>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
         <source>is here</source>
         <extracomment>The third of the three lines beside the target: &quot;shift until&quot; / &quot;block X&quot; / &quot;is here&quot;.</extracomment>
         <translation>到这里</translation>
@@ -1576,19 +1577,25 @@ Exit status: 0 solved, 1 no solution, 2 bad usage or bad input.
         <location filename="../src/mainwindow/controlbar.cpp" line="194"/>
         <source>block %1</source>
         <extracomment>Beside the target, the second line, for a puzzle whose goal names one piece: its letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>方块 %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="197"/>
         <source>blocks %1</source>
         <extracomment>The same for a goal of two pieces: &quot;X, Y&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>方块 %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/controlbar.cpp" line="200"/>
         <source>the red blocks</source>
         <extracomment>The same for a goal of three pieces or more: they are drawn red.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>红色方块</translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/controlbar.cpp" line="203"/>
+        <source>are here</source>
+        <extracomment>The third line beside the target after &quot;blocks X, Y&quot; or &quot;the red blocks&quot;: &quot;shift until&quot; / &quot;blocks X, Y&quot; / &quot;are here&quot;.</extracomment>
+        <translation>到这里</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,7 @@ ControlBar::ControlBar(ScaledLayout& layout) : QObject(&layout.window()), layout
     goalLabel_ = MakeLabel(layout, "Label5", {304, 110, 39, 15}, blockX, {12}, {288, 110, 62, 15});
     //: The third of the three lines beside the target: "shift until" / "block X" / "is here".
     const QString isHere = tr("is here");
-    MakeLabel(layout, "Label2", {304, 126, 38, 15}, isHere, {12}, {288, 126, 62, 15});
+    hereLabel_ = MakeLabel(layout, "Label2", {304, 126, 38, 15}, isHere, {12}, {288, 126, 62, 15});
     //: The move limit of the search, above its number. Short: about 9 letters.
     const QString limitName = tr("max.move");
     MakeLabel(layout, "Label4", {16, 65, 56, 15}, limitName, {12}, {8, 65, 72, 15});
@@ -199,10 +199,13 @@ void ControlBar::show(const View& v) {
             //: The same for a goal of three pieces or more: they are drawn red.
             goal = tr("the red blocks");
     }
-    if (goalLabel_->text() != goal) {
-        goalLabel_->setText(goal);
-        layout_.refit(goalLabel_);
-    }
+    //: The third line beside the target after "blocks X, Y" or "the red blocks": "shift until" / "blocks X, Y" / "are here".
+    const QString here = v.goalLetters.size() > 1 ? tr("are here") : tr("is here");
+    for (const auto& [label, text] : {std::pair{goalLabel_, goal}, std::pair{hereLabel_, here}})
+        if (label->text() != text) {
+            label->setText(text);
+            layout_.refit(label);
+        }
     const QString toGo = v.toGo >= 0                      ? QLocale().toString(v.toGo)
                          : v.coach == CoachState::Waiting ? QStringLiteral("\u2026")
                                                           : QString();

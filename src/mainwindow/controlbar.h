@@ -40,6 +40,7 @@ private:
     QLabel* togotext_ = nullptr;
     QLabel* puzzletext_ = nullptr;
     QLabel* goalLabel_ = nullptr;
+    QLabel* hereLabel_ = nullptr;
 };
 
 } // namespace trulp
