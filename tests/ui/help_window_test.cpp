@@ -16,7 +16,7 @@ using namespace trulp;
 
 namespace {
 
-constexpr int kPages = 10;
+constexpr int kPages = 11;
 
 // Runs `body` while the window is open modally, then closes it with Esc.
 // Returns the dialog's result.
@@ -154,7 +154,9 @@ void HelpWindowTest::helpTextLinesAndPages() {
                                 "installation, conditions",
                                 "the coach",
                                 "puzzles",
-                                "records"};
+                                "your progress",
+                                "puzzle files",
+                                "keys"};
     for (int page = 0; page < titles.size(); ++page) {
         QCOMPARE(lines[page * 25], titles[page]);
     }
@@ -284,7 +286,7 @@ void HelpWindowTest::pageSixAndTheLastPage_data() {
     QTest::newRow("page 6 installs the package")
         << 6 << 1 << QStringLiteral("\\fsudo apt-get install ./trulp_" TRULP_VERSION "_amd64.deb\\n");
     QTest::newRow("page 6 starts the program") << 6 << 2 << QStringLiteral("type \\ftrulp\\n in a terminal");
-    QTest::newRow("records, page 9") << 9 << 0 << QStringLiteral("records");
+    QTest::newRow("progress, page 9") << 9 << 0 << QStringLiteral("your progress");
     QTest::newRow("keys, the last page") << kPages << 0 << QStringLiteral("keys");
 }
 

@@ -59,7 +59,7 @@ private slots:
             Mode mode;
             ControlState controls;
             bool hint;
-        } presses[] = {{fx.playBtn(), kPlay, {true, true, false, false, false}, true},
+        } presses[] = {{fx.playBtn(), kPlay, {true, true, false, true, false}, true},
                        {fx.replayBtn(), kReplay, {false, true, true, false, true}, false},
                        {fx.searchBtn(), kSearch, {true, false, true, true, true}, false},
                        {fx.searchBtn(), kNoMode, {false, false, false, false, false}, false}};
