@@ -27,13 +27,15 @@ ControlBar::ControlBar(ScaledLayout& layout) : QObject(&layout.window()), layout
     controls_[size_t(Act::Help)] = MakeButton(layout, "helpBtn", {488, 8, 65, 28}, helpCaption, nullptr);
     //: Beside the target, the first of three lines read together: "shift until" / "block X" / "is here".
     const QString shiftUntil = tr("shift until");
-    MakeLabel(layout, "Label1", {296, 93, 49, 15}, shiftUntil, {12}, {288, 93, 62, 15});
+    QLabel* shiftLabel = MakeLabel(layout, "Label1", {296, 93, 49, 15}, shiftUntil, {12}, {288, 93, 62, 15});
     //: The second of the three lines beside the target: "shift until" / "block X" / "is here".
     const QString blockX = tr("block X");
     goalLabel_ = MakeLabel(layout, "Label5", {304, 110, 39, 15}, blockX, {12}, {288, 110, 62, 15});
     //: The third of the three lines beside the target: "shift until" / "block X" / "is here".
     const QString isHere = tr("is here");
     hereLabel_ = MakeLabel(layout, "Label2", {304, 126, 38, 15}, isHere, {12}, {288, 126, 62, 15});
+    // The three lines are read as one sentence: one type size for all.
+    layout.group({shiftLabel, goalLabel_, hereLabel_});
     //: The move limit of the search, above its number. Short: about 9 letters.
     const QString limitName = tr("max.move");
     MakeLabel(layout, "Label4", {16, 65, 56, 15}, limitName, {12}, {8, 65, 72, 15});

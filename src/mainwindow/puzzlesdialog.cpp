@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace trulp {
 
@@ -52,7 +53,12 @@ QString PackName(const std::string& pack) {
 } // namespace
 
 QImage StartPicture(const PuzzleDef& def, int field, qreal devicePixelRatio) {
-    QImage image = ScreenImage(QSize(4 * field, 5 * field), devicePixelRatio);
+    // As large as the printed page draws the board (a larger board keeps
+    // within the classic's 4 by 5 fields), and not a field more.
+    const double unit = std::min({1.0, 4.0 / def.columns(), 5.0 / def.rows()});
+    QImage image = ScreenImage(QSize(int(std::lround(def.columns() * unit * field)),
+                                     int(std::lround(def.rows() * unit * field))),
+                               devicePixelRatio);
     QPainter canvas(&image);
     uint8_t start[kMaxPieces + 1] = {};
     for (int p = 1; p <= def.pieceCount(); ++p)

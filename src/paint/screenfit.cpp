@@ -265,6 +265,8 @@ void ScaledLayout::apply(double scale, QPoint offset) {
         m_window.setFont(ScaledFont(m_windowFont, scale));
     for (const Item& item : m_items)
         place(item);
+    for (const auto& g : m_groups)
+        even(g);
 }
 
 int TextRoomLeft(const QWidget& control) {
@@ -299,10 +301,34 @@ void FitText(QWidget& control, const DesignFont& font, double scale) {
     }
 }
 
+void ScaledLayout::group(std::initializer_list<QWidget*> controls) {
+    m_groups.emplace_back(controls.begin(), controls.end());
+    even(m_groups.back());
+}
+
+void ScaledLayout::even(const std::vector<QPointer<QWidget>>& group) const {
+    int smallest = 0;
+    for (const QPointer<QWidget>& c : group)
+        if (c && c->font().pixelSize() > 0 && (smallest == 0 || c->font().pixelSize() < smallest))
+            smallest = c->font().pixelSize();
+    for (const QPointer<QWidget>& c : group)
+        if (c && c->font().pixelSize() > smallest && smallest > 0) {
+            QFont font = c->font();
+            font.setPixelSize(smallest);
+            c->setFont(font);
+        }
+}
+
 void ScaledLayout::refit(QWidget* control) const {
+    const auto of = std::find_if(m_groups.begin(), m_groups.end(), [control](const auto& g) {
+        return std::find(g.begin(), g.end(), control) != g.end();
+    });
     for (const Item& item : m_items)
-        if (item.control == control)
+        if (item.control == control ||
+            (of != m_groups.end() && std::find(of->begin(), of->end(), item.control) != of->end()))
             place(item);
+    if (of != m_groups.end())
+        even(*of);
 }
 
 void ScaledLayout::setDesign(QWidget* control, const QRect& design) {
@@ -319,7 +345,11 @@ void ScaledLayout::place(const Item& item) const {
     item.control->setGeometry(ScaledRect(item.design, m_scale, m_offset));
     if (item.font.cell > 0)
         FitText(*item.control, item.font, m_scale);
-    if (item.room.isValid() && TextRoomLeft(*item.control) < 0) {
+    // A text too long for its place takes the room beside it before its
+    // type shrinks; only where even the room is too small does it shrink.
+    const bool shrunk = item.font.cell > 0 &&
+                        item.control->font().pixelSize() < ScaledFont(item.font, m_scale).pixelSize();
+    if (item.room.isValid() && (shrunk || TextRoomLeft(*item.control) < 0)) {
         item.control->setGeometry(ScaledRect(item.room, m_scale, m_offset));
         if (item.font.cell > 0)
             FitText(*item.control, item.font, m_scale);

@@ -14,6 +14,7 @@
 #include <QSize>
 #include <QString>
 
+#include <initializer_list>
 #include <vector>
 
 class QCheckBox;
@@ -126,7 +127,10 @@ public:
     // font shrinks as far as it must.
     void add(QWidget* control, const DesignFont& font = {}, const QRect& room = {});
 
-    // A control's text changed: its font is fitted to it again.
+    // Controls read together (the lines of one sentence, the labels of one
+    // dialog): where one must shrink its type, all take that size.
+    void group(std::initializer_list<QWidget*> controls);
+    // A control's text changed: its font is fitted to it again (and its group's).
     void refit(QWidget* control) const;
     // A control moves to another design place (and is fitted there).
     void setDesign(QWidget* control, const QRect& design);
@@ -159,11 +163,13 @@ private:
     };
     class ResizeWatcher;
     void place(const Item& item) const;
+    void even(const std::vector<QPointer<QWidget>>& group) const;
 
     QWidget& m_window;
     QSize m_design;
     DesignFont m_windowFont;
     std::vector<Item> m_items;
+    std::vector<std::vector<QPointer<QWidget>>> m_groups;
     double m_scale = 1;
     QPoint m_offset;
     ResizeWatcher* m_watcher;

@@ -41,23 +41,28 @@ TStatForm::TStatForm(QWidget* parent)
     setSizeGripEnabled(false);
     trulp::FollowPalette(*this, [this] { trulp::SetButtonFace(*this); });
 
+    // Right to left, each label stands right of its value: the design mirrored.
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
+    const auto place = [mirrored](const QRect& r) {
+        return mirrored ? QRect(kClientSize.width() - r.right() - 1, r.top(), r.width(), r.height()) : r;
+    };
     for (int i = 0; i < 6; ++i) {
         // Right-aligned so that the text always ends just left of its value
         // field, whatever the font's exact widths; bottom-aligned so that it
         // sits on about the same line as the value.
         auto* label = new QLabel(Wording::counterLabel(kRows[i].counter), this);
         label->setObjectName(QString::fromLatin1(kRows[i].labelName));
-        label->setGeometry(kRows[i].label);
+        label->setGeometry(place(kRows[i].label));
         label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
         m_labels[i] = label;
         // A longer text in another language grows to the left, still ending
         // at its value.
         const QRect r = kRows[i].label;
-        m_layout.add(label, {13}, QRect(QPoint(8, r.top()), r.bottomRight()));
+        m_layout.add(label, {13}, place(QRect(QPoint(8, r.top()), r.bottomRight())));
 
         auto* field = new QLabel(this);
         field->setObjectName(QStringLiteral("StaticText%1").arg(i + 1));
-        field->setGeometry(272, 24 + 32 * i, 81, 21);
+        field->setGeometry(place(QRect(272, 24 + 32 * i, 81, 21)));
         field->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         m_layout.add(field, {15});
         field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -69,10 +74,13 @@ TStatForm::TStatForm(QWidget* parent)
 
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("Button1"));
-    m_ok->setGeometry(168, 232, 75, 33);
+    m_ok->setGeometry(place(QRect(168, 232, 75, 33)));
     m_ok->setDefault(true);
     m_layout.add(m_ok);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Where one label must shrink in some language, all six do.
+    m_layout.group({m_labels[0], m_labels[1], m_labels[2], m_labels[3], m_labels[4], m_labels[5]});
 
     for (int i = 0; i + 1 < 6; ++i)
         setTabOrder(m_fields[i], m_fields[i + 1]);

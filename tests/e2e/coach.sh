@@ -5,8 +5,6 @@
 source "$(dirname "$0")/common.bash"
 SOLVE="$(dirname "$TRULP")/../cli/trulp-solve"
 
-BOARD_X=16
-BOARD_Y=148
 rm -f "$WORK/TRULP_ coached"
 start_program
 click_at 48 126                                      # play

@@ -14,6 +14,10 @@ WORK=${2:-$(mktemp -d)}
 mkdir -p "$WORK"
 # A real window on the private X server, whatever the test runner set.
 export QT_QPA_PLATFORM=xcb
+# The board's top left in the window at its design size, and a blue block's colour.
+BOARD_X=16
+BOARD_Y=148
+blue="0,96,255"
 
 start_program() {
   # A home of its own: no records or kept game of another start, unless the

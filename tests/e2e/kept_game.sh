@@ -3,9 +3,6 @@
 # start the same moves and board are back; a reset is undone with Ctrl+Z.
 source "$(dirname "$0")/common.bash"
 
-BOARD_X=16
-BOARD_Y=148
-blue="0,96,255"
 white="255,255,255"
 red="255,0,0"
 TRULP_DATA_HOME=$(mktemp -d)

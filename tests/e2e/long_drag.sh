@@ -3,9 +3,6 @@
 # fields to the right at the classic start makes two moves.
 source "$(dirname "$0")/common.bash"
 
-BOARD_X=16
-BOARD_Y=148
-blue="0,96,255"
 white="255,255,255"
 red="255,0,0"
 start_program

@@ -3,8 +3,6 @@
 # presses Right (closed: H stays), then moves I left by key.
 source "$(dirname "$0")/common.bash"
 
-BOARD_X=16
-BOARD_Y=148
 start_program
 click_at 48 126                                      # play
 drag $((BOARD_X + 150)) $((BOARD_Y + 350)) 0 70      # F from field 13 down
@@ -13,7 +11,6 @@ xdotool type --delay 100 i; xdotool key Left; sleep 0.8   # I slides left
 screenshot play.png
 stop_program
 
-blue="0,96,255"
 white="255,255,255"
 expect_pixel play.png $((BOARD_X + 110)) $((BOARD_Y + 480)) "$blue" "F now on field 17"
 expect_pixel play.png $((BOARD_X + 150)) $((BOARD_Y + 320)) "$white" "field 13 free"

@@ -4,9 +4,6 @@
 # move between them moves H.
 source "$(dirname "$0")/common.bash"
 
-BOARD_X=16
-BOARD_Y=148
-blue="0,96,255"
 white="255,255,255"
 start_program
 click_at 48 126 # play

@@ -3,8 +3,6 @@
 # run has ended and then opens; the board shows X on its goal fields.
 source "$(dirname "$0")/common.bash"
 
-BOARD_X=16
-BOARD_Y=148
 start_program
 click_at 192 126   # search
 click_at 104 88    # step: slow enough to click during the run
