@@ -48,16 +48,13 @@ void CheckText(std::string_view text) {
     if (opened.kind == OpenedFile::Kind::Refused || !opened.ownPuzzle)
         return;
     Check(CheckStart(*opened.def).playable(), "a puzzle that cannot be played");
+    // Written out as the program saves it: a game as its moves file (a record
+    // for the ten blocks, a text for any other puzzle), a puzzle as its text.
+    static MoveRecord list[kMaxMoves + 1];
+    for (size_t i = 0; i < opened.moves.size(); ++i)
+        list[i + 1] = opened.moves[i];
     const std::string written = opened.kind == OpenedFile::Kind::Game
-                                    ? GameText(
-                                          *opened.def,
-                                          [&] {
-                                              static MoveRecord list[kMaxMoves + 1];
-                                              for (size_t i = 0; i < opened.moves.size(); ++i)
-                                                  list[i + 1] = opened.moves[i];
-                                              return list;
-                                          }(),
-                                          int(opened.moves.size()))
+                                    ? SavedBytes("TRULP_ fuzz", list, int(opened.moves.size()), *opened.def)
                                     : PuzzleText(*opened.def);
     const OpenedFile back = ReadOpenedFile(written);
     Check(back.kind == opened.kind, "written out, it reads as something else");

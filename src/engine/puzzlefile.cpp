@@ -1,6 +1,7 @@
 #include "puzzlefile.h"
 
 #include "position.h"
+#include "puzzle.h"
 #include "utf8.h"
 
 #include <array>
@@ -295,14 +296,16 @@ ReadPuzzle ReadPuzzleText(std::string_view text, std::string_view mark) {
     if (board.GoalReached())
         return fail(Said(Words::PuzzleGoalMet));
 
-    // A game's moves, each made from the start in turn.
+    // A game's moves, each made from the start in turn, no more than the
+    // puzzle's list holds (and a ten-block moves file can save again).
+    const size_t most = size_t(MoveLimitCeiling(read.def));
     for (const auto& [at, token] : moveTokens) {
         const int piece = token.size() == 2 ? read.def.pieceOf(token[0]) : 0;
         const unsigned direction = token.size() == 2 ? DirectionOfLetter(token[1]) : 0;
         if (piece == 0 || direction == 0)
             return fail(Fault(Words::PuzzleBadMove, at, 0, std::string(token)));
-        if (read.moves.size() >= size_t(kMaxMoves))
-            return fail(Said(Words::PuzzleTooManyMoves, kMaxMoves));
+        if (read.moves.size() >= most)
+            return fail(Said(Words::PuzzleTooManyMoves, int(most)));
         if (!(board.PossibleDirections(piece) & direction))
             return fail(Said(Words::PuzzleMoveBlocked, int(read.moves.size()) + 1));
         board.ApplyStep(piece, direction);

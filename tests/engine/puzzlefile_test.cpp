@@ -131,6 +131,14 @@ TEST(PuzzleFile, AGameKeepsItsPuzzleAndMovesCheckedFromTheStart) {
     // A move the board cannot make, or no move at all, and the game is refused.
     EXPECT_EQ(ReadOpenedFile(With(game, "AR AD AR", "AR AD AD")).error.words, Words::PuzzleMoveBlocked);
     EXPECT_EQ(ReadOpenedFile(With(game, "AR AD AR", "AR AD AX")).error.words, Words::PuzzleBadMove);
+    // A game of the ten blocks holds what their moves file holds, so it saves whole.
+    std::string moves;
+    for (int i = 0; i < 201; ++i)
+        moves += i % 2 == 0 ? "FD " : "FU ";
+    const std::string typed = kTyped;
+    const std::string tenBlocks = "TRULP moves" + typed.substr(typed.find('\n')) + "moves:\n" + moves + "\n";
+    EXPECT_EQ(ReadOpenedFile(tenBlocks).error.words, Words::PuzzleTooManyMoves);
+    EXPECT_EQ(ReadOpenedFile(With(tenBlocks, "FD \n", "\n")).kind, OpenedFile::Kind::Game);
     // A puzzle text opens as a puzzle to play; anything else is a moves record or nothing.
     EXPECT_EQ(ReadOpenedFile(PuzzleText(read.def)).kind, OpenedFile::Kind::Puzzle);
     EXPECT_EQ(ReadOpenedFile("TRULP moves\n").kind, OpenedFile::Kind::Refused);
