@@ -323,6 +323,12 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
         limit->typeDigit(e->key() - Qt::Key_0);
         return;
     }
+    // A key held with Ctrl, Alt or Meta is a shortcut (one of a disabled
+    // action's, say), and a modifier alone is no key: neither is board input.
+    if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0 ||
+        e->key() == Qt::Key_Control || e->key() == Qt::Key_Shift || e->key() == Qt::Key_Alt ||
+        e->key() == Qt::Key_Meta || e->key() == Qt::Key_AltGr)
+        return;
     Input in;
     in.act = Act::Key;
     in.key = NameOfKey(e->key());

@@ -122,7 +122,7 @@ struct FormFixture {
         QTest::mouseRelease(PaintBox1(), Qt::LeftButton, {}, start + QPoint(dx, dy));
     }
 
-    void key(Qt::Key k) { QTest::keyClick(form.get(), k); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(form.get(), k, m); }
     void type(char c) { QTest::keyClick(form.get(), c); }
 
     // No slide and no run under way.

@@ -117,6 +117,14 @@ private slots:
         QCOMPARE(fx.p().board().anchor(G), 14);
         QCOMPARE(fx.p().lastMove(), 2);
         QVERIFY(fx.boardSound());
+        // A shortcut no action takes, or a modifier alone, is no board key:
+        // the message stays.
+        fx.key(Qt::Key_Backspace);
+        QVERIFY(fx.waitIdle());
+        QCOMPARE(fx.message(), QStringLiteral("move 1"));
+        fx.key(Qt::Key_J, Qt::ControlModifier);
+        fx.key(Qt::Key_Control);
+        QCOMPARE(fx.message(), QStringLiteral("move 1"));
     }
 
     // Typed during a slide, keys wait for it and act in order; a held key's
