@@ -27,12 +27,18 @@ constexpr int kHeights[] = {kHelpNormalHeight, kHelpSmallHeight, kHelpLargeHeigh
 
 // In right-to-left text a size like "4 x 5" would be torn apart by the
 // bidirectional order (its first number joins the Hebrew, the rest reads
-// left to right): each is kept whole, left to right.
-QString KeepSizesWhole(const QString& run) {
+// left to right), and a run of Latin text alone, such as a puzzle file's
+// "start:", would take its colon to the other end: each is kept whole, left
+// to right.
+QString KeepLeftToRightWhole(const QString& run) {
     static const QRegularExpression size(QStringLiteral("([0-9]+(?: ?[x\\x{00D7}] ?[0-9]+)+)"));
-    QString out = run;
-    out.replace(size, QStringLiteral("\u2066\\1\u2069"));
-    return out;
+    const auto rightToLeft = [](QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; };
+    const auto leftToRight = [](QChar c) { return c.direction() == QChar::DirL; };
+    if (std::any_of(run.begin(), run.end(), rightToLeft))
+        return QString(run).replace(size, QStringLiteral("\u2066\\1\u2069"));
+    if (std::any_of(run.begin(), run.end(), leftToRight))
+        return QChar(0x2066) + run + QChar(0x2069);
+    return run;
 }
 
 } // namespace
@@ -141,7 +147,7 @@ void HelpRenderer::flushRun(QPainter& painter) {
     if (m_run.isEmpty())
         return;
     painter.setFont(font(m_row.fontHeight, m_row.style));
-    const QString run = KeepSizesWhole(m_run);
+    const QString run = KeepLeftToRightWhole(m_run);
     const int width = painter.fontMetrics().horizontalAdvance(run);
     painter.save();
     painter.setLayoutDirection(Qt::RightToLeft);

@@ -5,13 +5,17 @@
 // the English help's pages.
 #include "form_fixture.h"
 #include "helpform.h"
+#include "helprenderer.h"
 #include "puzzles.h"
 #include "puzzlesdialog.h"
 #include "screenfit.h"
+#include "trulp_version.h"
 #include "statform.h"
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -189,6 +193,63 @@ private slots:
             for (int i = 0; i < lines.size(); i += 25)
                 QVERIFY2(lines[i].isEmpty() == englishLines[i].isEmpty(), qPrintable(help.fileName()));
         }
+    }
+
+    // Every line of the help, in every language, stays inside its page's
+    // bevel, at the design size and shrunk as on a laptop's screen, where
+    // rounded glyphs make a line relatively wider.
+    void helpLinesStayOnThePage() {
+        const QDir dir(QStringLiteral(TRULP_TRANSLATIONS_DIR "/help"));
+        QStringList files{QStringLiteral(":/help/helptext.txt")};
+        for (const QString& name : dir.entryList({QStringLiteral("helptext_*.txt")}))
+            files << dir.filePath(name);
+        trulp::HelpRenderer renderer;
+        QStringList off;
+        constexpr int kPad = 100, kBevel = 5;
+        for (const QString& path : files) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QStringList lines = QString::fromUtf8(file.readAll())
+                                          .replace(QStringLiteral("@TRULP_VERSION@"), QStringLiteral(TRULP_VERSION))
+                                          .split(u'\n');
+            const bool rightToLeft = path.endsWith(QLatin1String("_he.txt"));
+            for (int i = 0; i < lines.size(); ++i) {
+                if (i % trulp::kHelpPageLines == 0)
+                    continue; // the title goes to its own field
+                for (const double scale : {1.0, 0.95, 0.8}) {
+                    QImage image(int(scale * (trulp::kHelpBoxWidth + 2 * kPad)), int(scale * 2 * trulp::kHelpRowHeight),
+                                 QImage::Format_RGB32);
+                    image.fill(Qt::white);
+                    QPainter painter(&image);
+                    painter.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+                    painter.scale(scale, scale);
+                    painter.translate(kPad, -trulp::kHelpRowHeight / 2);
+                    renderer.WriteHelpLine(painter, lines[i], 1);
+                    painter.end();
+                    int left = image.width(), right = -1;
+                    for (int y = 0; y < image.height(); ++y) {
+                        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                        for (int x = 0; x < image.width(); ++x)
+                            if (row[x] != qRgb(255, 255, 255)) {
+                                left = std::min(left, x);
+                                right = std::max(right, x);
+                            }
+                    }
+                    if (right >= 0 && (left < scale * (kPad + kBevel) ||
+                                       right >= scale * (kPad + trulp::kHelpBoxWidth - kBevel))) {
+                        off << QStringLiteral("%1 line %2 at %3: %4")
+                                   .arg(QFileInfo(path).fileName())
+                                   .arg(i + 1)
+                                   .arg(scale)
+                                   .arg(lines[i]);
+                        break;
+                    }
+                }
+            }
+        }
+        for (const QString& line : off)
+            qWarning("off the page: %s", qPrintable(line));
+        QVERIFY(off.isEmpty());
     }
 };
 
