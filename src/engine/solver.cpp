@@ -119,6 +119,9 @@ takeBack:
             bucket ^= (from ^ to) & 3;
         stacks.StackPop(def.Place(piece.shape, from) ^ def.Place(piece.shape, to));
         if (!stored) {
+            // The list ends where the board stands, so that it still leads
+            // to the position shown.
+            lastMove_ = moveNr_ - 1;
             trialMove_ = m;
             return kNoSolution;
         }

@@ -32,7 +32,9 @@ constexpr int kHeights[] = {kHelpNormalHeight, kHelpSmallHeight, kHelpLargeHeigh
 // to right.
 QString KeepLeftToRightWhole(const QString& run) {
     static const QRegularExpression size(QStringLiteral("([0-9]+(?: ?[x\\x{00D7}] ?[0-9]+)+)"));
-    const auto rightToLeft = [](QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; };
+    const auto rightToLeft = [](QChar c) {
+        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+    };
     const auto leftToRight = [](QChar c) { return c.direction() == QChar::DirL; };
     if (std::any_of(run.begin(), run.end(), rightToLeft))
         return QString(run).replace(size, QStringLiteral("\u2066\\1\u2069"));

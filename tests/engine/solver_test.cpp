@@ -350,9 +350,10 @@ TEST(Solver, FullBucketEndsTheSearchWithABoardThatAgrees) {
 
     const uint8_t result = RunToEnd(*p, 10000);
     EXPECT_EQ(result, kNoSolution);
-    EXPECT_EQ(p->lastMove(), 0); // unchanged from before the call
-    // The pending move was taken back: the board is the line up to moveNr - 1,
-    // and the key and the stacks agree with it.
+    // The pending move was taken back: the list and the board are the line
+    // up to moveNr - 1, and the key and the stacks agree with it.
+    EXPECT_GT(p->moveNr(), 1);
+    EXPECT_EQ(p->lastMove(), p->moveNr() - 1);
     Board board(PuzzleDef::Classic());
     ASSERT_TRUE(Replay(*p, p->moveNr() - 1, board));
     for (int b = 1; b <= kBlocks; ++b)
@@ -372,6 +373,7 @@ TEST(Solver, FullBucketEndsTheSearchWithABoardThatAgrees) {
     EXPECT_EQ(pushes, changed);
     // A further call meets the full bucket again and keeps the board sound.
     EXPECT_EQ(p->SearchStep(10000), kNoSolution);
+    EXPECT_EQ(p->lastMove(), p->moveNr() - 1);
     Board board2(PuzzleDef::Classic());
     EXPECT_TRUE(Replay(*p, p->moveNr() - 1, board2));
 }

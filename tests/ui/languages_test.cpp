@@ -9,8 +9,8 @@
 #include "puzzles.h"
 #include "puzzlesdialog.h"
 #include "screenfit.h"
-#include "trulp_version.h"
 #include "statform.h"
+#include "trulp_version.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -209,16 +209,17 @@ private slots:
         for (const QString& path : files) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadOnly));
-            const QStringList lines = QString::fromUtf8(file.readAll())
-                                          .replace(QStringLiteral("@TRULP_VERSION@"), QStringLiteral(TRULP_VERSION))
-                                          .split(u'\n');
+            const QStringList lines =
+                QString::fromUtf8(file.readAll())
+                    .replace(QStringLiteral("@TRULP_VERSION@"), QStringLiteral(TRULP_VERSION))
+                    .split(u'\n');
             const bool rightToLeft = path.endsWith(QLatin1String("_he.txt"));
             for (int i = 0; i < lines.size(); ++i) {
                 if (i % trulp::kHelpPageLines == 0)
                     continue; // the title goes to its own field
                 for (const double scale : {1.0, 0.95, 0.8}) {
-                    QImage image(int(scale * (trulp::kHelpBoxWidth + 2 * kPad)), int(scale * 2 * trulp::kHelpRowHeight),
-                                 QImage::Format_RGB32);
+                    QImage image(int(scale * (trulp::kHelpBoxWidth + 2 * kPad)),
+                                 int(scale * 2 * trulp::kHelpRowHeight), QImage::Format_RGB32);
                     image.fill(Qt::white);
                     QPainter painter(&image);
                     painter.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
