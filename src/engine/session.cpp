@@ -345,6 +345,8 @@ Reply Session::act(const ::trulp::Input& in) {
         return redo();
     case Act::MoveLimit: {
         puzzle_.SetMoveLimit(in.value);
+        if (puzzle_.def().tenBlock())
+            tenBlockLimit_ = puzzle_.maxMove();
         return answer(Reply(Said(Words::Clear)));
     }
     case Act::NextPuzzle: {
@@ -867,7 +869,7 @@ Session::GameState Session::capture() const {
 }
 
 bool Session::restore(const GameState& g) {
-    if (!puzzle_.ChoosePuzzle(g.def, puzzle_.maxMove()) ||
+    if (!puzzle_.ChoosePuzzle(g.def, limitFor(*g.def)) ||
         !puzzle_.LoadMoves(g.list.data(), int(g.list.size()) - 1))
         return false;
     for (int i = 1; i < g.moveNr; ++i)
@@ -1143,6 +1145,8 @@ Reply Session::Start(int32_t moveLimit) {
     takenBack_.clear();
     coached_.fill(false);
     puzzle_.ResetBoard(moveLimit);
+    if (puzzle_.def().tenBlock())
+        tenBlockLimit_ = puzzle_.maxMove();
     selected_ = 0;
     newGame();
     Reply r{Said(Words::Welcome)};
@@ -1193,8 +1197,12 @@ Reply Session::CoachReady(std::shared_ptr<const DistanceTable> table) {
     return answer(r);
 }
 
+int32_t Session::limitFor(const PuzzleDef& def) const {
+    return def.tenBlock() ? tenBlockLimit_ : MoveLimitCeiling(def);
+}
+
 bool Session::choose(std::shared_ptr<const PuzzleDef> def, const std::string& name) {
-    if (!def || !CheckStart(*def).playable() || !puzzle_.ChoosePuzzle(def, puzzle_.maxMove()))
+    if (!def || !CheckStart(*def).playable() || !puzzle_.ChoosePuzzle(def, limitFor(*def)))
         return false;
     name_ = name;
     selected_ = 0;

@@ -143,8 +143,8 @@ struct View {
     GoCaption go = GoCaption::Go;
     std::string puzzleName;
     std::string goalLetters; // the goal's pieces, as their letters
-    int toGo = -1;       // moves to the goal from the board shown; kNoDistance; -1 unknown yet
-    int toGoPieces = -1; // the same in piece moves
+    int toGo = -1;           // moves to the goal from the board shown; kNoDistance; -1 unknown yet
+    int toGoPieces = -1;     // the same in piece moves
     CoachState coach = CoachState::Waiting;
     int32_t moveLimit = kDefaultMoveLimit;
     int32_t moveLimitCeiling = kMaxMoveLimit;
@@ -157,13 +157,13 @@ struct View {
 struct GameShown {
     int moves = 0;
     int pieceMoves = 0;
-    int coached = 0;             // of the moves, the coach's
+    int coached = 0; // of the moves, the coach's
     int64_t playedMs = 0;
-    int toGo = -1;               // as View::toGo
+    int toGo = -1; // as View::toGo
     int toGoPieces = -1;
-    int bestMoves = 0;           // the player's best alone, 0 for none
+    int bestMoves = 0; // the player's best alone, 0 for none
     int bestPieceMoves = 0;
-    int shortest = -1;           // from the start, as toGo
+    int shortest = -1; // from the start, as toGo
     int shortestPieces = -1;
 };
 
@@ -187,7 +187,7 @@ struct Reply {
     ListShown shownList;
     ChartShown chart;
     GameShown game; // with Dialog::GameStatistics
-    View view; // filled by the session at every answer
+    View view;      // filled by the session at every answer
 };
 
 // What one slice of the search came to.
@@ -324,6 +324,7 @@ private:
     Reply refused(Words why);
     // The reply as the game now stands.
     Reply answer(Reply r);
+    int32_t limitFor(const PuzzleDef& def) const;
     Reply moved(const PlayOutcome& o, Words plain, bool byCoach = false);
     Reply stepBack();
     void newGame();
@@ -356,6 +357,9 @@ private:
     std::string name_;
     RunOrder run_ = RunOrder::None;
     GoCaption go_ = GoCaption::Go;
+    // The player's move limit for the ten blocks; another puzzle's list holds
+    // as many moves as the program can keep, so a long classic can be finished.
+    int32_t tenBlockLimit_ = kMaxMoveLimit;
     bool sliding_ = false;
     bool refusalSaid_ = false;
     bool visible_ = true;

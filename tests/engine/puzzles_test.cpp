@@ -1,5 +1,6 @@
 // The collection against the solver: every puzzle's shortest lines and
-// positions as its index says, played to its goal along the shortest line,
+// positions as its index says, played to its goal along the shortest line
+// by keys and drags,
 // the literature's counts in the notes; a start of the ten blocks written as
 // text; starts drawn at random; and a puzzle searched and replayed from its
 // own start.
@@ -7,6 +8,7 @@
 #include "optimal.h"
 #include "puzzle.h"
 #include "puzzles.h"
+#include "session.h"
 #include "start.h"
 #include "tables.h"
 #include "tenblocktable.h"
@@ -14,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <memory>
 #include <regex>
 #include <set>
@@ -47,15 +51,42 @@ TEST(Puzzles, EveryPuzzleOfTheCollectionIsAsItsIndexSaysAndPlaysToItsGoal) {
         EXPECT_EQ(table->positions(), p.positions);
         EXPECT_EQ(table->Distance(start), p.shortest);
         EXPECT_EQ(table->PieceDistance(start), p.shortestPieces);
-        // Played along its shortest line, move by move, it reaches its goal.
+        // Played along its shortest line as a player would, by keys and by
+        // drags in turn, it reaches its goal with the player's praise.
         const std::vector<MoveRecord> line = SolveOptimal(*table, start).line;
         ASSERT_EQ(int(line.size()), p.shortest);
         Puzzle game;
-        ASSERT_TRUE(game.ChoosePuzzle(p.def, MoveLimitCeiling(*p.def)));
-        for (size_t i = 0; i < line.size(); ++i)
-            ASSERT_EQ(game.PlayMove(line[i].block, line[i].direction).result,
-                      i + 1 < line.size() ? PlayResult::Moved : PlayResult::Solved)
-                << "move " << i + 1;
+        Session session(game, [] { return int64_t(0); });
+        session.Start(150);
+        session.ChoosePuzzle(p.def, p.name());
+        for (size_t i = 0; i < line.size(); ++i) {
+            const int piece = line[i].block, k = LowestField(line[i].direction);
+            Input in;
+            if (i % 2 == 0) {
+                in.text = char32_t(std::tolower(p.def->piece(piece).letter));
+                session.Input(in);
+                in.text = 0;
+                in.key = std::array{KeyName::Right, KeyName::Up, KeyName::Left, KeyName::Down}[size_t(k)];
+            } else {
+                const int field = LowestField(game.BlockMask(piece)), columns = p.def->columns();
+                in.x = field % columns * 100 + 50;
+                in.y = field / columns * 100 + 50;
+                in.act = Act::Press;
+                session.Input(in);
+                in.x += std::array{60, 0, -60, 0}[size_t(k)];
+                in.y += std::array{0, -60, 0, 60}[size_t(k)];
+                in.act = Act::Drag;
+                session.Input(in);
+                in.act = Act::Release;
+            }
+            const Reply r = session.Input(in);
+            ASSERT_EQ(game.lastMove(), int(i + 1)) << "move " << i + 1;
+            if (i + 1 == line.size()) {
+                EXPECT_EQ(r.said.words, Words::SolvedAlone);
+            }
+            session.Input(Input{.act = Act::SlideEnded});
+        }
+        EXPECT_TRUE(game.GoalReached());
         // Where the literature gives a shortest count, the note says which.
         std::smatch m;
         if (std::regex_search(p.def->note(), m,
