@@ -222,7 +222,8 @@ void TForm1::makeActions() {
         if (shows != nullptr && !f.keys.isEmpty()) {
             const QString tip = shows->toolTip().isEmpty() ? f.name : shows->toolTip();
             //: A tool tip with its key: "save moves (Ctrl+S)".
-            shows->setToolTip(tr("%1 (%2)").arg(tip, f.keys.front().toString(QKeySequence::NativeText)));
+            shows->setToolTip(
+                tr("%1 (%2)").arg(tip, Wording::keyName(f.keys.front().toString(QKeySequence::NativeText))));
         }
     }
     // The actions are the window's menu too, where a screen reader finds

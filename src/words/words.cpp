@@ -3,6 +3,8 @@
 #include "board.h"
 #include "tenblock.h"
 
+#include <algorithm>
+
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -75,63 +77,66 @@ namespace {
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "The Angelica Puzzle"),
     //: The note of the puzzle The Angelica Puzzle: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "1931, eight counters into the order ANGELICA, here A to H. Shortest solution 30 moves."),
+    QT_TRANSLATE_NOOP(
+        "Puzzles", "1931, eight counters into the order ANGELICA, here A to H. Shortest solution 30 moves."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Bandaged Fifteen"),
     //: The note of the puzzle Bandaged Fifteen: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "2011, a fifteen-puzzle tray with pieces glued together. Shortest solution 131 piece moves (179 moves)."),
+    QT_TRANSLATE_NOOP("Puzzles", "2011, a fifteen-puzzle tray with pieces glued together. Shortest solution "
+                                 "131 piece moves (179 moves)."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Century"),
     //: The note of the puzzle Century: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "1975, shown in Winning Ways with the middle block half a field off the grid, here set on it. Shortest solution 99 piece moves (131 moves)."),
+    QT_TRANSLATE_NOOP("Puzzles", "1975, shown in Winning Ways with the middle block half a field off the "
+                                 "grid, here set on it. Shortest solution 99 piece moves (131 moves)."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Dad's Puzzle"),
     //: The note of the puzzle Dad's Puzzle: keep the numbers and the kind of count.
     QT_TRANSLATE_NOOP("Puzzles",
-                      "1909, the Pennant Puzzle, sold from 1926 as Dad's Puzzler. Big square from the upper left to the lower left corner. Shortest solution 59 piece moves (83 moves)."),
+                      "1909, the Pennant Puzzle, sold from 1926 as Dad's Puzzler. Big square from the upper "
+                      "left to the lower left corner. Shortest solution 59 piece moves (83 moves)."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "The Eight Engines"),
     //: The note of the puzzle The Eight Engines: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, drawn as the equivalent 3x3 tray. Shortest solution 17 moves."),
+    QT_TRANSLATE_NOOP("Puzzles", "1917, Amusements in Mathematics no. 221, engines 1 to 8 round a yard, "
+                                 "drawn as the equivalent 3x3 tray. Shortest solution 17 moves."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Eight Puzzle"),
     //: The note of the puzzle Eight Puzzle: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "Tiles A to H stand for 1 to 8, in one of the two starts farthest from order. Shortest solution 31 moves."),
+    QT_TRANSLATE_NOOP("Puzzles", "Tiles A to H stand for 1 to 8, in one of the two starts farthest from "
+                                 "order. Shortest solution 31 moves."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "The Flanders Wheel"),
     //: The note of the puzzle The Flanders Wheel: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "1931, FLANDERS round a wheel, drawn as the equivalent 3x3 tray. Shortest solution 28 moves."),
+    QT_TRANSLATE_NOOP(
+        "Puzzles",
+        "1931, FLANDERS round a wheel, drawn as the equivalent 3x3 tray. Shortest solution 28 moves."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "The Four Frogs"),
     //: The note of the puzzle The Four Frogs: keep the numbers and the kind of count.
     QT_TRANSLATE_NOOP("Puzzles",
-                      "1917, Amusements in Mathematics no. 341, Guarini's knight swap of 1512 drawn as Dudeney's ring of toadstools. Shortest solution 7 piece moves (16 moves)."),
+                      "1917, Amusements in Mathematics no. 341, Guarini's knight swap of 1512 drawn as "
+                      "Dudeney's ring of toadstools. Shortest solution 7 piece moves (16 moves)."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "The Letter Block Puzzle"),
     //: The note of the puzzle The Letter Block Puzzle: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. Shortest solution 23 moves."),
+    QT_TRANSLATE_NOOP("Puzzles", "1917, Amusements in Mathematics no. 219. Put the blocks in order, A to H. "
+                                 "Shortest solution 23 moves."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "A Lodging-House Difficulty"),
     //: The note of the puzzle A Lodging-House Difficulty: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase Y, one piece to a room. Shortest solution 17 moves."),
+    QT_TRANSLATE_NOOP("Puzzles", "1917, Amusements in Mathematics no. 220. Swap the piano X and the bookcase "
+                                 "Y, one piece to a room. Shortest solution 17 moves."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Quzzle Killer"),
     //: The note of the puzzle Quzzle Killer: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "2004, the Quzzle pieces rearranged. Big square to the upper right corner. Shortest solution 90 piece moves (121 moves)."),
+    QT_TRANSLATE_NOOP("Puzzles", "2004, the Quzzle pieces rearranged. Big square to the upper right corner. "
+                                 "Shortest solution 90 piece moves (121 moves)."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Quzzle"),
     //: The note of the puzzle Quzzle: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "2004, designed by computer. Big square to the upper right corner. Shortest solution 84 piece moves (115 moves)."),
+    QT_TRANSLATE_NOOP("Puzzles", "2004, designed by computer. Big square to the upper right corner. Shortest "
+                                 "solution 84 piece moves (115 moves)."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Super Century"),
     //: The note of the puzzle Super Century: keep the numbers and the kind of count.
@@ -140,13 +145,13 @@ namespace {
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Ma's Puzzle, Wide"),
     //: The note of the puzzle Ma's Puzzle, Wide: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "1986, join the two L's into a lying block in the top right corner. Shortest solution 37 piece moves (60 moves)."),
+    QT_TRANSLATE_NOOP("Puzzles", "1986, join the two L's into a lying block in the top right corner. "
+                                 "Shortest solution 37 piece moves (60 moves)."),
     //: A puzzle's name, as the literature gives it.
     QT_TRANSLATE_NOOP("Puzzles", "Ma's Puzzle"),
     //: The note of the puzzle Ma's Puzzle: keep the numbers and the kind of count.
-    QT_TRANSLATE_NOOP("Puzzles",
-                      "1927, join the two L's into an upright block in the top right corner. Shortest solution 23 piece moves (36 moves)."),
+    QT_TRANSLATE_NOOP("Puzzles", "1927, join the two L's into an upright block in the top right corner. "
+                                 "Shortest solution 23 piece moves (36 moves)."),
 };
 } // namespace
 
@@ -413,11 +418,14 @@ QString Wording::counterLabel(Counter counter) {
         QT_TRANSLATE_NOOP3("TStatForm", "Forward history buffer length", ""),
         QT_TRANSLATE_NOOP3("TStatForm", "Backward buffer hits", ""),
         QT_TRANSLATE_NOOP3("TStatForm", "Forward buffer hits", ""),
-        QT_TRANSLATE_NOOP3("TStatForm", "piece moves", "a game's moves, a piece's moves one after another counted once"),
-        QT_TRANSLATE_NOOP3("TStatForm", "moves by the coach", "of the game's moves, those a hint or a solve made"),
+        QT_TRANSLATE_NOOP3("TStatForm", "piece moves",
+                           "a game's moves, a piece's moves one after another counted once"),
+        QT_TRANSLATE_NOOP3("TStatForm", "moves by the coach",
+                           "of the game's moves, those a hint or a solve made"),
         QT_TRANSLATE_NOOP3("TStatForm", "time played", "the game's time, without the time hidden or solving"),
         QT_TRANSLATE_NOOP3("TStatForm", "to the goal", "moves / piece moves still to go from the board"),
-        QT_TRANSLATE_NOOP3("TStatForm", "your best", "the fewest moves / piece moves of a solve without help"),
+        QT_TRANSLATE_NOOP3("TStatForm", "your best",
+                           "the fewest moves / piece moves of a solve without help"),
     };
     const Label& l = kLabels[size_t(counter)];
     return QCoreApplication::translate("TStatForm", l.source, *l.comment != 0 ? l.comment : nullptr);
@@ -445,7 +453,16 @@ QString Wording::coachUnknown() {
 QString Wording::keys_[size_t(Wording::KeyOf::Count)] = {QStringLiteral("Ctrl+Z"), QStringLiteral("Ctrl+N")};
 
 void Wording::setKey(KeyOf action, const QString& text) {
-    keys_[size_t(action)] = text;
+    keys_[size_t(action)] = keyName(text);
+}
+
+QString Wording::keyName(const QString& native) {
+    QString key = native;
+    const auto embedding = [](QChar c) { return c.unicode() >= 0x202A && c.unicode() <= 0x202E; };
+    if (std::none_of(key.begin(), key.end(), embedding))
+        return key; // written left to right: nothing to keep apart
+    key.removeIf(embedding);
+    return QChar(0x2066) + key + QChar(0x2069);
 }
 
 void InstallTranslations(QCoreApplication& app) {

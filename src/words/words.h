@@ -52,6 +52,11 @@ public:
     // The keys named in sentences, as the desktop writes the actions' own.
     enum class KeyOf : uint8_t { Undo, NextPuzzle, Count };
     static void setKey(KeyOf action, const QString& text);
+    // A key as the desktop writes it, kept whole inside any sentence: in a
+    // right-to-left language the desktop's text opens a left-to-right
+    // embedding it never closes, which would carry the rest of the sentence
+    // (the closing bracket after it); there the key becomes an isolate.
+    static QString keyName(const QString& native);
 
 private:
     static QString keys_[size_t(KeyOf::Count)];

@@ -11,10 +11,12 @@
 #include "screenfit.h"
 #include "statform.h"
 #include "trulp_version.h"
+#include "words.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -93,6 +95,32 @@ private slots:
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
         }
         QCoreApplication::removeTranslator(&translator);
+    }
+
+    // On a right-to-left desktop the keys named in tool tips and sentences
+    // stay whole: the desktop's key text opens an embedding that must not
+    // carry the rest of the sentence, its closing bracket included.
+    void keysStayWholeRightToLeft() {
+        // Qt's own Hebrew catalogue writes the keys, as on a Hebrew desktop.
+        QTranslator qt;
+        QVERIFY(qt.load(QLocale(QLocale::Hebrew), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QCoreApplication::installTranslator(&qt);
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        {
+            FormFixture fx;
+            const auto leftOpen = [](const QString& t) {
+                return std::any_of(t.begin(), t.end(),
+                                   [](QChar c) { return c >= u'\u202A' && c <= u'\u202E'; });
+            };
+            QVERIFY(fx.playBtn()->toolTip().endsWith(QStringLiteral("(\u2066Ctrl+1\u2069)")));
+            for (const QWidget* w : fx.form->findChildren<QWidget*>())
+                QVERIFY2(!leftOpen(w->toolTip()), qPrintable(w->objectName()));
+            const QString said = Text(Said(Words::NextOffered, 0, 0, 0, "corners"));
+            QVERIFY2(said.endsWith(QStringLiteral("(\u2066Ctrl+N\u2069)")), qPrintable(said));
+        }
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QCoreApplication::removeTranslator(&qt);
     }
 
     // In the pseudo-language every word on screen is accented: a run of
