@@ -198,8 +198,24 @@ QString Wording::caption(GoCaption caption) {
     }
 }
 
+namespace {
+
+// Whether the program speaks right to left, as Qt decides it for the window.
+bool RightToLeft() {
+    return QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL");
+}
+
+// A file's name or a text as typed, inside a right-to-left sentence: kept
+// whole, so that a path with a Hebrew name in it keeps its order.
+QString Isolated(const std::string& text) {
+    const QString t = QString::fromStdString(text);
+    return t.isEmpty() || !RightToLeft() ? t : QChar(0x2068) + t + QChar(0x2069);
+}
+
+} // namespace
+
 QString Wording::text(const Said& s) {
-    const QString name = QString::fromStdString(s.name);
+    const QString name = Isolated(s.name);
     switch (s.words) {
     case Words::Keep:
     case Words::Clear:

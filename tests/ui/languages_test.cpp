@@ -97,10 +97,11 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
     }
 
-    // On a right-to-left desktop the keys named in tool tips and sentences
-    // stay whole: the desktop's key text opens an embedding that must not
-    // carry the rest of the sentence, its closing bracket included.
-    void keysStayWholeRightToLeft() {
+    // On a right-to-left desktop the keys and file names in tool tips and
+    // sentences stay whole: the desktop's key text opens an embedding that
+    // must not carry the rest of the sentence, its closing bracket included,
+    // and a path with a Hebrew name keeps its order.
+    void keysAndNamesStayWholeRightToLeft() {
         // Qt's own Hebrew catalogue writes the keys, as on a Hebrew desktop.
         QTranslator qt;
         QVERIFY(qt.load(QLocale(QLocale::Hebrew), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -118,6 +119,9 @@ private slots:
                 QVERIFY2(!leftOpen(w->toolTip()), qPrintable(w->objectName()));
             const QString said = Text(Said(Words::NextOffered, 0, 0, 0, "corners"));
             QVERIFY2(said.endsWith(QStringLiteral("(\u2066Ctrl+N\u2069)")), qPrintable(said));
+            const QString path = QStringLiteral("/tmp/\u05D7\u05D9\u05D3\u05EA TRULP.pdf");
+            QVERIFY(Text(Said(Words::Printed, 0, 0, 0, path.toStdString()))
+                        .contains(QChar(0x2068) + path + QChar(0x2069)));
         }
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         QCoreApplication::removeTranslator(&qt);
