@@ -202,7 +202,10 @@ namespace {
 
 // Whether the program speaks right to left, as Qt decides it for the window.
 bool RightToLeft() {
-    return QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL");
+    // Qt's own catalogue says it; the program's catalogues need not.
+    static const char* const kContext = "QGuiApplication";
+    static const char* const kDirection = "QT_LAYOUT_DIRECTION";
+    return QCoreApplication::translate(kContext, kDirection) == QLatin1String("RTL");
 }
 
 // A file's name or a text as typed, inside a right-to-left sentence: kept
