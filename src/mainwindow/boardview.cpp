@@ -129,10 +129,24 @@ void BoardView::describe() {
     for (int p = 1; p <= def.pieceCount(); ++p) {
         const ShapeDef& s = def.shape(def.piece(p).shape);
         const int anchor = board_.anchors[size_t(p)];
-        //: A piece and where it stands, read aloud: "A: column 1, rows 1 to 2".
-        pieces << tr("%1: %2, %3")
-                      .arg(QString(QLatin1Char(def.piece(p).letter)),
-                           Columns(anchor % def.columns(), s.width), Rows(anchor / def.columns(), s.height));
+        const int column = anchor % def.columns(), row = anchor / def.columns();
+        const QString letter(QLatin1Char(def.piece(p).letter));
+        if (s.rectangle()) {
+            //: A piece and where it stands, read aloud: "A: column 1, rows 1 to 2".
+            pieces << tr("%1: %2, %3").arg(letter, Columns(column, s.width), Rows(row, s.height));
+            continue;
+        }
+        // Another shape, an L say, is read as its runs of fields row by row,
+        // so that its bounding box does not pass for the piece.
+        for (int dy = 0; dy < s.height; ++dy)
+            for (int dx = 0; dx < s.width; ++dx) {
+                if (!s.covers(dx, dy) || s.covers(dx - 1, dy))
+                    continue;
+                int run = 1;
+                while (s.covers(dx + run, dy))
+                    ++run;
+                pieces << tr("%1: %2, %3").arg(letter, Columns(column + dx, run), Rows(row + dy, 1));
+            }
     }
     const QString text = pieces.join(tr("; "));
     if (accessibleDescription() == text)

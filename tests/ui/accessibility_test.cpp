@@ -3,6 +3,8 @@
 // moves panel in words that follow the game, and the message line.
 #include "design_layout.h"
 #include "form_fixture.h"
+#include "puzzles.h"
+#include "puzzlesdialog.h"
 
 #include <QAccessible>
 
@@ -65,6 +67,19 @@ private slots:
         QVERIFY(board->text(QAccessible::Description).contains(QStringLiteral("F: column 2, row 5;")));
         QCOMPARE(Face(fx.PaintBox3())->text(QAccessible::Description), QStringLiteral("move 1 of 1: F down"));
         QCOMPARE(Face(fx.msgtext())->text(QAccessible::Name), QStringLiteral("find solutions..."));
+
+        // An L is read row by row, not as the square around it.
+        fx.desktop([](Desktop& d) {
+            d.choosePuzzle = [] {
+                const PuzzleInfo* mas = FindPuzzle("mas-puzzle");
+                return PuzzleChoice{PuzzleChoice::Play, mas->def, QString::fromStdString(mas->name())};
+            };
+        });
+        fx.action(Act::Puzzles)->trigger();
+        const QString said = board->text(QAccessible::Description);
+        QVERIFY2(said.endsWith(QStringLiteral("X: columns 4 to 5, row 1; X: column 5, row 2; "
+                                              "Y: column 1, row 3; Y: columns 1 to 2, row 4")),
+                 qPrintable(said));
     }
 
     // Undo and redo are offered, in the window's menu of actions, only when
