@@ -224,8 +224,7 @@ void GameChart::ShowChart(const ChartData& chart) {
     if (const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr) {
         const QRect frame = main->frameGeometry();
         const QScreen* screen = main->screen();
-        const WindowFit fit =
-            FitBeside(kChartClientSize, FrameMargins(*this), screen->availableGeometry(), frame, 0.5);
+        const WindowFit fit = FitBeside(kChartClientSize, FrameMargins(*this), WorkArea(*screen), frame, 0.5);
         if (fit.scale > 0) {
             resize(fit.client);
             move(fit.position);

@@ -28,6 +28,12 @@ namespace {
 // little small than reaching past the screen.
 constexpr QMargins kGuessedFrame{4, 38, 4, 4};
 
+// Where the desktop's panels are, Wayland does not tell a client: its
+// available geometry is the whole screen, and a window of the screen's
+// height ends under the top bar, its bottom row of buttons cut off. There
+// room is left for a panel like GNOME's or weston's.
+constexpr int kUnseenPanels = 48;
+
 QSize Scaled(QSize design, double scale) {
     return {int(std::lround(design.width() * scale)), int(std::lround(design.height() * scale))};
 }
@@ -85,7 +91,7 @@ private:
         deleteLater();
     }
     void refit(const QMargins& frame) {
-        const QRect available = m_window.screen()->availableGeometry();
+        const QRect available = WorkArea(*m_window.screen());
         const QRect outer = m_window.frameGeometry();
         if (available.contains(outer))
             return;
@@ -106,6 +112,13 @@ private:
 };
 
 } // namespace
+
+QRect WorkArea(const QScreen& screen) {
+    QRect area = screen.availableGeometry();
+    if (area == screen.geometry() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        area.setTop(area.top() + kUnseenPanels);
+    return area;
+}
 
 WindowFit FitWindow(QSize design, const QMargins& frame, const QRect& available, QPoint preferred) {
     const int frameWidth = frame.left() + frame.right();
@@ -201,7 +214,7 @@ QMargins FrameMargins(const QWidget& window) {
 void FitToScreen(QWidget& window, QSize design, QPoint preferred) {
     const QMargins frame = FrameMargins(window);
     const QScreen* screen = ScreenFor(window, QRect(preferred, design.grownBy(frame)));
-    const WindowFit fit = FitWindow(design, frame, screen->availableGeometry(), preferred);
+    const WindowFit fit = FitWindow(design, frame, WorkArea(*screen), preferred);
     window.resize(fit.client);
     window.move(fit.position);
     if (KnownMargins(window).isNull())
@@ -347,8 +360,8 @@ void ScaledLayout::place(const Item& item) const {
         FitText(*item.control, item.font, m_scale);
     // A text too long for its place takes the room beside it before its
     // type shrinks; only where even the room is too small does it shrink.
-    const bool shrunk = item.font.cell > 0 &&
-                        item.control->font().pixelSize() < ScaledFont(item.font, m_scale).pixelSize();
+    const bool shrunk =
+        item.font.cell > 0 && item.control->font().pixelSize() < ScaledFont(item.font, m_scale).pixelSize();
     if (item.room.isValid() && (shrunk || TextRoomLeft(*item.control) < 0)) {
         item.control->setGeometry(ScaledRect(item.room, m_scale, m_offset));
         if (item.font.cell > 0)

@@ -19,6 +19,7 @@
 
 class QCheckBox;
 class QPainter;
+class QScreen;
 class QWidget;
 
 namespace trulp {
@@ -76,6 +77,10 @@ QPointF SurfaceToDesign(QPointF local, QSize actual, QSize design);
 // been shown, else that of another shown window of the program (its parent
 // first), else a guess on the large side.
 QMargins FrameMargins(const QWidget& window);
+
+// The part of `screen` a window may take: its available geometry, less
+// room for the panels a Wayland desktop does not report.
+QRect WorkArea(const QScreen& screen);
 
 // Sizes and places a top-level window by FitWindow on the screen under
 // `preferred`, before it is shown. While its frame is still a guess, it is
