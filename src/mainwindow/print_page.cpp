@@ -119,9 +119,17 @@ void PaintMovesPage(QPainter& canvas, int printableWidth, const GameRecord& game
         const bool words = &line < &kLines[4];
         QString text =
             words ? QCoreApplication::translate("PrintPage", line.text) : QString::fromUtf8(line.text);
-        if (&line == &kLines[0] && !game.puzzle.isEmpty())
+        if (&line == &kLines[0] && !game.puzzle.isEmpty()) {
             //: The printed page's title for a puzzle other than the classic.
             text = QCoreApplication::translate("PrintPage", "TRULP puzzle: %1").arg(game.puzzle);
+            // A long name takes a smaller type, then is cut, rather than
+            // run into the start position's picture.
+            const int room = Units(kLines[1].x - 0.5 - line.x, r);
+            for (double height = line.height;
+                 canvas.fontMetrics().horizontalAdvance(text) > room && height > 0.45; height -= 0.05)
+                canvas.setFont(Arial(Units(height - 0.05, r), false, false, device));
+            text = canvas.fontMetrics().elidedText(text, Qt::ElideRight, room);
+        }
         TextOut(canvas, Units(line.x, r), Units(line.y, r), text);
     }
     canvas.setFont(Arial(Units(0.5, r), false, false, device));

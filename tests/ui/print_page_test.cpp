@@ -85,9 +85,11 @@ class PrintPageTest : public QObject {
                 board.anchors[size_t(p)] = board.def->piece(p).start;
         }
         void ApplyStep(int block, unsigned direction) {
-            board.anchors[size_t(block)] = uint8_t(board.def->StepField(board.anchors[size_t(block)], direction));
+            board.anchors[size_t(block)] =
+                uint8_t(board.def->StepField(board.anchors[size_t(block)], direction));
         }
-        trulp::GameRecord record() const { return {list, board}; }
+        QString puzzle;
+        trulp::GameRecord record() const { return {list, board, puzzle}; }
     };
     std::unique_ptr<Game> game;
 
@@ -147,6 +149,11 @@ private slots:
         QVERIFY(web.left() >= 2400 && web.top() >= 6240 && web.bottom() < 6240 + 120);
         // Nothing below 26.6 r.
         QVERIFY(inkBox(page, QRect(0, 6384, kWidth, 16)).isNull());
+
+        // A long name stays left of the start position's picture, at 12.5 r.
+        game->puzzle = QStringLiteral("Les quatre grenouilles de Guarini et de Dudeney");
+        render();
+        QVERIFY(inkBox(page, QRect(360, 300, 2600, 300)).right() < 3000 - 60);
     }
 
     void frameAndColumnLines() {
