@@ -37,7 +37,17 @@ int Fail(const std::string& message) {
 // A file's trouble, worded as the window words it, with the file named.
 std::string AboutFile(const std::string& path, const Said& said) {
     const QString words = Text(said);
-    return said.name.empty() ? Std(TrulpSolve::tr("'%1': %2").arg(Q(path), words)) : Std(words);
+    // Some words name the file themselves; the others (a fault on a line of
+    // the text, say) are told with the file's name first.
+    switch (said.words) {
+    case Words::CannotOpen:
+    case Words::NotAFile:
+    case Words::CannotRead:
+    case Words::FileTooShort:
+        return Std(words);
+    default:
+        return Std(TrulpSolve::tr("'%1': %2").arg(Q(path), words));
+    }
 }
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {

@@ -598,7 +598,11 @@ TEST_F(SolveFiles, BadPuzzleFilesAreNamedLineByLine) {
     WriteBytes(dir / "bad.trulp", "TRULP puzzle\nname: bad\nstart:\nA . B\n. . . .\ngoal:\n. A .\n. . .\n");
     const SolveRun run = RunSolve({"--puzzle-file", (dir / "bad.trulp").string()});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.err.find("line 5"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("bad.trulp': line 5"), std::string::npos) << run.err;
+    // Also when the text quotes something of its own, as the missing first line.
+    WriteBytes(dir / "plain.trulp", "hello\n");
+    const SolveRun plain = RunSolve({"--puzzle-file", (dir / "plain.trulp").string()});
+    EXPECT_NE(plain.err.find("plain.trulp': line 1"), std::string::npos) << plain.err;
     const SolveRun piped = RunSolve({"--optimal", "--puzzle-file", "-"}, "TRULP puzzle\nname: none\n");
     EXPECT_EQ(piped.exitCode, 2);
     EXPECT_NE(piped.err.find("start"), std::string::npos) << piped.err;
